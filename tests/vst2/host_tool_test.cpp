@@ -1,0 +1,186 @@
+// The host tool against the built library, each run in its own process.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "audio_buffer.h"
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string output;  // stdout and stderr together
+};
+
+ToolRun run_tool(const std::string& args)
+{
+    const std::string command = std::string("'") + VST2HOST_EXE + "' " + args + " 2>&1";
+    ToolRun r{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return r;
+    std::array<char, 4096> chunk;
+    std::size_t n;
+    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
+        r.output.append(chunk.data(), n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string plugin()
+{
+    return std::string("'") + VLT650_SO + "'";
+}
+
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vst2host-XXXXXX").string();
+        path_ = mkdtemp(pattern.data()) ? pattern : "";
+    }
+    ~TempDir()
+    {
+        if (!path_.empty())
+            std::filesystem::remove_all(path_);
+    }
+    std::string file(const char* name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+double rms(const std::vector<float>& x, std::size_t from, std::size_t to)
+{
+    double sum = 0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += static_cast<double>(x[i]) * x[i];
+    return std::sqrt(sum / static_cast<double>(to - from));
+}
+
+std::size_t count_of(const std::string& text, const std::string& what)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(HostTool, InfoListsIdentityParametersAndPrograms)
+{
+    const ToolRun r = run_tool("info " + plugin());
+    ASSERT_EQ(r.status, 0) << r.output;
+    for (const char* line :
+         {"name: VLT650\n", "vendor: Brindle DSP\n", "product: VLT650 Console Dynamics\n",
+          "vendor version: 2310\n", "vst version: 2400\n", "unique id: 1986803253 'vl65'\n",
+          "inputs: 2\n", "outputs: 2\n", "has editor: 1\n", "parameters: 8\n",
+          "  4 Ratio      0.000000  1.00:1  automatable 1\n",
+          "  3 Release    0.000000  100.00 ms  automatable 1\n",
+          "  6 Effect     1.000000  In   automatable 1\n", "programs: 9 (current 0)\n",
+          "   4 05 Light Vocal\n", "   8 09 Light Acoustic\n"})
+        EXPECT_NE(r.output.find(line), std::string::npos) << "missing: " << line << r.output;
+}
+
+TEST(HostTool, RendersTheTestSignalThroughAProgram)
+{
+    TempDir dir;
+    const std::string out = dir.file("heavy.wav");
+    const ToolRun r = run_tool("render " + plugin() + " --signal 1 --program 5 --calls --out '" + out +
+                           "'");
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_EQ(count_of(r.output, "audioMasterAutomate"), 7u) << r.output;
+    EXPECT_NE(r.output.find("rendered: 44100 frames, 2 channels, 44100 Hz"), std::string::npos);
+
+    vst2host::AudioBuffer rendered;
+    std::string error;
+    ASSERT_TRUE(vst2host::read_audio(out, rendered, error)) << error;
+    ASSERT_EQ(rendered.frames(), 44100);
+    const vst2host::AudioBuffer dry = vst2host::make_test_signal(44100, 1.0);
+    // Heavy Vocal pulls the loud middle part down, net of its makeup.
+    const double dry_loud = rms(dry.left, 22050, 33075);
+    const double wet_loud = rms(rendered.left, 22050, 33075);
+    EXPECT_LT(wet_loud, 0.8 * dry_loud);
+    EXPECT_NE(r.output.find("meter peak: 0."), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("meter peak: 0.0000"), std::string::npos) << r.output;
+}
+
+TEST(HostTool, RendersAFileWithNamedValuesKeepingItsFormat)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.wav");
+    const std::string out = dir.file("out.wav");
+    SF_INFO info{};
+    info.samplerate = 48000;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    std::vector<float> samples(9600);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = 0.5f * std::sin(0.03f * static_cast<float>(i));
+    SNDFILE* f = sf_open(in.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    sf_writef_float(f, samples.data(), static_cast<sf_count_t>(samples.size()));
+    sf_close(f);
+
+    // Switched out, the compressor fades to the dry signal within 20 ms.
+    const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
+                           "' --param effect=0 --param 4=1 --block 100");
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find("rendered: 9600 frames, 1 channels, 48000 Hz, 96 blocks"),
+              std::string::npos)
+        << r.output;
+
+    SF_INFO got{};
+    SNDFILE* g = sf_open(out.c_str(), SFM_READ, &got);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(got.channels, 1);
+    EXPECT_EQ(got.samplerate, 48000);
+    EXPECT_EQ(got.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    std::vector<short> wet(9600), dry(9600);
+    sf_readf_short(g, wet.data(), 9600);
+    sf_close(g);
+    SNDFILE* d = sf_open(in.c_str(), SFM_READ, &info);
+    sf_readf_short(d, dry.data(), 9600);
+    sf_close(d);
+    for (std::size_t i = 2400; i < dry.size(); ++i)
+        ASSERT_EQ(wet[i], dry[i]) << i;
+}
+
+TEST(HostTool, FailuresAreReportedWithTheirReason)
+{
+    TempDir dir;
+    const std::string out = " --out '" + dir.file("x.wav") + "'";
+    struct Case {
+        std::string args;
+        int status;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"info /no/such/library.so", 1, "No such file"},
+        {"info '" + std::string(VST2HOST_EXE) + "'", 1, "vst2host"},
+        {"render " + plugin() + " --signal --param Loudness=1" + out, 1, "no parameter Loudness"},
+        {"render " + plugin() + " --signal --param 8=1" + out, 1, "no parameter 8"},
+        {"render " + plugin() + " --signal", 1, "render needs --out"},
+        {"render " + plugin() + " --in /no/such.wav" + out, 1, "/no/such.wav"},
+        {"render " + plugin() + " --signal --block 0" + out, 2, "--block"},
+        {"info " + plugin() + " --volume 11", 2, "unknown option --volume"},
+        {"play " + plugin(), 2, "unknown command play"},
+        {"", 2, "usage:"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run_tool(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.output;
+        EXPECT_NE(r.output.find(c.says), std::string::npos) << c.args << "\n" << r.output;
+    }
+}
+
+}  // namespace
