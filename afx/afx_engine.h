@@ -1,0 +1,216 @@
+// AFX_engine: what every AFX window backend provides (X11 in afx/x11, Win32
+// and Cocoa in their own folders). Callers address windows by slot index
+// (0..254), never by a window-system id, and receive events through plain
+// callbacks with a user pointer. The platform-free drawing primitives come
+// from AFX_drawing (afx/core).
+#pragma once
+
+#include "afx/core/afx_pixbuf.h"
+
+#include <cstdint>
+#include <ctime>
+
+// Per-platform handle types; everything else in this header is shared.
+#if defined(_WIN32)
+struct HWND__;
+struct afx_drawable;
+using afx_sys_window = HWND__*;
+using afx_image = afx_drawable;
+#elif defined(__APPLE__)
+struct afx_pixmap;
+using afx_sys_window = void*; // NSView*
+using afx_image = afx_pixmap;
+#else
+#define AFX_BACKEND_X11 1
+struct _XDisplay;
+struct _XImage;
+union _XEvent;
+using afx_sys_window = unsigned long; // X window id
+using afx_image = _XImage;
+#endif
+
+constexpr int AFX_MAX_WINDOWS = 255;
+
+// Callbacks. The user data given at window creation is always the last
+// argument.
+using afx_configure_cb = void (*)(int height, int width, int index, void* user);
+using afx_expose_cb = void (*)(int x, int y, int width, int height, int index, void* user);
+using afx_button_cb = void (*)(int x, int y, int button, int index, void* user);
+using afx_motion_cb = void (*)(int x, int y, int index, void* user);
+using afx_reparent_cb = void (*)(int x, int y, void* user);
+using afx_client_message_cb = void (*)(unsigned long data0, void* user);
+using afx_create_cb = void (*)(int height, int width, int index, void* user);
+using afx_window_destroy_cb = void (*)(int root_x, int root_y, int index, void* user);
+using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, int index,
+                            void* user);
+using afx_selection_cb = void (*)(unsigned char* data, int index, void* user);
+using afx_gui_update_cb = bool (*)(void* user); // false: stop calling me
+
+// One window's callbacks, null = none.
+struct afx_callbacks {
+    afx_configure_cb configure = nullptr;
+    afx_expose_cb expose = nullptr;
+    afx_button_cb button_press = nullptr;
+    afx_button_cb button_release = nullptr;
+    afx_motion_cb motion = nullptr;
+    afx_reparent_cb reparent = nullptr;
+    afx_client_message_cb client_message = nullptr;
+    afx_create_cb create = nullptr;
+    afx_expose_cb redraw = nullptr; // stored only
+    afx_button_cb double_click = nullptr;
+    afx_window_destroy_cb window_destroy = nullptr;
+    afx_key_cb key_press = nullptr;
+    afx_key_cb key_release = nullptr;
+    afx_selection_cb selection = nullptr;
+    afx_gui_update_cb gui_update = nullptr;
+};
+
+class AFX_engine : public AFX_drawing {
+  public:
+    AFX_engine();
+    ~AFX_engine();
+    AFX_engine(const AFX_engine&) = delete;
+    AFX_engine& operator=(const AFX_engine&) = delete;
+
+    // Connection to the window system.
+    bool open_display_connection();
+    void close_display_connection(); // stops the loop and waits for it
+
+    // Windows. Creation returns the slot index or -1.
+    int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
+    int create_new_simple_afx_window(int x, int y, int width, int height, float scale,
+                                     void* user);
+    int destroy_afx_window(int index); // window-system error code, 0 = none
+    void free_afx_window(int index);   // the system window is already gone
+    void destroy_all_windows();
+    void show_afx_window(int index);
+    void afx_window_resize(int index, int width, int height);
+    void set_afx_window_scale_factor(int index, float scale);
+    void afx_SYS_window_resize(afx_sys_window window, int width, int height);
+    void afx_get_SYS_window_size(afx_sys_window window, int* width, int* height);
+    int reparent_afx_window_to_SYS_window(int index, afx_sys_window host);
+    int SYS_window_valid(afx_sys_window window); // 0 = the window exists
+    void select_afx_input_events(int index, bool all_motion = false);
+
+    // Window-manager hints.
+    void set_afx_window_title(int index, const char* text);
+    void set_afx_window_class(const char* class_name, int index);
+    void set_afx_window_icon(const afx_pixbuf* pixbuf, int index);
+    unsigned long afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf, int index);
+    void afx_icon_pixmap_destroy(unsigned long pixmap);
+    void set_afx_window_size_policy(int min_width, int min_height, int max_width,
+                                    int max_height, int aspect_x, int aspect_y, int x, int y,
+                                    int index);
+    void set_afx_window_on_top(int index);
+    void set_afx_window_type_wm_splash(int index);
+    void set_afx_window_type_wm_utility(int index);
+    void set_afx_window_wm_protocols(int index, unsigned long atom);
+
+    // Grabs and cursor.
+    void afx_window_grab(int index);
+    void afx_window_ungrab();
+    void afx_kbd_grab(int index);
+    void afx_kbd_ungrab();
+    void afx_grab_kbd_on_key(int index);
+    void afx_ungrab_kbd_on_key(int index);
+    void afx_set_busy_cursor(int index, bool busy);
+
+    // Positions.
+    void find_screen_centre(int* x, int* y);
+    void afx_get_AFX_window_position(int* x, int* y, int index);
+    bool find_initial_window_position(int* x, int* y, int width, int height, float scale);
+
+    // Slot bookkeeping; reads take no lock.
+    int afx_get_afx_window_width(int index) const;
+    int afx_get_afx_window_height(int index) const;
+    float afx_get_scale_factor(int index) const;
+    afx_sys_window get_SYS_window_idx_for_afx_window(int index) const;
+    int get_AFX_window_idx_for_X_window(afx_sys_window window) const; // in-use slots only
+    bool check_all_windows_closed() const;
+    void register_data_pointer(int index, void* pointer);
+    void* get_window_data_pointer(int index) const;
+    void afx_add_afx_window_to_active_list(int index);
+    void afx_remove_afx_window_from_active_list(int index);
+    int afx_active_window(int position) const; // active-list entry, -1 past the end
+    void afx_window_invalidate_procs(int index);
+    void invalidate_afx_window(int index);
+    void afx_lock_display();
+    void afx_unlock_display();
+    int afx_gamma(int i) const;
+
+    // Callbacks.
+    void register_configure_callback(int index, afx_configure_cb cb);
+    void register_expose_callback(int index, afx_expose_cb cb);
+    void register_button_press_callback(int index, afx_button_cb cb);
+    void register_button_release_callback(int index, afx_button_cb cb);
+    void register_motion_notify_callback(int index, afx_motion_cb cb);
+    void register_reparent_callback(int index, afx_reparent_cb cb);
+    void register_client_message_callback(int index, afx_client_message_cb cb);
+    void register_create_callback(int index, afx_create_cb cb);
+    void register_redraw_callback(int index, afx_expose_cb cb);
+    void register_double_click_callback(int index, afx_button_cb cb);
+    void register_window_destroy_callback(int index, afx_window_destroy_cb cb);
+    void register_keypress_callback(int index, afx_key_cb cb);
+    void register_keyrelease_callback(int index, afx_key_cb cb);
+    void register_selection_callback(int index, afx_selection_cb cb);
+    void register_gui_update_callback(int index, afx_gui_update_cb cb);
+
+    // Engine loop.
+    void run_engine();
+    void stop_engine();
+    void set_gui_update_interval(int ms);
+    int get_gui_update_interval() const;
+
+    // Timing and drag helpers.
+    static int diff_time(const timespec& start, const timespec& end);
+    static double diff_timef(const timespec& start, const timespec& end);
+    void init_mouse(double x, double y);
+    int get_mouse_delta_x(double x);
+    int get_mouse_delta_y(double y); // upward motion is positive
+    void get_last_mouse_pos(double* x, double* y) const;
+
+    // Window images.
+    afx_image* afx_pixmap_create_fixed(int width, int height);
+    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                       int margin, int period, int dot);
+    void afx_pixmap_destroy(afx_image* image);
+    void afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                               int dst_x, int dst_y, int width, int height);
+    void afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                               int dst_x, int dst_y, int width, int height);
+    void afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x, int y,
+                                         int width, int height, int x_offset, int y_offset,
+                                         float scale);
+    void afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                               int dst_y, int width, int height);
+    void afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x, int src_y,
+                           int dst_x, int dst_y, int width, int height);
+    void afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                                    int dst_y, int width, int height, float level);
+    void afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height);
+    void afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width, int height);
+    void afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height);
+    void afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width, int height);
+    void afx_vertical_scroll(int index, int x, int y, int width, int height, int shift);
+
+    // Display scale: 1.0 to 2.0 in steps of 1/8, computed once.
+    float get_optimum_scale_factor();
+    int get_dpi(int* vertical, int* horizontal); // screen count, 0 without a display
+
+    // Keyboard text and clipboard (the input-method layer fills these in).
+    void convert_AFX_clipboard_data(int index);
+    static void free_clipboard_data(unsigned char* data);
+
+#if defined(AFX_BACKEND_X11)
+    _XDisplay* get_xdisplay() const;
+    void* get_x_display_mutex(); // pthread_mutex_t*
+    void dispatch_x_events(_XEvent* event);
+    void trap_errors();
+    int untrap_errors();
+#endif
+
+    struct backend; // per-platform state, defined by the backend
+
+  private:
+    backend* b_;
+};
