@@ -1,0 +1,292 @@
+#include "CPlug.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "plug_blocks.h"
+#include "plug_ids.h"
+#include "plug_params.h"
+#include "plug_state.h"
+
+namespace Steinberg::Vst {
+
+using namespace vlt650;
+namespace params = ::vlt::params;
+
+namespace {
+
+constexpr int32 kMaxChannels = 64;
+
+float clamp01(float v) { return params::clamp_unit(v); }
+
+float meter_from_gain(float g)
+{
+    const double reduction = g > 0.0f ? 20.0 * std::log10(1.0 / static_cast<double>(g)) : 0.0;
+    return clamp01(static_cast<float>(std::min(20.0, reduction) / 20.0));
+}
+
+int32 bits(SpeakerArrangement arr) { return SpeakerArr::getChannelCount(arr); }
+
+// Channel pointers of a bus, none when the host left them out.
+int32 channel_count(const AudioBusBuffers& bus)
+{
+    if (!bus.channelBuffers32 || bus.numChannels <= 0)
+        return 0;
+    return std::min(bus.numChannels, kMaxChannels);
+}
+
+}  // namespace
+
+CPlug::CPlug() : compressor_(std::make_unique<CNFq>())
+{
+    setControllerClass(kControllerUID);
+    compressor_->nq_srate(48000);
+    compressor_->nq_init();
+    compressor_->nqs_max_gr(40.0f);
+    compressor_->nqs_input_gain(0.0f);
+    compressor_->nqs_threshold(0.0f);
+    compressor_->nqs_attack(0.1f);
+    compressor_->nqs_decay(100.0f);
+    compressor_->nqs_ratio(1.0f);
+    compressor_->nqs_makeup(0.0f);
+    compressor_->nqs_comp_in(false);
+    control_[params::kInGain] = 1.0f / 3.0f;
+}
+
+CPlug::~CPlug() = default;
+
+FUnknown* CPlug::createInstance(void*) { return static_cast<IAudioProcessor*>(new CPlug()); }
+
+tresult PLUGIN_API CPlug::initialize(FUnknown* context)
+{
+    const tresult r = AudioEffect::initialize(context);
+    if (r != kResultOk)
+        return r;
+    addAudioInput("Stereo In", SpeakerArr::kStereo);
+    addAudioOutput("Stereo Out", SpeakerArr::kStereo);
+    addEventInput("Event In", 1);
+    return kResultOk;
+}
+
+tresult PLUGIN_API CPlug::setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
+                                             int32 numOuts)
+{
+    if (numIns != 1 || numOuts != 1 || !inputs || !outputs)
+        return kResultFalse;
+    const AudioBus* bus = getAudioInput(0);
+    if (!bus)
+        return kResultFalse;
+    const SpeakerArrangement in = inputs[0], out = outputs[0];
+    if (bits(in) == 1 && bits(out) == 1) {
+        if (bus->getArrangement() == in)
+            return kResultOk;
+        removeAudioBusses();
+        addAudioInput("Mono In", in);
+        addAudioOutput("Mono Out", in);
+        return kResultOk;
+    }
+    if (bits(in) == 2 && bits(out) == 2) {
+        removeAudioBusses();
+        addAudioInput("Stereo In", in);
+        addAudioOutput("Stereo Out", out);
+        return kResultOk;
+    }
+    if (bus->getArrangement() == SpeakerArr::kStereo)
+        return kResultFalse;
+    removeAudioBusses();
+    addAudioInput("Stereo In", SpeakerArr::kStereo);
+    addAudioOutput("Stereo Out", SpeakerArr::kStereo);
+    return kResultFalse;
+}
+
+tresult PLUGIN_API CPlug::setupProcessing(ProcessSetup& setup)
+{
+    const float rate = static_cast<float>(setup.sampleRate);
+    // A rate of zero, below or not a number would leave the compressor's
+    // coefficients undefined; keep the last good one.
+    if (rate != compressorRate_ && rate >= 1.0f && std::isfinite(rate)) {
+        compressorRate_ = rate;
+        compressor_->nq_srate(static_cast<int>(rate));
+        compressor_->nq_init();
+    }
+    return AudioEffect::setupProcessing(setup);
+}
+
+tresult PLUGIN_API CPlug::setActive(TBool state)
+{
+    if (!state) {
+        sendTextMessage("[VLT650-VST3] setActive (false)");
+        compressor_->nq_clear();
+    } else {
+        sendTextMessage("[VLT650-VST3] setActive (true)");
+    }
+    return AudioEffect::setActive(state);
+}
+
+tresult PLUGIN_API CPlug::setProcessing(TBool state)
+{
+    if (!state)
+        compressor_->nq_clear();
+    return AudioEffect::setProcessing(state);
+}
+
+void CPlug::applyControl(int index, float v)
+{
+    control_[index] = v;
+    // The stored value stays as received; the compressor only ever sees
+    // 0..1, so a stray NaN cannot poison its state.
+    const float dsp = params::dsp_value(index, clamp01(v));
+    switch (index) {
+    case params::kInGain: compressor_->nqs_input_gain(dsp); break;
+    case params::kThreshold: compressor_->nqs_threshold(dsp); break;
+    case params::kAttack: compressor_->nqs_attack(dsp); break;
+    case params::kRelease: compressor_->nqs_decay(dsp); break;
+    case params::kRatio: compressor_->nqs_ratio(dsp); break;
+    case params::kMakeup: compressor_->nqs_makeup(dsp); break;
+    default: break;
+    }
+}
+
+void CPlug::updateSwitch()
+{
+    compressor_->nqs_comp_in(clamp01(effectIn_) * (1.0f - clamp01(hostBypass_)) > 0.5f);
+}
+
+void CPlug::readParameterChanges(IParameterChanges* changes)
+{
+    const int32 count = changes->getParameterCount();
+    for (int32 i = 0; i < count; ++i) {
+        IParamValueQueue* queue = changes->getParameterData(i);
+        if (!queue)
+            continue;
+        const ParamID id = queue->getParameterId();
+        const int32 points = queue->getPointCount();
+        int32 offset = 0;
+        ParamValue value = 0.0;
+        if (points <= 0 || queue->getPoint(points - 1, offset, value) != kResultOk)
+            continue;
+        const float v = static_cast<float>(value);
+        if (id <= kMakeupId) {
+            applyControl(static_cast<int>(id), v);
+        } else if (id == kBypassId) {
+            effectIn_ = v;
+            updateSwitch();
+        } else if (id == kHostBypassId) {
+            hostBypass_ = v;
+            updateSwitch();
+        }
+    }
+}
+
+void CPlug::runBlock(ProcessData& data)
+{
+    AudioBusBuffers& inBus = data.inputs[0];
+    AudioBusBuffers& outBus = data.outputs[0];
+    const int32 inCount = channel_count(inBus);
+    const int32 outCount = channel_count(outBus);
+    float* in[kMaxChannels];
+    float* out[kMaxChannels];
+    for (int32 c = 0; c < inCount; ++c)
+        in[c] = inBus.channelBuffers32[c];
+    for (int32 c = 0; c < outCount; ++c)
+        out[c] = outBus.channelBuffers32[c];
+
+    float frame[kMaxChannels] = {};
+    float result[kMaxChannels] = {};
+    float gain = 0.0f;
+    ::vlt::for_each_sub_block(data.numSamples, [&](int32 offset, int32 length) {
+        compressor_->nq_recalc(length);
+        for (int32 i = offset; i < offset + length; ++i) {
+            for (int32 c = 0; c < inCount; ++c)
+                if (in[c])
+                    frame[c] = in[c][i];
+            for (int32 c = 0; c < outCount; ++c)
+                result[c] = frame[c];
+            compressor_->nq_prc(frame[0], frame[1], &result[0], &result[1], &gain);
+            for (int32 c = 0; c < outCount; ++c)
+                if (out[c])
+                    out[c][i] = result[c];
+        }
+    });
+    outBus.silenceFlags = 0;
+    if (data.numSamples > 0)
+        meter_ = meter_from_gain(gain);
+}
+
+void CPlug::sendMeter(IParameterChanges* changes)
+{
+    const float m = meter_;
+    if (changes && (m != meterSent_ || std::isnan(m) || std::isnan(meterSent_))) {
+        int32 index = 0;
+        const ParamID id = kMeterId;
+        if (IParamValueQueue* queue = changes->addParameterData(id, index))
+            queue->addPoint(0, static_cast<ParamValue>(m), index);
+    }
+    meterSent_ = m;
+}
+
+tresult PLUGIN_API CPlug::process(ProcessData& data)
+{
+    if (data.inputParameterChanges)
+        readParameterChanges(data.inputParameterChanges);
+    // A host may pass counts without the arrays, or 64-bit buffers this
+    // plug-in never offered to take.
+    if (data.numInputs <= 0 || data.numOutputs <= 0 || !data.inputs || !data.outputs ||
+        data.symbolicSampleSize != kSample32)
+        return kResultOk;
+    runBlock(data);
+    if (data.numSamples > 0)
+        sendMeter(data.outputParameterChanges);
+    return kResultOk;
+}
+
+tresult PLUGIN_API CPlug::getState(IBStream* stream)
+{
+    if (!stream)
+        return kResultOk;
+    const float values[kStateValues] = {control_[0], control_[1], control_[2], control_[3], control_[4],
+                                        control_[5], meter_,      effectIn_,   hostBypass_};
+    return writeState(stream, values);
+}
+
+tresult PLUGIN_API CPlug::setState(IBStream* stream)
+{
+    if (!stream)
+        return kResultOk;
+    StateValues state;
+    if (readState(stream, state) != kResultOk)
+        return kResultFalse;
+    if (state.hasHostBypass)
+        hostBypass_ = state.value[kStateHostBypass];
+    for (int i = 0; i < kControls; ++i)
+        applyControl(i, state.value[i]);
+    effectIn_ = state.value[kStateEffectIn];
+    updateSwitch();
+    return kResultOk;
+}
+
+tresult PLUGIN_API CPlug::notify(IMessage* message)
+{
+    if (!message)
+        return kInvalidArgument;
+    const char8* id = message->getMessageID();
+    if (id && std::strcmp(id, "BinaryMessage") == 0) {
+        const void* data = nullptr;
+        uint32 size = 0;
+        IAttributeList* attributes = message->getAttributes();
+        if (attributes && attributes->getBinary("MyData", data, size) == kResultOk)
+            return kResultOk;
+    }
+    return AudioEffect::notify(message);
+}
+
+tresult CPlug::receiveText(const char8* text)
+{
+    if (text)
+        std::fprintf(stderr, "[VLT650-VST3] received: %s\n", text);
+    return kResultOk;
+}
+
+}  // namespace Steinberg::Vst

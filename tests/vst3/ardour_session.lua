@@ -1,0 +1,26 @@
+-- Headless Ardour session on the Dummy backend: add the plug-in to a track
+-- fed with a sine, switch the compressor in, let audio run, report.
+local backend = AudioEngine:set_backend("None (Dummy)", "", "")
+assert(backend, "no dummy backend")
+backend:set_device_name("Sine Wave")
+local s = create_session(os.getenv("VLT_SESSION_DIR"), "vst3check", 48000)
+assert(s, "no session")
+local plugin = ARDOUR.LuaAPI.new_plugin(Session, "Brindle VLT650 VST3", ARDOUR.PluginType.VST3, "")
+assert(not plugin:isnil(), "plugin not found")
+local track = Session:new_audio_track(2, 2, nil, 1, "T", ARDOUR.PresentationInfo.max_order,
+                                      ARDOUR.TrackMode.Normal, true):front()
+assert(track:add_processor_by_index(plugin, 0, nil, true) == 0, "could not add the plug-in")
+track:input():audio(0):connect("system:capture_1")
+track:input():audio(1):connect("system:capture_2")
+track:monitoring_control():set_value(ARDOUR.MonitorChoice.MonitorInput, PBD.GroupControlDisposition.NoGroup)
+-- Threshold -20 dB, ratio 20:1, effect in (Ardour's indices follow the declared order).
+ARDOUR.LuaAPI.set_processor_param(plugin, 1, 1.0)
+ARDOUR.LuaAPI.set_processor_param(plugin, 4, 1.0)
+ARDOUR.LuaAPI.set_processor_param(plugin, 7, 1.0)
+ARDOUR.LuaAPI.usleep(2000000)
+local insert = plugin:to_insert()
+print("check: active " .. tostring(plugin:active()))
+print("check: inputs " .. insert:input_streams():n_audio() .. " outputs " .. insert:output_streams():n_audio())
+print("check: meter " .. ARDOUR.LuaAPI.get_processor_param(plugin, 6, true))
+close_session()
+print("check: closed")

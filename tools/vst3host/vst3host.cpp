@@ -1,0 +1,290 @@
+// A small VST3 host for tests: loads a module, lists its factory, creates
+// and connects processor and controller, feeds parameter changes, runs
+// audio, and saves and restores the state through a stream.
+//
+//   vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]
+//            [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]
+#include <dlfcn.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host_objects.h"
+#include "ipluginbase.h"
+
+using namespace vst3host;
+
+namespace {
+
+struct Options {
+    const char* module = nullptr;
+    std::vector<std::pair<ParamID, double>> sets;
+    double program = -1.0;
+    int blocks = 8;
+    int frames = 512;
+    float amplitude = 0.9f;
+    std::string stateOut, stateIn;
+};
+
+bool parse(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (a == "--set" && next) {
+            const char* eq = std::strchr(next, '=');
+            if (!eq)
+                return false;
+            o.sets.emplace_back(static_cast<ParamID>(std::strtoul(next, nullptr, 10)), std::strtod(eq + 1, nullptr));
+        } else if (a == "--program" && next) {
+            o.program = std::strtod(next, nullptr);
+        } else if (a == "--blocks" && next) {
+            o.blocks = std::atoi(next);
+        } else if (a == "--frames" && next) {
+            o.frames = std::atoi(next);
+        } else if (a == "--amplitude" && next) {
+            o.amplitude = std::strtof(next, nullptr);
+        } else if (a == "--state-out" && next) {
+            o.stateOut = next;
+        } else if (a == "--state-in" && next) {
+            o.stateIn = next;
+        } else if (!o.module && a[0] != '-') {
+            o.module = argv[i];
+            continue;
+        } else {
+            return false;
+        }
+        ++i;
+    }
+    return o.module != nullptr;
+}
+
+std::string hex_uid(const int8* cid)
+{
+    const UidWords w = uid_words(cid);
+    char text[40];
+    std::snprintf(text, sizeof(text), "%08X%08X%08X%08X", w.l1, w.l2, w.l3, w.l4);
+    return text;
+}
+
+template <typename T>
+IPtr<T> create(IPluginFactory* factory, const int8* cid)
+{
+    void* obj = nullptr;
+    if (factory->createInstance(cid, T::iid, &obj) != kResultOk || !obj)
+        return {};
+    return IPtr<T>(static_cast<T*>(obj), false);
+}
+
+void list_factory(IPluginFactory* factory)
+{
+    PFactoryInfo info{};
+    factory->getFactoryInfo(&info);
+    std::printf("factory: %s | %s | %s | flags %d\n", info.vendor, info.url, info.email, info.flags);
+    IPtr<IPluginFactory2> f2 = query<IPluginFactory2>(factory);
+    for (int32 i = 0; i < factory->countClasses(); ++i) {
+        PClassInfo2 c{};
+        if (f2)
+            f2->getClassInfo2(i, &c);
+        std::printf("class %d: %s | %s | %s | %s | %s | flags %u | %s\n", i, c.name, c.category, c.subCategories,
+                    c.version, c.sdkVersion, c.classFlags, hex_uid(c.cid).c_str());
+    }
+}
+
+void list_buses(IComponent* component)
+{
+    for (MediaType type : {kAudio, kEvent})
+        for (BusDirection dir : {kInput, kOutput})
+            for (int32 i = 0; i < component->getBusCount(type, dir); ++i) {
+                BusInfo bus{};
+                component->getBusInfo(type, dir, i, bus);
+                std::printf("bus: %s %s %d: %s, %d channels\n", type == kAudio ? "audio" : "event",
+                            dir == kInput ? "in" : "out", i, to_utf8(bus.name).c_str(), bus.channelCount);
+            }
+}
+
+void list_parameters(IEditController* controller)
+{
+    for (int32 i = 0; i < controller->getParameterCount(); ++i) {
+        ParameterInfo p{};
+        controller->getParameterInfo(i, p);
+        String128 text{};
+        controller->getParamStringByValue(p.id, controller->getParamNormalized(p.id), text);
+        std::printf("param %u: %s | steps %d | flags 0x%X | %s\n", p.id, to_utf8(p.title).c_str(), p.stepCount,
+                    p.flags, to_utf8(text).c_str());
+    }
+}
+
+bool write_file(const std::string& path, const std::vector<uint8>& bytes)
+{
+    std::ofstream f(path, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(f);
+}
+
+std::vector<uint8> read_file(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Runs the blocks; the parameter changes go with the first one. Returns
+// the output peak of the last block.
+float run_audio(IAudioProcessor* processor, IEditController* controller, const Options& o)
+{
+    std::vector<float> left(static_cast<std::size_t>(o.frames)), right(left.size());
+    float* channels[2] = {left.data(), right.data()};
+    AudioBusBuffers in{}, out{};
+    in.numChannels = out.numChannels = 2;
+    in.channelBuffers32 = out.channelBuffers32 = channels;  // in place, as many hosts do
+    float peak = 0.0f;
+    double phase = 0.0;
+    for (int b = 0; b < o.blocks; ++b) {
+        auto* changes = new ParameterChanges;
+        auto* outChanges = new ParameterChanges;
+        if (b == 0)
+            for (auto [id, v] : o.sets) {
+                int32 index = 0;
+                changes->addParameterData(id, index)->addPoint(0, v, index);
+            }
+        for (std::size_t i = 0; i < left.size(); ++i, phase += 2.0 * M_PI * 1000.0 / 48000.0)
+            left[i] = right[i] = o.amplitude * static_cast<float>(std::sin(phase));
+        ProcessData data{};
+        data.processMode = kRealtime;
+        data.symbolicSampleSize = kSample32;
+        data.numSamples = o.frames;
+        data.numInputs = data.numOutputs = 1;
+        data.inputs = &in;
+        data.outputs = &out;
+        data.inputParameterChanges = changes;
+        data.outputParameterChanges = outChanges;
+        processor->process(data);
+        peak = 0.0f;
+        for (float s : left)
+            peak = std::fmax(peak, std::fabs(s));
+        // The host hands the processor's output changes to the controller.
+        for (int32 q = 0; q < outChanges->getParameterCount(); ++q) {
+            ParamValueQueue* queue = outChanges->queue(q);
+            int32 offset = 0;
+            ParamValue v = 0;
+            if (queue && queue->getPoint(queue->getPointCount() - 1, offset, v) == kResultOk) {
+                std::printf("output: block %d param %u = %.6f\n", b, queue->getParameterId(), v);
+                controller->setParamNormalized(queue->getParameterId(), v);
+            }
+        }
+        changes->release();
+        outChanges->release();
+    }
+    return peak;
+}
+
+int run(const Options& o)
+{
+    void* lib = dlopen(o.module, RTLD_NOW | RTLD_LOCAL);
+    if (!lib) {
+        std::printf("error: %s\n", dlerror());
+        return 1;
+    }
+    auto entry = reinterpret_cast<bool (*)(void*)>(dlsym(lib, "ModuleEntry"));
+    auto exit_ = reinterpret_cast<bool (*)()>(dlsym(lib, "ModuleExit"));
+    auto getFactory = reinterpret_cast<IPluginFactory* (*)()>(dlsym(lib, "GetPluginFactory"));
+    if (!entry || !exit_ || !getFactory || !entry(lib)) {
+        std::printf("error: module entry points missing or failed\n");
+        return 1;
+    }
+    int status = 1;
+    {
+        IPtr<IPluginFactory> factory(getFactory(), false);
+        list_factory(factory.get());
+        PClassInfo first{};
+        factory->getClassInfo(0, &first);
+
+        auto* host = new HostApplication;
+        auto* handler = new ComponentHandler;
+        handler->echo = true;
+        IPtr<IComponent> component = create<IComponent>(factory.get(), first.cid);
+        TUID controllerCid{};
+        IPtr<IEditController> controller;
+        if (component && component->getControllerClassId(controllerCid) == kResultOk)
+            controller = create<IEditController>(factory.get(), controllerCid);
+        IPtr<IAudioProcessor> processor = query<IAudioProcessor>(component.get());
+        if (component && controller && processor && component->initialize(host) == kResultOk &&
+            controller->initialize(host) == kResultOk) {
+            IPtr<IConnectionPoint> cp1 = query<IConnectionPoint>(component.get());
+            IPtr<IConnectionPoint> cp2 = query<IConnectionPoint>(controller.get());
+            if (cp1 && cp2) {
+                cp1->connect(cp2.get());
+                cp2->connect(cp1.get());
+            }
+            controller->setComponentHandler(handler);
+            if (!o.stateIn.empty()) {
+                auto* in = new MemoryStream(read_file(o.stateIn));
+                std::printf("restore: %s\n", component->setState(in) == kResultOk ? "ok" : "failed");
+                in->rewind();
+                controller->setComponentState(in);
+                in->release();
+            }
+            list_buses(component.get());
+            list_parameters(controller.get());
+            IPlugView* view = controller->createView("editor");
+            std::printf("view: %s\n", view ? "yes" : "none");
+            if (view)
+                view->release();
+            if (o.program >= 0.0)
+                controller->setParamNormalized(8, o.program);
+
+            SpeakerArrangement stereo = 3;
+            std::printf("arrangement: %d\n", processor->setBusArrangements(&stereo, 1, &stereo, 1));
+            ProcessSetup setup{kRealtime, kSample32, o.frames, 48000.0};
+            processor->setupProcessing(setup);
+            component->setActive(true);
+            processor->setProcessing(true);
+            const float peak = run_audio(processor.get(), controller.get(), o);
+            std::printf("audio: peak in %.6f out %.6f\n", o.amplitude, peak);
+            processor->setProcessing(false);
+            component->setActive(false);
+
+            auto* out = new MemoryStream;
+            const tresult saved = component->getState(out);
+            std::printf("state: %zu bytes, %s\n", out->bytes().size(), saved == kResultOk ? "ok" : "failed");
+            if (!o.stateOut.empty())
+                write_file(o.stateOut, out->bytes());
+            out->release();
+            if (cp1 && cp2) {
+                cp1->disconnect(cp2.get());
+                cp2->disconnect(cp1.get());
+            }
+            controller->terminate();
+            component->terminate();
+            status = 0;
+        } else {
+            std::printf("error: could not create and initialize the plug-in\n");
+        }
+        handler->release();
+        host->release();
+    }
+    exit_();
+    dlclose(lib);
+    std::printf("done\n");
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options o;
+    if (!parse(argc, argv, o)) {
+        std::fprintf(stderr, "usage: vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]\n"
+                             "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n");
+        return 2;
+    }
+    return run(o);
+}
