@@ -1,0 +1,17 @@
+// Installer log lines: standard output, flushed at once so a crash or a
+// signal never loses the last line.
+#pragma once
+
+#include <cstdarg>
+
+#if defined(__GNUC__)
+#define QELM_PRINTF_LIKE(f, a) __attribute__((format(printf, f, a)))
+#else
+#define QELM_PRINTF_LIKE(f, a)
+#endif
+
+void log_printf(const char* fmt, ...) QELM_PRINTF_LIKE(1, 2);
+
+// "%s %s Installer" with product name and version; log lines carry it.
+const char* installer_title();
+void set_installer_title(const char* product, const char* version);
