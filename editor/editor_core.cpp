@@ -1,0 +1,445 @@
+#include "editor_core.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "plug_params.h"
+
+namespace vlt::editor {
+
+namespace {
+
+constexpr float kStartCache[7] = {0.33333334f, 0, 0, 0, 0, 0, 1.0f};
+constexpr float kInGainReset = 33.0f;
+
+bool is_knob(int index) { return index >= 0 && index < kKnobCount; }
+
+}  // namespace
+
+CEditorCore::CEditorCore(const EditorBuild& build, EditorHost& host, EditorView& view)
+    : build_(build), host_(host), view_(view), size_(size_rule(0.0f, 1.0f))
+{
+    for (int i = 0; i < 7; ++i)
+        cache_[i].store(kStartCache[i]);
+    for (int w = 0; w < kWidgetCount; ++w) {
+        values_[w].store(0.0f);
+        dirty_[w].store(false);
+    }
+    version_text(build_, banner_text_, sizeof banner_text_);
+}
+
+// --- host threads ---------------------------------------------------------
+
+void CEditorCore::set_parameter(int index, float value)
+{
+    if (is_knob(index))
+        update_knob(index, value);
+    else if (index == params::kEffect)
+        update_switch(value);
+    else if (index == params::kUiSize)
+        ui_size_.store(params::clamp_unit(value));
+    else if (index == params::kMeter)
+        update_meter(value);
+}
+
+void CEditorCore::update_knob(int knob, float v)
+{
+    cache_[knob].store(v);
+    if (widgets_ready_.load()) {
+        values_[knob].store(clamp_knob(v * kKnobMax));
+        dirty_[knob].store(true);
+        write_knob_text(knob);
+    }
+    redraw_flag_.store(true);
+}
+
+void CEditorCore::update_switch(float v)
+{
+    cache_[params::kEffect].store(v);
+    if (widgets_ready_.load()) {
+        const float on = v > 0.5f ? kKnobMax : 0.0f;
+        values_[kEffectSwitch].store(on);
+        dirty_[kEffectSwitch].store(true);
+        write_banner_text(switch_text(build_, on));
+    }
+    redraw_flag_.store(true);
+}
+
+// Runs on the audio thread after every block: no lock, no allocation.
+void CEditorCore::update_meter(float v)
+{
+    if (widgets_ready_.load(std::memory_order_relaxed)) {
+        values_[kMeter].store(clamp_knob(v * kKnobMax), std::memory_order_relaxed);
+        dirty_[kMeter].store(true, std::memory_order_relaxed);
+    }
+    redraw_flag_.store(true, std::memory_order_release);
+}
+
+void CEditorCore::set_program(int index, const char* name)
+{
+    program_.store(index);
+    if (!widgets_ready_.load())
+        return;  // never opened: the banner has nothing to show yet
+    char text[kValueTextMax];
+    std::snprintf(text, sizeof text, "%s", name ? name : "");
+    write_banner_text(text);
+    // The GUI thread renders it; the shared font is not ours to use here.
+    banner_pending_.store(true);
+    dirty_[kBanner].store(true);
+    clock_.set(BannerClock::kShowTicks);
+    preset_armed_.store(true);
+    redraw_flag_.store(true);
+}
+
+void CEditorCore::set_host_eff_enable(float value)
+{
+    host_enable_changed_.store(true);
+    mono_.store(value <= 0.5f);
+    redraw_flag_.store(true);
+}
+
+void CEditorCore::write_banner_text(const char* text)
+{
+    std::lock_guard<std::mutex> lock(text_mutex_);
+    std::snprintf(banner_text_, sizeof banner_text_, "%s", text);
+}
+
+void CEditorCore::write_knob_text(int knob)
+{
+    char text[kValueTextMax];
+    knob_value_text(build_, knob, values_[knob].load(), text, sizeof text);
+    write_banner_text(text);
+}
+
+void CEditorCore::copy_banner_text(char* text, std::size_t size) const
+{
+    if (!text || size == 0)
+        return;
+    std::lock_guard<std::mutex> lock(text_mutex_);
+    std::snprintf(text, size, "%s", banner_text_);
+}
+
+// --- window glue ------------------------------------------------------------
+
+const EditorSize& CEditorCore::apply_size_rule(float dpi_scale)
+{
+    dpi_scale_ = usable_scale(dpi_scale);
+    size_ = size_rule(ui_size_.load(), dpi_scale_);
+    return size_;
+}
+
+void CEditorCore::init_editor()
+{
+    if (build_.version_on_open) {
+        char text[kBannerTextSize];
+        version_text(build_, text, sizeof text);
+        write_banner_text(text);
+    }
+    for (int k = 0; k < kKnobCount; ++k)
+        values_[k].store(clamp_knob(kKnobMax * cache_[k].load()));
+    values_[kEffectSwitch].store(clamp_knob(kKnobMax * cache_[params::kEffect].load()));
+    for (Widget w : {kMeter, kStatusButton, kLeftButton, kRightButton})
+        values_[w].store(0.0f);
+    for (bool& f : focus_)
+        f = false;
+    for (float& v : velocity_)
+        v = 0.0f;
+    resize_active_ = false;
+    char text[kBannerTextSize];
+    copy_banner_text(text, sizeof text);
+    view_.set_banner_text(text, true);
+    banner_pending_.store(false);
+    clock_.set(BannerClock::kShowTicks);
+}
+
+// --- GUI thread: output -----------------------------------------------------
+
+void CEditorCore::mark(Widget w)
+{
+    dirty_[w].store(true);
+    redraw_flag_.store(true);
+}
+
+void CEditorCore::redraw(Widget w)
+{
+    if (w != kMeter)  // the meter keeps moving; it stays marked
+        dirty_[w].store(false);
+    if (open_.load())
+        view_.redraw(w);
+}
+
+void CEditorCore::show_banner_text()
+{
+    char text[kBannerTextSize];
+    banner_pending_.store(false);
+    copy_banner_text(text, sizeof text);
+    view_.set_banner_text(text, true);
+    dirty_[kBanner].store(true);
+    clock_.set(BannerClock::kShowTicks);
+    preset_armed_.store(false);
+    redraw_flag_.store(true);
+}
+
+void CEditorCore::update_status_button()
+{
+    dirty_[kStatusButton].store(true);
+    if (values_[kStatusButton].load() / kKnobMax > 0.5f) {
+        char text[kBannerTextSize];
+        version_text(build_, text, sizeof text);
+        write_banner_text(text);
+    } else {
+        write_banner_text(kBlankBannerText);
+    }
+    show_banner_text();
+    clock_.set(BannerClock::kStatusTicks);
+    redraw_flag_.store(true);
+}
+
+void CEditorCore::step_preset(int direction)
+{
+    dirty_[direction > 0 ? kRightButton : kLeftButton].store(true);
+    if (preset_armed_.load()) {
+        const int n = build_.program_count;
+        const int p = ((program_.load() + direction) % n + n) % n;
+        program_.store(p);
+        host_.set_program(p);
+    }
+    char name[kValueTextMax] = {};
+    host_.program_name(name);
+    name[kValueTextMax - 1] = '\0';
+    write_banner_text(name);
+    show_banner_text();
+    clock_.set(BannerClock::kShowTicks);
+    preset_armed_.store(true);
+}
+
+void CEditorCore::redraw_ui_size()
+{
+    const EditorSize from = size_;
+    size_ = size_rule(ui_size_.load(), dpi_scale_);
+    view_.resize_window(from, size_);
+    host_.size_window(size_.width, size_.height);
+    if (open_.load())
+        view_.repaint_all();
+}
+
+void CEditorCore::gui_update_tick()
+{
+    if (banner_pending_.exchange(false)) {
+        char text[kBannerTextSize];
+        copy_banner_text(text, sizeof text);
+        view_.set_banner_text(text, false);
+    }
+    if (widgets_ready_.load()) {
+        const BannerClock::Event e = clock_.tick(focus_[kBanner]);
+        if (e != BannerClock::Event::kNone) {
+            char text[kBannerTextSize];
+            if (e == BannerClock::Event::kShowVersion)
+                version_text(build_, text, sizeof text);
+            else
+                std::snprintf(text, sizeof text, "%s", kBlankBannerText);
+            write_banner_text(text);
+            view_.set_banner_text(text, false);
+            redraw(kBanner);
+            preset_armed_.store(false);
+            if (e == BannerClock::Event::kBlank) {
+                values_[kStatusButton].store(0.0f);
+                mark(kStatusButton);
+            }
+        }
+    }
+    if (host_enable_changed_.exchange(false))
+        view_.repaint_all();
+    if (redraw_flag_.exchange(false)) {
+        for (Widget w : {kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob,
+                         kMakeupKnob, kEffectSwitch, kStatusButton, kMeter, kBanner})
+            if (dirty_[w].load())
+                redraw(w);
+    }
+}
+
+// --- GUI thread: input ------------------------------------------------------
+
+void CEditorCore::send_knob(int knob)
+{
+    host_.set_parameter(knob, values_[knob].load() / kKnobMax);
+}
+
+int CEditorCore::hit_knob(const Point& p)
+{
+    for (int k = 0; k < kKnobCount; ++k)
+        if (hits(static_cast<Widget>(k), p.x, p.y))
+            return k;
+    return -1;
+}
+
+void CEditorCore::wheel(const Point& p, int step)
+{
+    for (int k = 0; k < kKnobCount; ++k) {
+        const Widget w = static_cast<Widget>(k);
+        if (!hits(w, p.x, p.y))
+            continue;
+        velocity_[k] = 0.0f;
+        host_.begin_edit(k);
+        focus_[k] = true;
+        values_[k].store(step_knob(values_[k].load(), step, place(w).frames));
+        send_knob(k);
+        show_banner_text();
+        redraw(w);
+        host_.end_edit(k);
+    }
+    if (hits(kBanner, p.x, p.y)) {
+        focus_[kBanner] = true;
+        view_.step_banner(step);
+        redraw(kBanner);
+    }
+}
+
+void CEditorCore::main_press(int x, int y)
+{
+    const Point p = window_to_panel(size_, x, y);
+    for (int k = 0; k < kKnobCount; ++k) {
+        if (!hits(static_cast<Widget>(k), p.x, p.y))
+            continue;
+        velocity_[k] = 0.0f;
+        host_.begin_edit(k);
+        focus_[k] = true;
+        write_knob_text(k);
+        show_banner_text();
+    }
+    if (hits(kBanner, p.x, p.y))
+        focus_[kBanner] = true;
+    if (hits(kEffectSwitch, p.x, p.y)) {
+        host_.begin_edit(params::kEffect);
+        focus_[kEffectSwitch] = true;
+        const float v = values_[kEffectSwitch].load();
+        values_[kEffectSwitch].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
+        host_.set_parameter(params::kEffect, values_[kEffectSwitch].load() / kKnobMax);
+        show_banner_text();
+        redraw(kEffectSwitch);
+        // The release sends the end of this gesture.
+    }
+    if (hits(kStatusButton, p.x, p.y)) {
+        focus_[kStatusButton] = true;
+        const float v = values_[kStatusButton].load();
+        values_[kStatusButton].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
+        update_status_button();
+        redraw(kStatusButton);
+    }
+    for (Widget w : {kLeftButton, kRightButton}) {
+        if (!hits(w, p.x, p.y))
+            continue;
+        focus_[w] = true;
+        values_[w].store(kKnobMax);
+        step_preset(w == kRightButton ? 1 : -1);
+        redraw(w);
+    }
+    if (in_resize_corner(size_, x, y))
+        resize_active_ = true;
+    last_x_ = x;
+    last_y_ = y;
+}
+
+void CEditorCore::button_press(int x, int y, int button)
+{
+    if (button == build_.main_button)
+        main_press(x, y);
+    else if (button == build_.wheel_up_button)
+        wheel(window_to_panel(size_, x, y), 1);
+    else if (button == build_.wheel_down_button)
+        wheel(window_to_panel(size_, x, y), -1);
+}
+
+void CEditorCore::button_release(int, int, int)
+{
+    for (int k = 0; k < kKnobCount; ++k)
+        focus_[k] = false;
+    focus_[kEffectSwitch] = focus_[kStatusButton] = focus_[kBanner] = false;
+    if (resize_active_) {
+        resize_active_ = false;
+        redraw_ui_size();
+    }
+    for (Widget w : {kLeftButton, kRightButton}) {
+        if (!focus_[w])
+            continue;
+        focus_[w] = false;
+        values_[w].store(0.0f);
+        redraw(w);
+    }
+    for (int i = 0; i <= params::kEffect; ++i)
+        host_.end_edit(i);
+}
+
+int CEditorCore::resize_divisor() const
+{
+    return build_.resize_axis == ResizeAxis::kWidth ? size_.width : size_.height;
+}
+
+void CEditorCore::motion(int x, int y)
+{
+    const int dy = static_cast<int>(last_y_ - y);
+    const int dx = static_cast<int>(x - last_x_);
+    last_x_ = x;
+    last_y_ = y;
+    for (int k = 0; k < kKnobCount; ++k) {
+        if (!focus_[k])
+            continue;
+        const Widget w = static_cast<Widget>(k);
+        KnobMotion m{values_[k].load(), velocity_[k]};
+        drag_knob(m, static_cast<float>(dy), place(w).detent, place(w).frames, build_.knob);
+        values_[k].store(m.value);
+        velocity_[k] = m.velocity;
+        send_knob(k);
+        show_banner_text();
+        redraw(w);
+    }
+    if (focus_[kBanner]) {
+        view_.scroll_banner(dx);
+        redraw(kBanner);
+    }
+    if (!resize_active_)
+        return;
+    const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+    if (d < 1.0f)
+        return;
+    resize_sum_ += (dy > 0 || dx < 0) ? -d : d;
+    if ((++resize_events_ & 2) == 0)
+        return;
+    const float divisor = static_cast<float>(resize_divisor());
+    const float u = params::clamp_unit((resize_sum_ + divisor) / divisor * (ui_size_.load() + 1.0f) - 1.0f);
+    ui_size_.store(u);
+    host_.set_parameter(params::kUiSize, u);
+    redraw_ui_size();
+    resize_events_ = 0;
+    resize_sum_ = 0.0f;
+}
+
+void CEditorCore::double_click(int x, int y, int button)
+{
+    if (button != build_.main_button)
+        return;
+    const Point p = window_to_panel(size_, x, y);
+    const int k = hit_knob(p);
+    if (k >= 0) {
+        velocity_[k] = 0.0f;
+        values_[k].store(k == kInGainKnob ? kInGainReset : 0.0f);
+        host_.begin_edit(k);
+        send_knob(k);
+        host_.end_edit(k);
+        show_banner_text();
+        redraw(static_cast<Widget>(k));
+        return;
+    }
+    for (Widget w : {kEffectSwitch, kLeftButton, kRightButton, kStatusButton}) {
+        if (hits(w, p.x, p.y)) {
+            main_press(x, y);
+            return;
+        }
+    }
+    ui_size_.store(0.0f);
+    host_.set_parameter(params::kUiSize, 0.0f);
+    redraw_ui_size();
+}
+
+}  // namespace vlt::editor

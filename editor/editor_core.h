@@ -1,0 +1,114 @@
+#pragma once
+// The editor's behaviour without a window system or a plug-in format:
+// the parameter cache, widget values, value texts, banner timing, mouse
+// gestures and the GUI tick. A window glue owns one, feeds it events on
+// the GUI thread and draws what it reports through EditorView.
+//
+// Threads: set_parameter, set_program and set_host_eff_enable may run on
+// any host thread (the meter on the audio thread); they store atomics and
+// hand text over under a short text lock, never drawing and never calling
+// out. Everything else runs on the GUI thread.
+#include <atomic>
+#include <mutex>
+
+#include "banner_clock.h"
+#include "editor_build.h"
+#include "editor_host.h"
+#include "editor_layout.h"
+#include "knob_model.h"
+#include "value_text.h"
+
+namespace vlt::editor {
+
+class CEditorCore {
+public:
+    CEditorCore(const EditorBuild& build, EditorHost& host, EditorView& view);
+
+    // --- any thread --------------------------------------------------------
+    void set_parameter(int index, float value);
+    // The plug-in changed program; name is that program's name.
+    void set_program(int index, const char* name);
+    void set_host_eff_enable(float value);
+
+    // --- window glue, GUI or host thread while no callback runs ------------
+    // Sizes the window for the stored UI size at display scale dpi_scale.
+    const EditorSize& apply_size_rule(float dpi_scale);
+    void set_widgets_ready() { widgets_ready_.store(true); }
+    // Loads the widgets from the cache and shows the banner text.
+    void init_editor();
+    void set_open(bool open) { open_.store(open); }
+
+    // --- GUI thread --------------------------------------------------------
+    void button_press(int x, int y, int button);
+    void button_release(int x, int y, int button);
+    void motion(int x, int y);
+    void double_click(int x, int y, int button);
+    void gui_update_tick();
+
+    // --- what the view draws -----------------------------------------------
+    float value(Widget w) const { return values_[w].load(std::memory_order_relaxed); }
+    bool focused(Widget w) const { return focus_[w]; }
+    bool dirty(Widget w) const { return dirty_[w].load(std::memory_order_relaxed); }
+    bool mono() const { return mono_.load(); }
+    bool is_open() const { return open_.load(); }
+    float cached(int index) const { return cache_[index].load(); }
+    float ui_size() const { return ui_size_.load(); }
+    int program() const { return program_.load(); }
+    bool preset_armed() const { return preset_armed_.load(); }
+    int banner_ticks() const { return clock_.remaining(); }
+    const EditorSize& size() const { return size_; }
+    float dpi_scale() const { return dpi_scale_; }
+    void copy_banner_text(char* text, std::size_t size) const;
+    const EditorBuild& build() const { return build_; }
+
+private:
+    void update_knob(int knob, float v);
+    void update_switch(float v);
+    void update_meter(float v);
+    void write_banner_text(const char* text);
+    void write_knob_text(int knob);
+    void show_banner_text();  // puts the banner text on the banner
+    void update_status_button();
+    void step_preset(int direction);
+    void redraw(Widget w);
+    void redraw_ui_size();
+    void mark(Widget w);
+    int hit_knob(const Point& p);
+    void main_press(int x, int y);
+    void wheel(const Point& p, int step);
+    void send_knob(int knob);
+    int resize_divisor() const;
+
+    const EditorBuild& build_;
+    EditorHost& host_;
+    EditorView& view_;
+
+    std::atomic<float> cache_[7];
+    std::atomic<float> ui_size_{0.0f};
+    std::atomic<int> program_{0};
+    std::atomic<float> values_[kWidgetCount];
+    std::atomic<bool> dirty_[kWidgetCount];
+    std::atomic<bool> redraw_flag_{false};
+    std::atomic<bool> widgets_ready_{false};
+    std::atomic<bool> open_{false};
+    std::atomic<bool> mono_{false};
+    std::atomic<bool> host_enable_changed_{false};
+    std::atomic<bool> preset_armed_{false};
+    std::atomic<bool> banner_pending_{false};
+    BannerClock clock_;
+
+    mutable std::mutex text_mutex_;  // guards banner_text_ only
+    char banner_text_[kBannerTextSize];
+
+    // GUI thread only.
+    bool focus_[kWidgetCount] = {};
+    float velocity_[kKnobCount] = {};
+    double last_x_ = 0, last_y_ = 0;
+    bool resize_active_ = false;
+    int resize_events_ = 0;
+    float resize_sum_ = 0.0f;
+    EditorSize size_;
+    float dpi_scale_ = 1.0f;
+};
+
+}  // namespace vlt::editor

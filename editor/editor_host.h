@@ -1,0 +1,39 @@
+#pragma once
+// The two faces the editor logic talks to. EditorHost is the plug-in side
+// (edit gestures, programs, window size); EditorView is the drawing side
+// (widgets, banner rendering, window image). Both are called on the GUI
+// thread only, and never while the editor holds one of its locks, because
+// a host edit comes straight back into the editor's parameter path.
+
+namespace vlt::editor {
+
+struct EditorSize;
+enum Widget : int;
+
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    virtual void begin_edit(int index) = 0;
+    virtual void set_parameter(int index, float value) = 0;  // an automated change
+    virtual void end_edit(int index) = 0;
+    virtual void set_program(int program) = 0;  // also refreshes the host's display
+    // Writes the current program's name (at most 63 characters and a NUL).
+    virtual void program_name(char* text) = 0;
+    virtual void size_window(int width, int height) = 0;
+};
+
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+    // Renders text into the banner; scroll_home also scrolls it back to 0.
+    virtual void set_banner_text(const char* text, bool scroll_home) = 0;
+    virtual void scroll_banner(int dx) = 0;  // a drag of dx pixels
+    virtual void step_banner(int step) = 0;  // one pixel right (+1) or left (-1)
+    // Redraws one widget from the editor's values and queues its screen area.
+    virtual void redraw(Widget widget) = 0;
+    virtual void repaint_all() = 0;
+    // The window and its image follow a new size (the host is told after).
+    virtual void resize_window(const EditorSize& from, const EditorSize& to) = 0;
+};
+
+}  // namespace vlt::editor

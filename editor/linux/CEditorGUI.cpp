@@ -1,0 +1,335 @@
+#include "CEditorGUI.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include "CPlug.h"
+#include "afx_font_engine.h"
+#include "panel_artwork.h"
+#include "plug_params.h"
+
+using namespace vlt::editor;
+
+namespace {
+
+void log_printf(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::fflush(stdout);
+}
+
+CEditorGUI* self(void* user) { return static_cast<CEditorGUI*>(user); }
+
+}  // namespace
+
+CEditorGUI::CEditorGUI(CPlug* plug)
+    : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), plug_(plug),
+      core_(kLinuxVst2Build, *this, *this)
+{
+    attach(&core_);
+}
+
+CEditorGUI::~CEditorGUI()
+{
+    if (G_GUI_engine) {
+        if (core_.is_open())
+            stop_editor();
+        cleanup_gui_objects();
+        AFX_drawing::afx_pixbuf_destroy(icon_);
+        icon_ = nullptr;
+        std::lock_guard<std::mutex> lock(editor_mutex_);
+        if (window_image_)
+            G_GUI_engine->afx_pixmap_destroy(window_image_);
+        window_image_ = nullptr;
+    }
+}
+
+bool CEditorGUI::getRect(ERect** rect)
+{
+    if (!rect)
+        return false;
+    rect_ = {0, 0, 510, 144};
+    if (G_GUI_engine) {
+        const EditorSize s =
+            size_rule(plug_->getParameter(vlt::params::kUiSize), G_GUI_engine->get_optimum_scale_factor());
+        rect_.bottom = static_cast<int16_t>(s.height);
+        rect_.right = static_cast<int16_t>(s.width);
+    }
+    *rect = &rect_;
+    return false;
+}
+
+bool CEditorGUI::open(void* parent)
+{
+    // A window the window system destroyed under us no longer counts.
+    if (core_.is_open() && own_window_alive())
+        return false;
+    core_.set_open(false);
+    start_editor(reinterpret_cast<afx_sys_window>(parent));
+    systemWindow = core_.is_open() ? parent : nullptr;
+    return false;
+}
+
+void CEditorGUI::close()
+{
+    if (core_.is_open())
+        stop_editor();
+    core_.set_open(false);
+    systemWindow = nullptr;
+}
+
+void CEditorGUI::start_editor(afx_sys_window host_window)
+{
+    host_window_ = host_window;
+    start_editor_main();
+    usleep(250 * 1000);  // the GUI thread answers the first exposes meanwhile
+}
+
+void CEditorGUI::start_editor_main()
+{
+    AFX_engine* e = G_GUI_engine;
+    if (!e) {
+        log_printf("** ERROR ** VLT650-VST: GUI Engine is not running or was not started\n");
+        return;
+    }
+    if (!e->open_display_connection()) {
+        log_printf("** ERROR ** VLT650-VST: Unable to connect to X server\n");
+        return;
+    }
+    core_.set_parameter(vlt::params::kUiSize, plug_->getParameter(vlt::params::kUiSize));
+    const EditorSize s = core_.apply_size_rule(e->get_optimum_scale_factor());
+
+    const int index = e->create_new_afx_window(0, 0, s.width, s.height, 1.0f, this);
+    if (index < 0) {
+        log_printf("** ERROR ** VLT650-VST: Could not create GUI window\n");
+        return;
+    }
+    e->set_afx_window_scale_factor(index, 1.0f);
+    e->set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0,
+                                  index);
+    e->set_afx_window_class("hollowfx-ui", index);
+    if (!icon_)
+        icon_ = AFX_drawing::afx_pixbuf_new_from_inline(artwork(Artwork::kWindowIcon), index);
+    if (icon_)
+        e->set_afx_window_icon(icon_, index);
+    {
+        std::lock_guard<std::mutex> lock(title_mutex_);
+        e->set_afx_window_title(index, title_);
+    }
+    e->set_afx_window_type_wm_utility(index);
+    e->select_afx_input_events(index);
+
+    if (create_gui_objects(index) < 0) {
+        log_printf("** ERROR ** VLT650-VST: Unable to allocate memory for GUI objects\n");
+        e->destroy_afx_window(index);  // an unshown window must not keep its slot
+        return;
+    }
+    window_index_.store(index);
+    own_window_.store(e->get_SYS_window_idx_for_afx_window(index));
+    init_widgets(index);
+    core_.set_widgets_ready();
+    core_.init_editor();
+    draw_editor_window_contents();
+    register_callbacks(index);
+    e->set_gui_update_interval(50);
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (e->reparent_afx_window_to_SYS_window(index, host_window_) == 0)
+            break;
+        log_printf("** INFO ** VLT650-VST: Host suplied window was not valid - retrying\n");
+        usleep(100 * 1000);
+    }
+    e->show_afx_window(index);
+    core_.set_open(true);
+}
+
+void CEditorGUI::replace_window_image(const EditorSize& s)
+{
+    const float d = core_.dpi_scale();
+    if (window_image_)
+        G_GUI_engine->afx_pixmap_destroy(window_image_);
+    window_image_ = G_GUI_engine->afx_pixmap_create_fixed(
+        s.width, s.height, 112, 112, 112, static_cast<int>(20 * d), static_cast<int>(d),
+        static_cast<int>(8 * d), static_cast<int>(d));
+}
+
+void CEditorGUI::draw_editor_window_contents()
+{
+    {
+        std::lock_guard<std::mutex> lock(editor_mutex_);
+        replace_window_image(core_.size());
+    }
+    draw_panel();
+}
+
+void CEditorGUI::register_callbacks(int index)
+{
+    AFX_engine* e = G_GUI_engine;
+    e->register_button_press_callback(index, on_press);
+    e->register_button_release_callback(index, on_release);
+    e->register_motion_notify_callback(index, on_motion);
+    e->register_expose_callback(index, on_expose);
+    e->register_window_destroy_callback(index, on_window_destroy);
+    e->register_double_click_callback(index, on_double_click);
+    e->register_gui_update_callback(index, on_gui_update);
+}
+
+bool CEditorGUI::own_window_alive() const
+{
+    const int index = window_index_.load();
+    const afx_sys_window mine = own_window_.load();
+    return G_GUI_engine && index >= 0 && mine != 0 &&
+           G_GUI_engine->get_SYS_window_idx_for_afx_window(index) == mine;
+}
+
+void CEditorGUI::stop_editor()
+{
+    if (!core_.is_open())
+        return;
+    core_.set_open(false);
+    // A slot freed by the window system may already serve another editor.
+    if (own_window_alive())
+        G_GUI_engine->destroy_afx_window(window_index_.load());
+    window_index_.store(-1);
+    own_window_.store(0);
+}
+
+// --- plug-in calls, any thread ------------------------------------------------
+
+void CEditorGUI::setParameter(int32_t index, float value) { core_.set_parameter(index, value); }
+
+void CEditorGUI::setProgram(int32_t program)
+{
+    char name[64] = {};
+    plug_->getProgramName(name);
+    name[sizeof name - 1] = '\0';
+    core_.set_program(program, name);
+}
+
+void CEditorGUI::set_plugin_name(const char* title)
+{
+    std::lock_guard<std::mutex> lock(title_mutex_);
+    std::snprintf(title_, sizeof title_, "%s", title ? title : "");
+}
+
+void CEditorGUI::setHostEffEnable(float enable) { core_.set_host_eff_enable(enable); }
+
+// --- screen side (GUI thread) -----------------------------------------------------
+
+void CEditorGUI::queue_rect(const Rect& r)
+{
+    const int index = window_index_.load();
+    if (G_GUI_engine && index >= 0)
+        G_GUI_engine->afx_queue_afx_draw_area_fixed(index, r.x, r.y, r.w, r.h);
+}
+
+void CEditorGUI::repaint_all()
+{
+    const EditorSize& s = core_.size();
+    queue_rect({0, 0, s.width, s.height});
+}
+
+void CEditorGUI::resize_window(const EditorSize&, const EditorSize& to)
+{
+    if (!G_GUI_engine)
+        return;
+    std::lock_guard<std::mutex> lock(editor_mutex_);
+    const int index = window_index_.load();
+    if (window_image_ && index >= 0) {
+        G_GUI_engine->afx_window_resize(index, to.width, to.height);
+        replace_window_image(to);
+    }
+}
+
+void CEditorGUI::expose_handler(int x, int y, int w, int h)
+{
+    const afx_pixbuf* content = this->content();
+    const EditorSize& s = core_.size();
+    // Never paint outside the window image, whatever rectangle arrives.
+    const int x0 = std::clamp(x, 0, s.width), y0 = std::clamp(y, 0, s.height);
+    const int x1 = std::clamp(x + w, 0, s.width), y1 = std::clamp(y + h, 0, s.height);
+    const int index = window_index_.load();
+    if (!content || !window_image_ || x1 <= x0 || y1 <= y0 || index < 0)
+        return;
+    if (s.content_scale <= 1.0f && s.x_offset == 0 && s.y_offset == 0)
+        G_GUI_engine->afx_blit_pixbuf_fixed(window_image_, content, x0, y0, x0, y0, x1 - x0,
+                                            y1 - y0);
+    else
+        G_GUI_engine->afx_stretch_blit_pixbuf_CATROM2(content, window_image_, x0, y0, x1 - x0,
+                                                      y1 - y0, s.x_offset, s.y_offset,
+                                                      s.content_scale);
+    std::lock_guard<std::mutex> lock(editor_mutex_);
+    if (core_.mono())
+        G_GUI_engine->afx_draw_afx_drawable_mono(index, window_image_, x0, y0, x0, y0, x1 - x0,
+                                                 y1 - y0, core_.dpi_scale());
+    else
+        G_GUI_engine->afx_draw_afx_drawable(index, window_image_, x0, y0, x0, y0, x1 - x0,
+                                            y1 - y0);
+}
+
+// --- host edits (GUI thread, no lock of ours held) ------------------------------
+
+void CEditorGUI::begin_edit(int index) { plug_->beginEdit(index); }
+void CEditorGUI::set_parameter(int index, float value) { plug_->setParameterAutomated(index, value); }
+void CEditorGUI::end_edit(int index) { plug_->endEdit(index); }
+
+void CEditorGUI::set_program(int program)
+{
+    plug_->setProgram(program);
+    plug_->updateDisplay();
+}
+
+void CEditorGUI::program_name(char* text)
+{
+    char name[64] = {};
+    plug_->getProgramName(name);
+    name[sizeof name - 1] = '\0';
+    std::snprintf(text, 64, "%s", name);
+}
+
+void CEditorGUI::size_window(int width, int height) { plug_->sizeWindow(width, height); }
+
+// --- trampolines ----------------------------------------------------------------------
+
+void CEditorGUI::on_press(int x, int y, int button, int, void* user)
+{
+    self(user)->core_.button_press(x, y, button);
+}
+
+void CEditorGUI::on_release(int x, int y, int button, int, void* user)
+{
+    self(user)->core_.button_release(x, y, button);
+}
+
+void CEditorGUI::on_motion(int x, int y, int, void* user) { self(user)->core_.motion(x, y); }
+
+void CEditorGUI::on_double_click(int x, int y, int button, int, void* user)
+{
+    self(user)->core_.double_click(x, y, button);
+}
+
+void CEditorGUI::on_expose(int x, int y, int w, int h, int, void* user)
+{
+    self(user)->expose_handler(x, y, w, h);
+}
+
+void CEditorGUI::on_window_destroy(int, int, int index, void* user)
+{
+    CEditorGUI* ed = self(user);
+    int expected = index;
+    ed->core_.set_open(false);
+    ed->window_index_.compare_exchange_strong(expected, -1);
+    ed->own_window_.store(0);
+}
+
+bool CEditorGUI::on_gui_update(void* user)
+{
+    self(user)->core_.gui_update_tick();
+    return true;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The Linux VST2 editor: the front panel in an X11 child window of the
+// host's editor window. Host threads only store values and text in the
+// editor core; drawing and input run on the library's GUI thread.
+#include <atomic>
+#include <mutex>
+
+#include "CPlugEditor.h"
+#include "afx/afx_engine.h"
+#include "editor_core.h"
+#include "panel_view.h"
+
+class CPlug;
+class AFX_font_engine;
+
+// The library's engines, made by the loader hook and shared by every editor.
+extern AFX_engine* G_GUI_engine;
+extern AFX_font_engine* G_FONT_engine;
+
+class CEditorGUI : public CPlugEditor,
+                   public vlt::editor::CPanelView,
+                   private vlt::editor::EditorHost {
+public:
+    explicit CEditorGUI(CPlug* plug);
+    ~CEditorGUI() override;
+
+    bool getRect(ERect** rect) override;
+    bool open(void* parent) override;
+    void close() override;
+    bool isOpen() override { return core_.is_open(); }
+
+    void setParameter(int32_t index, float value) override;
+    void setProgram(int32_t program) override;
+    void set_plugin_name(const char* title) override;
+    void setHostEffEnable(float enable) override;
+
+    const vlt::editor::CEditorCore& core() const { return core_; }
+    int window_index() const { return window_index_.load(); }
+
+private:
+    void start_editor(afx_sys_window host_window);
+    void start_editor_main();
+    void stop_editor();
+    bool own_window_alive() const;
+    void draw_editor_window_contents();
+    void replace_window_image(const vlt::editor::EditorSize& size);
+    void register_callbacks(int index);
+
+    // EditorView, screen side.
+    void queue_rect(const vlt::editor::Rect& r) override;
+    void repaint_all() override;
+    void resize_window(const vlt::editor::EditorSize& from,
+                       const vlt::editor::EditorSize& to) override;
+
+    // EditorHost: the plug-in's edit path.
+    void begin_edit(int index) override;
+    void set_parameter(int index, float value) override;
+    void end_edit(int index) override;
+    void set_program(int program) override;
+    void program_name(char* text) override;
+    void size_window(int width, int height) override;
+
+    // Engine callbacks, with the editor as user data.
+    static void on_press(int x, int y, int button, int index, void* user);
+    static void on_release(int x, int y, int button, int index, void* user);
+    static void on_motion(int x, int y, int index, void* user);
+    static void on_double_click(int x, int y, int button, int index, void* user);
+    static void on_expose(int x, int y, int w, int h, int index, void* user);
+    static void on_window_destroy(int root_x, int root_y, int index, void* user);
+    static bool on_gui_update(void* user);
+    void expose_handler(int x, int y, int w, int h);
+
+    CPlug* plug_;
+    vlt::editor::CEditorCore core_;
+    ERect rect_{0, 0, 510, 144};
+    std::atomic<int> window_index_{-1};
+    afx_sys_window host_window_ = 0;
+    std::atomic<afx_sys_window> own_window_{0};  // the X window of our slot
+    afx_image* window_image_ = nullptr;
+    afx_pixbuf* icon_ = nullptr;
+    std::mutex editor_mutex_;  // guards window_image_ against its screen put
+    std::mutex title_mutex_;
+    char title_[256] = "VLT650 BrindleDSP";
+};

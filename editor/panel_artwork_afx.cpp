@@ -1,0 +1,22 @@
+// The panel artwork from the toolkit's generated images.
+#include "afx_artwork.h"
+#include "panel_artwork.h"
+
+namespace vlt::editor {
+
+const uint8_t* artwork(Artwork which)
+{
+    switch (which) {
+    case Artwork::kFrontPanel: return afx_art_front_panel;
+    case Artwork::kKnobStrip: return afx_art_knob_strip;
+    case Artwork::kSwitchStrip: return afx_art_effect_switch;
+    case Artwork::kMeterStrip: return afx_art_meter_strip;
+    case Artwork::kStatusStrip: return afx_art_status_button;
+    case Artwork::kLeftStrip: return afx_art_left_button;
+    case Artwork::kRightStrip: return afx_art_right_button;
+    case Artwork::kWindowIcon: return afx_art_window_icon;
+    }
+    return nullptr;
+}
+
+}  // namespace vlt::editor

@@ -1,0 +1,413 @@
+#include "editor_core.h"
+
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace vlt::editor {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Plays the plug-in: every automated change comes straight back into the
+// editor, as the plug-in's parameter path does.
+class EchoHost : public EditorHost {
+public:
+    CEditorCore* core = nullptr;
+    Calls calls;
+    int program = 0;
+
+    void begin_edit(int i) override { calls.push_back("begin " + std::to_string(i)); }
+    void end_edit(int i) override { calls.push_back("end " + std::to_string(i)); }
+    void set_parameter(int i, float v) override
+    {
+        char text[64];
+        std::snprintf(text, sizeof text, "set %d %.4f", i, v);
+        calls.push_back(text);
+        core->set_parameter(i, v);
+    }
+    void set_program(int p) override
+    {
+        program = p;
+        calls.push_back("program " + std::to_string(p));
+        char name[64];
+        program_name(name);
+        core->set_program(p, name);
+    }
+    void program_name(char* text) override { std::snprintf(text, 64, "Preset %d", program); }
+    void size_window(int w, int h) override
+    {
+        calls.push_back("size " + std::to_string(w) + "x" + std::to_string(h));
+    }
+};
+
+class RecordingView : public EditorView {
+public:
+    std::vector<std::string> banner;
+    std::vector<Widget> redrawn;
+    int repaints = 0, resizes = 0;
+    int scroll = 0;
+
+    void set_banner_text(const char* text, bool) override { banner.push_back(text); }
+    void scroll_banner(int dx) override { scroll += dx; }
+    void step_banner(int step) override { scroll += step; }
+    void redraw(Widget w) override { redrawn.push_back(w); }
+    void repaint_all() override { ++repaints; }
+    void resize_window(const EditorSize&, const EditorSize&) override { ++resizes; }
+};
+
+// Window pixel of a panel point at UI size 0, DPI 1 (x offset 162).
+constexpr int WX(int px) { return px + 162; }
+
+class EditorCoreTest : public testing::Test {
+protected:
+    EchoHost host;
+    RecordingView view;
+    CEditorCore core{kLinuxVst2Build, host, view};
+
+    EditorCoreTest() { host.core = &core; }
+
+    void open()
+    {
+        core.apply_size_rule(1.0f);
+        core.set_widgets_ready();
+        core.init_editor();
+        core.set_open(true);
+        host.calls.clear();
+        view.banner.clear();
+        view.redrawn.clear();
+    }
+    std::string banner() const
+    {
+        char text[kBannerTextSize];
+        core.copy_banner_text(text, sizeof text);
+        return text;
+    }
+    Calls take()
+    {
+        Calls c;
+        c.swap(host.calls);
+        return c;
+    }
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            core.gui_update_tick();
+    }
+};
+
+const Calls kEndAll = {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"};
+
+// A release, then what follows it.
+Calls after_end_all(const Calls& more)
+{
+    Calls c = kEndAll;
+    c.insert(c.end(), more.begin(), more.end());
+    return c;
+}
+
+TEST_F(EditorCoreTest, ClosedEditorKeepsHostValuesForTheNextOpen)
+{
+    core.set_parameter(0, 0.0f);
+    core.set_parameter(6, 0.5f);  // 49.5 of 99: the switch opens on its Out frame
+    core.set_parameter(7, 1.0f);
+    core.set_program(3, "Snare");
+    EXPECT_EQ(core.program(), 3);
+    EXPECT_EQ(banner(), "VLT650 V2.3.1");  // no text before the first open
+    open();
+    EXPECT_FLOAT_EQ(core.value(kInGainKnob), 0.0f);
+    EXPECT_FLOAT_EQ(core.value(kEffectSwitch), 49.5f);
+    EXPECT_FLOAT_EQ(core.value(kThresholdKnob), 0.0f);
+    EXPECT_EQ(core.size().height, 1020);
+}
+
+TEST_F(EditorCoreTest, DefaultInGainOpensOnItsDetent)
+{
+    open();
+    EXPECT_FLOAT_EQ(core.value(kInGainKnob), 33.0f);
+    EXPECT_FLOAT_EQ(core.value(kEffectSwitch), 99.0f);
+}
+
+TEST_F(EditorCoreTest, HostValuesWriteTextAndMarkWidgets)
+{
+    open();
+    struct Case {
+        int index;
+        float value;
+        Widget widget;
+        float shown;
+        const char* text;
+    } const cases[] = {
+        {6, 0.5f, kEffectSwitch, 0.0f, " Effect Out"},
+        {6, 0.5001f, kEffectSwitch, 99.0f, " Effect In "},
+        {0, 1.0f / 3.0f, kInGainKnob, 33.0f, "In Gain 0.0 dB"},
+        {0, 0.0f, kInGainKnob, 0.0f, "In Gain -6.0 dB"},
+        {4, 1.0f, kRatioKnob, 99.0f, "Ratio 20.0 : 1"},
+        {3, 0.0f, kReleaseKnob, 0.0f, "Release 0.10 sec"},
+        {1, 7.0f, kThresholdKnob, 99.0f, "Thresh -20.0 dB"},
+    };
+    for (const Case& c : cases) {
+        core.set_parameter(c.index, c.value);
+        EXPECT_FLOAT_EQ(core.value(c.widget), c.shown) << c.index << " " << c.value;
+        EXPECT_TRUE(core.dirty(c.widget));
+        EXPECT_EQ(banner(), c.text);
+    }
+    EXPECT_TRUE(view.banner.empty());  // host threads never render
+
+    core.set_parameter(8, 2.0f);
+    EXPECT_FLOAT_EQ(core.value(kMeter), 99.0f);
+    core.set_parameter(8, -1.0f);
+    EXPECT_FLOAT_EQ(core.value(kMeter), 0.0f);
+    core.set_parameter(99, 1.0f);  // ignored
+    ticks(1);
+    EXPECT_EQ(view.redrawn, (std::vector<Widget>{kInGainKnob, kThresholdKnob, kReleaseKnob,
+                                                  kRatioKnob, kEffectSwitch, kMeter}));
+    EXPECT_FALSE(core.dirty(kInGainKnob));
+    EXPECT_TRUE(core.dirty(kMeter));  // the meter stays marked
+}
+
+TEST_F(EditorCoreTest, WheelIsOneGestureAndReleaseEndsAll)
+{
+    open();
+    const Rect k = panel_rect(kAttackKnob);
+    core.button_press(WX(k.x + 24), k.y + 24, 4);
+    char set[32];
+    std::snprintf(set, sizeof set, "set 2 %.4f", 99.0f / 38.0f / 99.0f);
+    EXPECT_EQ(take(), (Calls{"begin 2", set, "end 2"}));
+    EXPECT_EQ(view.banner.back(), "Attack 0.4 ms");
+    core.button_release(WX(k.x + 24), k.y + 24, 4);
+    EXPECT_EQ(take(), kEndAll);
+
+    core.button_press(WX(k.x + 24), k.y + 24, 5);
+    core.button_press(WX(k.x + 24), k.y + 24, 5);  // already at 0
+    EXPECT_EQ(take(), (Calls{"begin 2", "set 2 0.0000", "end 2", "begin 2", "set 2 0.0000",
+                             "end 2"}));
+    core.button_press(WX(k.x + 24), k.y + 24, 3);  // not a button this build knows
+    EXPECT_TRUE(take().empty());
+}
+
+TEST_F(EditorCoreTest, DragRaisesUpwardsOnlyAndEndsOnRelease)
+{
+    open();
+    const Rect k = panel_rect(kMakeupKnob);
+    const int x = WX(k.x + 24), y = k.y + 24;
+    core.button_press(x, y, 1);
+    EXPECT_EQ(take(), Calls{"begin 5"});
+    EXPECT_EQ(view.banner.back(), "Makeup 0.0 dB");
+    core.motion(x + 30, y);  // sideways: no change
+    core.motion(x + 30, y - 8);
+    core.motion(x + 30, y - 16);
+    EXPECT_EQ(take(), (Calls{"set 5 0.0000", "set 5 0.0202", "set 5 0.0556"}));
+    EXPECT_EQ(view.banner.back(), "Makeup 1.1 dB");
+    core.button_release(x, y, 1);
+    EXPECT_EQ(take(), kEndAll);
+    core.motion(x, y - 50);  // no focus after release
+    EXPECT_TRUE(take().empty());
+}
+
+TEST_F(EditorCoreTest, PressOnNothingStillEndsGesturesOnRelease)
+{
+    open();
+    core.button_press(10, 300, 1);
+    EXPECT_TRUE(take().empty());
+    core.button_release(10, 300, 1);
+    EXPECT_EQ(take(), kEndAll);
+}
+
+TEST_F(EditorCoreTest, SwitchToggleAutomatesAndReleaseEnds)
+{
+    open();
+    const Rect s = panel_rect(kEffectSwitch);
+    core.button_press(WX(s.x + 5), s.y + 5, 1);
+    EXPECT_EQ(take(), (Calls{"begin 6", "set 6 0.0000"}));
+    EXPECT_EQ(view.banner.back(), " Effect Out");
+    core.button_release(WX(s.x + 5), s.y + 5, 1);
+    core.button_press(WX(s.x + 5), s.y + 5, 1);
+    EXPECT_EQ(take(), after_end_all({"begin 6", "set 6 1.0000"}));
+    EXPECT_EQ(view.banner.back(), " Effect In ");
+}
+
+TEST_F(EditorCoreTest, DoubleClickResetsOneKnobOrTheUiSize)
+{
+    core.set_parameter(0, 1.0f);
+    core.set_parameter(7, 1.0f);
+    open();
+    const Rect g = panel_rect(kInGainKnob);
+    // UI size 1: scale 2 at x offset 90.
+    core.double_click(90 + 2 * (g.x + 24), 2 * (g.y + 24), 1);
+    EXPECT_EQ(take(), (Calls{"begin 0", "set 0 0.3333", "end 0"}));
+    EXPECT_EQ(view.banner.back(), "In Gain 0.0 dB");
+    EXPECT_FLOAT_EQ(core.ui_size(), 1.0f);
+
+    core.double_click(100, 300, 1);
+    EXPECT_EQ(take(), (Calls{"set 7 0.0000", "size 468x510"}));
+    EXPECT_FLOAT_EQ(core.ui_size(), 0.0f);
+    EXPECT_EQ(view.resizes, 1);
+    EXPECT_EQ(view.repaints, 1);
+}
+
+TEST_F(EditorCoreTest, PresetButtonsArmThenStepAndWrap)
+{
+    open();
+    const Rect r = panel_rect(kRightButton), l = panel_rect(kLeftButton);
+    core.button_press(WX(l.x + 5), 5, 1);  // first press shows the name only
+    EXPECT_EQ(take(), Calls{});
+    EXPECT_EQ(view.banner.back(), "Preset 0");
+    EXPECT_TRUE(core.preset_armed());
+    EXPECT_FLOAT_EQ(core.value(kLeftButton), 99.0f);
+    core.button_release(WX(l.x + 5), 5, 1);
+    EXPECT_FLOAT_EQ(core.value(kLeftButton), 0.0f);
+    core.button_press(WX(l.x + 5), 5, 1);  // 0 wraps to 8
+    EXPECT_EQ(core.program(), 8);
+    EXPECT_EQ(view.banner.back(), "Preset 8");
+    core.button_press(WX(r.x + 5), 5, 1);  // 8 wraps to 0
+    EXPECT_EQ(core.program(), 0);
+    EXPECT_EQ(take(), after_end_all({"program 8", "program 0"}));
+
+    // The version revert after 2.5 s disarms: the next press only shows the name.
+    ticks(50);
+    EXPECT_FALSE(core.preset_armed());
+    core.button_press(WX(r.x + 5), 5, 1);
+    EXPECT_EQ(core.program(), 0);
+}
+
+TEST_F(EditorCoreTest, ResizeDragAppliesEverySecondMove)
+{
+    open();
+    core.button_press(460, 500, 1);
+    core.motion(470, 500);
+    EXPECT_TRUE(take().empty());
+    core.motion(480, 500);
+    core.motion(480, 500);  // no distance: not counted
+    const float expect = (20.0f + 468.0f) / 468.0f - 1.0f;
+    EXPECT_NEAR(core.ui_size(), expect, 1e-6);
+    char set[32];
+    std::snprintf(set, sizeof set, "set 7 %.4f", expect);
+    EXPECT_EQ(take(), (Calls{set, "size 468x532"}));
+    // Up or left shrinks, and never below 0.
+    for (int i = 1; i <= 8; ++i)
+        core.motion(480, 500 - 40 * i);
+    EXPECT_FLOAT_EQ(core.ui_size(), 0.0f);
+    take();
+    core.button_release(480, 200, 1);
+    EXPECT_EQ(take(), (Calls{"size 468x510", "end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"}));
+}
+
+TEST(EditorCoreWindows, ResizeDividesByHeight)
+{
+    EchoHost host;
+    RecordingView view;
+    CEditorCore core{kWindowsVst2Build, host, view};
+    host.core = &core;
+    core.apply_size_rule(1.0f);
+    core.set_widgets_ready();
+    core.init_editor();
+    EXPECT_EQ(view.banner.back(), "VLT650  V2.3.2");
+    core.button_press(460, 500, 0);
+    core.motion(470, 500);
+    core.motion(480, 500);
+    EXPECT_NEAR(core.ui_size(), (20.0f + 510.0f) / 510.0f - 1.0f, 1e-6);
+}
+
+TEST_F(EditorCoreTest, StatusButtonShowsVersionBrieflyThenTurnsOff)
+{
+    open();
+    const Rect s = panel_rect(kStatusButton);
+    core.button_press(WX(s.x + 5), 5, 1);
+    EXPECT_EQ(view.banner.back(), "VLT650 V2.3.1");
+    EXPECT_FLOAT_EQ(core.value(kStatusButton), 99.0f);
+    core.button_release(WX(s.x + 5), 5, 1);
+    ticks(49);
+    EXPECT_FLOAT_EQ(core.value(kStatusButton), 99.0f);
+    ticks(1);
+    EXPECT_EQ(view.banner.back(), "                ");
+    EXPECT_FLOAT_EQ(core.value(kStatusButton), 0.0f);
+    // Pressed while on: blanks at once.
+    core.button_press(WX(s.x + 5), 5, 1);
+    core.button_press(WX(s.x + 5), 5, 1);
+    EXPECT_EQ(view.banner.back(), "                ");
+}
+
+TEST_F(EditorCoreTest, BannerTimingAndHold)
+{
+    open();
+    const Rect k = panel_rect(kRatioKnob);
+    core.button_press(WX(k.x + 24), k.y + 24, 1);
+    core.button_release(0, 0, 1);
+    ticks(49);
+    EXPECT_EQ(view.banner.back(), "Ratio 1.0 : 1");
+    ticks(1);
+    EXPECT_EQ(view.banner.back(), "VLT650 V2.3.1");
+    // Held: nothing counts until the release.
+    const Rect b = panel_rect(kBanner);
+    core.button_press(WX(b.x + 10), b.y + 5, 1);
+    ticks(2000);
+    EXPECT_EQ(view.banner.back(), "VLT650 V2.3.1");
+    core.motion(WX(b.x + 4), b.y + 5);
+    EXPECT_EQ(view.scroll, -6);
+    core.button_release(0, 0, 1);
+    ticks(400);
+    EXPECT_EQ(view.banner.back(), "                ");
+}
+
+TEST_F(EditorCoreTest, HostProgramTextIsRenderedOnTheTick)
+{
+    open();
+    core.set_program(2, "Heavy Vocal");
+    EXPECT_TRUE(view.banner.empty());
+    EXPECT_TRUE(core.preset_armed());
+    EXPECT_EQ(core.banner_ticks(), 500);
+    ticks(1);
+    EXPECT_EQ(view.banner, std::vector<std::string>{"Heavy Vocal"});
+    EXPECT_EQ(view.redrawn, std::vector<Widget>{kBanner});
+}
+
+TEST_F(EditorCoreTest, BypassGreysAndRepaintsOnce)
+{
+    open();
+    core.set_host_eff_enable(0.5f);
+    EXPECT_TRUE(core.mono());
+    ticks(3);
+    EXPECT_EQ(view.repaints, 1);
+    core.set_host_eff_enable(0.51f);
+    EXPECT_FALSE(core.mono());
+    ticks(1);
+    EXPECT_EQ(view.repaints, 2);
+}
+
+TEST_F(EditorCoreTest, ClosedEditorDrawsNothing)
+{
+    open();
+    core.set_open(false);
+    core.set_parameter(1, 0.5f);
+    ticks(1);
+    EXPECT_TRUE(view.redrawn.empty());
+    EXPECT_FALSE(core.dirty(kThresholdKnob));
+}
+
+// Host and audio threads write while the GUI thread ticks and drags.
+TEST_F(EditorCoreTest, ConcurrentWritersAndTicks)
+{
+    open();
+    std::thread audio([&] {
+        for (int i = 0; i < 20000; ++i)
+            core.set_parameter(8, (i % 100) / 100.0f);
+    });
+    std::thread ui([&] {
+        for (int i = 0; i < 2000; ++i) {
+            core.set_parameter(i % 6, (i % 99) / 99.0f);
+            core.set_program(i % 9, "Light Vocal");
+        }
+    });
+    for (int i = 0; i < 2000; ++i)
+        core.gui_update_tick();
+    audio.join();
+    ui.join();
+    EXPECT_LE(core.value(kMeter), 99.0f);
+}
+
+}  // namespace
+}  // namespace vlt::editor

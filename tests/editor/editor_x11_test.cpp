@@ -1,0 +1,339 @@
+// The editor driven as a host drives it: the plug-in library loaded with
+// dlopen, its editor opened in a parent window of ours on a private X
+// server, real pointer input, host callbacks and pixels read back.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "plugin_host.h"
+#include "x_session.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const Calls kEndAll = {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"};
+
+Calls editor_calls(const PluginInstance& p)
+{
+    Calls out;
+    for (const HostCall& c : p.calls())
+        if (is_editor_call(c))
+            out.push_back(describe(c));
+    return out;
+}
+
+Calls concat(Calls a, const Calls& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Panel point (px, py) of the open editor in root coordinates: the parent
+// sits at the root's origin and the editor at the parent's.
+struct Panel {
+    int x_offset = 162;
+    float scale = 1.0f;
+    int x(int px) const { return x_offset + static_cast<int>(px * scale); }
+    int y(int py) const { return static_cast<int>(py * scale); }
+};
+
+class EditorX11 : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("QELM_UI_DPI", "96", 1);
+        ASSERT_TRUE(x.ok()) << "no Xvfb";
+        lib = std::make_unique<PluginLibrary>(VLT_PLUGIN_PATH);
+        ASSERT_TRUE(lib->ok());
+        plug = std::make_unique<PluginInstance>(*lib);
+        ASSERT_TRUE(plug->ok());
+    }
+    void TearDown() override
+    {
+        plug.reset();
+        lib.reset();
+    }
+
+    Window open_editor(PluginInstance& p, Window parent)
+    {
+        p.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+        Window child = 0;
+        wait_until([&] {
+            auto c = x.children(parent);
+            child = c.empty() ? 0 : c.front();
+            return child != 0;
+        });
+        return child;
+    }
+    Window open_default()
+    {
+        parent = x.make_parent(0, 0, 1000, 1060);
+        Window w = open_editor(*plug, parent);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        plug->clear_calls();
+        return w;
+    }
+    // Waits until the editor made n calls, then answers them.
+    Calls take(size_t n)
+    {
+        wait_until([&] { return editor_calls(*plug).size() >= n; });
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        Calls c = editor_calls(*plug);
+        plug->clear_calls();
+        return c;
+    }
+
+    XSession x;
+    std::unique_ptr<PluginLibrary> lib;
+    std::unique_ptr<PluginInstance> plug;
+    Window parent = 0;
+    Panel panel;
+};
+
+TEST(EditorRect, SizeFollowsUiSizeAndDpi)
+{
+    XSession x;
+    ASSERT_TRUE(x.ok());
+    struct Case {
+        const char* dpi;
+        float ui;
+        int width, height;
+    } const cases[] = {
+        {"96", 0.0f, 468, 510}, {"96", 1.0f, 468, 1020}, {"192", 0.0f, 936, 1020},
+        {"192", 1.0f, 936, 2040}, {"96", -5.0f, 468, 510},
+    };
+    for (const Case& c : cases) {
+        // The display scale is measured once per loaded library: a fresh
+        // process loads it for every case.
+        const pid_t pid = fork();
+        if (pid == 0) {
+            setenv("QELM_UI_DPI", c.dpi, 1);
+            PluginLibrary lib(VLT_PLUGIN_PATH);
+            PluginInstance p(lib);
+            p.set_parameter(7, c.ui);
+            int w = 0, h = 0;
+            p.editor_rect(&w, &h);
+            _exit(w == c.width && h == c.height ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "dpi " << c.dpi << " ui " << c.ui;
+    }
+}
+
+TEST_F(EditorX11, OpensOneChildOfTheRightSizeAndClass)
+{
+    const Window w = open_default();
+    ASSERT_NE(w, 0u);
+    EXPECT_EQ(x.children(parent).size(), 1u);
+    int width, height;
+    x.geometry(w, &width, &height);
+    EXPECT_EQ(width, 468);
+    EXPECT_EQ(height, 510);
+    EXPECT_EQ(x.window_class(w), "hollowfx-ui");
+    // Opening again while open changes nothing.
+    plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+    EXPECT_EQ(x.children(parent).size(), 1u);
+    plug->dispatch(effEditClose);
+    EXPECT_TRUE(wait_until([&] { return x.children(parent).empty(); }));
+}
+
+TEST_F(EditorX11, KnobDragWheelAndDoubleClick)
+{
+    ASSERT_NE(open_default(), 0u);
+    // Makeup knob centre (101, 397): drag up 8 then 16 pixels.
+    x.move(panel.x(101), panel.y(397));
+    x.press(1);
+    x.move(panel.x(101), panel.y(389));
+    x.move(panel.x(101), panel.y(381));
+    x.release(1);
+    EXPECT_EQ(take(10), concat({"begin 5", "set 5 0.0202", "set 5 0.0556"}, kEndAll));
+
+    // Attack knob (48, 231): one wheel notch up.
+    x.move(panel.x(48), panel.y(231));
+    x.click(4);
+    EXPECT_EQ(take(10), concat({"begin 2", "set 2 0.0263", "end 2"}, kEndAll));
+
+    // Double click on Makeup resets it to 0 as one gesture of its own
+    // (after a pause, so that no earlier press pairs with the first click).
+    x.move(panel.x(101), panel.y(397));
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    x.click(1);
+    x.click(1);
+    EXPECT_EQ(take(18), concat(concat(concat({"begin 5"}, kEndAll),
+                                      {"begin 5", "set 5 0.0000", "end 5"}),
+                               kEndAll));
+    EXPECT_FLOAT_EQ(plug->get_parameter(5), 0.0f);
+}
+
+TEST_F(EditorX11, PresetButtonsStepThePrograms)
+{
+    ASSERT_NE(open_default(), 0u);
+    x.move(panel.x(124), panel.y(8));  // right preset button
+    x.click(1);                        // shows the name, arms
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    x.click(1);                        // steps
+    EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 1; }));
+    x.move(panel.x(90), panel.y(8));   // left, still armed
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    x.click(1);
+    EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 0; }));
+    x.click(1);                        // wraps to the last program
+    EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 8; }));
+}
+
+TEST_F(EditorX11, ResizeCornerGrowsWindowAndTellsHost)
+{
+    const Window w = open_default();
+    ASSERT_NE(w, 0u);
+    x.move(460, 500);
+    x.press(1);
+    x.move(470, 500);
+    x.move(480, 500);
+    x.release(1);
+    const Calls c = take(2);
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_EQ(c[0], "set 7 0.0427");
+    EXPECT_EQ(c[1], "size 468x532");
+    int width = 0, height = 0;
+    EXPECT_TRUE(wait_until([&] {
+        x.geometry(w, &width, &height);
+        return height == 532;
+    }));
+    EXPECT_EQ(width, 468);
+}
+
+TEST_F(EditorX11, ReopenShowsValuesSentWhileClosed)
+{
+    Window w = open_default();
+    ASSERT_NE(w, 0u);
+    // Threshold knob (48, 171) at 0: its pointer sits low on the left.
+    plug->dispatch(effEditClose);
+    ASSERT_TRUE(wait_until([&] { return x.children(parent).empty(); }));
+    plug->set_parameter(1, 1.0f);
+    plug->set_parameter(6, 0.0f);
+    w = open_editor(*plug, parent);
+    ASSERT_NE(w, 0u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // The switch now shows its Out frame: the lamp row is dim amber.
+    int rgb[3];
+    x.pixel(w, panel.x(72), panel.y(437), rgb);
+    EXPECT_LT(rgb[0], 120) << rgb[0] << "," << rgb[1] << "," << rgb[2];
+    plug->set_parameter(6, 1.0f);
+    EXPECT_TRUE(wait_until([&] {
+        x.pixel(w, panel.x(72), panel.y(437), rgb);
+        return rgb[0] > 180;
+    }));
+}
+
+TEST_F(EditorX11, BypassShowsGreyPanel)
+{
+    const Window w = open_default();
+    ASSERT_NE(w, 0u);
+    // The most colourful pixel of the banner's amber text.
+    int px = -1, py = -1, best = 0, rgb[3];
+    for (int y = 58; y < 74; y += 1)
+        for (int xx = 20; xx < 80; xx += 1) {
+            x.pixel(w, panel.x(xx), panel.y(y), rgb);
+            if (rgb[0] - rgb[2] > best)
+                best = rgb[0] - rgb[2], px = panel.x(xx), py = panel.y(y);
+        }
+    ASSERT_GT(best, 100);
+    plug->dispatch(effSetBypass, 0, 1);
+    EXPECT_TRUE(wait_until([&] {
+        x.pixel(w, px, py, rgb);
+        return rgb[0] == rgb[1] && rgb[1] == rgb[2];
+    })) << rgb[0] << "," << rgb[1] << "," << rgb[2];
+    plug->dispatch(effSetBypass, 0, 0);
+    EXPECT_TRUE(wait_until([&] {
+        x.pixel(w, px, py, rgb);
+        return rgb[0] > rgb[2] + 100;
+    }));
+}
+
+TEST_F(EditorX11, MeterFollowsGainReduction)
+{
+    const Window w = open_default();
+    ASSERT_NE(w, 0u);
+    plug->set_parameter(1, 1.0f);  // threshold -20 dB
+    plug->set_parameter(4, 1.0f);  // ratio 20:1
+    std::vector<float> l(512, 0.9f), r(512, 0.9f), o1(512), o2(512);
+    float* in[2] = {l.data(), r.data()};
+    float* out[2] = {o1.data(), o2.data()};
+    // Brightness of eight rows in the lower part of the meter (101, 16 + 240 + 40).
+    auto glow = [&] {
+        int sum = 0, rgb[3];
+        for (int dy = 0; dy < 8; ++dy) {
+            x.pixel(w, panel.x(101), panel.y(290 + dy), rgb);
+            sum += rgb[0] + rgb[1] + rgb[2];
+        }
+        return sum;
+    };
+    const int unlit = glow();
+    int now = unlit;
+    EXPECT_TRUE(wait_until([&] {
+        plug->effect()->processReplacing(plug->effect(), in, out, 512);
+        now = glow();
+        return now > unlit + 8 * 60;
+    })) << unlit << " -> " << now;
+}
+
+TEST_F(EditorX11, TwoInstancesOneParentDestroyed)
+{
+    PluginInstance second(*lib);
+    ASSERT_TRUE(second.ok());
+    const Window pa = x.make_parent(0, 0, 500, 520);
+    const Window pb = x.make_parent(500, 0, 500, 520);
+    ASSERT_NE(open_editor(*plug, pa), 0u);
+    const Window wb = open_editor(second, pb);
+    ASSERT_NE(wb, 0u);
+    x.destroy(pa);  // the host drops A's window first
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // A third editor may now reuse A's slot; closing A must not touch it.
+    PluginInstance third(*lib);
+    const Window pc = x.make_parent(0, 540, 500, 520);
+    const Window wc = open_editor(third, pc);
+    ASSERT_NE(wc, 0u);
+    plug->dispatch(effEditClose);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(x.window_exists(wb));
+    EXPECT_TRUE(x.window_exists(wc));
+    // A can open again in a new parent.
+    const Window pa2 = x.make_parent(0, 0, 500, 520);
+    EXPECT_NE(open_editor(*plug, pa2), 0u);
+    plug->dispatch(effEditClose);
+    second.dispatch(effEditClose);
+    third.dispatch(effEditClose);
+    EXPECT_FALSE(x.window_exists(wb));
+    EXPECT_FALSE(x.window_exists(wc));
+}
+
+TEST_F(EditorX11, FiftyLoadOpenCloseUnloadCycles)
+{
+    plug.reset();
+    lib.reset();
+    const Window p = x.make_parent(0, 0, 500, 520);
+    for (int i = 0; i < 50; ++i) {
+        PluginLibrary l(VLT_PLUGIN_PATH);
+        ASSERT_TRUE(l.ok());
+        {
+            PluginInstance inst(l);
+            ASSERT_TRUE(inst.ok());
+            inst.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(p));
+            inst.set_parameter(8, (i % 10) / 10.0f);
+            inst.dispatch(effEditClose);
+        }
+    }
+    EXPECT_TRUE(x.children(p).empty());
+}
+
+}  // namespace
