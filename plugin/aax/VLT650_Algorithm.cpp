@@ -1,0 +1,94 @@
+#include "VLT650_Algorithm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "CNFq.h"
+#include "plug_params.h"
+
+namespace {
+
+using namespace vlt::params;
+
+constexpr int kSubBlock = 64;
+
+// Port values reach the DSP every call; its own smoothing makes repeats free.
+void apply_ports(const SVLT650_Alg_Context& c, CNFq& dsp)
+{
+    dsp.nqs_input_gain(in_gain_db(clamp_unit(*c.mInGainP)));
+    dsp.nqs_threshold(threshold_db(clamp_unit(*c.mThreshP)));
+    dsp.nqs_attack(attack_ms(clamp_unit(*c.mAttackP)));
+    dsp.nqs_decay(release_ms(clamp_unit(*c.mReleaseP)));
+    dsp.nqs_ratio(ratio(clamp_unit(*c.mRatioP)));
+    dsp.nqs_makeup(makeup_db(clamp_unit(*c.mMakeupP)));
+    dsp.nqs_comp_in(*c.mBypassP == 0 && *c.mInP >= kVLT650_InThreshold);
+}
+
+template <int Channels>
+void process_instance(const SVLT650_Alg_Context& c)
+{
+    CNFq& dsp = *c.mPrivateP;
+    apply_ports(c, dsp);
+    const int32_t frames = *c.mBufferLengthP;
+    if (frames < 1)
+        return;
+    const bool bypassed = *c.mBypassP != 0;
+    const float* inL = c.mInputPP[0];
+    const float* inR = Channels == 2 ? c.mInputPP[1] : nullptr;
+    float* outL = c.mOutputPP[0];
+    float* outR = Channels == 2 ? c.mOutputPP[1] : nullptr;
+
+    float gain = 1.0f;
+    for (int32_t start = 0; start < frames; start += kSubBlock) {
+        const int n = std::min<int32_t>(kSubBlock, frames - start);
+        dsp.nq_recalc(n);
+        for (int32_t i = start; i < start + n; ++i) {
+            // Read both inputs before writing: the host may process in place.
+            const float l = inL[i];
+            const float r = Channels == 2 ? inR[i] : 0.0f;
+            float wetL, wetR;
+            dsp.nq_prc(l, r, &wetL, &wetR, &gain);
+            outL[i] = bypassed ? l : wetL;
+            if (Channels == 2)
+                outR[i] = bypassed ? r : wetR;
+        }
+    }
+    *c.mMetersPP[0] = VLT650_MeterFromGain(gain);
+}
+
+template <int Channels>
+void process_all(void* const begin[], const void* end)
+{
+    for (void* const* it = begin; it != end; ++it)
+        process_instance<Channels>(*static_cast<const SVLT650_Alg_Context*>(*it));
+}
+
+}  // namespace
+
+float VLT650_MeterFromGain(float gain)
+{
+    const float reduction = gain > 0.0f ? 20.0f * std::log10(1.0f / gain) : 0.0f;
+    return std::min(std::max(std::min(reduction, 20.0f) / 20.0f, 0.0f), 1.0f);
+}
+
+int32_t VLT650_AlgorithmInitFunction(const void* context, AAX_EComponentInstanceInitAction action)
+{
+    const auto& c = *static_cast<const SVLT650_Alg_Context*>(context);
+    CNFq& dsp = *c.mPrivateP;
+    if (action == AAX_eComponentInstanceInitAction_AddingNewInstance) {
+        std::printf("** INFO: VLT650-AAX Init with srate %f\n", double(*c.mSampleRateP));
+        std::fflush(stdout);
+        dsp.nq_delegate_ctor();
+        dsp.nq_srate(int(*c.mSampleRateP));
+        dsp.nq_init();
+        dsp.nqs_max_gr(40.0f);
+        apply_ports(c, dsp);
+    } else if (action == AAX_eComponentInstanceInitAction_RemovingInstance) {
+        dsp.nq_delegate_dctor();
+    }
+    return 0;
+}
+
+void VLT650_AlgorithmProcessFunctionM(void* const begin[], const void* end) { process_all<1>(begin, end); }
+void VLT650_AlgorithmProcessFunctionS(void* const begin[], const void* end) { process_all<2>(begin, end); }

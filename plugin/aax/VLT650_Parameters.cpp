@@ -1,0 +1,85 @@
+#include "VLT650_Parameters.h"
+
+#include <new>
+
+#include "AAX_CParameter.h"
+#include "CNFq.h"
+#include "VLT650_DisplayDelegates.h"
+#include "VLT650_Layout.h"
+
+namespace {
+
+struct KnobRow {
+    const char* id;
+    const char* name;
+    float defaultValue;
+    const AAX_IDisplayDelegate<float>& display;
+};
+
+const VLT650_InGainDisplayDelegate kInGainText;
+const VLT650_ThreshDisplayDelegate kThreshText;
+const VLT650_AttackDisplayDelegate kAttackText;
+const VLT650_ReleaseDisplayDelegate kReleaseText;
+const VLT650_RatioDisplayDelegate kRatioText;
+const VLT650_MakeupDisplayDelegate kMakeupText;
+
+const KnobRow kKnobs[] = {
+    {"InGain", "In Gain", 0.33333334f, kInGainText},
+    {"Thresh", "Threshold", 0.0f, kThreshText},
+    {"Attack", "Attack", 0.0f, kAttackText},
+    {"Release", "Release", 0.0f, kReleaseText},
+    {"Ratio", "Ratio", 0.0f, kRatioText},
+    {"Makeup", "Out Trim", 0.0f, kMakeupText},
+};
+
+struct PortRow {
+    const char* id;
+    int32_t port;
+};
+const PortRow kPorts[] = {
+    {cDefaultMasterBypassID, eField_Bypass}, {"InGain", eField_InGain}, {"Thresh", eField_Thresh},
+    {"Attack", eField_Attack},               {"Release", eField_Release}, {"Ratio", eField_Ratio},
+    {"Makeup", eField_Makeup},               {"In", eField_In},
+};
+
+}  // namespace
+
+IACFUnknown* VLT650_Parameters::Create()
+{
+    return static_cast<AAX_IACFEffectParameters_V2*>(new VLT650_Parameters());
+}
+
+AAX_Result VLT650_Parameters::EffectInit()
+{
+    auto* bypass = new AAX_CParameter<bool>(cDefaultMasterBypassID, AAX_CString("Master Bypass"), false,
+                                            AAX_CBinaryTaperDelegate<bool>(),
+                                            AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
+    auto* in = new AAX_CParameter<float>("In", AAX_CString("In"), 0.0f, AAX_CBinaryTaperDelegate<float>(),
+                                         AAX_CBinaryDisplayDelegate<float>("Off", "On"), true);
+    for (AAX_IParameter* p : {static_cast<AAX_IParameter*>(bypass), static_cast<AAX_IParameter*>(in)}) {
+        p->SetNumberOfSteps(2);
+        p->SetType(AAX_eParameterType_Discrete);
+        mParameterManager.AddParameter(p);
+    }
+    for (const KnobRow& row : kKnobs) {
+        auto* p = new AAX_CParameter<float>(row.id, AAX_CString(row.name), row.defaultValue,
+                                            AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f), row.display, true);
+        p->SetType(AAX_eParameterType_Continuous);
+        mParameterManager.AddParameter(p);
+    }
+    for (const PortRow& row : kPorts)
+        mPacketDispatcher.RegisterPacket(row.id, row.port, &mPacketDispatcher,
+                                         &AAX_CPacketDispatcher::GenerateSingleValuePacket);
+    return AAX_SUCCESS;
+}
+
+AAX_Result VLT650_Parameters::ResetFieldData(int32_t field, void* data, uint32_t size) const
+{
+    if (field != eField_Private)
+        return AAX_CEffectParameters::ResetFieldData(field, data, size);
+    if (!data || size != sizeof(CNFq))
+        return AAX_ERROR_PRIVATE_DATA_SIZE;
+    // Only the constant part: the algorithm's initialisation builds the rest.
+    new (data) CNFq(CNFq::PlacedInHostMemory{});
+    return AAX_SUCCESS;
+}
