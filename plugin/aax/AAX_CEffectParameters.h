@@ -78,8 +78,6 @@ public:
     virtual AAX_Result EffectInit() { return AAX_SUCCESS; }
 
     void FilterParameterIDOnSave(AAX_CParamID id);
-    AAX_IController* Controller() const { return m_controller; }
-    AAX_IAutomationDelegate* AutomationDelegate() const { return m_automation; }
 
 protected:
     void BuildChunkData() const;

@@ -55,20 +55,30 @@ AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID id, bool dirty)
 
 AAX_Result AAX_CPacketDispatcher::Dispatch()
 {
-    AAX_Result result = AAX_SUCCESS;
-    AAX_StLock_Guard guard(m_lock);
-    for (auto& [id, entry] : m_handlers) {
-        AAX_CPacket& packet = *entry.packet;
-        if (!packet.IsDirty())
-            continue;
-        if (entry.handler->Call(id.c_str(), packet) == AAX_SUCCESS && packet.GetSize() > 0 && m_controller) {
-            // Post the packet's own size: a host copies that many bytes into
-            // a port declared for exactly that size.
-            packet.GetPtr<unsigned char>(packet.GetSize());
-            result = m_controller->PostPacket(packet.GetID(), packet.Data(), packet.GetSize());
+    // Packets are filled under the lock and posted after it is released:
+    // the host may call back into SetDirty from another thread while it
+    // takes the post.
+    std::vector<Outgoing> outgoing;
+    {
+        AAX_StLock_Guard guard(m_lock);
+        for (auto& [id, entry] : m_handlers) {
+            AAX_CPacket& packet = *entry.packet;
+            if (!packet.IsDirty())
+                continue;
+            if (entry.handler->Call(id.c_str(), packet) == AAX_SUCCESS && packet.GetSize() > 0) {
+                // The packet's own size: a host copies that many bytes into
+                // a port declared for exactly that size.
+                const uint32_t size = packet.GetSize();
+                const unsigned char* data = packet.GetPtr<unsigned char>(size);
+                outgoing.push_back({packet.GetID(), std::vector<unsigned char>(data, data + size)});
+            }
+            packet.SetDirty(false);
         }
-        packet.SetDirty(false);
     }
+    AAX_Result result = AAX_SUCCESS;
+    if (m_controller)
+        for (const Outgoing& o : outgoing)
+            result = m_controller->PostPacket(o.port, o.bytes.data(), uint32_t(o.bytes.size()));
     return result;
 }
 

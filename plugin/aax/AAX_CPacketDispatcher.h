@@ -96,6 +96,10 @@ private:
         AAX_CPacket* packet;
         std::unique_ptr<AAX_IPacketHandler> handler;
     };
+    struct Outgoing {
+        int32_t port;
+        std::vector<unsigned char> bytes;
+    };
     void clear_tables();
 
     std::map<int32_t, std::unique_ptr<AAX_CPacket>> m_packets;

@@ -3,12 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "AAX_Descriptions.h"
 #include "AAX_Forward.h"
-
-namespace {
-}  // namespace
-
 
 // -------------------------------------------------------------- controller
 AAX_VController::AAX_VController(IACFUnknown* host)
@@ -58,6 +53,14 @@ AAX_Result AAX_VController::GetCurrentAutomationTimestamp(int64_t* t) const
     return m_v2->GetCurrentAutomationTimestamp(t);
 }
 AAX_Result AAX_VController::GetHostName(AAX_IString* n) const { return AAX_V2_CALL(GetHostName(n)); }
+
+float AAX_CurrentMeterValue(const AAX_IController* controller, uint32_t meterID)
+{
+    float value = 0.0f;
+    if (!controller || controller->GetCurrentMeterValue(meterID, &value) != AAX_SUCCESS)
+        return 0.0f;
+    return value;
+}
 
 // ----------------------------------------------------- automation delegate
 AAX_VAutomationDelegate::AAX_VAutomationDelegate(IACFUnknown* host)

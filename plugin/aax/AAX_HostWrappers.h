@@ -177,6 +177,11 @@ private:
     ACFPtr<AAX_IACFTransport_V2> m_v2;
 };
 
+// The current value of a meter as the host reports it, or 0 when there is
+// no controller or the host cannot answer (a failed call leaves its output
+// unwritten, so the editors never show an uninitialised reading).
+float AAX_CurrentMeterValue(const AAX_IController* controller, uint32_t meterID);
+
 // The module's one host-services wrapper, alive from startup to shutdown.
 class AAX_CHostServices {
 public:

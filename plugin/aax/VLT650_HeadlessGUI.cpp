@@ -39,9 +39,7 @@ private:
         for (int i = 0; i < kShownCount; ++i)
             pull(i);
         // What the editor shows first: the meter as the host reports it now.
-        float meter = 0;
-        if (GetController() && GetController()->GetCurrentMeterValue(kVLT650_MeterID, &meter) == 0)
-            m_meter = meter;
+        m_meter = AAX_CurrentMeterValue(GetController(), kVLT650_MeterID);
     }
     void DeleteViewContainer() override {}
 

@@ -1,6 +1,11 @@
 // Packet dispatcher and the owner-aware mutex.
+#include <dlfcn.h>
+#include <pthread.h>
+
 #include <atomic>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -8,6 +13,23 @@
 #include "AAX_CEffectParameters.h"
 #include "AAX_CPacketDispatcher.h"
 #include "fake_host.h"
+
+namespace {
+std::atomic<int> destroyedWhileLocked{0};
+}  // namespace
+
+// Every mutex of the process passes here on its way out; one that is still
+// held (by any thread) is counted before the real destroy runs.
+extern "C" int pthread_mutex_destroy(pthread_mutex_t* m)
+{
+    using Destroy = int (*)(pthread_mutex_t*);
+    static const Destroy real = reinterpret_cast<Destroy>(dlsym(RTLD_NEXT, "pthread_mutex_destroy"));
+    if (pthread_mutex_trylock(m) == 0)
+        pthread_mutex_unlock(m);
+    else
+        ++destroyedWhileLocked;
+    return real(m);
+}
 
 namespace {
 
@@ -71,6 +93,41 @@ TEST_F(Dispatching, HandlerWithoutOperationOrPortIsNotPosted)
     EXPECT_EQ(dispatcher.RegisterPacket("A", -1, &empty), -20004);
     EXPECT_EQ(dispatcher.Dispatch(), 0);
     EXPECT_TRUE(host.controller.packets.empty());
+}
+
+TEST_F(Dispatching, PostsWithoutHoldingItsLock)
+{
+    add("A", 1);
+    // A host that marks a parameter dirty from another thread while it takes
+    // the post, and waits for that to finish.
+    bool otherFinished = false;
+    std::future<void> other;  // outlives the post, so a held lock fails the test instead of hanging it
+    host.controller.onPost = [&] {
+        other = std::async(std::launch::async, [&] { dispatcher.SetDirty("A"); });
+        otherFinished = other.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    };
+    dispatcher.Dispatch();
+    host.controller.onPost = nullptr;
+    other.wait();
+    EXPECT_TRUE(otherFinished) << "the dispatcher held its lock while calling the host";
+}
+
+TEST_F(Dispatching, DestroysItsLockOnlyAfterLettingGo)
+{
+    pthread_mutex_t held = PTHREAD_MUTEX_INITIALIZER;
+    pthread_mutex_lock(&held);
+    const int before = destroyedWhileLocked;
+    pthread_mutex_destroy(&held);  // the check itself sees a held lock
+    EXPECT_EQ(destroyedWhileLocked, before + 1);
+    pthread_mutex_unlock(&held);
+    pthread_mutex_destroy(&held);
+
+    add("A", 1);
+    {
+        AAX_CPacketDispatcher other;
+        other.RegisterPacket("B", 2, &source, &Source::fill);
+    }
+    EXPECT_EQ(destroyedWhileLocked, before + 1);
 }
 
 TEST(AaxMutex, OwnerDoesNotLockTwiceOthersWait)

@@ -1,5 +1,6 @@
 // The effect-parameters and GUI base classes over a small parameter set.
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -190,6 +191,70 @@ TEST(AaxEffectGUI, InitializeWithoutHost)
     EXPECT_EQ(gui.log, (std::vector<std::string>{"contents", "attach"}));
     gui.SetViewContainer(nullptr);
     gui.Uninitialize();
+    EXPECT_TRUE(host.balanced());
+}
+
+// The host's AudioSuite preview state arrives as a notification.
+class WithPreview final : public AAX_CEffectParameters {
+public:
+    AAX_Result EffectInit() override
+    {
+        mParameterManager.AddParameter(new AAX_CParameter<bool>(cPreviewID, AAX_CString("Preview"), false,
+                                                                AAX_CBinaryTaperDelegate<bool>(),
+                                                                AAX_CBinaryDisplayDelegate<bool>("off", "on"), true));
+        return 0;
+    }
+};
+
+TEST(AaxEffectNotifications, PreviewStateSetsThePreviewParameter)
+{
+    fake::Host host(fake::Offer{true, false, false, true});  // no automation: values apply at once
+    WithPreview effect;
+    ASSERT_EQ(effect.Initialize(&host), 0);
+    const uint32_t preview = aax_fourcc("ASPv");
+    double v = -1;
+    const struct {
+        uint32_t type;
+        int32_t state;
+        uint32_t size;
+        double value;
+    } steps[] = {{preview, 7, 4, 1.0}, {aax_fourcc("xxxx"), 0, 4, 1.0}, {preview, 0, 2, 1.0}, {preview, 0, 4, 0.0}};
+    for (const auto& s : steps) {
+        EXPECT_EQ(effect.NotificationReceived(s.type, &s.state, s.size), 0);
+        EXPECT_EQ(effect.GetParameterNormalizedValue(cPreviewID, &v), 0);
+        EXPECT_EQ(v, s.value) << s.type << " " << s.state;
+    }
+    EXPECT_EQ(effect.NotificationReceived(preview, nullptr, 4), 0);
+    effect.Uninitialize();
+}
+
+// Slots the host calls directly answer the ACF failure code instead of
+// letting an exception from the plug-in's own code reach the host.
+class ThrowingEffect final : public AAX_CEffectParameters {
+public:
+    AAX_Result EffectInit() override { throw std::runtime_error("broken parameter set"); }
+};
+
+class ThrowingGUI final : public AAX_CEffectGUI {
+    void CreateViewContents() override {}
+    void CreateViewContainer() override { throw std::bad_alloc(); }
+    void DeleteViewContainer() override {}
+};
+
+TEST(AaxSlots, ExceptionsBecomeTheUnexpectedFailureCode)
+{
+    fake::Host host;
+    {
+        ThrowingEffect effect;
+        EXPECT_EQ(uint32_t(effect.Initialize(&host)), 0x8000FFFFu);
+        EXPECT_EQ(effect.Uninitialize(), 0);
+        ThrowingGUI gui;
+        EXPECT_EQ(gui.Initialize(&host), 0);
+        fake::ViewContainer container(AAX_eViewContainer_Type_HWND);
+        EXPECT_EQ(uint32_t(gui.SetViewContainer(&container)), 0x8000FFFFu);
+        EXPECT_EQ(gui.SetViewContainer(nullptr), 0);
+        gui.Uninitialize();
+    }
     EXPECT_TRUE(host.balanced());
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,8 @@ AAX_Result Controller::PostPacket(int32_t port, const void* data, uint32_t size)
 {
     const auto* bytes = static_cast<const unsigned char*>(data);
     packets.push_back({port, std::vector<unsigned char>(bytes, bytes + size)});
+    if (onPost)
+        onPost();
     auto it = portBuffers.find(port);
     if (it != portBuffers.end()) {
         // A host copies by the posted size into a port of its declared size.
@@ -113,6 +116,8 @@ ACFRESULT Factory::CreateComponent(const acfCLSID& comp, IACFUnknown*, const acf
     *out = nullptr;
     if (host.offer.refuseCreation)
         return ACF_E_NOINTERFACE;
+    if (host.offer.throwOnCreate)
+        throw std::runtime_error("host failure");
     if (comp == AAXCompID_AAXCollection)
     {
         auto& c = host.collections.emplace_back(std::make_unique<Collection>());

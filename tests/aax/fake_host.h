@@ -3,6 +3,7 @@
 // uses, recording what the plug-in tells them. Objects belong to the
 // host; reference counts start at 0 and must be back at 0 when the
 // plug-in has let go of everything.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -196,6 +197,8 @@ public:
     std::map<int32_t, std::pair<void*, uint32_t>> portBuffers;
     const float* meterTap = nullptr;
     bool meterFails = false;
+    // Runs inside every PostPacket, as a host that reacts at once would.
+    std::function<void()> onPost;
 };
 
 class Automation final : public Counted<AAX_IACFAutomationDelegate> {
@@ -269,6 +272,7 @@ struct Offer {
     bool automation = true;
     bool controllerV2 = true;
     bool pluginDefinition = true;
+    bool throwOnCreate = false;
 };
 
 class Host;

@@ -36,16 +36,23 @@ TEST(AaxExports, AnswerWithoutRegistration)
 
 TEST(AaxExports, RegistrationFailsCleanlyWhenTheHostRefuses)
 {
-    const std::pair<const char*, Offer> cases[] = {
-        {"factory refuses to create", Offer{true, true, true, true}},
-        {"no component factory", Offer{false, false, true, true}},
-        {"no plug-in definition", Offer{true, false, true, true, false}},
+    Offer throwing;
+    throwing.throwOnCreate = true;
+    const struct {
+        const char* what;
+        Offer offer;
+        uint32_t result;
+    } cases[] = {
+        {"factory refuses to create", Offer{true, true, true, true}, uint32_t(-20004)},
+        {"no component factory", Offer{false, false, true, true}, uint32_t(-20004)},
+        {"no plug-in definition", Offer{true, false, true, true, false}, uint32_t(-20004)},
+        {"host throws from its factory", throwing, 0x8000FFFFu},
     };
-    for (const auto& [what, offer] : cases) {
-        SCOPED_TRACE(what);
-        Host host(offer);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Host host(c.offer);
         IACFPluginDefinition* out = reinterpret_cast<IACFPluginDefinition*>(&host);
-        EXPECT_EQ(Module::get().registerPlugin(&host, &out), -20004);
+        EXPECT_EQ(uint32_t(Module::get().registerPlugin(&host, &out)), c.result);
         EXPECT_EQ(out, nullptr);
         EXPECT_TRUE(host.balanced());
     }
@@ -386,12 +393,15 @@ TEST_F(Registered, DamagedOrForeignStateChangesNothing)
     badHeader.get()->fData[3] = 2;
     SavedChunk foreign = saved;
     foreign.get()->fChunkID = aax_fourcc("xxxx");
-    SavedChunk notFinite = saved;
-    const double nan = std::nan("");
-    uint64_t bits;
-    std::memcpy(&bits, &nan, 8);
-    for (int i = 0; i < 8; ++i)  // Thresh's value
-        reinterpret_cast<unsigned char*>(notFinite.get()->fData)[52 + i] = uint8_t(bits >> (56 - 8 * i));
+    // Thresh's saved double, replaced by values no knob can hold.
+    auto withThresh = [&](double v) {
+        SavedChunk c = saved;
+        uint64_t bits;
+        std::memcpy(&bits, &v, 8);
+        for (int i = 0; i < 8; ++i)
+            reinterpret_cast<unsigned char*>(c.get()->fData)[52 + i] = uint8_t(bits >> (56 - 8 * i));
+        return c;
+    };
 
     host.automation.take();
     EXPECT_EQ(b->SetChunk(0x656C636B, badHeader.get()), 0);
@@ -402,10 +412,12 @@ TEST_F(Registered, DamagedOrForeignStateChangesNothing)
     EXPECT_EQ(b->CompareActiveChunk(foreign.get(), &active), 0);
     EXPECT_EQ(active, 1);
 
-    EXPECT_EQ(b->SetChunk(0x656C636B, notFinite.get()), 0);
-    for (const std::string& e : host.automation.take())
-        EXPECT_EQ(e.find("Thresh"), std::string::npos) << e;
-    EXPECT_EQ(b.value("Thresh"), 0.0);
+    for (double v : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300}) {
+        EXPECT_EQ(b->SetChunk(0x656C636B, withThresh(v).get()), 0);
+        for (const std::string& e : host.automation.take())
+            EXPECT_EQ(e.find("Thresh"), std::string::npos) << v << ": " << e;
+        EXPECT_EQ(b.value("Thresh"), 0.0) << v;
+    }
 }
 
 // ---------------------------------------------------------------- packets
@@ -510,12 +522,43 @@ TEST_F(Algorithm, MasterBypassIsBitExactWhileTheDetectorRuns)
         EXPECT_EQ(std::memcmp(r.in[0].data(), r.out[0].data(), sizeof(float) * size_t(frames)), 0) << frames;
         EXPECT_EQ(std::memcmp(r.in[1].data(), r.out[1].data(), sizeof(float) * size_t(frames)), 0) << frames;
     }
+    // The detector ran on with the compressor switched out: its meter settles at 0.
+    r.in[0].assign(4096, 1.0f);
+    r.in[1].assign(4096, 1.0f);
+    for (int i = 0; i < 10; ++i)
+        r.process(4096);
+    EXPECT_EQ(r.meter, 0.0f);
+    EXPECT_EQ(r.out[0], r.in[0]);
+
     // Bypass off: processed output again.
     p->UpdateParameterNormalizedValue("MasterBypassID", 0.0, 0);
     p->GenerateCoefficients();
     fill(r, 1.0f);
     r.process(1000);
     EXPECT_NE(std::memcmp(r.in[0].data(), r.out[0].data(), sizeof(float) * 1000), 0);
+}
+
+TEST_F(Algorithm, NewInstanceProcessesDryUntilSwitchedIn)
+{
+    Instance p(mono(), host);
+    Runner r(*mono().components[0], *p.params, host.controller, 1);
+    EXPECT_EQ(p.text("In"), "Off");
+    // Settings that compress hard once the compressor is in.
+    for (auto [id, v] : {std::pair{"InGain", 1.0}, {"Thresh", 1.0}, {"Ratio", 1.0}, {"Makeup", 1.0}})
+        p->UpdateParameterNormalizedValue(id, v, 0);
+    p->GenerateCoefficients();
+    r.in[0].resize(4096);
+    fill(r, 1.0f);
+    r.process(4096);
+    EXPECT_EQ(r.out[0], r.in[0]);
+    EXPECT_EQ(r.meter, 0.0f);
+
+    p->UpdateParameterNormalizedValue("In", 1.0, 0);
+    p->GenerateCoefficients();
+    for (int i = 0; i < 5; ++i)
+        r.process(4096);
+    EXPECT_NE(r.out[0], r.in[0]);
+    EXPECT_GT(r.meter, 0.5f);
 }
 
 TEST_F(Algorithm, ZeroOrNegativeLengthTouchesNothing)

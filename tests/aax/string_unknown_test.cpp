@@ -1,5 +1,7 @@
 // The string type and the reference-counted base.
 #include <atomic>
+#include <barrier>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -72,26 +74,40 @@ TEST(AaxUnknown, QueryInterfaceAndLiveCount)
     EXPECT_EQ(CACFUnknown::GetActiveObjectCount(), before);
 }
 
-TEST(AaxUnknown, ConcurrentReleasesDeleteOnce)
+// Counts how often the object would have been deleted instead of deleting it.
+class Reclaimed final : public CACFUnknown {
+public:
+    void ReclaimMemory() override { ++reclaims; }
+    std::atomic<int> reclaims{0};
+};
+
+TEST(AaxUnknown, ConcurrentReleasesReclaimOnce)
 {
-    std::atomic<int> deleted{0};
-    constexpr int kRounds = 2000;
-    for (int round = 0; round < kRounds; ++round) {
-        auto* object = new Counted(deleted);
-        object->InternalAddRef();
-        object->InternalAddRef();
-        std::atomic<bool> go{false};
-        auto release = [&] {
-            while (!go) {
+    // Every round, eight threads drop the last eight references at once;
+    // exactly one of them may reclaim the object.
+    constexpr int kThreads = 8, kRounds = 100000;
+    std::unique_ptr<Reclaimed> object;
+    int wrong = 0;
+    auto nextRound = [&]() noexcept {
+        if (object && object->reclaims != 1)
+            ++wrong;
+        object = std::make_unique<Reclaimed>();
+        for (int i = 0; i < kThreads; ++i)
+            object->InternalAddRef();
+    };
+    nextRound();
+    std::barrier sync(kThreads, nextRound);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&] {
+            for (int round = 0; round < kRounds; ++round) {
+                object->InternalRelease();
+                sync.arrive_and_wait();
             }
-            object->InternalRelease();
-        };
-        std::thread a(release), b(release);
-        go = true;
-        a.join();
-        b.join();
-    }
-    EXPECT_EQ(deleted, kRounds);
+        });
+    for (std::thread& t : threads)
+        t.join();
+    EXPECT_EQ(wrong, 0) << "rounds in which the object was reclaimed more or less than once";
 }
 
 TEST(AaxUnknown, EmptyHostPointerThrowsAndSlotsCatchIt)

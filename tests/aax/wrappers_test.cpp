@@ -84,6 +84,25 @@ TEST(AaxWrappers, ControllerOfAVersionOneHost)
     EXPECT_TRUE(host.balanced());
 }
 
+TEST(AaxWrappers, MeterReadingStartsFromZeroWhenTheHostCannotAnswer)
+{
+    fake::Host host;
+    {
+        AAX_VController controller(&host);
+        const float tap = 0.4f;
+        host.controller.meterTap = &tap;
+        EXPECT_EQ(AAX_CurrentMeterValue(&controller, aax_fourcc("Mtr1")), 0.4f);
+        EXPECT_EQ(AAX_CurrentMeterValue(&controller, aax_fourcc("Mtr9")), 0.0f) << "no such meter";
+        host.controller.meterFails = true;
+        EXPECT_EQ(AAX_CurrentMeterValue(&controller, aax_fourcc("Mtr1")), 0.0f);
+        host.controller.meterTap = nullptr;
+    }
+    EXPECT_EQ(AAX_CurrentMeterValue(nullptr, aax_fourcc("Mtr1")), 0.0f);
+    AAX_VController unconnected(nullptr);
+    EXPECT_EQ(AAX_CurrentMeterValue(&unconnected, aax_fourcc("Mtr1")), 0.0f);
+    EXPECT_TRUE(host.balanced());
+}
+
 TEST(AaxWrappers, ViewContainerWithoutHost)
 {
     AAX_VViewContainer none(nullptr);
