@@ -41,6 +41,9 @@ using afx_reparent_cb = void (*)(int x, int y, void* user);
 using afx_client_message_cb = void (*)(unsigned long data0, void* user);
 using afx_create_cb = void (*)(int height, int width, int index, void* user);
 using afx_window_destroy_cb = void (*)(int root_x, int root_y, int index, void* user);
+// Key press: the key's text (zero-terminated, at most 15 bytes, in the
+// locale's encoding; empty for keys without text), valid only during the call.
+// Key release: text is null.
 using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, int index,
                             void* user);
 using afx_selection_cb = void (*)(unsigned char* data, int index, void* user);
@@ -78,6 +81,8 @@ class AFX_engine : public AFX_drawing {
 
     // Windows. Creation returns the slot index or -1.
     int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
+    int create_new_afx_window(int x, int y, int width, int height, float scale,
+                              bool white_background, void* user); // installer windows
     int create_new_simple_afx_window(int x, int y, int width, int height, float scale,
                                      void* user);
     int destroy_afx_window(int index); // window-system error code, 0 = none
@@ -197,7 +202,9 @@ class AFX_engine : public AFX_drawing {
     float get_optimum_scale_factor();
     int get_dpi(int* vertical, int* horizontal); // screen count, 0 without a display
 
-    // Keyboard text and clipboard (the input-method layer fills these in).
+    // Clipboard text: asked for here, handed later to the window's selection
+    // callback, which owns it and frees it with free_clipboard_data (null is
+    // ignored). No callback follows when the clipboard has no owner.
     void convert_AFX_clipboard_data(int index);
     static void free_clipboard_data(unsigned char* data);
 

@@ -55,12 +55,9 @@ void AFX_engine::dispatch_x_events(_XEvent* event)
 
     switch (ev.type) {
     case KeyPress: {
-        KeySym sym = 0;
-        {
-            afx_lock dl(b.display_mx);
-            int n = XLookupString(&ev.xkey, b.key_text, 15, &sym, &b.compose);
-            b.key_text[n > 0 && n < 16 ? n : 0] = '\0';
-        }
+        KeySym sym = NoSymbol;
+        if (!b.look_up_key_text(s, ev.xkey, &sym))
+            break;
         if (auto cb = s.cb.key_press.load())
             cb(b.key_text, static_cast<uint32_t>(sym), ev.xkey.state, index, user);
         break;
@@ -98,6 +95,8 @@ void AFX_engine::dispatch_x_events(_XEvent* event)
             cb(ev.xbutton.x, ev.xbutton.y, static_cast<int>(ev.xbutton.button), index, user);
         break;
     case MotionNotify:
+        if (afx_build.ignore_sent_motion && ev.xmotion.send_event)
+            break;
         if (auto cb = s.cb.motion.load())
             cb(ev.xmotion.x, ev.xmotion.y, index, user);
         break;
@@ -124,6 +123,14 @@ void AFX_engine::dispatch_x_events(_XEvent* event)
         afx_lock dl(b.display_mx);
         if (s.in_use && s.window == ev.xdestroywindow.window)
             b.release_slot(index);
+        break;
+    }
+    case SelectionNotify: {
+        unsigned char* data = b.read_selection(ev.xselection);
+        if (auto cb = s.cb.selection.load())
+            cb(data, index, user); // the callback owns the data
+        else
+            free_clipboard_data(data);
         break;
     }
     case ReparentNotify:

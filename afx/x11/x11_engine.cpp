@@ -48,6 +48,7 @@ void AFX_engine::backend::release_slot(int index)
     afx_window_slot& s = slots[index];
     if (s.icon != 0 && display != nullptr)
         XFreePixmap(display, s.icon);
+    destroy_input_context(s);
     reset_slot(index);
     s.closing = false;
     remove_active(index);
@@ -110,6 +111,8 @@ AFX_engine::AFX_engine() : b_(new backend)
     pthread_mutexattr_settype(&attr, PTHREAD_MUTEX_ERRORCHECK);
     pthread_mutex_init(&b_->callback_mx, &attr);
     pthread_mutexattr_destroy(&attr);
+    if (afx_build.set_locale)
+        afx_set_up_locale();
 }
 
 AFX_engine::~AFX_engine()
@@ -134,6 +137,7 @@ bool AFX_engine::open_display_connection()
     b_->display = d;
     b_->depth = DefaultDepth(d, 0);
     b_->visual = DefaultVisual(d, 0);
+    b_->open_input_method(); // without one the connection is still good
     return true;
 }
 
@@ -146,18 +150,20 @@ void AFX_engine::close_display_connection()
         if (b_->connected()) {
             Display* d = b_->display;
             afx_trap_errors(d);
-            std::fputs("QELM-UI Engine: XClose\n", stdout);
-            std::fflush(stdout);
-            if (b_->watch_cursor != 0)
-                XFreeCursor(d, b_->watch_cursor);
-            b_->watch_cursor = 0;
-            // Slots of windows that died with the connection are free now.
+            // Slots of windows that die with the connection are freed first:
+            // their input contexts go before the input method.
             for (int i = 0; i < AFX_MAX_WINDOWS; ++i) {
                 if (b_->slots[i].in_use) {
                     b_->slots[i].icon = 0;
                     b_->release_slot(i);
                 }
             }
+            b_->close_input_method();
+            std::fputs("QELM-UI Engine: XClose\n", stdout);
+            std::fflush(stdout);
+            if (b_->watch_cursor != 0)
+                XFreeCursor(d, b_->watch_cursor);
+            b_->watch_cursor = 0;
             XCloseDisplay(d);
             afx_untrap_errors(d);
             b_->display = nullptr;

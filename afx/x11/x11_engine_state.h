@@ -4,6 +4,7 @@
 
 #include "afx/afx_engine.h"
 #include "afx/core/afx_region.h"
+#include "x11_build_policy.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -43,7 +44,7 @@ struct afx_window_slot {
     afx_atomic_callbacks cb;
     std::atomic<void*> user_data{nullptr};
     std::atomic<void*> data_pointer{nullptr};
-    void* input_context = nullptr; // owned by the input-method layer
+    XIC input_context = nullptr; // installer build; owned by the slot
     std::atomic<float> scale{1.0f};
     int32_t inverse_scale = 65536; // 16.16
     std::atomic<int32_t> width{0}, height{0};
@@ -77,7 +78,7 @@ struct AFX_engine::backend {
 
     char key_text[16] = {};
     XComposeStatus compose{};
-    void* input_method = nullptr; // installer build only
+    XIM input_method = nullptr; // installer build only
 
     // Input dispatch in flight, so a destroy from another thread can wait
     // for it without holding any engine lock.
@@ -98,6 +99,21 @@ struct AFX_engine::backend {
     void add_active(int index); // full list: nothing happens
     void remove_active(int index);
     void add_dirty(afx_window_slot& s, int x, int y, int width, int height);
+
+    // Input method and key text (x11_input_method.cpp); display mutex held
+    // by the caller unless said otherwise.
+    void open_input_method();
+    void close_input_method();
+    void create_input_context(afx_window_slot& s);
+    void destroy_input_context(afx_window_slot& s);
+    bool filtered_by_input_method(XEvent& ev);
+    // Takes the display mutex. Leaves the key's text in key_text; false when
+    // the key delivers no key-press callback.
+    bool look_up_key_text(afx_window_slot& s, XKeyEvent& key, KeySym* sym);
+
+    // Clipboard (x11_clipboard.cpp). Takes the display mutex; null when no
+    // text came.
+    unsigned char* read_selection(const XSelectionEvent& ev);
     bool on_gui_thread() const { return gui_thread.load() == std::this_thread::get_id(); }
 };
 
@@ -130,6 +146,9 @@ class afx_callback_lock {
     pthread_mutex_t& m_;
     bool owned_;
 };
+
+// Installer build: the locale from the environment (x11_input_method.cpp).
+void afx_set_up_locale();
 
 // X error trapping, filtered by display (x11_error_trap.cpp).
 void afx_trap_errors(Display* display);

@@ -91,9 +91,3 @@ int AFX_engine::untrap_errors()
 {
     return afx_untrap_errors(b_->display);
 }
-
-void AFX_engine::free_clipboard_data(unsigned char* data)
-{
-    if (data != nullptr)
-        XFree(data);
-}

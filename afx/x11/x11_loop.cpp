@@ -33,6 +33,8 @@ void drain_events(AFX_engine& engine, AFX_engine::backend& b)
             if (!b.connected())
                 return;
             XNextEvent(b.display, &ev);
+            if (b.filtered_by_input_method(ev))
+                continue; // the input method took it (a compose sequence)
         }
         engine.dispatch_x_events(&ev);
     }

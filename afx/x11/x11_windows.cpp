@@ -8,7 +8,7 @@ enum class window_kind { plain, simple };
 } // namespace
 
 static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y, int width,
-                         int height, float scale, void* user)
+                         int height, float scale, bool white_background, void* user)
 {
     afx_lock dl(b.display_mx);
     if (!b.connected() || !(scale > 0.0f))
@@ -30,7 +30,7 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
         win = XCreateSimpleWindow(d, root, x, y, w, h, 0, 0, 0);
     } else {
         XSetWindowAttributes attr{};
-        attr.background_pixel = 0;
+        attr.background_pixel = white_background ? WhitePixel(d, DefaultScreen(d)) : 0;
         attr.bit_gravity = NorthWestGravity;
         win = XCreateWindow(d, root, x, y, w, h, 0, CopyFromParent, CopyFromParent,
                             CopyFromParent, CWBackPixel | CWBitGravity, &attr);
@@ -51,6 +51,7 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
     s.delete_atom = del;
     s.user_data = user;
     s.closing = false;
+    b.create_input_context(s);
     s.in_use = true;
     return index;
 }
@@ -58,13 +59,20 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
 int AFX_engine::create_new_afx_window(int x, int y, int width, int height, float scale,
                                       void* user)
 {
-    return create_window(*b_, window_kind::plain, x, y, width, height, scale, user);
+    return create_window(*b_, window_kind::plain, x, y, width, height, scale, false, user);
+}
+
+int AFX_engine::create_new_afx_window(int x, int y, int width, int height, float scale,
+                                      bool white_background, void* user)
+{
+    return create_window(*b_, window_kind::plain, x, y, width, height, scale, white_background,
+                         user);
 }
 
 int AFX_engine::create_new_simple_afx_window(int x, int y, int width, int height, float scale,
                                              void* user)
 {
-    return create_window(*b_, window_kind::simple, x, y, width, height, scale, user);
+    return create_window(*b_, window_kind::simple, x, y, width, height, scale, false, user);
 }
 
 void AFX_engine::set_afx_window_scale_factor(int index, float scale)
