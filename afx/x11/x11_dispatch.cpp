@@ -120,6 +120,13 @@ void AFX_engine::dispatch_x_events(_XEvent* event)
             cb(ev.xcreatewindow.height, ev.xcreatewindow.width, index, user);
         break;
     case DestroyNotify: {
+        // Someone else (usually the host, with its parent window) destroyed
+        // the X window: the owner hears of it before the slot can be reused.
+        // A forged one (XSendEvent) must not free a live window's slot.
+        if (ev.xany.send_event || s.window != ev.xdestroywindow.window)
+            break;
+        if (auto cb = s.cb.window_destroy.load())
+            cb(s.x, s.y, index, user);
         afx_lock dl(b.display_mx);
         if (s.in_use && s.window == ev.xdestroywindow.window)
             b.release_slot(index);

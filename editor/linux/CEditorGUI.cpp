@@ -1,6 +1,5 @@
 #include "CEditorGUI.h"
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include "afx_font_engine.h"
 #include "panel_artwork.h"
 #include "plug_params.h"
+#include "window_paint.h"
 
 using namespace vlt::editor;
 
@@ -249,28 +249,9 @@ void CEditorGUI::resize_window(const EditorSize&, const EditorSize& to)
 
 void CEditorGUI::expose_handler(int x, int y, int w, int h)
 {
-    const afx_pixbuf* content = this->content();
-    const EditorSize& s = core_.size();
-    // Never paint outside the window image, whatever rectangle arrives.
-    const int x0 = std::clamp(x, 0, s.width), y0 = std::clamp(y, 0, s.height);
-    const int x1 = std::clamp(x + w, 0, s.width), y1 = std::clamp(y + h, 0, s.height);
-    const int index = window_index_.load();
-    if (!content || !window_image_ || x1 <= x0 || y1 <= y0 || index < 0)
-        return;
-    if (s.content_scale <= 1.0f && s.x_offset == 0 && s.y_offset == 0)
-        G_GUI_engine->afx_blit_pixbuf_fixed(window_image_, content, x0, y0, x0, y0, x1 - x0,
-                                            y1 - y0);
-    else
-        G_GUI_engine->afx_stretch_blit_pixbuf_CATROM2(content, window_image_, x0, y0, x1 - x0,
-                                                      y1 - y0, s.x_offset, s.y_offset,
-                                                      s.content_scale);
-    std::lock_guard<std::mutex> lock(editor_mutex_);
-    if (core_.mono())
-        G_GUI_engine->afx_draw_afx_drawable_mono(index, window_image_, x0, y0, x0, y0, x1 - x0,
-                                                 y1 - y0, core_.dpi_scale());
-    else
-        G_GUI_engine->afx_draw_afx_drawable(index, window_image_, x0, y0, x0, y0, x1 - x0,
-                                            y1 - y0);
+    const WindowPaint paint{G_GUI_engine, window_index_.load(), window_image_, content(),
+                            &editor_mutex_};
+    paint_window_rect(paint, core_.size(), core_.mono(), core_.dpi_scale(), x, y, w, h);
 }
 
 // --- host edits (GUI thread, no lock of ours held) ------------------------------

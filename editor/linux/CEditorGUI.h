@@ -27,7 +27,8 @@ public:
     bool getRect(ERect** rect) override;
     bool open(void* parent) override;
     void close() override;
-    bool isOpen() override { return core_.is_open(); }
+    // A window the window system destroyed with its parent no longer counts.
+    bool isOpen() override { return core_.is_open() && own_window_alive(); }
 
     void setParameter(int32_t index, float value) override;
     void setProgram(int32_t program) override;

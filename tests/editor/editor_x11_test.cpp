@@ -1,8 +1,12 @@
 // The editor driven as a host drives it: the plug-in library loaded with
 // dlopen, its editor opened in a parent window of ours on a private X
 // server, real pointer input, host callbacks and pixels read back.
+#include <dlfcn.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <atomic>
 
 #include <cstdlib>
 #include <memory>
@@ -14,6 +18,8 @@
 
 #include "plugin_host.h"
 #include "x_session.h"
+
+#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -143,8 +149,28 @@ TEST_F(EditorX11, OpensOneChildOfTheRightSizeAndClass)
     // Opening again while open changes nothing.
     plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
     EXPECT_EQ(x.children(parent).size(), 1u);
+    // A UI size from the host is kept for the next open; the window stays.
+    plug->set_parameter(7, 1.0f);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    x.geometry(w, &width, &height);
+    EXPECT_EQ(height, 510);
     plug->dispatch(effEditClose);
     EXPECT_TRUE(wait_until([&] { return x.children(parent).empty(); }));
+}
+
+TEST_F(EditorX11, InvalidHostWindowOpensTopLevel)
+{
+    const Window root = DefaultRootWindow(x.display());
+    auto editors = [&] {
+        int n = 0;
+        for (Window w : x.children(root))
+            n += x.window_class(w) == "hollowfx-ui";
+        return n;
+    };
+    plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(uintptr_t{0x7ffffff0}));
+    EXPECT_TRUE(wait_until([&] { return editors() == 1; }));
+    plug->dispatch(effEditClose);
+    EXPECT_TRUE(wait_until([&] { return editors() == 0; }));
 }
 
 TEST_F(EditorX11, KnobDragWheelAndDoubleClick)
@@ -334,6 +360,80 @@ TEST_F(EditorX11, FiftyLoadOpenCloseUnloadCycles)
         }
     }
     EXPECT_TRUE(x.children(p).empty());
+}
+
+// A host that loads and unloads the library at once must not free the
+// engine under a GUI thread that has not started yet, and the library must
+// really go (so its unload path ran each time). A child process makes a
+// crash a failed status.
+TEST(EditorLibrary, LoadAndUnloadAtOnce)
+{
+    XSession x;
+    ASSERT_TRUE(x.ok());
+    const pid_t pid = fork();
+    if (pid == 0) {
+        for (int i = 0; i < 300; ++i) {
+            {
+                PluginLibrary lib(VLT_PLUGIN_PATH);
+                if (!lib.ok())
+                    _exit(2);
+                if (i % 2) {
+                    PluginInstance p(lib);
+                    p.set_parameter(8, 0.5f);
+                }
+            }
+            if (void* still = dlopen(VLT_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD)) {
+                dlclose(still);
+                _exit(3);
+            }
+        }
+        _exit(0);
+    }
+    int status = 0;
+    if (!wait_until([&] { return waitpid(pid, &status, WNOHANG) == pid; },
+                    std::chrono::seconds(60))) {
+        kill(pid, SIGKILL);  // hung on a freed engine
+        waitpid(pid, &status, 0);
+    }
+    EXPECT_TRUE(WIFEXITED(status)) << "signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+}
+
+// Closing the editor, and deleting the plug-in, while the GUI thread is
+// busy with drag, wheel and click input on the window: the close waits for
+// the running input handler, and nothing is left behind.
+TEST_F(EditorX11, CloseAndDeleteWhileInputRuns)
+{
+    parent = x.make_parent(0, 0, 1000, 1060);
+    std::atomic<bool> stop{false};
+    // Input from a connection of its own: Xlib connections are not shared
+    // between threads here.
+    std::thread mouse([&] {
+        Display* d = XOpenDisplay(nullptr);
+        if (!d)
+            return;
+        const int knob_x = panel.x(101), knob_y = panel.y(397);
+        for (int i = 0; !stop; ++i) {
+            XTestFakeMotionEvent(d, DefaultScreen(d), knob_x, knob_y + (i % 2 ? 0 : 12), 0);
+            XTestFakeButtonEvent(d, i % 3 ? 1 : 4, True, 0);
+            XTestFakeMotionEvent(d, DefaultScreen(d), knob_x, knob_y - 20, 0);
+            XTestFakeButtonEvent(d, i % 3 ? 1 : 4, False, 0);
+            XSync(d, False);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        XCloseDisplay(d);
+    });
+    for (int i = 0; i < 6; ++i) {
+        plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        plug->dispatch(effEditClose);
+    }
+    plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    plug.reset();  // effClose with the editor open
+    stop = true;
+    mouse.join();
+    EXPECT_TRUE(wait_until([&] { return x.children(parent).empty(); }));
 }
 
 }  // namespace

@@ -20,7 +20,10 @@ XvfbServer::options editor_screen()
 }
 }  // namespace
 
-XSession::XSession() : server_(std::make_unique<XvfbServer>(editor_screen()))
+XSession::XSession() : XSession(editor_screen()) {}
+
+XSession::XSession(const XvfbServer::options& screen)
+    : server_(std::make_unique<XvfbServer>(screen))
 {
     if (!server_->running())
         return;

@@ -13,7 +13,8 @@
 
 class XSession {
 public:
-    XSession();
+    XSession();  // a screen for the editor at UI size 1 and scale 1
+    explicit XSession(const XvfbServer::options& screen);
     ~XSession();
     bool ok() const { return display_ != nullptr; }
     Display* display() const { return display_; }

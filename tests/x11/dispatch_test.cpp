@@ -207,12 +207,25 @@ TEST_F(Dispatch, EventsNamingWindowZeroMatchNoFreeSlot)
     EXPECT_EQ(engine.afx_active_window(1), -1);
 }
 
-TEST_F(Dispatch, PeerDestroyingOurWindowFreesTheSlot)
+TEST_F(Dispatch, PeerDestroyingOurWindowTellsTheOwnerAndFreesTheSlot)
 {
     const int i = open_recorded();
-    XDestroyWindow(peer, xid(i));
+    const Window w = xid(i);
+    // A forged notice changes nothing: the window is still there.
+    XEvent forged{};
+    forged.xdestroywindow.type = DestroyNotify;
+    forged.xdestroywindow.event = w;
+    forged.xdestroywindow.window = w;
+    send(w, forged);
+    engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
+    ASSERT_TRUE(wait_until([&] { return rec.count("expose") > 0; }));
+    EXPECT_EQ(rec.count("destroy"), 0);
+    EXPECT_EQ(engine.afx_active_window(0), i);
+
+    XDestroyWindow(peer, w);
     XSync(peer, False);
     ASSERT_TRUE(wait_until([&] { return engine.check_all_windows_closed(); }));
+    EXPECT_EQ(rec.count("destroy"), 1);
     EXPECT_EQ(engine.afx_active_window(0), -1);
 }
 

@@ -79,6 +79,8 @@ intptr_t HostLog::answer(int32_t opcode, int32_t index, intptr_t value, void* pt
         return ptr ? 1 : 0;
     case audioMasterGetVendorVersion:
         return 1;
+    case audioMasterSizeWindow:
+        return on_size_window && on_size_window(index, value) ? 1 : 0;
     default:
         return 0;  // automation and edits are only recorded
     }

@@ -3,6 +3,7 @@
 // a record of every call, in order.
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     // What the host reports about itself when asked.
     float sample_rate = 44100.0f;
     int32_t block_size = 512;
+    // A host with an editor window answers the editor's size requests;
+    // without one they are only recorded. Set it while no editor is open.
+    std::function<bool(int32_t width, intptr_t height)> on_size_window;
 
     std::vector<HostCall> calls() const;
     std::size_t count(int32_t opcode) const;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "audio_buffer.h"
+#include "gui_session.h"
 #include "host_log.h"
 #include "plugin_instance.h"
 #include "render.h"
@@ -21,10 +22,16 @@ const char kUsage[] =
     "  vst2host render PLUGIN.so (--in FILE | --signal [SECONDS]) --out FILE.wav\n"
     "           [--rate HZ] [--block FRAMES] [--program N] [--param NAME|INDEX=VALUE]...\n"
     "           [--bypass] [--calls]\n"
+    "  vst2host --gui PLUGIN.so [--seconds N] [--rate HZ] [--block FRAMES] [--program N]\n"
+    "           [--param NAME|INDEX=VALUE]... [--bypass] [--screenshot FILE.png] [--calls]\n"
     "\n"
     "info     prints the plug-in's identity, parameters and programs.\n"
     "render   runs a WAV file (or the built-in test tone) through the plug-in\n"
     "         and writes the result; values are host values 0..1.\n"
+    "--gui    opens the plug-in's editor in a window of its own on $DISPLAY while\n"
+    "         a looped test tone plays through it, until the window is closed\n"
+    "         or --seconds N have passed; --screenshot writes the window as PNG\n"
+    "         just before it closes.\n"
     "--calls  also prints every call the plug-in made to the host.\n";
 
 struct Options {
@@ -36,6 +43,8 @@ struct Options {
     double seconds = 2.0;
     int rate = 44100;
     bool calls = false;
+    double gui_seconds = 0.0;
+    std::string screenshot;
     std::vector<std::pair<std::string, float>> params;
     RenderSettings render;
 };
@@ -58,7 +67,7 @@ std::string parse(int argc, char** argv, Options& o)
 {
     if (argc < 3)
         return "missing command or plug-in";
-    o.command = argv[1];
+    o.command = argv[1] == std::string("--gui") ? "gui" : argv[1];
     o.plugin = argv[2];
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -88,6 +97,13 @@ std::string parse(int argc, char** argv, Options& o)
                 o.seconds = number;
                 ++i;
             }
+        } else if (arg == "--seconds" && o.command == "gui") {
+            if (!next(value) || !parse_number(value, number) || !(number > 0 && number <= 86400))
+                return "--seconds takes 0..86400 seconds";
+            o.gui_seconds = number;
+        } else if (arg == "--screenshot" && o.command == "gui") {
+            if (!next(o.screenshot))
+                return "--screenshot needs a file";
         } else if (arg == "--rate") {
             if (!next(value) || !parse_number(value, number) || number < 1 || number > 768000)
                 return "--rate needs a rate in Hz";
@@ -135,6 +151,27 @@ int run_info(const PluginInstance& plugin, const Options& o)
     return 0;
 }
 
+// The program and values as render applies them, then the editor.
+int run_editor(const PluginInstance& plugin, Options& o, HostLog& log)
+{
+    if (std::string why = resolve_params(plugin, o); !why.empty())
+        return fail(why);
+    apply_settings(plugin, o.render);
+    plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(o.rate));
+    plugin.dispatch(effSetBlockSize, 0, o.render.block);
+    plugin.dispatch(effMainsChanged, 0, 1);
+    plugin.dispatch(effStartProcess);
+    GuiSettings gui;
+    gui.seconds = o.gui_seconds;
+    gui.rate = o.rate;
+    gui.block = o.render.block;
+    gui.screenshot = o.screenshot;
+    const int rc = run_gui(plugin, log, gui);
+    plugin.dispatch(effStopProcess);
+    plugin.dispatch(effMainsChanged, 0, 0);
+    return rc;
+}
+
 int run_render(const PluginInstance& plugin, Options& o, const AudioBuffer& input)
 {
     if (std::string why = resolve_params(plugin, o); !why.empty())
@@ -168,7 +205,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vst2host: %s\n\n%s", why.c_str(), kUsage);
         return 2;
     }
-    if (o.command != "info" && o.command != "render") {
+    if (o.command != "info" && o.command != "render" && o.command != "gui") {
         std::fprintf(stderr, "vst2host: unknown command %s\n\n%s", o.command.c_str(), kUsage);
         return 2;
     }
@@ -185,14 +222,19 @@ int main(int argc, char** argv)
     }
 
     HostLog log;
-    log.sample_rate = static_cast<float>(input.rate);
+    log.sample_rate = static_cast<float>(o.command == "gui" ? o.rate : input.rate);
     log.block_size = o.render.block;
     int rc = 0;
     {
         PluginInstance plugin;
         if (!plugin.load(o.plugin, log, error))
             return fail(error);
-        rc = o.command == "info" ? run_info(plugin, o) : run_render(plugin, o, input);
+        if (o.command == "info")
+            rc = run_info(plugin, o);
+        else if (o.command == "gui")
+            rc = run_editor(plugin, o, log);
+        else
+            rc = run_render(plugin, o, input);
     }
     if (o.calls)
         log.print(stdout);

@@ -5,8 +5,6 @@
 
 namespace vst2host {
 
-namespace {
-
 void apply_settings(const PluginInstance& plugin, const RenderSettings& s)
 {
     if (s.program)
@@ -17,8 +15,6 @@ void apply_settings(const PluginInstance& plugin, const RenderSettings& s)
     if (s.bypass)
         plugin.dispatch(effSetBypass, 0, 1);
 }
-
-}  // namespace
 
 RenderResult render(const PluginInstance& plugin, const AudioBuffer& input,
                     const RenderSettings& settings)

@@ -25,6 +25,9 @@ struct RenderResult {
     float peak_reduction_db = 0.0f;
 };
 
+// The program, then the values, then the host bypass.
+void apply_settings(const PluginInstance& plugin, const RenderSettings& settings);
+
 RenderResult render(const PluginInstance& plugin, const AudioBuffer& input,
                     const RenderSettings& settings);
 

@@ -1,0 +1,115 @@
+// One GUI tick with the meter moving, as the editor's GUI thread runs it:
+// a new meter value from the audio side, the tick that redraws the meter
+// into the panel, and the expose of its scaled rectangle on screen.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "afx/afx_engine.h"
+#include "afx_font_engine.h"
+#include "editor_core.h"
+#include "panel_view.h"
+#include "window_paint.h"
+
+#include "bench_screen.h"  // Xlib last: its macros clash with the headers above
+
+namespace {
+
+using namespace vlt::editor;
+
+class QuietHost : public EditorHost {
+public:
+    void begin_edit(int) override {}
+    void set_parameter(int, float) override {}
+    void end_edit(int) override {}
+    void set_program(int) override {}
+    void program_name(char* text) override { text[0] = '\0'; }
+    void size_window(int, int) override {}
+};
+
+// The panel with its queued window rectangles kept for the expose.
+class QueuedPanel : public CPanelView {
+public:
+    using CPanelView::CPanelView;
+    std::vector<Rect> queued;
+
+    void repaint_all() override {}
+    void resize_window(const EditorSize&, const EditorSize&) override {}
+
+protected:
+    void queue_rect(const Rect& r) override { queued.push_back(r); }
+};
+
+void BM_MeterTick(benchmark::State& state)
+{
+    const float ui = static_cast<float>(state.range(0));
+    if (!bench_session().ok()) {  // also points DISPLAY at the server
+        state.SkipWithError("no Xvfb");
+        return;
+    }
+    setenv("QELM_UI_DPI", std::to_string(state.range(1)).c_str(), 1);
+    AFX_engine engine;
+    if (!engine.open_display_connection()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    AFX_font_engine font(&engine);
+    QuietHost host;
+    QueuedPanel panel(&engine, &font);
+    CEditorCore core(kLinuxVst2Build, host, panel);
+    panel.attach(&core);
+    core.set_parameter(7, ui);
+    const float s = engine.get_optimum_scale_factor();
+    const EditorSize size = core.apply_size_rule(s);
+
+    const int index = engine.create_new_afx_window(0, 0, size.width, size.height, 1.0f, nullptr);
+    engine.show_afx_window(index);
+    afx_image* image = engine.afx_pixmap_create_fixed(
+        size.width, size.height, 112, 112, 112, static_cast<int>(20 * s), static_cast<int>(s),
+        static_cast<int>(8 * s), static_cast<int>(s));
+    if (index < 0 || !image || panel.create_gui_objects(index) < 0) {
+        state.SkipWithError("no window");
+        return;
+    }
+    panel.init_widgets(index);
+    core.set_widgets_ready();
+    core.init_editor();
+    panel.draw_panel();
+    core.set_open(true);
+    std::mutex image_mutex;
+    const WindowPaint paint{&engine, index, image, panel.content(), &image_mutex};
+    paint_window_rect(paint, size, false, s, 0, 0, size.width, size.height);
+
+    long n = 0, pixels = 0;
+    panel.queued.reserve(16);
+    for (auto _ : state) {
+        core.set_parameter(8, (++n & 1) ? 0.8f : 0.2f);  // a different frame every tick
+        core.gui_update_tick();
+        for (const Rect& r : panel.queued) {
+            paint_window_rect(paint, size, false, s, r.x, r.y, r.w, r.h);
+            pixels += static_cast<long>(r.w) * r.h;
+        }
+        panel.queued.clear();
+        engine.afx_lock_display();
+        XSync(engine.get_xdisplay(), False);  // the server's part of the put counts too
+        engine.afx_unlock_display();
+    }
+    state.counters["px/tick"] = benchmark::Counter(static_cast<double>(pixels) / n);
+
+    panel.cleanup_gui_objects();
+    engine.afx_pixmap_destroy(image);
+    engine.destroy_afx_window(index);
+    engine.close_display_connection();
+}
+BENCHMARK(BM_MeterTick)
+    ->ArgNames({"ui", "dpi"})
+    ->Args({0, 96})
+    ->Args({1, 96})
+    ->Args({0, 192})
+    ->Args({1, 192})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace

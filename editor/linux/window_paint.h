@@ -1,0 +1,25 @@
+#pragma once
+// Puts one window rectangle of the editor on screen: the panel rendered
+// into the window image (scaled, or copied 1:1 when it is neither scaled
+// nor offset), then that part of the image put on screen under the image
+// lock, grey while the host has the effect switched off.
+#include <mutex>
+
+#include "afx/afx_engine.h"
+#include "editor_layout.h"
+
+namespace vlt::editor {
+
+struct WindowPaint {
+    AFX_engine* engine;
+    int index;                // the window's slot
+    afx_image* image;         // the window image, window size
+    const afx_pixbuf* content;
+    std::mutex* image_mutex;  // held while the image is put on screen
+};
+
+// x, y, w, h in window pixels; anything outside the window is left out.
+void paint_window_rect(const WindowPaint& p, const EditorSize& size, bool mono, float dpi_scale,
+                       int x, int y, int w, int h);
+
+}  // namespace vlt::editor
