@@ -25,8 +25,12 @@ void CPasswordEntry::add_character(char ch) {
 bool CPasswordEntry::send_keypress(uint32_t keysym, const char* key_text) {
   if (hidden_ || !focus_) return false;
   if (keysym == kBackSpace || keysym == kDelete) {
-    if (font_) font_->remove_char(text_, kCapacity);
-    else if (const size_t n = strlen(text_)) text_[n - 1] = 0;
+    const size_t n = strlen(text_);
+    // The font engine leaves a text that fills the size it is given alone:
+    // give it the text's own length with room to spare, so a full entry
+    // can still be shortened.
+    if (font_) font_->remove_char(text_, static_cast<int>(n) + 2);
+    else if (n) text_[n - 1] = 0;
     return false;
   }
   if (keysym == kReturn) return true;

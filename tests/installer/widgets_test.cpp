@@ -159,6 +159,8 @@ TEST_F(PasswordEntryTest, PasteIsFilteredAndCutToTheBuffer) {
   EXPECT_EQ(std::string(entry.get_text_string()), huge.substr(0, 1023));
   EXPECT_FALSE(entry.send_keypress(0x71, "q"));
   EXPECT_EQ(std::string(entry.get_text_string()).size(), 1023u);
+  entry.send_keypress(0xff08, "");  // a full entry can still be shortened
+  EXPECT_EQ(std::string(entry.get_text_string()).size(), 1022u);
   entry.set_text(nullptr);
   EXPECT_STREQ(entry.get_text_string(), "");
 }

@@ -294,11 +294,13 @@ art_canvas installer_splash()
 
 art_canvas installer_background()
 {
+    // The message panel writes its twelve lines over the top 200 rows: the
+    // artwork keeps below them.
     art_canvas c = installer_face(600, 336, 11);
-    knob(c, 520.0f, 80.0f, 2.6f, knob_angle(30), true);
-    c.text(30.0f, 60.0f, "VLT650", art_colour{0.94f, 0.93f, 0.90f}, 3.5f);
-    c.line(32, 74.5f, 240, 74.5f, 1.5f, kOrange);
-    c.text(32.0f, 100.0f, "Console Dynamics for Linux", kLabel, 1.5f);
+    knob(c, 520.0f, 266.0f, 2.6f, knob_angle(30), true);
+    c.text(30.0f, 262.0f, "VLT650", art_colour{0.94f, 0.93f, 0.90f}, 3.5f);
+    c.line(32, 276.5f, 240, 276.5f, 1.5f, kOrange);
+    c.text(32.0f, 302.0f, "Console Dynamics for Linux", kLabel, 1.5f);
     return c;
 }
 

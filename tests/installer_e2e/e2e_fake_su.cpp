@@ -1,0 +1,61 @@
+// A stand-in for su on the end-to-end su road: bound over the system's su
+// inside a private mount namespace, installed setuid root, so the installer
+// meets a program that asks for a password on its terminal and then runs
+// `-c COMMAND` as root. The accepted password is in a root-only file whose
+// path is built in; nothing of the machine's own su or root account is used.
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void say(const char* s) {
+  if (write(STDOUT_FILENO, s, strlen(s)) < 0) _exit(99);
+}
+
+void set_echo(bool on) {
+  termios t{};
+  if (tcgetattr(STDIN_FILENO, &t) != 0) return;
+  if (on) t.c_lflag |= ECHO;
+  else t.c_lflag &= ~ECHO;
+  tcsetattr(STDIN_FILENO, TCSAFLUSH, &t);
+}
+
+std::string expected_password() {
+  std::string s;
+  if (FILE* f = std::fopen(E2E_SU_PASSWORD_FILE, "r")) {
+    char buf[512];
+    if (std::fgets(buf, sizeof buf, f)) s = buf;
+    std::fclose(f);
+  }
+  if (!s.empty() && s.back() == '\n') s.pop_back();
+  return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* command = nullptr;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "-c") == 0) command = argv[i + 1];
+  set_echo(false);
+  say("Password: ");
+  std::string line;
+  char c;
+  while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n') line += c;
+  set_echo(true);
+  say("\n");
+  const std::string want = expected_password();
+  if (want.empty() || line != want) {
+    sleep(1);
+    say("su: Authentication failure\n");
+    return 1;
+  }
+  if (setgid(0) != 0 || setuid(0) != 0) return 126;
+  if (!command) return 0;
+  execl("/bin/sh", "sh", "-c", command, static_cast<char*>(nullptr));
+  return 127;
+}

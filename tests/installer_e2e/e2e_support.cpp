@@ -1,0 +1,275 @@
+#include "e2e_support.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+long long now_ms() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+std::vector<char*> c_argv(std::vector<std::string>& v) {
+  std::vector<char*> out;
+  for (auto& s : v) out.push_back(s.data());
+  out.push_back(nullptr);
+  return out;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& argv, const std::string& display, std::string* out) {
+  std::vector<std::string> args(argv);
+  std::vector<char*> cargs = c_argv(args);
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(fds[1], STDOUT_FILENO);
+    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+    execvp(cargs[0], cargs.data());
+    _exit(127);
+  }
+  close(fds[1]);
+  std::string text;
+  char buf[512];
+  for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) text.append(buf, static_cast<size_t>(n));
+  close(fds[0]);
+  int st = 0;
+  if (pid < 0 || waitpid(pid, &st, 0) != pid) return -1;
+  if (out) *out = text;
+  return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+// --- test user ---------------------------------------------------------------
+
+TestUser::TestUser() {
+  std::random_device rd;
+  name_ = "qelme" + std::to_string(rd() % 1000000);
+  // Blanks and shell characters: typed as keys, they must reach su or sudo whole.
+  password_ = "Pw " + std::to_string(rd() % 100000) + " $x'q";
+  if (run({"useradd", "-M", "-d", "/nonexistent", "-s", "/bin/sh", name_}) != 0) return;
+  if (FILE* p = popen("chpasswd", "w")) {
+    std::fprintf(p, "%s:%s\n", name_.c_str(), password_.c_str());
+    if (pclose(p) != 0) return;
+  }
+  if (const passwd* pw = getpwnam(name_.c_str())) {
+    uid_ = pw->pw_uid;
+    gid_ = pw->pw_gid;
+  }
+}
+
+TestUser::~TestUser() {
+  std::error_code ec;
+  if (!sudoers_.empty()) std::filesystem::remove(sudoers_, ec);
+  run({"userdel", name_});
+}
+
+bool TestUser::grant_sudo() {
+  sudoers_ = "/etc/sudoers.d/qelm-e2e-" + name_;
+  {
+    std::ofstream f(sudoers_);
+    f << name_ << " ALL=(ALL:ALL) ALL\nDefaults:" << name_ << " !lecture\n";
+  }
+  chmod(sudoers_.c_str(), 0440);
+  return run({"visudo", "-qcf", sudoers_}) == 0;
+}
+
+// --- the installer run -----------------------------------------------------------
+
+InstallerRun::~InstallerRun() {
+  if (pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+}
+
+bool InstallerRun::start(const options& o, const std::string& log_path) {
+  log_path_ = log_path;
+  const int log_fd = open(log_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (log_fd < 0) return false;
+
+  // Everything the child needs is made before fork.
+  std::vector<std::string> args{o.program};
+  std::vector<std::string> env{"PATH=/usr/bin:/bin:/usr/sbin:/sbin", "HOME=/", "LANG=C.UTF-8",
+                               "QELM_INSTALLER_TEST_PAUSE_PERCENT=" + std::to_string(o.pause_percent)};
+  if (!o.display.empty()) env.push_back("DISPLAY=" + o.display);
+  if (o.user) {
+    env.push_back("USER=" + o.user->name());
+    env.push_back("LOGNAME=" + o.user->name());
+  }
+  std::vector<char*> cargs = c_argv(args), cenv = c_argv(env);
+
+  std::fflush(stdout);
+  pid_ = fork();
+  if (pid_ < 0) {
+    close(log_fd);
+    return false;
+  }
+  if (pid_ == 0) {
+    dup2(log_fd, STDOUT_FILENO);
+    dup2(log_fd, STDERR_FILENO);
+    if (!o.su_stand_in.empty() || o.hide_programs) {
+      // Our own view of the file tree: these mounts are seen by this run only.
+      if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) _exit(120);
+      if (!o.su_stand_in.empty() && mount(o.su_stand_in.c_str(), "/usr/bin/su", nullptr, MS_BIND, nullptr) != 0)
+        _exit(120);
+      if (o.hide_programs)
+        for (const char* dir : {"/usr/bin", "/usr/sbin", "/usr/local/bin"})
+          if (access(dir, F_OK) == 0 && mount("none", dir, "tmpfs", 0, "mode=0755") != 0) _exit(120);
+    }
+    if (o.user && (setgroups(0, nullptr) != 0 || setgid(o.user->gid()) != 0 || setuid(o.user->uid()) != 0))
+      _exit(121);
+    if (chdir(o.cwd.c_str()) != 0) _exit(122);
+    execve(cargs[0], cargs.data(), cenv.data());
+    _exit(127);
+  }
+  close(log_fd);
+  return true;
+}
+
+std::string InstallerRun::log() const { return read_file(log_path_); }
+
+bool InstallerRun::wait_for_log(const std::string& text, int timeout_ms) const {
+  const long long end = now_ms() + timeout_ms;
+  for (;;) {
+    if (log().find(text) != std::string::npos) return true;
+    if (now_ms() >= end) return false;
+    siginfo_t info{};
+    if (pid_ > 0 && waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+        info.si_pid == pid_) {
+      // Ended: the log is complete now.
+      return log().find(text) != std::string::npos;
+    }
+    usleep(20000);
+  }
+}
+
+int InstallerRun::wait_exit(int timeout_ms) {
+  const long long end = now_ms() + timeout_ms;
+  while (pid_ > 0) {
+    int st = 0;
+    if (waitpid(pid_, &st, WNOHANG) == pid_) {
+      pid_ = -1;
+      return WIFEXITED(st) ? WEXITSTATUS(st) : -2;
+    }
+    if (now_ms() >= end) return -1;
+    usleep(20000);
+  }
+  return -1;
+}
+
+bool InstallerRun::has_children() const {
+  const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
+  std::error_code ec;
+  for (const auto& t : std::filesystem::directory_iterator(tasks, ec)) {
+    std::string kids = read_file(t.path().string() + "/children");
+    if (kids.find_first_not_of(" \n") != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool InstallerRun::wait_children_done(int timeout_ms, int quiet_ms) const {
+  const long long end = now_ms() + timeout_ms;
+  bool seen = false;
+  long long quiet_since = 0;
+  while (now_ms() < end) {
+    if (has_children()) {
+      seen = true;
+      quiet_since = 0;
+    } else if (seen) {
+      if (quiet_since == 0) quiet_since = now_ms();
+      if (now_ms() - quiet_since >= quiet_ms) return true;
+    }
+    usleep(10000);
+  }
+  return false;
+}
+
+void InstallerRun::send_signal(int sig) const {
+  if (pid_ > 0) kill(pid_, sig);
+}
+
+// --- xdotool ---------------------------------------------------------------------
+
+unsigned long Xdo::wait_window(const std::string& name_pattern, int timeout_ms) const {
+  const long long end = now_ms() + timeout_ms;
+  while (now_ms() < end) {
+    std::string out;
+    if (run({"xdotool", "search", "--onlyvisible", "--name", name_pattern}, display_, &out) == 0) {
+      const unsigned long id = std::strtoul(out.c_str(), nullptr, 10);
+      if (id != 0) return id;
+    }
+    usleep(100000);
+  }
+  return 0;
+}
+
+bool Xdo::window_gone(const std::string& name_pattern, int timeout_ms) const {
+  const long long end = now_ms() + timeout_ms;
+  while (now_ms() < end) {
+    std::string out;
+    run({"xdotool", "search", "--onlyvisible", "--name", name_pattern}, display_, &out);
+    if (out.find_first_not_of(" \n") == std::string::npos) return true;
+    usleep(100000);
+  }
+  return false;
+}
+
+bool Xdo::click(unsigned long window, int x, int y) const {
+  const std::string w = std::to_string(window);
+  return run({"xdotool", "mousemove", "--window", w, std::to_string(x), std::to_string(y)}, display_) ==
+             0 &&
+         run({"xdotool", "click", "1"}, display_) == 0;
+}
+
+bool Xdo::type(unsigned long window, const std::string& text) const {
+  const std::string w = std::to_string(window);
+  return run({"xdotool", "mousemove", "--window", w, "300", "368"}, display_) == 0 &&
+         run({"xdotool", "windowfocus", w}, display_) == 0 &&
+         run({"xdotool", "type", "--delay", "30", text}, display_) == 0;
+}
+
+bool Xdo::key(unsigned long window, const std::string& keysym) const {
+  return run({"xdotool", "windowfocus", std::to_string(window)}, display_) == 0 &&
+         run({"xdotool", "key", keysym}, display_) == 0;
+}
+
+std::vector<std::string> installer_leftovers_in_tmp() {
+  std::vector<std::string> out;
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator("/tmp", ec)) {
+    const std::string n = e.path().filename().string();
+    if (n.rfind("qelm-installer", 0) == 0) out.push_back(n);
+  }
+  return out;
+}
+
+}  // namespace e2e
