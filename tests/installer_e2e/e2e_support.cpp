@@ -12,6 +12,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -260,6 +261,17 @@ bool Xdo::type(unsigned long window, const std::string& text) const {
 bool Xdo::key(unsigned long window, const std::string& keysym) const {
   return run({"xdotool", "windowfocus", std::to_string(window)}, display_) == 0 &&
          run({"xdotool", "key", keysym}, display_) == 0;
+}
+
+bool private_mounts_allowed() {
+  const pid_t pid = fork();
+  if (pid < 0) return false;
+  if (pid == 0)
+    _exit(unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ? 0 : 1);
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::vector<std::string> installer_leftovers_in_tmp() {

@@ -88,6 +88,10 @@ class Xdo {
 // Names in /tmp that belong to the installer (lock file, payload folders).
 std::vector<std::string> installer_leftovers_in_tmp();
 
+// Whether this machine lets us give one run a private view of the file tree
+// (a mount namespace): containers without the capability refuse it.
+bool private_mounts_allowed();
+
 std::string read_file(const std::string& path);
 
 }  // namespace e2e

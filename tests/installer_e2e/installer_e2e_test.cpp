@@ -210,6 +210,7 @@ TEST_F(InstallerEndToEnd, SudoRoadInstallsTheLibraryAsRoot) {
 // clicking it in the selector.
 TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot) {
   if (access("/usr/bin/su", F_OK) != 0) GTEST_SKIP() << "needs /usr/bin/su to bind the stand-in over";
+  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace for the su stand-in";
   const std::string stand_in = work + "/su";
   fs::copy_file(FAKE_SU_PROGRAM, stand_in);
   ASSERT_EQ(chown(stand_in.c_str(), 0, 0), 0);
@@ -343,6 +344,7 @@ TEST_F(InstallerEndToEnd, CancellingTheSelectorInstallsNothing) {
 // Neither su nor sudo: the error screen stays its time, the run ends by
 // itself, and no lock was made.
 TEST_F(InstallerEndToEnd, WithoutSuOrSudoTheRunEndsOnItsOwn) {
+  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace to hide su and sudo";
   InstallerRun::options o = run_options(INSTALLER_TEST_PROGRAM, kFast);
   o.hide_programs = true;
   InstallerRun run;
