@@ -1,6 +1,7 @@
 #include "afx_scaled_blit.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace afx_scale {
 
@@ -77,4 +78,25 @@ void AFXPackedImageSink::put(int x, int y, int r, int g, int b)
         reinterpret_cast<uint16_t*>(row)[x] = uint16_t(v);
     else
         reinterpret_cast<uint32_t*>(row)[x] = v;
+}
+
+void AFXPackedImageSink::put_row(int x, int y, const uint32_t* px, int n)
+{
+    const auto masks_are = [this](uint32_t r, uint32_t g, uint32_t b) {
+        return red_mask == r && green_mask == g && blue_mask == b;
+    };
+    uint8_t* row = data + static_cast<ptrdiff_t>(y) * bytes_per_line;
+    // The common TrueColor image already stores our 0x00RRGGBB words.
+    if (!put_pixel && bits_per_pixel == 32 && masks_are(0xFF0000, 0xFF00, 0xFF)) {
+        std::memcpy(row + static_cast<ptrdiff_t>(x) * 4, px, static_cast<size_t>(n) * 4);
+        return;
+    }
+    if (!put_pixel && bits_per_pixel == 16 && masks_are(0xF800, 0x7E0, 0x1F)) {
+        uint16_t* out = reinterpret_cast<uint16_t*>(row) + x;
+        for (int i = 0; i < n; ++i)
+            out[i] = uint16_t((px[i] >> 8 & 0xF800) | (px[i] >> 5 & 0x7E0) | (px[i] >> 3 & 0x1F));
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        put(x + i, y, int(px[i] >> 16) & 255, int(px[i] >> 8) & 255, int(px[i]) & 255);
 }

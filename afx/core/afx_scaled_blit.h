@@ -46,7 +46,8 @@ struct AFXBlitArea {
 };
 
 // A sink has: int width() const, int height() const, bool begin() (false
-// aborts before anything is stored) and put(x, y, r, g, b).
+// aborts before anything is stored) and put(x, y, r, g, b); it may add
+// put_row(x, y, pixels, n) taking n pixels as 0x00RRGGBB words at once.
 // Returns true when pixels were stored.
 template <class Sink> bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea area);
 
@@ -66,6 +67,7 @@ struct AFXPackedImageSink {
     int height() const { return image_height; }
     bool begin(); // prints the five unsupported-depth lines and refuses
     void put(int x, int y, int r, int g, int b);
+    void put_row(int x, int y, const uint32_t* px, int n);
 
   private:
     afx_scale::layout layout_ = afx_scale::layout::unsupported;
@@ -84,6 +86,14 @@ struct AFXRgbaSink {
         p[0] = static_cast<uint8_t>(r), p[1] = static_cast<uint8_t>(g),
         p[2] = static_cast<uint8_t>(b), p[3] = 255;
     }
+    void put_row(int x, int y, const uint32_t* px, int n)
+    {
+        uint8_t* p = pixels + static_cast<ptrdiff_t>(y) * rowstride + x * 4;
+        for (int i = 0; i < n; ++i, p += 4) {
+            p[0] = uint8_t(px[i] >> 16), p[1] = uint8_t(px[i] >> 8), p[2] = uint8_t(px[i]);
+            p[3] = 255;
+        }
+    }
 };
 
 // 24-bit top-down DIB (Windows): B, G, R with rows padded to 4 bytes.
@@ -99,6 +109,12 @@ struct AFXBgrDibSink {
         uint8_t* p = bits + static_cast<ptrdiff_t>(y) * row_bytes(image_width) + x * 3;
         p[0] = static_cast<uint8_t>(b), p[1] = static_cast<uint8_t>(g),
         p[2] = static_cast<uint8_t>(r);
+    }
+    void put_row(int x, int y, const uint32_t* px, int n)
+    {
+        uint8_t* p = bits + static_cast<ptrdiff_t>(y) * row_bytes(image_width) + x * 3;
+        for (int i = 0; i < n; ++i, p += 3)
+            p[0] = uint8_t(px[i]), p[1] = uint8_t(px[i] >> 8), p[2] = uint8_t(px[i] >> 16);
     }
 };
 

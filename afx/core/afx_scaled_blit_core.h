@@ -1,12 +1,25 @@
 // The filter loop behind afx_catrom_blit(); included by afx_scaled_blit.h.
 #pragma once
 
-#include <algorithm>
-#include <memory>
+#include "afx_scaled_blit_rows.h"
 
-template <class Sink> bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a)
+#include <algorithm>
+
+namespace afx_scale {
+
+// One finished row into the sink: whole when it takes rows, else pixel by pixel.
+template <class Sink> void store_row(Sink& sink, int x, int y, const uint32_t* px, int n)
 {
-    using afx_scale::taps;
+    if constexpr (requires { sink.put_row(x, y, px, n); }) {
+        sink.put_row(x, y, px, n);
+    } else {
+        for (int i = 0; i < n; ++i)
+            sink.put(x + i, y, int(px[i] >> 16) & 255, int(px[i] >> 8) & 255, int(px[i]) & 255);
+    }
+}
+
+template <class Sink> bool catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a, kernels k)
+{
     const int dw = sink.width(), dh = sink.height();
     if (!src.pixels || src.width <= 0 || src.height <= 0 || a.scale < 1.0f)
         return false;
@@ -34,67 +47,32 @@ template <class Sink> bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AF
     if (span < 0)
         return false;
 
-    // One allocation: temporary rows (3 bytes a pixel) and the column taps.
-    const int tw = span + 4, th = a.height + 8;
-    const int ncols = cx1 - cx0;
-    const size_t tmp_bytes = static_cast<size_t>(tw) * th * 3;
-    const size_t tmp_aligned = (tmp_bytes + 15) & ~size_t(15);
-    std::unique_ptr<uint8_t[]> block(
-        new uint8_t[tmp_aligned + static_cast<size_t>(ncols) * (sizeof(taps) + 4 * sizeof(int))]);
-    uint8_t* tmp = block.get();
-    taps* col_taps = reinterpret_cast<taps*>(block.get() + tmp_aligned);
-    int* col_src = reinterpret_cast<int*>(col_taps + ncols); // 4 clamped byte offsets a column
-
-    // Vertical pass over the needed source columns.
+    // Rows stop at the first one whose centre lies below the source.
     int rows = 0;
-    for (int r = cy0; r < cy0 + rows_wanted; ++r, ++rows) {
-        const int64_t p = r * step;
-        const int sy = static_cast<int>(p >> 16);
-        if (sy > src.height - 1)
-            break;
-        const taps t = afx_scale::taps_for_fraction(static_cast<int>((p >> 8) & 255));
-        const uint8_t* line[4];
-        for (int k = 0; k < 4; ++k)
-            line[k] = afx_pixel_at(&src, 0, std::clamp(sy + k - 1, 0, src.height - 1));
-        uint8_t* out = tmp + static_cast<size_t>(rows) * tw * 3;
-        for (int sx = first; sx <= last; ++sx, out += 3) {
-            const int o = sx * 4;
-            for (int ch = 0; ch < 3; ++ch) {
-                int32_t s = t.w[0] * line[0][o + ch] + t.w[1] * line[1][o + ch] +
-                            t.w[2] * line[2][o + ch] + t.w[3] * line[3][o + ch];
-                out[ch] = afx_scale::normalise(s, t);
-            }
-        }
-    }
+    while (rows < rows_wanted && static_cast<int>(((cy0 + rows) * step) >> 16) <= src.height - 1)
+        ++rows;
     if (rows == 0 || !sink.begin())
         return false;
 
-    // Column taps once, then the horizontal pass row by row.
-    int cols = 0;
-    for (int c = cx0; c < cx1; ++c, ++cols) {
-        const int64_t p = c * step;
-        const int sx = static_cast<int>(p >> 16);
-        if (sx > src.width - 1)
-            break;
-        col_taps[cols] = afx_scale::taps_for_fraction(static_cast<int>((p >> 8) & 255));
-        for (int k = 0; k < 4; ++k)
-            col_src[cols * 4 + k] = std::clamp(sx - first + k - 1, 0, span) * 3;
-    }
+    // Each destination row: vertical pass over the needed source columns,
+    // then the horizontal pass, then straight into the sink.
+    row_filter filter(first, span, cx0, cx1 - cx0, step, src.width, k);
     for (int row = 0; row < rows; ++row) {
-        const uint8_t* in = tmp + static_cast<size_t>(row) * tw * 3;
-        const int dy = cy0 + row + a.y_offset;
-        for (int i = 0; i < cols; ++i) {
-            const taps& t = col_taps[i];
-            const int* off = col_src + i * 4;
-            const uint8_t* px[4] = {in + off[0], in + off[1], in + off[2], in + off[3]};
-            int rgb[3];
-            for (int ch = 0; ch < 3; ++ch) {
-                int32_t s = t.w[0] * px[0][ch] + t.w[1] * px[1][ch] + t.w[2] * px[2][ch] +
-                            t.w[3] * px[3][ch];
-                rgb[ch] = afx_scale::normalise(s, t);
-            }
-            sink.put(cx0 + i + a.x_offset, dy, rgb[0], rgb[1], rgb[2]);
-        }
+        const int64_t p = (cy0 + row) * step;
+        const int sy = static_cast<int>(p >> 16);
+        const taps t = taps_for_fraction(static_cast<int>((p >> 8) & 255));
+        const uint8_t* lines[4];
+        for (int i = 0; i < 4; ++i)
+            lines[i] = afx_pixel_at(&src, first, std::clamp(sy + i - 1, 0, src.height - 1));
+        filter.vertical(lines, t);
+        store_row(sink, cx0 + a.x_offset, cy0 + row + a.y_offset, filter.horizontal(), filter.columns());
     }
     return true;
+}
+
+} // namespace afx_scale
+
+template <class Sink> bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a)
+{
+    return afx_scale::catrom_blit(src, sink, a, afx_scale::best_kernels());
 }
