@@ -6,74 +6,13 @@
 #include <cstdint>
 
 #include "fast_math.h"
+#include "frame_steps.h"
 
 namespace {
 
-constexpr float kLn10 = 2.3025851f;
-constexpr float kLog10of2 = 0.30103001f;
-// Envelopes below this are flushed so they never turn denormal.
-constexpr float kEnvFloor = 1e-32f;
+using namespace vlt::frame;
 
 float db_to_gain(float dB) { return std::pow(10.0f, dB / 20.0f); }
-
-// Picks a or b without a branch: the detector's direction flips with every
-// zero crossing of noisy material, which a branch predictor cannot follow.
-inline float select(bool pick_a, float a, float b)
-{
-    const uint32_t mask = 0u - static_cast<uint32_t>(pick_a);
-    return vlt::bits_float((vlt::float_bits(a) & mask) | (vlt::float_bits(b) & ~mask));
-}
-
-// One step of a one-pole follower. A non-finite result (NaN or Inf input)
-// restarts the follower from silence instead of poisoning it for good.
-inline float follow(float envelope, float p, float attack, float release)
-{
-    const float d = p - envelope;
-    envelope += select(d > 0.0f, attack, release) * d;
-    const float mag = std::fabs(envelope);
-    if (!(mag >= kEnvFloor && mag <= FLT_MAX)) [[unlikely]]
-        envelope = 0.0f;
-    return envelope;
-}
-
-// A frame uses the value from before the advance.
-inline float read_out(GainRamp& r)
-{
-    const float v = r.current;
-    if (r.count > 0) {
-        r.current += r.step;
-        if (--r.count == 0)
-            r.current = r.target;
-    }
-    return v;
-}
-
-inline float soft_clip(float y)
-{
-    float u = y / 2.0f;
-    if (u >= -1.0f && u <= 1.0f)
-        u = u - u * u * u / 3.0f;
-    else if (u >= 1.0f)
-        u = 2.0f / 3.0f;
-    else if (u <= -1.0f)
-        u = -2.0f / 3.0f;
-    return 2.0f * u;
-}
-
-inline float crossfade_step(Crossfader& x)
-{
-    if (x.done)
-        return x.mix;
-    if (x.target > 0.5f)
-        x.mix += x.up * (1.0f - x.mix);
-    else
-        x.mix -= x.down * x.mix;
-    if (std::fabs(x.mix - x.target) < 0.05f) {
-        x.mix = x.target;
-        x.done = true;
-    }
-    return x.mix;
-}
 
 void start_ramps(GainRamp* ramps, float smoothed_db, int n)
 {
@@ -311,14 +250,8 @@ void CNFq::nq_prc(float inL, float inR, float* outL, float* outR, float* gain_ou
     const float yL = soft_clip(xL * gain * read_out(makeup_ramp[0]));
     const float yR = soft_clip(xR * gain * read_out(makeup_ramp[1]));
 
-    if (thr_count > 0) {
-        thr_now += thr_step;
-        --thr_count;
-    }
-    if (ratio_count > 0) {
-        ratio_now += ratio_step;
-        --ratio_count;
-    }
+    advance(thr_now, thr_step, thr_count);
+    advance(ratio_now, ratio_step, ratio_count);
 
     if (xfade[0].done && xfade[1].done && !comp_in) {
         *outL = inL;

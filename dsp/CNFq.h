@@ -55,6 +55,10 @@ public:
 
     void nq_recalc(int n);
     void nq_prc(float inL, float inR, float* outL, float* outR, float* gain);
+    // n frames at once, bit for bit what n calls of nq_prc give. Each output
+    // may be its own input buffer. gains (n values) may be null; returns the
+    // gain reported for the last frame (0 when n < 1, nothing processed).
+    float nq_prc_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
     void nq_clear();
 
     static float gain_law_bender(float L, float T, float R, float maxGR);
@@ -93,6 +97,11 @@ private:
     void free_records();
     void restart_crossfaders();
     float coefficient_for(float ms) const;
+    float frames_one_by_one(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
+    static constexpr int kSteadyMax = 64;  // frames per steady_block call
+    bool steady_block_applies() const;
+    float steady_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
+    float general_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
 
     using RFloat = vlt::Relaxed<float>;
 

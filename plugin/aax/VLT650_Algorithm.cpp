@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "CNFq.h"
 #include "plug_params.h"
@@ -39,19 +40,22 @@ void process_instance(const SVLT650_Alg_Context& c)
     float* outL = c.mOutputPP[0];
     float* outR = Channels == 2 ? c.mOutputPP[1] : nullptr;
 
+    static constexpr float kSilence[kSubBlock] = {};  // the mono build's right input
     float gain = 1.0f;
     for (int32_t start = 0; start < frames; start += kSubBlock) {
         const int n = std::min<int32_t>(kSubBlock, frames - start);
         dsp.nq_recalc(n);
-        for (int32_t i = start; i < start + n; ++i) {
-            // Read both inputs before writing: the host may process in place.
-            const float l = inL[i];
-            const float r = Channels == 2 ? inR[i] : 0.0f;
-            float wetL, wetR;
-            dsp.nq_prc(l, r, &wetL, &wetR, &gain);
-            outL[i] = bypassed ? l : wetL;
+        const float* r = Channels == 2 ? inR + start : kSilence;
+        float wetL[kSubBlock], wetR[kSubBlock];
+        // Bypassed, the DSP still runs (its state keeps following the input)
+        // but the input passes; the block entry may write over its input.
+        float* toL = bypassed ? wetL : outL + start;
+        float* toR = bypassed || Channels != 2 ? wetR : outR + start;
+        gain = dsp.nq_prc_block(inL + start, r, toL, toR, nullptr, n);
+        if (bypassed) {
+            std::memmove(outL + start, inL + start, sizeof(float) * static_cast<size_t>(n));
             if (Channels == 2)
-                outR[i] = bypassed ? r : wetR;
+                std::memmove(outR + start, inR + start, sizeof(float) * static_cast<size_t>(n));
         }
     }
     *c.mMetersPP[0] = VLT650_MeterFromGain(gain);

@@ -34,9 +34,8 @@ void CPlug::process(float** inputs, float** outputs, long frames)
     for (long left = frames; left > 0;) {
         const long n = left < kSubBlock ? left : kSubBlock;
         dsp->nq_recalc(static_cast<int>(n));
-        // Each frame is read before it is written: buffers may be shared.
-        for (long i = 0; i < n; ++i)
-            dsp->nq_prc(in0[i], in1[i], &out0[i], &out1[i], &g);
+        // The block entry reads each frame before writing it: buffers may be shared.
+        g = dsp->nq_prc_block(in0, in1, out0, out1, nullptr, static_cast<int>(n));
         in0 += n;
         in1 += n;
         out0 += n;

@@ -196,8 +196,16 @@ void CPlug::runBlock(ProcessData& data)
     float frame[kMaxChannels] = {};
     float result[kMaxChannels] = {};
     float gain = 0.0f;
+    // The usual stereo layout goes through the block entry, which may write
+    // over its input; any other layout keeps the frame loop below.
+    const bool stereo = inCount >= 2 && outCount == 2 && in[0] && in[1] && out[0] && out[1];
     ::vlt::for_each_sub_block(data.numSamples, [&](int32 offset, int32 length) {
         compressor_->nq_recalc(length);
+        if (stereo) {
+            gain = compressor_->nq_prc_block(in[0] + offset, in[1] + offset, out[0] + offset,
+                                             out[1] + offset, nullptr, length);
+            return;
+        }
         for (int32 i = offset; i < offset + length; ++i) {
             for (int32 c = 0; c < inCount; ++c)
                 if (in[c])

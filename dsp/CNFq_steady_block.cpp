@@ -1,0 +1,221 @@
+// The block path's common case: switched in, no crossfade or input-gain
+// ramp under way, both envelopes equal. Then the frame recursion shrinks to
+// one envelope follower plus the makeup, threshold and ratio ramps, which
+// advance side by side in one vector; everything else runs in vector stages
+// over the whole block (steady_stages.h). Results are bit for bit those of
+// the frame path.
+#include "simd_available.h"
+#if VLT_DSP_SSE2
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <type_traits>
+
+#include "CNFq.h"
+#include "frame_steps.h"
+#include "simd_frame_math.h"
+#include "simd_lanes.h"
+#include "steady_frames.h"
+
+namespace {
+
+using namespace vlt::frame;
+using namespace vlt::steady;
+namespace simd = vlt::simd;
+using S = simd::Sse2Lanes;
+using v4 = S::F;
+
+enum Lane { kMakeup, kThreshold, kRatio };
+
+// Makeup gain, threshold and ratio as ramp lanes. The makeup ramp snaps to
+// its target when it ends; threshold and ratio simply stop.
+struct RampLanes {
+    alignas(16) float cur[kLanes];
+    alignas(16) float step[kLanes];
+    float target[kLanes];
+    int32_t count[kLanes];
+    bool snaps[kLanes];
+};
+
+// Frames until the first active lane ends, at most n.
+int run_length(const RampLanes& r, int n)
+{
+    int run = n;
+    for (int l = 0; l < kLanes; ++l)
+        if (r.count[l] > 0)
+            run = std::min(run, static_cast<int>(r.count[l]));
+    return run;
+}
+
+// What each lane adds per frame during a run: an idle lane adds -0, which
+// leaves every value but a signalling NaN unchanged (the caller rules those
+// out).
+v4 run_steps(const RampLanes& r)
+{
+    alignas(16) float add[kLanes];
+    for (int l = 0; l < kLanes; ++l)
+        add[l] = r.count[l] > 0 ? r.step[l] : -0.0f;
+    return _mm_load_ps(add);
+}
+
+void end_run(RampLanes& r, v4 cur, int frames)
+{
+    _mm_store_ps(r.cur, cur);
+    for (int l = 0; l < kLanes; ++l) {
+        if (r.count[l] > 0 && (r.count[l] -= frames) == 0 && r.snaps[l])
+            r.cur[l] = r.target[l];
+    }
+}
+
+// Per frame, the lane values that frame uses.
+void fill_ramps(RampLanes& r, float (*out)[kLanes], int n)
+{
+    for (int done = 0; done < n;) {
+        const int run = run_length(r, n - done);
+        const v4 step = run_steps(r);
+        v4 cur = _mm_load_ps(r.cur);
+        for (int j = 0; j < run; ++j) {
+            _mm_store_ps(out[done + j], cur);
+            cur = _mm_add_ps(cur, step);
+        }
+        end_run(r, cur, run);
+        done += run;
+    }
+}
+
+bool same_bits(const void* a, const void* b, size_t size) { return std::memcmp(a, b, size) == 0; }
+
+}  // namespace
+
+bool CNFq::steady_block_applies() const
+{
+    auto idle_nan = [](float v, int32_t count) { return count <= 0 && std::isnan(v); };
+    return comp_in && xfade[0].done && xfade[1].done && in_ramp[0].count <= 0 && in_ramp[1].count <= 0
+           && same_bits(&env, &shadow_env, sizeof env)
+           && same_bits(&makeup_ramp[0], &makeup_ramp[1], sizeof(GainRamp))
+           && !idle_nan(makeup_ramp[0].current, makeup_ramp[0].count) && !idle_nan(thr_now, thr_count)
+           && !idle_nan(ratio_now, ratio_count);
+}
+
+float CNFq::steady_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n)
+{
+    static_assert(kSteadyMax == kMaxFrames);
+    Frames f;
+    const int padded = (n + 7) & ~7;
+
+    // Input gain is constant here, so the detector input needs no recursion.
+    const float inGainL = in_ramp[0].current, inGainR = in_ramp[1].current;
+    std::memcpy(f.dryL, inL, sizeof(float) * static_cast<size_t>(n));
+    std::memcpy(f.dryR, inR, sizeof(float) * static_cast<size_t>(n));
+    for (int i = n; i < padded; ++i)
+        f.dryL[i] = f.dryR[i] = 0.0f;
+    const v4 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    for (int i = 0; i < padded; i += 4) {
+        const v4 xl = _mm_and_ps(_mm_mul_ps(_mm_load_ps(f.dryL + i), S::splat(inGainL)), magnitude);
+        const v4 xr = _mm_and_ps(_mm_mul_ps(_mm_load_ps(f.dryR + i), S::splat(inGainR)), magnitude);
+        _mm_store_ps(f.peak + i, simd::std_max<S>(xl, xr));
+    }
+
+    RampLanes lanes{};
+    lanes.cur[kMakeup] = makeup_ramp[0].current;
+    lanes.step[kMakeup] = makeup_ramp[0].step;
+    lanes.target[kMakeup] = makeup_ramp[0].target;
+    lanes.count[kMakeup] = makeup_ramp[0].count;
+    lanes.snaps[kMakeup] = true;
+    lanes.cur[kThreshold] = thr_now;
+    lanes.step[kThreshold] = thr_step;
+    lanes.count[kThreshold] = thr_count;
+    lanes.cur[kRatio] = ratio_now;
+    lanes.step[kRatio] = ratio_step;
+    lanes.count[kRatio] = ratio_count;
+    const bool ratio_moves = ratio_count > 0;
+    const float ratio_start = ratio_now;
+
+    // Usually no lane ends before the block does; then the lanes advance in
+    // the follower's loop, where they cost no time next to its chain.
+    const bool one_run = run_length(lanes, n) == n;
+    if (!one_run)
+        fill_ramps(lanes, f.ramps, n);
+
+    // The one serial chain: the follower. Both products are formed and the
+    // direction picks one, which keeps the compare off the critical path.
+    const v4 zero = _mm_setzero_ps();
+    v4 e = _mm_set_ss(env);
+    v4 rampCur = _mm_load_ps(lanes.cur);
+    const v4 rampStep = run_steps(lanes);
+    auto follower = [&](auto with_ramps) {
+        for (int i = 0; i < n; ++i) {
+            if constexpr (decltype(with_ramps)::value) {
+                _mm_store_ps(f.ramps[i], rampCur);
+                rampCur = _mm_add_ps(rampCur, rampStep);
+            }
+            // Read per frame, as the frame path does: a new time or limit
+            // acts from the next frame.
+            const float af = attack_coef, rf = release_coef;
+            f.maxGr[i] = max_gr;
+            const v4 d = _mm_sub_ss(_mm_load_ss(f.peak + i), e);
+            const v4 up = _mm_add_ss(e, _mm_mul_ss(_mm_set_ss(af), d));
+            const v4 down = _mm_add_ss(e, _mm_mul_ss(_mm_set_ss(rf), d));
+            // With both coefficients positive, the faster one gives the
+            // larger step in both directions (rounding is monotonic), so
+            // up for d > 0 and down otherwise is simply the max or the min
+            // of the two; ties and NaN give down, as the frame path does.
+            // That is one operation on the chain instead of three.
+            if (af >= rf && rf > 0.0f) [[likely]]
+                e = _mm_max_ss(up, down);
+            else if (rf > af && af > 0.0f)
+                e = _mm_min_ss(up, down);
+            else
+                e = simd::pick<S>(_mm_cmpgt_ss(d, zero), up, down);
+            const float mag = std::fabs(_mm_cvtss_f32(e));
+            if (!(mag >= kEnvFloor && mag <= FLT_MAX)) [[unlikely]]
+                e = zero;
+            _mm_store_ss(f.env + i, e);
+        }
+    };
+    if (one_run) {
+        follower(std::true_type{});
+        end_run(lanes, rampCur, n);
+    } else {
+        follower(std::false_type{});
+    }
+    for (int i = n; i < padded; ++i) {
+        f.env[i] = f.env[n - 1];
+        f.maxGr[i] = f.maxGr[n - 1];
+        std::memcpy(f.ramps[i], f.ramps[n - 1], sizeof f.ramps[i]);
+    }
+
+    // Frame-major ramp values to one array per lane.
+    for (int i = 0; i < padded; i += 4) {
+        v4 mk = _mm_load_ps(f.ramps[i]), thr = _mm_load_ps(f.ramps[i + 1]);
+        v4 rat = _mm_load_ps(f.ramps[i + 2]), unused = _mm_load_ps(f.ramps[i + 3]);
+        _MM_TRANSPOSE4_PS(mk, thr, rat, unused);
+        _mm_store_ps(f.makeup + i, mk);
+        _mm_store_ps(f.thr + i, thr);
+        _mm_store_ps(f.ratio + i, rat);
+    }
+
+    const Settings settings{padded,           inGainL, inGainR, xfade[0].mix, xfade[1].mix,
+                            !ratio_moves && all_same_bits(f.maxGr, n), ratio_start, f.maxGr[0]};
+    const Block block{inL, inR, outL, outR, gains, n};
+    if (avx2_usable())
+        stages_avx2(f, settings, block);
+    else
+        stages_sse2(f, settings, block);
+    gain = f.gain[n - 1];
+
+    env = shadow_env = f.env[n - 1];
+    for (int ch = 0; ch < 2; ++ch) {
+        makeup_ramp[ch].current = lanes.cur[kMakeup];
+        makeup_ramp[ch].count = lanes.count[kMakeup];
+    }
+    thr_now = lanes.cur[kThreshold];
+    thr_count = lanes.count[kThreshold];
+    ratio_now = lanes.cur[kRatio];
+    ratio_count = lanes.count[kRatio];
+    return gain;
+}
+
+#endif  // VLT_DSP_SSE2
