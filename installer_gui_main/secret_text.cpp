@@ -1,5 +1,7 @@
 #include "secret_text.h"
 
+#include "control_bytes.h"
+
 #include <string.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -8,7 +10,7 @@ size_t append_printable(char* buf, size_t cap, const char* text) {
   if (cap == 0) return 0;
   size_t len = strnlen(buf, cap - 1);
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p && len + 1 < cap; ++p)
-    if (*p >= 0x20 && *p != 0x7f) buf[len++] = static_cast<char>(*p);
+    if (!is_control_byte(*p)) buf[len++] = static_cast<char>(*p);
   buf[len] = 0;
   return len;
 }

@@ -1,9 +1,11 @@
 #include "shell_quote.h"
 
+#include "control_bytes.h"
+
 bool install_folder_is_acceptable(std::string_view folder) {
   if (folder.empty() || folder.front() != '/') return false;
   for (unsigned char c : folder)
-    if (c < 0x20 || c == 0x7f) return false;
+    if (is_control_byte(c)) return false;
   return true;
 }
 

@@ -1,7 +1,5 @@
 #include "password_entry.h"
 
-#include <cstring>
-
 #include "afx/afx_engine.h"
 #include "afx/core/afx_font_engine.h"
 #include "secret_text.h"
@@ -25,12 +23,7 @@ void CPasswordEntry::add_character(char ch) {
 bool CPasswordEntry::send_keypress(uint32_t keysym, const char* key_text) {
   if (hidden_ || !focus_) return false;
   if (keysym == kBackSpace || keysym == kDelete) {
-    const size_t n = strlen(text_);
-    // The font engine leaves a text that fills the size it is given alone:
-    // give it the text's own length with room to spare, so a full entry
-    // can still be shortened.
-    if (font_) font_->remove_char(text_, static_cast<int>(n) + 2);
-    else if (n) text_[n - 1] = 0;
+    remove_last_character(font_, text_);
     return false;
   }
   if (keysym == kReturn) return true;

@@ -4,12 +4,11 @@
 
 #include "afx/afx_engine.h"
 #include "afx/core/afx_font_engine.h"
+#include "secret_text.h"
 
 namespace {
 
 constexpr uint32_t kBackSpace = 0xff08, kDelete = 0xffff, kReturn = 0xff0d;
-
-bool is_control(unsigned char c) { return c < 0x20 || c == 0x7f; }
 
 // Drops a UTF-8 sequence left incomplete at the end of text[0..len).
 size_t trim_partial_sequence(const char* text, size_t len) {
@@ -22,42 +21,29 @@ size_t trim_partial_sequence(const char* text, size_t len) {
   return len - (lead - 1) < need ? lead - 1 : len;
 }
 
-// The printable bytes of text, at most `room` of them; 0 for null.
-size_t printable_into(char* out, size_t room, const char* text) {
-  size_t n = 0;
-  for (const char* p = text; p && *p && n < room; ++p)
-    if (!is_control(static_cast<unsigned char>(*p))) out[n++] = *p;
-  return n;
-}
-
 }  // namespace
 
 void CTextEntry::set_text(const char* text) {
-  const size_t n = printable_into(text_, kCapacity - 1, text);
+  text_[0] = 0;
+  const size_t n = append_printable(text_, kCapacity, text);
   text_[trim_partial_sequence(text_, n)] = 0;
 }
 
 void CTextEntry::add_character(char ch) {
-  const size_t len = strlen(text_);
-  if (len + 1 >= kCapacity || ch == 0 || is_control(static_cast<unsigned char>(ch))) return;
-  text_[len] = ch;
-  text_[len + 1] = 0;
+  const char one[2] = {ch, 0};
+  append_printable(text_, kCapacity, one);
 }
 
 bool CTextEntry::send_keypress(uint32_t keysym, const char* key_text) {
   if (!focus_) return false;
   if (keysym == kBackSpace || keysym == kDelete) {
-    const size_t n = strlen(text_);
-    // The font engine leaves a text that fills the whole size it is given
-    // alone, which would make a full entry impossible to shorten: give it
-    // the text's own length with room for the end.
-    if (font_) font_->remove_char(text_, static_cast<int>(n) + 2);
-    else if (n) text_[n - 1] = 0;
+    remove_last_character(font_, text_);
     return false;
   }
   if (keysym == kReturn) return true;
-  char key[kCapacity];
-  const size_t n = printable_into(key, sizeof key - 1, key_text);
+  // A key's text goes in whole or not at all, so no character is cut.
+  char key[kCapacity] = {};
+  const size_t n = append_printable(key, sizeof key, key_text);
   const size_t len = strlen(text_);
   if (len + n < kCapacity) {
     memcpy(text_ + len, key, n);

@@ -1,6 +1,9 @@
 #include "widget_box.h"
 
+#include <cstring>
+
 #include "afx/afx_engine.h"
+#include "afx/core/afx_font_engine.h"
 
 void queue_widget_box(AFX_engine* engine, int window, const widget_box& b, float m) {
   const widget_box s = b.scaled(m);
@@ -27,4 +30,13 @@ void draw_text_cursor(afx_pixbuf* buf, int column, int baseline, const widget_rg
 int cursor_column(const widget_box& b, int text_width) {
   const int c = b.x + 3 + text_width;
   return c >= b.x + b.width - 1 ? b.x + b.width - 2 : c;
+}
+
+void remove_last_character(const AFX_font_engine* font, char* text) {
+  const size_t n = strlen(text);
+  // The font engine leaves a text that fills the size it is given alone:
+  // give it the text's own length with room to spare, so a full entry can
+  // still be shortened.
+  if (font) font->remove_char(text, static_cast<int>(n) + 2);
+  else if (n) text[n - 1] = 0;
 }

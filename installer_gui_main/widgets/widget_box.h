@@ -1,4 +1,4 @@
-// Geometry shared by the installer's widgets: unscaled boxes, scaled by
+// Pieces shared by the installer's widgets: unscaled boxes, scaled by
 // the magnification for hit tests and for queueing a redraw.
 #pragma once
 
@@ -25,6 +25,7 @@ struct widget_rgb {
 };
 
 class AFX_engine;
+class AFX_font_engine;
 
 // Queues the box, scaled, for redrawing in the window (no engine: nothing).
 void queue_widget_box(AFX_engine* engine, int window, const widget_box& b, float m);
@@ -35,6 +36,9 @@ void fill_widget_box(afx_pixbuf* buf, const widget_box& b, const widget_rgb& c);
 void draw_open_corner_frame(afx_pixbuf* buf, const widget_box& b, const widget_rgb& c);
 // The two-pixel text cursor, 10 pixels tall, ending on the baseline.
 void draw_text_cursor(afx_pixbuf* buf, int column, int baseline, const widget_rgb& c);
+// BackSpace in an entry: the last character goes, a whole UTF-8 sequence
+// when the font works in UTF-8 (no font: the last byte).
+void remove_last_character(const AFX_font_engine* font, char* text);
 // The column where text ends and the cursor stands: after the text, but
 // never past two pixels inside the right edge.
 int cursor_column(const widget_box& b, int text_width);
