@@ -1,8 +1,11 @@
 // AFX_engine: what every AFX window backend provides (X11 in afx/x11, Win32
-// and Cocoa in their own folders). Callers address windows by slot index
-// (0..254), never by a window-system id, and receive events through plain
-// callbacks with a user pointer. The platform-free drawing primitives come
-// from AFX_drawing (afx/core).
+// and Cocoa in their own folders): window slots, callbacks, window images,
+// queued drawing of areas, the display scale, the GUI-update timer and the
+// loop. Callers address windows by slot index (0..254), never by a
+// window-system id, and receive events through plain callbacks with a user
+// pointer. What only one backend has lives in that backend's extension header
+// (afx/x11/afx_engine_x11.h), reached explicitly by the callers that need it.
+// The platform-free drawing primitives come from AFX_drawing (afx/core).
 #pragma once
 
 #include "afx/core/afx_pixbuf.h"
@@ -10,24 +13,19 @@
 #include <cstdint>
 #include <ctime>
 
-// Per-platform handle types; everything else in this header is shared.
-#if defined(_WIN32)
-struct HWND__;
-struct afx_drawable;
-using afx_sys_window = HWND__*;
-using afx_image = afx_drawable;
-#elif defined(__APPLE__)
-struct afx_pixmap;
-using afx_sys_window = void*; // NSView*
-using afx_image = afx_pixmap;
-#else
-#define AFX_BACKEND_X11 1
-struct _XDisplay;
-struct _XImage;
-union _XEvent;
-using afx_sys_window = unsigned long; // X window id
-using afx_image = _XImage;
+// The build picks the backend (cmake/platform.cmake); this header itself is
+// the same for all of them.
+#if defined(AFX_BACKEND_X11) + defined(AFX_BACKEND_WIN32) + defined(AFX_BACKEND_COCOA) != 1
+#error "The build sets exactly one of AFX_BACKEND_X11, AFX_BACKEND_WIN32, AFX_BACKEND_COCOA"
 #endif
+
+// A native window (X11 window id, HWND, NSView*) as an integer-sized handle,
+// so that no platform type reaches the shared interface.
+using afx_sys_window = uintptr_t;
+
+// A window image, defined by the backend (X11: an XImage; Win32: a DIB
+// section; Cocoa: an RGBA pixmap). Callers only pass it back.
+struct afx_image;
 
 constexpr int AFX_MAX_WINDOWS = 255;
 
@@ -43,7 +41,7 @@ using afx_create_cb = void (*)(int height, int width, int index, void* user);
 using afx_window_destroy_cb = void (*)(int root_x, int root_y, int index, void* user);
 // Key press: the key's text (zero-terminated, at most 15 bytes, in the
 // locale's encoding; empty for keys without text), valid only during the call.
-// Key release: text is null.
+// Key release: text is null. The key code is the backend's (X11: the keysym).
 using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, int index,
                             void* user);
 using afx_selection_cb = void (*)(unsigned char* data, int index, void* user);
@@ -81,66 +79,22 @@ class AFX_engine : public AFX_drawing {
 
     // Windows. Creation returns the slot index or -1.
     int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
-    int create_new_afx_window(int x, int y, int width, int height, float scale,
-                              bool white_background, void* user); // installer windows
-    int create_new_simple_afx_window(int x, int y, int width, int height, float scale,
-                                     void* user);
     int destroy_afx_window(int index); // window-system error code, 0 = none
     void free_afx_window(int index);   // the system window is already gone
     void destroy_all_windows();
     void show_afx_window(int index);
     void afx_window_resize(int index, int width, int height);
     void set_afx_window_scale_factor(int index, float scale);
-    void afx_SYS_window_resize(afx_sys_window window, int width, int height);
-    void afx_get_SYS_window_size(afx_sys_window window, int* width, int* height);
-    int reparent_afx_window_to_SYS_window(int index, afx_sys_window host);
-    int SYS_window_valid(afx_sys_window window); // 0 = the window exists
-    void select_afx_input_events(int index, bool all_motion = false);
-
-    // Window-manager hints.
     void set_afx_window_title(int index, const char* text);
-    void set_afx_window_class(const char* class_name, int index);
-    void set_afx_window_icon(const afx_pixbuf* pixbuf, int index);
-    unsigned long afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf, int index);
-    void afx_icon_pixmap_destroy(unsigned long pixmap);
-    void set_afx_window_size_policy(int min_width, int min_height, int max_width,
-                                    int max_height, int aspect_x, int aspect_y, int x, int y,
-                                    int index);
-    void set_afx_window_on_top(int index);
-    void set_afx_window_type_wm_splash(int index);
-    void set_afx_window_type_wm_utility(int index);
-    void set_afx_window_wm_protocols(int index, unsigned long atom);
-
-    // Grabs and cursor.
-    void afx_window_grab(int index);
-    void afx_window_ungrab();
-    void afx_kbd_grab(int index);
-    void afx_kbd_ungrab();
-    void afx_grab_kbd_on_key(int index);
-    void afx_ungrab_kbd_on_key(int index);
-    void afx_set_busy_cursor(int index, bool busy);
-
-    // Positions.
-    void find_screen_centre(int* x, int* y);
-    void afx_get_AFX_window_position(int* x, int* y, int index);
-    bool find_initial_window_position(int* x, int* y, int width, int height, float scale);
 
     // Slot bookkeeping; reads take no lock.
     int afx_get_afx_window_width(int index) const;
     int afx_get_afx_window_height(int index) const;
     float afx_get_scale_factor(int index) const;
     afx_sys_window get_SYS_window_idx_for_afx_window(int index) const;
-    int get_AFX_window_idx_for_X_window(afx_sys_window window) const; // in-use slots only
     bool check_all_windows_closed() const;
     void register_data_pointer(int index, void* pointer);
     void* get_window_data_pointer(int index) const;
-    void afx_add_afx_window_to_active_list(int index);
-    void afx_remove_afx_window_from_active_list(int index);
-    int afx_active_window(int position) const; // active-list entry, -1 past the end
-    void afx_window_invalidate_procs(int index);
-    void invalidate_afx_window(int index);
-    void afx_lock_display();
-    void afx_unlock_display();
     int afx_gamma(int i) const;
 
     // Callbacks.
@@ -188,35 +142,19 @@ class AFX_engine : public AFX_drawing {
                                          float scale);
     void afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
                                int dst_y, int width, int height);
-    void afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x, int src_y,
-                           int dst_x, int dst_y, int width, int height);
     void afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y, int dst_x,
                                     int dst_y, int width, int height, float level);
     void afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height);
-    void afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width, int height);
     void afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height);
-    void afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width, int height);
-    void afx_vertical_scroll(int index, int x, int y, int width, int height, int shift);
 
     // Display scale: 1.0 to 2.0 in steps of 1/8, computed once.
     float get_optimum_scale_factor();
     int get_dpi(int* vertical, int* horizontal); // screen count, 0 without a display
 
-    // Clipboard text: asked for here, handed later to the window's selection
-    // callback, which owns it and frees it with free_clipboard_data (null is
-    // ignored). No callback follows when the clipboard has no owner.
-    void convert_AFX_clipboard_data(int index);
-    static void free_clipboard_data(unsigned char* data);
-
-#if defined(AFX_BACKEND_X11)
-    _XDisplay* get_xdisplay() const;
-    void* get_x_display_mutex(); // pthread_mutex_t*
-    void dispatch_x_events(_XEvent* event);
-    void trap_errors();
-    int untrap_errors();
-#endif
-
-    struct backend; // per-platform state, defined by the backend
+    // Per-platform state, defined by the backend. Only the backend's own
+    // sources and its extension header can use it.
+    struct backend;
+    backend& state() const { return *b_; }
 
   private:
     backend* b_;

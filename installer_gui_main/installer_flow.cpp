@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "installer_config.h"
 #include "installer_log.h"
 #include "installer_run_state.h"
@@ -150,7 +150,7 @@ bool open_windows(installer_run& run) {
   AFX_engine* e = run.engine;
   run.ui_scale = e->get_optimum_scale_factor();
   int cx = 0, cy = 0;
-  e->find_screen_centre(&cx, &cy);
+  x11_ext(*e).find_screen_centre(&cx, &cy);
   run.screens = std::make_unique<CInstallerScreens>(e, run.font, run.ui_scale);
 
   const int splash = run.screens->open_splash(cx, cy);

@@ -2,6 +2,7 @@
 // draws what the flow changed, exposure, and the user's keys and clicks.
 #include <cstdint>
 
+#include "afx/x11/afx_engine_x11.h"
 #include "installer_run_state.h"
 #include "installer_screens.h"
 
@@ -99,7 +100,7 @@ void CInstallerScreens::main_window_button_press_callback(int x, int y, int butt
   std::lock_guard<std::mutex> lock(s->mx_);
   if (!s->panel_) return;
   if (button == 2 && !s->entry_->get_hidden() && s->entry_->password_entry_test_clicked(x, y)) {
-    s->engine_->convert_AFX_clipboard_data(s->main_);
+    x11_ext(*s->engine_).convert_AFX_clipboard_data(s->main_);
     return;
   }
   if (button == 1 && !s->ok_->get_hidden() && s->ok_->test_clicked(x, y)) {
@@ -146,5 +147,5 @@ void CInstallerScreens::main_window_selection_callback(unsigned char* text, int,
       s->request_redraw();
     }
   }
-  AFX_engine::free_clipboard_data(text);
+  AFX_engine_x11::free_clipboard_data(text);
 }

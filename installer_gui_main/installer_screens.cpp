@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "afx/core/afx_font_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "afx_installer_artwork.h"
 #include "installer_config.h"
 #include "installer_run_state.h"
@@ -48,16 +49,17 @@ void CInstallerScreens::present(int index, const afx_pixbuf* buf, afx_image* dra
 // --- splash --------------------------------------------------------------------
 
 int CInstallerScreens::open_splash(int cx, int cy) {
+  AFX_engine_x11 x11 = x11_ext(*engine_);
   const int w = scaled(scale_, cfg.splash_width), h = scaled(scale_, cfg.splash_height);
   const int x = cx - w / 2, y = cy - h / 2;
-  splash_ = engine_->create_new_afx_window(x, y, w, h, 1.0f, true, this);
+  splash_ = x11.create_new_afx_window(x, y, w, h, 1.0f, true, this);
   if (splash_ < 0) return -1;
   engine_->set_afx_window_scale_factor(splash_, 1.0f);
-  engine_->set_afx_window_size_policy(w, h, w, h, w, h, x, y, splash_);
-  engine_->set_afx_window_class("qelm-inst-splash", splash_);
-  engine_->set_afx_window_on_top(splash_);
-  engine_->set_afx_window_type_wm_splash(splash_);
-  engine_->select_afx_input_events(splash_);
+  x11.set_afx_window_size_policy(w, h, w, h, w, h, x, y, splash_);
+  x11.set_afx_window_class("qelm-inst-splash", splash_);
+  x11.set_afx_window_on_top(splash_);
+  x11.set_afx_window_type_wm_splash(splash_);
+  x11.select_afx_input_events(splash_);
 
   if (splash_image_) AFX_drawing::afx_pixbuf_reparent(splash_image_, splash_);
   else splash_image_ = AFX_drawing::afx_pixbuf_new_from_inline(afx_art_installer_splash, splash_);
@@ -95,17 +97,18 @@ void CInstallerScreens::free_splash_objects() {
 // --- main window -------------------------------------------------------------------
 
 bool CInstallerScreens::open_main_window(int cx, int cy, const char* title) {
+  AFX_engine_x11 x11 = x11_ext(*engine_);
   const int w = scaled_width(), h = scaled_height();
   const int x = cx - w / 2, y = cy - h / 2;
-  main_ = engine_->create_new_afx_window(x, y, w, h, 1.0f, false, this);
+  main_ = x11.create_new_afx_window(x, y, w, h, 1.0f, false, this);
   if (main_ < 0) return false;
   engine_->set_afx_window_scale_factor(main_, 1.0f);
-  engine_->set_afx_window_size_policy(w, h, w, h, w, h, x, y, main_);
-  engine_->set_afx_window_class("qelm-installer", main_);
+  x11.set_afx_window_size_policy(w, h, w, h, w, h, x, y, main_);
+  x11.set_afx_window_class("qelm-installer", main_);
   if (!icon_) icon_ = AFX_drawing::afx_pixbuf_new_from_inline(afx_art_installer_icon, main_);
-  if (icon_) engine_->set_afx_window_icon(icon_, main_);
+  if (icon_) x11.set_afx_window_icon(icon_, main_);
   engine_->set_afx_window_title(main_, title);
-  engine_->select_afx_input_events(main_);
+  x11.select_afx_input_events(main_);
   return true;
 }
 

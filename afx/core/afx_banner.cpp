@@ -1,17 +1,15 @@
 #include "afx_banner.h"
 
 #include "afx_font_engine.h"
+#include "vlt_build_variant.h"
 
 #include <algorithm>
 
 namespace {
 constexpr int kPenX = 8;      // text starts 2 pixels inside the window at scroll 0
 constexpr int kWindowX = 6;   // first text-buffer column shown at scroll 0
-#if defined(__APPLE__)
-constexpr bool kShowFromTop = true; // the macOS views show the buffer from row 0
-#else
-constexpr bool kShowFromTop = false;
-#endif
+// The macOS views show the buffer from row 0.
+constexpr bool kShowFromTop = kVltVariant == vlt_variant::macos_build;
 } // namespace
 
 CBannerObject::CBannerObject(AFX_engine* engine, AFX_font_engine* font)

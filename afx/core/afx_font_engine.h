@@ -12,18 +12,26 @@
 
 #include <cstdint>
 
-#if !defined(AFX_FONT_OLD_REVISION) && (defined(_WIN32) || defined(__APPLE__))
+// The build variant's defaults (cmake/platform.cmake sets exactly one).
+#if defined(VLT_BUILD_WINDOWS)
+#define AFX_FONT_VARIANT_GAMMA 1.8f
+#define AFX_FONT_VARIANT_OLD_REVISION 1
+#elif defined(VLT_BUILD_MACOS)
+#define AFX_FONT_VARIANT_GAMMA 1.5f
+#define AFX_FONT_VARIANT_OLD_REVISION 1
+#elif defined(VLT_BUILD_LINUX)
+#define AFX_FONT_VARIANT_GAMMA 1.6f
+#define AFX_FONT_VARIANT_OLD_REVISION 0
+#else
+#error "No build variant: VLT_BUILD_LINUX, VLT_BUILD_WINDOWS or VLT_BUILD_MACOS must be set"
+#endif
+
+#if !defined(AFX_FONT_OLD_REVISION) && AFX_FONT_VARIANT_OLD_REVISION
 #define AFX_FONT_OLD_REVISION 1
 #endif
 
 #ifndef AFX_FONT_GAMMA
-#if defined(_WIN32)
-#define AFX_FONT_GAMMA 1.8f
-#elif defined(__APPLE__)
-#define AFX_FONT_GAMMA 1.5f
-#else
-#define AFX_FONT_GAMMA 1.6f
-#endif
+#define AFX_FONT_GAMMA AFX_FONT_VARIANT_GAMMA
 #endif
 
 class AFX_engine;

@@ -11,7 +11,7 @@ constexpr long kSelectionLimit = 10000000;
 
 } // namespace
 
-void AFX_engine::convert_AFX_clipboard_data(int index)
+void AFX_engine_x11::convert_AFX_clipboard_data(int index)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
@@ -57,7 +57,7 @@ unsigned char* AFX_engine::backend::read_selection(const XSelectionEvent& ev)
     return data;
 }
 
-void AFX_engine::free_clipboard_data(unsigned char* data)
+void AFX_engine_x11::free_clipboard_data(unsigned char* data)
 {
     if (data != nullptr)
         XFree(data);

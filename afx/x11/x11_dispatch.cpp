@@ -38,15 +38,21 @@ class inflight_guard {
 // as the editors have always measured it).
 constexpr double kDoubleClickSeconds = 0.3f;
 
+// The engine's clock, measured as the shared interface measures it.
+double diff_timef(const timespec& start, const timespec& end)
+{
+    return AFX_engine::diff_timef(start, end);
+}
+
 } // namespace
 
-void AFX_engine::dispatch_x_events(_XEvent* event)
+void AFX_engine_x11::dispatch_x_events(_XEvent* event)
 {
     XEvent& ev = *event;
     const int index = get_AFX_window_idx_for_X_window(ev.xany.window);
     if (index < 0)
         return;
-    backend& b = *b_;
+    AFX_engine::backend& b = *b_;
     afx_window_slot& s = b.slots[index];
     inflight_guard guard(b, index);
     if (!guard)

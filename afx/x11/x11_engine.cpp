@@ -172,22 +172,22 @@ void AFX_engine::close_display_connection()
     b_->stop = false;
 }
 
-_XDisplay* AFX_engine::get_xdisplay() const
+_XDisplay* AFX_engine_x11::get_xdisplay() const
 {
     return b_->display;
 }
 
-void* AFX_engine::get_x_display_mutex()
+void* AFX_engine_x11::get_x_display_mutex()
 {
     return &b_->display_mx;
 }
 
-void AFX_engine::afx_lock_display()
+void AFX_engine_x11::afx_lock_display()
 {
     pthread_mutex_lock(&b_->display_mx);
 }
 
-void AFX_engine::afx_unlock_display()
+void AFX_engine_x11::afx_unlock_display()
 {
     pthread_mutex_unlock(&b_->display_mx);
 }
@@ -219,7 +219,7 @@ afx_sys_window AFX_engine::get_SYS_window_idx_for_afx_window(int index) const
     return b_->used(index) ? b_->slots[index].window.load() : 0;
 }
 
-int AFX_engine::get_AFX_window_idx_for_X_window(afx_sys_window window) const
+int AFX_engine_x11::get_AFX_window_idx_for_X_window(afx_sys_window window) const
 {
     // Free slots hold window 0; an event naming window 0 must not find one.
     if (window == 0)
@@ -261,22 +261,22 @@ void AFX_engine::backend::add_active(int index)
     }
 }
 
-void AFX_engine::afx_add_afx_window_to_active_list(int index)
+void AFX_engine_x11::afx_add_afx_window_to_active_list(int index)
 {
     b_->add_active(index);
 }
 
-void AFX_engine::afx_remove_afx_window_from_active_list(int index)
+void AFX_engine_x11::afx_remove_afx_window_from_active_list(int index)
 {
     b_->remove_active(index);
 }
 
-int AFX_engine::afx_active_window(int position) const
+int AFX_engine_x11::afx_active_window(int position) const
 {
     return position >= 0 && position < AFX_MAX_WINDOWS ? b_->active[position] : -1;
 }
 
-void AFX_engine::afx_window_invalidate_procs(int index)
+void AFX_engine_x11::afx_window_invalidate_procs(int index)
 {
     if (!b_->valid(index))
         return;
@@ -285,7 +285,7 @@ void AFX_engine::afx_window_invalidate_procs(int index)
     b_->slots[index].cb.window_destroy = keep;
 }
 
-void AFX_engine::invalidate_afx_window(int index)
+void AFX_engine_x11::invalidate_afx_window(int index)
 {
     afx_callback_lock cl(b_->callback_mx);
     afx_lock dl(b_->display_mx);

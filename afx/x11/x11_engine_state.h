@@ -2,7 +2,7 @@
 // Private to afx/x11; callers see only afx/afx_engine.h.
 #pragma once
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "afx/core/afx_region.h"
 #include "x11_build_policy.h"
 

@@ -82,12 +82,12 @@ int afx_untrap_errors(Display* display)
     return code;
 }
 
-void AFX_engine::trap_errors()
+void AFX_engine_x11::trap_errors()
 {
     afx_trap_errors(b_->display);
 }
 
-int AFX_engine::untrap_errors()
+int AFX_engine_x11::untrap_errors()
 {
     return afx_untrap_errors(b_->display);
 }

@@ -32,7 +32,7 @@ void AFX_engine::set_afx_window_title(int index, const char* text)
                     XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace, bytes, n);
 }
 
-void AFX_engine::set_afx_window_class(const char* class_name, int index)
+void AFX_engine_x11::set_afx_window_class(const char* class_name, int index)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index) || class_name == nullptr)
@@ -43,15 +43,15 @@ void AFX_engine::set_afx_window_class(const char* class_name, int index)
     XSetClassHint(b_->display, b_->slots[index].window, &hint);
 }
 
-unsigned long AFX_engine::afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf,
-                                                             int index)
+unsigned long AFX_engine_x11::afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf,
+                                                                 int index)
 {
     if (pixbuf == nullptr || pixbuf->width < 32 || pixbuf->height < 32)
         return 0;
-    afx_image* image = afx_pixmap_create_fixed(pixbuf->width, pixbuf->height);
+    afx_image* image = engine_.afx_pixmap_create_fixed(pixbuf->width, pixbuf->height);
     if (image == nullptr)
         return 0;
-    afx_draw_pixbuf_fixed(image, pixbuf, 0, 0, 0, 0, 32, 32);
+    engine_.afx_draw_pixbuf_fixed(image, pixbuf, 0, 0, 0, 0, 32, 32);
     Pixmap pm = 0;
     {
         afx_lock dl(b_->display_mx);
@@ -59,15 +59,15 @@ unsigned long AFX_engine::afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* p
             Display* d = b_->display;
             pm = XCreatePixmap(d, b_->slots[index].window, 32, 32, b_->depth);
             GC gc = XCreateGC(d, pm, 0, nullptr);
-            XPutImage(d, pm, gc, image, 0, 0, 0, 0, 32, 32);
+            XPutImage(d, pm, gc, x11_image(image), 0, 0, 0, 0, 32, 32);
             XFreeGC(d, gc);
         }
     }
-    afx_pixmap_destroy(image);
+    engine_.afx_pixmap_destroy(image);
     return pm;
 }
 
-void AFX_engine::set_afx_window_icon(const afx_pixbuf* pixbuf, int index)
+void AFX_engine_x11::set_afx_window_icon(const afx_pixbuf* pixbuf, int index)
 {
     Pixmap pm = afx_icon_pixmap_create_from_pixbuf(pixbuf, index);
     if (pm == 0)
@@ -87,7 +87,7 @@ void AFX_engine::set_afx_window_icon(const afx_pixbuf* pixbuf, int index)
     s->icon = pm;
 }
 
-void AFX_engine::afx_icon_pixmap_destroy(unsigned long pixmap)
+void AFX_engine_x11::afx_icon_pixmap_destroy(unsigned long pixmap)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || pixmap == 0)
@@ -96,9 +96,9 @@ void AFX_engine::afx_icon_pixmap_destroy(unsigned long pixmap)
     XFlush(b_->display);
 }
 
-void AFX_engine::set_afx_window_size_policy(int min_width, int min_height, int max_width,
-                                            int max_height, int aspect_x, int aspect_y, int x,
-                                            int y, int index)
+void AFX_engine_x11::set_afx_window_size_policy(int min_width, int min_height, int max_width,
+                                                int max_height, int aspect_x, int aspect_y, int x,
+                                                int y, int index)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
@@ -124,7 +124,7 @@ void AFX_engine::set_afx_window_size_policy(int min_width, int min_height, int m
     XSetNormalHints(b_->display, b_->slots[index].window, &h);
 }
 
-void AFX_engine::set_afx_window_on_top(int index)
+void AFX_engine_x11::set_afx_window_on_top(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -132,7 +132,7 @@ void AFX_engine::set_afx_window_on_top(int index)
                           "_NET_WM_STATE_ABOVE");
 }
 
-void AFX_engine::set_afx_window_type_wm_splash(int index)
+void AFX_engine_x11::set_afx_window_type_wm_splash(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -140,7 +140,7 @@ void AFX_engine::set_afx_window_type_wm_splash(int index)
                           "_NET_WM_WINDOW_TYPE_SPLASH");
 }
 
-void AFX_engine::set_afx_window_type_wm_utility(int index)
+void AFX_engine_x11::set_afx_window_type_wm_utility(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -148,7 +148,7 @@ void AFX_engine::set_afx_window_type_wm_utility(int index)
                           "_NET_WM_WINDOW_TYPE_UTILITY");
 }
 
-void AFX_engine::set_afx_window_wm_protocols(int index, unsigned long atom)
+void AFX_engine_x11::set_afx_window_wm_protocols(int index, unsigned long atom)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
@@ -157,7 +157,7 @@ void AFX_engine::set_afx_window_wm_protocols(int index, unsigned long atom)
     XSetWMProtocols(b_->display, b_->slots[index].window, &a, 1);
 }
 
-void AFX_engine::afx_window_grab(int index)
+void AFX_engine_x11::afx_window_grab(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -166,14 +166,14 @@ void AFX_engine::afx_window_grab(int index)
                      GrabModeAsync, None, None, CurrentTime);
 }
 
-void AFX_engine::afx_window_ungrab()
+void AFX_engine_x11::afx_window_ungrab()
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected())
         XUngrabPointer(b_->display, CurrentTime);
 }
 
-void AFX_engine::afx_kbd_grab(int index)
+void AFX_engine_x11::afx_kbd_grab(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -181,14 +181,14 @@ void AFX_engine::afx_kbd_grab(int index)
                       CurrentTime);
 }
 
-void AFX_engine::afx_kbd_ungrab()
+void AFX_engine_x11::afx_kbd_ungrab()
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected())
         XUngrabKeyboard(b_->display, CurrentTime);
 }
 
-void AFX_engine::afx_grab_kbd_on_key(int index)
+void AFX_engine_x11::afx_grab_kbd_on_key(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -196,14 +196,14 @@ void AFX_engine::afx_grab_kbd_on_key(int index)
                  GrabModeAsync);
 }
 
-void AFX_engine::afx_ungrab_kbd_on_key(int index)
+void AFX_engine_x11::afx_ungrab_kbd_on_key(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
         XUngrabKey(b_->display, AnyKey, AnyModifier, b_->slots[index].window);
 }
 
-void AFX_engine::afx_set_busy_cursor(int index, bool busy)
+void AFX_engine_x11::afx_set_busy_cursor(int index, bool busy)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
@@ -218,7 +218,7 @@ void AFX_engine::afx_set_busy_cursor(int index, bool busy)
     XFlush(d);
 }
 
-void AFX_engine::find_screen_centre(int* x, int* y)
+void AFX_engine_x11::find_screen_centre(int* x, int* y)
 {
     *x = 0;
     *y = 0;
@@ -232,7 +232,7 @@ void AFX_engine::find_screen_centre(int* x, int* y)
     }
 }
 
-void AFX_engine::afx_get_AFX_window_position(int* x, int* y, int index)
+void AFX_engine_x11::afx_get_AFX_window_position(int* x, int* y, int index)
 {
     *x = 0;
     *y = 0;
@@ -257,8 +257,8 @@ void AFX_engine::afx_get_AFX_window_position(int* x, int* y, int index)
     }
 }
 
-bool AFX_engine::find_initial_window_position(int* x, int* y, int width, int height,
-                                              float scale)
+bool AFX_engine_x11::find_initial_window_position(int* x, int* y, int width, int height,
+                                                  float scale)
 {
     afx_lock dl(b_->display_mx);
     Window root_ret, child;

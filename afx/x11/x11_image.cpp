@@ -84,27 +84,28 @@ afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height)
         XDestroyImage(im);
         return nullptr;
     }
-    return im;
+    return afx_image_of(im);
 }
 
 afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b,
                                                int grip, int margin, int period, int dot)
 {
-    XImage* im = afx_pixmap_create_fixed(width, height);
-    if (im == nullptr)
+    afx_image* handle = afx_pixmap_create_fixed(width, height);
+    if (handle == nullptr)
         return nullptr;
+    XImage* im = x11_image(handle);
     afx_lock dl(b_->display_mx);
     const afx_pixel_layout l = afx_layout_of(im);
     if (l != afx_pixel_layout::unsupported)
         paint_background(im, l, r, g, b, grip, margin, period, dot);
-    return im;
+    return handle;
 }
 
 void AFX_engine::afx_pixmap_destroy(afx_image* image)
 {
     afx_lock dl(b_->display_mx);
     if (image != nullptr && b_->connected())
-        XDestroyImage(image);
+        XDestroyImage(x11_image(image));
 }
 
 // Runs per_pixel(layout, image x, image y, source pixel) over the part of a
@@ -129,9 +130,10 @@ static void for_each_copied_pixel(const char* function, XImage* image, const afx
     }
 }
 
-void AFX_engine::afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x,
+void AFX_engine::afx_blit_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixbuf, int src_x,
                                        int src_y, int dst_x, int dst_y, int width, int height)
 {
+    XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
     for_each_copied_pixel("afx_blit_pixbuf", image, pixbuf,
                           {src_x, src_y, dst_x, dst_y, width, height},
@@ -140,9 +142,10 @@ void AFX_engine::afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbu
                           });
 }
 
-void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x,
+void AFX_engine::afx_draw_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixbuf, int src_x,
                                        int src_y, int dst_x, int dst_y, int width, int height)
 {
+    XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
     for_each_copied_pixel(
         "afx_draw_pixbuf_fixed", image, pixbuf, {src_x, src_y, dst_x, dst_y, width, height},
@@ -158,10 +161,11 @@ void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbu
         });
 }
 
-void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image,
+void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* handle,
                                                  int x, int y, int width, int height,
                                                  int x_offset, int y_offset, float scale)
 {
+    XImage* image = x11_image(handle);
     if (source == nullptr || image == nullptr)
         return;
     afx_lock dl(b_->display_mx);

@@ -36,7 +36,7 @@ void drain_events(AFX_engine& engine, AFX_engine::backend& b)
             if (b.filtered_by_input_method(ev))
                 continue; // the input method took it (a compose sequence)
         }
-        engine.dispatch_x_events(&ev);
+        x11_ext(engine).dispatch_x_events(&ev);
     }
 }
 

@@ -65,26 +65,27 @@ void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, i
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index) && image != nullptr)
-        put_image(b_->display, b_->slots[index].window, image, src_x, src_y, dst_x, dst_y, width,
-                  height);
+        put_image(b_->display, b_->slots[index].window, x11_image(image), src_x, src_y, dst_x,
+                  dst_y, width, height);
 }
 
-void AFX_engine::afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x,
-                                   int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine_x11::afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x,
+                                       int src_y, int dst_x, int dst_y, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || image == nullptr || window == 0)
         return;
     afx_trap_errors(b_->display);
-    put_image(b_->display, window, image, src_x, src_y, dst_x, dst_y, width, height);
+    put_image(b_->display, window, x11_image(image), src_x, src_y, dst_x, dst_y, width, height);
     XSync(b_->display, False);
     afx_untrap_errors(b_->display);
 }
 
-void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y,
+void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* handle, int src_x, int src_y,
                                             int dst_x, int dst_y, int width, int height,
                                             float level)
 {
+    XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index) || image == nullptr)
         return;
@@ -119,8 +120,8 @@ void AFX_engine::afx_queue_afx_draw_area_fixed(int index, int x, int y, int widt
         send_expose(b_->display, b_->slots[index].window, x, y, width, height);
 }
 
-void AFX_engine::afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width,
-                                           int height)
+void AFX_engine_x11::afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width,
+                                               int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || window == 0)
@@ -139,15 +140,15 @@ void AFX_engine::afx_queue_afx_draw_area_scaled(int index, int x, int y, int wid
     afx_queue_afx_draw_area_fixed(index, x, y, afx_scaled(width, s), afx_scaled(height, s));
 }
 
-void AFX_engine::afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width,
-                                            int height)
+void AFX_engine_x11::afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width,
+                                                int height)
 {
     const int index = get_AFX_window_idx_for_X_window(window);
     if (index >= 0)
-        afx_queue_afx_draw_area_scaled(index, x, y, width, height);
+        engine_.afx_queue_afx_draw_area_scaled(index, x, y, width, height);
 }
 
-void AFX_engine::afx_vertical_scroll(int index, int x, int y, int width, int height, int shift)
+void AFX_engine_x11::afx_vertical_scroll(int index, int x, int y, int width, int height, int shift)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index) || shift == 0 || width <= 0 || height <= 0)

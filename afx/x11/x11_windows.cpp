@@ -62,15 +62,15 @@ int AFX_engine::create_new_afx_window(int x, int y, int width, int height, float
     return create_window(*b_, window_kind::plain, x, y, width, height, scale, false, user);
 }
 
-int AFX_engine::create_new_afx_window(int x, int y, int width, int height, float scale,
-                                      bool white_background, void* user)
+int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, float scale,
+                                          bool white_background, void* user)
 {
     return create_window(*b_, window_kind::plain, x, y, width, height, scale, white_background,
                          user);
 }
 
-int AFX_engine::create_new_simple_afx_window(int x, int y, int width, int height, float scale,
-                                             void* user)
+int AFX_engine_x11::create_new_simple_afx_window(int x, int y, int width, int height,
+                                                 float scale, void* user)
 {
     return create_window(*b_, window_kind::simple, x, y, width, height, scale, false, user);
 }
@@ -160,7 +160,7 @@ void AFX_engine::afx_window_resize(int index, int width, int height)
 // Calls on a window id that is not ours run trapped: the host may have
 // destroyed it already.
 
-void AFX_engine::afx_SYS_window_resize(afx_sys_window window, int width, int height)
+void AFX_engine_x11::afx_SYS_window_resize(afx_sys_window window, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || width < 0 || height < 0)
@@ -171,7 +171,7 @@ void AFX_engine::afx_SYS_window_resize(afx_sys_window window, int width, int hei
     afx_untrap_errors(b_->display);
 }
 
-void AFX_engine::afx_get_SYS_window_size(afx_sys_window window, int* width, int* height)
+void AFX_engine_x11::afx_get_SYS_window_size(afx_sys_window window, int* width, int* height)
 {
     *width = 0;
     *height = 0;
@@ -188,7 +188,7 @@ void AFX_engine::afx_get_SYS_window_size(afx_sys_window window, int* width, int*
     }
 }
 
-int AFX_engine::reparent_afx_window_to_SYS_window(int index, afx_sys_window host)
+int AFX_engine_x11::reparent_afx_window_to_SYS_window(int index, afx_sys_window host)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
@@ -199,7 +199,7 @@ int AFX_engine::reparent_afx_window_to_SYS_window(int index, afx_sys_window host
     return afx_untrap_errors(b_->display);
 }
 
-int AFX_engine::SYS_window_valid(afx_sys_window window)
+int AFX_engine_x11::SYS_window_valid(afx_sys_window window)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected())
@@ -211,7 +211,7 @@ int AFX_engine::SYS_window_valid(afx_sys_window window)
     return afx_untrap_errors(b_->display);
 }
 
-void AFX_engine::select_afx_input_events(int index, bool all_motion)
+void AFX_engine_x11::select_afx_input_events(int index, bool all_motion)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))

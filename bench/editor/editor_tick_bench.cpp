@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "afx_font_engine.h"
 #include "editor_core.h"
 #include "panel_view.h"
@@ -93,9 +93,9 @@ void BM_MeterTick(benchmark::State& state)
             pixels += static_cast<long>(r.w) * r.h;
         }
         panel.queued.clear();
-        engine.afx_lock_display();
-        XSync(engine.get_xdisplay(), False);  // the server's part of the put counts too
-        engine.afx_unlock_display();
+        x11_ext(engine).afx_lock_display();
+        XSync(x11_ext(engine).get_xdisplay(), False);  // the server's part of the put counts too
+        x11_ext(engine).afx_unlock_display();
     }
     state.counters["px/tick"] = benchmark::Counter(static_cast<double>(pixels) / n);
 

@@ -1,7 +1,7 @@
 // Cost of a full window put (plain and monochrome) at scale 1, 2 and 4, and
 // the idle engine loop's CPU use, against a private Xvfb.
 #include "xvfb_server.h"
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 
 #include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
@@ -26,9 +26,9 @@ void full_put(benchmark::State& state, bool mono)
             g_engine->afx_draw_afx_drawable_mono(i, im, 0, 0, 0, 0, w, h, scale);
         else
             g_engine->afx_draw_afx_drawable(i, im, 0, 0, 0, 0, w, h);
-        g_engine->afx_lock_display();
-        XSync(g_engine->get_xdisplay(), False); // count the server's work too
-        g_engine->afx_unlock_display();
+        x11_ext(*g_engine).afx_lock_display();
+        XSync(x11_ext(*g_engine).get_xdisplay(), False); // count the server's work too
+        x11_ext(*g_engine).afx_unlock_display();
     }
     state.SetItemsProcessed(state.iterations() * w * h);
     g_engine->afx_pixmap_destroy(im);

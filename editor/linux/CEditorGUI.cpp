@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "CPlug.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "afx_font_engine.h"
 #include "panel_artwork.h"
 #include "plug_params.h"
@@ -111,19 +112,20 @@ void CEditorGUI::start_editor_main()
         return;
     }
     e->set_afx_window_scale_factor(index, 1.0f);
-    e->set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0,
-                                  index);
-    e->set_afx_window_class("hollowfx-ui", index);
+    AFX_engine_x11 x11 = x11_ext(*e);
+    x11.set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0,
+                                   index);
+    x11.set_afx_window_class("hollowfx-ui", index);
     if (!icon_)
         icon_ = AFX_drawing::afx_pixbuf_new_from_inline(artwork(Artwork::kWindowIcon), index);
     if (icon_)
-        e->set_afx_window_icon(icon_, index);
+        x11.set_afx_window_icon(icon_, index);
     {
         std::lock_guard<std::mutex> lock(title_mutex_);
         e->set_afx_window_title(index, title_);
     }
-    e->set_afx_window_type_wm_utility(index);
-    e->select_afx_input_events(index);
+    x11.set_afx_window_type_wm_utility(index);
+    x11.select_afx_input_events(index);
 
     if (create_gui_objects(index) < 0) {
         log_printf("** ERROR ** VLT650-VST: Unable to allocate memory for GUI objects\n");
@@ -140,7 +142,7 @@ void CEditorGUI::start_editor_main()
     e->set_gui_update_interval(50);
 
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (e->reparent_afx_window_to_SYS_window(index, host_window_) == 0)
+        if (x11.reparent_afx_window_to_SYS_window(index, host_window_) == 0)
             break;
         log_printf("** INFO ** VLT650-VST: Host suplied window was not valid - retrying\n");
         usleep(100 * 1000);

@@ -8,13 +8,14 @@
 #include <cstring>
 
 #include "afx/core/afx_font_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "selector_window.h"
 
 void CSelectorWindow::list_dir(const char* path) {
   if (list_image_ && engine_) engine_->afx_pixmap_destroy(list_image_);
   list_image_ = nullptr;
   list_w_ = list_h_ = 0;
-  if (engine_) engine_->afx_set_busy_cursor(window_, true);
+  if (engine_) x11_ext(*engine_).afx_set_busy_cursor(window_, true);
   if (listing_.read(path)) {
     listing_.sort();
     listing_.layout(*font_);
@@ -29,7 +30,7 @@ void CSelectorWindow::list_dir(const char* path) {
     if (engine_) list_image_ = engine_->afx_pixmap_create_fixed(list_w_, list_h_);
     render_list_into_drawable();
   }
-  if (engine_) engine_->afx_set_busy_cursor(window_, false);
+  if (engine_) x11_ext(*engine_).afx_set_busy_cursor(window_, false);
 }
 
 // Only the rows the drawable can show are rendered: a full table of names

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "afx/x11/afx_engine_x11.h"
 #include "afx_installer_artwork.h"
 
 namespace {
@@ -69,6 +70,7 @@ void CSelectorWindow::set_magnification(float m) {
 
 bool CSelectorWindow::open_file_selector_window() {
   if (open_ || !engine_) return open_;
+  AFX_engine_x11 x11 = x11_ext(*engine_);
   replace_chosen_path(nullptr);
   backing_ = nullptr;  // the selector owns a backing buffer only while open
   open_ = true;
@@ -77,7 +79,7 @@ bool CSelectorWindow::open_file_selector_window() {
   scaled_h_ = scaled(shape_.window_height, m);
   window_image_ = engine_->afx_pixmap_create_fixed(scaled_w_, scaled_h_);
   int cx = 0, cy = 0;
-  engine_->find_screen_centre(&cx, &cy);
+  x11.find_screen_centre(&cx, &cy);
   window_x_ = cx - scaled_w_ / 2;
   window_y_ = cy - scaled_h_ / 2;
   window_ = window_image_ ? engine_->create_new_afx_window(window_x_, window_y_, scaled_w_, scaled_h_, 1.0f, this) : -1;
@@ -88,19 +90,19 @@ bool CSelectorWindow::open_file_selector_window() {
   }
   backing_ = AFX_drawing::afx_pixbuf_new_with_allocation(kWindowWidth, shape_.window_height, window_);
   if (!icon_) icon_ = AFX_drawing::afx_pixbuf_new_from_inline(afx_art_installer_icon, window_);
-  if (icon_) engine_->set_afx_window_icon(icon_, window_);
+  if (icon_) x11.set_afx_window_icon(icon_, window_);
 
   engine_->set_afx_window_scale_factor(window_, 1.0f);
   engine_->set_afx_window_title(window_, title_ ? title_ : "");
   if (shape_.utility_on_top) {
-    engine_->set_afx_window_type_wm_utility(window_);
-    engine_->set_afx_window_on_top(window_);
+    x11.set_afx_window_type_wm_utility(window_);
+    x11.set_afx_window_on_top(window_);
   } else {
-    engine_->set_afx_window_class("hollowfx-ui", window_);
+    x11.set_afx_window_class("hollowfx-ui", window_);
   }
-  engine_->set_afx_window_size_policy(scaled_w_, scaled_h_, scaled_w_, scaled_h_, scaled_w_, scaled_h_, window_x_,
-                                      window_y_, window_);
-  engine_->select_afx_input_events(window_);
+  x11.set_afx_window_size_policy(scaled_w_, scaled_h_, scaled_w_, scaled_h_, scaled_w_, scaled_h_, window_x_,
+                                 window_y_, window_);
+  x11.select_afx_input_events(window_);
 
   // Everything is drawn and listed before the callbacks go in and the
   // window is mapped: from then on only the GUI thread touches the widgets.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 
 void CViewPort::set_y_value(float f) {
   y_value_ = f;
@@ -36,7 +36,7 @@ viewport_scroll CViewPort::scroll_step(int window) {
     s.strip_dst_y = y_;
   }
   if (engine_) {
-    engine_->afx_vertical_scroll(window, x_, y_, visible_w_, visible_h_, s.shift);
+    x11_ext(*engine_).afx_vertical_scroll(window, x_, y_, visible_w_, visible_h_, s.shift);
     if (s.strip_height > 0 && image_)
       engine_->afx_draw_afx_drawable(window, image_, offset_x_, s.strip_src_y, x_, s.strip_dst_y, visible_w_,
                                      s.strip_height);

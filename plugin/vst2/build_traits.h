@@ -2,6 +2,7 @@
 // The answers in which the VST2 builds differ, one row per platform.
 #include <cstdint>
 
+#include "vlt_build_variant.h"
 #include "vst2_interface.h"
 
 namespace vst2 {
@@ -17,11 +18,8 @@ struct BuildTraits {
 constexpr BuildTraits kLinuxBuild{fourcc("vl65"), "VLT650 Console Dynamics", 2310, true, false};
 constexpr BuildTraits kWindowsMacBuild{fourcc("VL65"), "Channel Dynamics", 2320, false, true};
 
-#if defined(_WIN32) || defined(__APPLE__)
-inline constexpr const BuildTraits& kBuild = kWindowsMacBuild;
-#else
-inline constexpr const BuildTraits& kBuild = kLinuxBuild;
-#endif
+inline constexpr const BuildTraits& kBuild =
+    kVltVariant == vlt_variant::linux_build ? kLinuxBuild : kWindowsMacBuild;
 
 constexpr const char* kEffectName = "VLT650";
 constexpr const char* kVendor = "Brindle DSP";

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#if defined(_WIN32) && !defined(_WIN64)
+// 32-bit Windows has several calling conventions, so the host's is spelled
+// out there; every other target has one.
+#if defined(VLT_BUILD_WINDOWS) && UINTPTR_MAX == 0xFFFFFFFFu
 #define VST_CALL __cdecl
 #else
 #define VST_CALL

@@ -45,7 +45,7 @@ class Clipboard : public EngineTest {
                     p.got.push_back(data ? std::optional<std::string>(reinterpret_cast<char*>(data))
                                          : std::nullopt);
                 }
-                AFX_engine::free_clipboard_data(data);
+                AFX_engine_x11::free_clipboard_data(data);
             });
             engine.register_client_message_callback(
                 i, [](unsigned long, void* u) { ++static_cast<Pastes*>(u)->markers; });
@@ -76,7 +76,7 @@ class Clipboard : public EngineTest {
     std::optional<std::string> paste(int i)
     {
         const size_t before = pastes.size();
-        engine.convert_AFX_clipboard_data(i);
+        x11_ext(engine).convert_AFX_clipboard_data(i);
         EXPECT_TRUE(wait_until([&] { return pastes.size() > before; }));
         return pastes.size() > before ? pastes.last() : std::optional<std::string>("(none)");
     }
@@ -88,7 +88,7 @@ TEST_F(Clipboard, EmptyClipboardGivesNoCallback)
 {
     const int i = paste_window();
     ASSERT_EQ(XGetSelectionOwner(peer, XInternAtom(peer, "CLIPBOARD", False)), 0u);
-    engine.convert_AFX_clipboard_data(i);
+    x11_ext(engine).convert_AFX_clipboard_data(i);
     pass_marker(i);
     EXPECT_EQ(pastes.size(), 0u);
 }

@@ -200,11 +200,11 @@ TEST_F(Dispatch, EventsNamingWindowZeroMatchNoFreeSlot)
     // A marker event that is ours shows both have been dispatched.
     engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
     ASSERT_TRUE(wait_until([&] { return rec.count("expose") > 0; }));
-    EXPECT_EQ(engine.get_AFX_window_idx_for_X_window(0), -1);
+    EXPECT_EQ(x11_ext(engine).get_AFX_window_idx_for_X_window(0), -1);
     EXPECT_EQ(rec.count("destroy"), 0);
     EXPECT_FALSE(engine.check_all_windows_closed());
-    EXPECT_EQ(engine.afx_active_window(0), i);
-    EXPECT_EQ(engine.afx_active_window(1), -1);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(0), i);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(1), -1);
 }
 
 TEST_F(Dispatch, PeerDestroyingOurWindowTellsTheOwnerAndFreesTheSlot)
@@ -220,13 +220,13 @@ TEST_F(Dispatch, PeerDestroyingOurWindowTellsTheOwnerAndFreesTheSlot)
     engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
     ASSERT_TRUE(wait_until([&] { return rec.count("expose") > 0; }));
     EXPECT_EQ(rec.count("destroy"), 0);
-    EXPECT_EQ(engine.afx_active_window(0), i);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(0), i);
 
     XDestroyWindow(peer, w);
     XSync(peer, False);
     ASSERT_TRUE(wait_until([&] { return engine.check_all_windows_closed(); }));
     EXPECT_EQ(rec.count("destroy"), 1);
-    EXPECT_EQ(engine.afx_active_window(0), -1);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(0), -1);
 }
 
 // The host's UI thread closes the editor while the GUI thread is inside one
@@ -282,7 +282,7 @@ TEST_F(Dispatch, StopWithWindowsOpenFreesEverySlot)
     EXPECT_EQ(root_children(), 3);
     stop_loop();
     EXPECT_TRUE(engine.check_all_windows_closed());
-    EXPECT_EQ(engine.afx_active_window(0), -1);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(0), -1);
     EXPECT_EQ(root_children(), 0);
 }
 

@@ -23,16 +23,16 @@ TEST_F(ErrorTrap, OtherDisplaysErrorsGoToTheHandlerThatWasThere)
     XErrorHandler before = XSetErrorHandler(host_handler);
     g_seen_count = 0;
 
-    engine.trap_errors();
+    x11_ext(engine).trap_errors();
     XMapWindow(peer, 0x7fffff); // not a window: BadWindow on the peer
     XSync(peer, False);
-    EXPECT_EQ(engine.untrap_errors(), 0);
+    EXPECT_EQ(x11_ext(engine).untrap_errors(), 0);
     EXPECT_EQ(g_seen.load(), peer);
     EXPECT_EQ(g_seen_count.load(), 1);
 
     // A trapped error of the engine's own display stays with the engine.
     ::testing::internal::CaptureStdout();
-    EXPECT_EQ(engine.SYS_window_valid(0x7fffff), BadWindow);
+    EXPECT_EQ(x11_ext(engine).SYS_window_valid(0x7fffff), BadWindow);
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(g_seen_count.load(), 1);
 
@@ -43,9 +43,9 @@ TEST_F(ErrorTrap, OtherDisplaysErrorsGoToTheHandlerThatWasThere)
 TEST_F(ErrorTrap, AHandlerInstalledWhileTrappingIsNotReplaced)
 {
     XErrorHandler before = XSetErrorHandler(nullptr);
-    engine.trap_errors();
+    x11_ext(engine).trap_errors();
     XSetErrorHandler(host_handler); // someone else takes over meanwhile
-    engine.untrap_errors();
+    x11_ext(engine).untrap_errors();
     EXPECT_EQ(XSetErrorHandler(before), host_handler);
 }
 

@@ -67,7 +67,8 @@ class Images : public EngineTest {
     }
     void put(int index, afx_image* im)
     {
-        engine.afx_draw_afx_drawable(index, im, 0, 0, 0, 0, im->width, im->height);
+        const XImage* x = x11_image(im);
+        engine.afx_draw_afx_drawable(index, im, 0, 0, 0, 0, x->width, x->height);
         sync_engine();
     }
 
@@ -112,7 +113,7 @@ TEST_F(Images, PanelBackgroundHasDotsAndTheResizeGrip)
         {122, 508, 0},              // left of the box
     };
     for (const auto& p : probes)
-        EXPECT_EQ(XGetPixel(im, p.x, p.y), p.want) << "at " << p.x << ", " << p.y;
+        EXPECT_EQ(XGetPixel(x11_image(im), p.x, p.y), p.want) << "at " << p.x << ", " << p.y;
 
     const int i = open_window(144, 510);
     put(i, im);
@@ -131,15 +132,15 @@ TEST_F(Images, BlendSkipsNearlyTransparentPixelsAndBecomesTheIcon)
         p[3] = uint8_t(alphas[x]);
     }
     engine.afx_draw_pixbuf_fixed(im, src.get(), 0, 0, 0, 0, 3, 1);
-    EXPECT_EQ(XGetPixel(im, 0, 0), v->white254);
-    EXPECT_EQ(XGetPixel(im, 1, 0), 0u);
+    EXPECT_EQ(XGetPixel(x11_image(im), 0, 0), v->white254);
+    EXPECT_EQ(XGetPixel(x11_image(im), 1, 0), 0u);
     if (test_depth() == 24) {
-        EXPECT_EQ(XGetPixel(im, 2, 0), 0x0F0F0Fu); // 255 x 16 >> 8
+        EXPECT_EQ(XGetPixel(x11_image(im), 2, 0), 0x0F0F0Fu); // 255 x 16 >> 8
     }
 
     const int i = open_window(10, 10);
     pixbuf_ptr icon = solid(32, 32, 255, 0, 0);
-    engine.set_afx_window_icon(icon.get(), i);
+    x11_ext(engine).set_afx_window_icon(icon.get(), i);
     sync_engine();
     XWMHints* hints = XGetWMHints(peer, xid(i));
     ASSERT_NE(hints, nullptr);
@@ -169,7 +170,7 @@ TEST_F(Images, MonochromePutConvertsOnlyTheRectangleAndRestoresTheImage)
     EXPECT_EQ(screen_pixel(i, 15, 30), v->red); // below it
     for (int y = 0; y < 40; y += 3)
         for (int x = 0; x < 40; x += 3)
-            ASSERT_EQ(XGetPixel(im, x, y), v->red) << x << ", " << y;
+            ASSERT_EQ(XGetPixel(x11_image(im), x, y), v->red) << x << ", " << y;
 }
 
 TEST_F(Images, ScrollMovesTheWindowContent)
@@ -180,13 +181,13 @@ TEST_F(Images, ScrollMovesTheWindowContent)
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 40, 20);
     engine.afx_blit_pixbuf_fixed(im, blue.get(), 0, 0, 0, 20, 40, 20);
     put(i, im);
-    engine.afx_vertical_scroll(i, 0, 0, 40, 40, 10); // down
+    x11_ext(engine).afx_vertical_scroll(i, 0, 0, 40, 40, 10); // down
     sync_engine();
     EXPECT_EQ(screen_pixel(i, 5, 25), v->red);
     EXPECT_EQ(screen_pixel(i, 5, 35), v->blue);
     EXPECT_EQ(screen_pixel(i, 5, 5), v->red); // uncovered band keeps its pixels
     put(i, im);
-    engine.afx_vertical_scroll(i, 0, 0, 40, 40, -10); // up
+    x11_ext(engine).afx_vertical_scroll(i, 0, 0, 40, 40, -10); // up
     sync_engine();
     EXPECT_EQ(screen_pixel(i, 5, 15), v->blue);
     EXPECT_EQ(screen_pixel(i, 5, 5), v->red);
@@ -197,8 +198,8 @@ TEST_F(Images, ScaledBlitFillsTheRectangle)
     afx_image* im = image(40, 40);
     pixbuf_ptr grey = solid(20, 20, 112, 112, 112);
     engine.afx_stretch_blit_pixbuf_CATROM2(grey.get(), im, 0, 0, 40, 40, 0, 0, 2.0f);
-    EXPECT_EQ(XGetPixel(im, 20, 20), v->grey112);
-    EXPECT_EQ(XGetPixel(im, 39, 39), v->grey112);
+    EXPECT_EQ(XGetPixel(x11_image(im), 20, 20), v->grey112);
+    EXPECT_EQ(XGetPixel(x11_image(im), 39, 39), v->grey112);
 }
 
 // Masks that OR to a known layout but are not it (BGR) must not be drawn as
@@ -206,7 +207,7 @@ TEST_F(Images, ScaledBlitFillsTheRectangle)
 TEST_F(Images, SwappedMasksAreRefused)
 {
     afx_image* im = image(4, 4);
-    std::swap(im->red_mask, im->blue_mask);
+    std::swap(x11_image(im)->red_mask, x11_image(im)->blue_mask);
     pixbuf_ptr red = solid(4, 4, 255, 0, 0);
     ::testing::internal::CaptureStdout();
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 4, 4);
@@ -216,7 +217,7 @@ TEST_F(Images, SwappedMasksAreRefused)
                        "supported\n"),
               std::string::npos);
     EXPECT_NE(out.find("AFX_engine afx_blit_pixbuf_scaled - Image"), std::string::npos);
-    EXPECT_EQ(XGetPixel(im, 1, 1), 0u);
+    EXPECT_EQ(XGetPixel(x11_image(im), 1, 1), 0u);
 }
 
 // At depths 30 and 8 nothing is drawn and the copy says why.
@@ -234,7 +235,7 @@ TEST_F(UnsupportedLayout, CopiesPrintTheMasksAndDrawNothing)
 {
     afx_image* im = engine.afx_pixmap_create_fixed(8, 8, 112, 112, 112, 20, 1, 8, 1);
     ASSERT_NE(im, nullptr);
-    EXPECT_EQ(XGetPixel(im, 0, 0), 0u); // the background stays black
+    EXPECT_EQ(XGetPixel(x11_image(im), 0, 0), 0u); // the background stays black
     pixbuf_ptr red = solid(8, 8, 255, 0, 0);
     ::testing::internal::CaptureStdout();
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 8, 8);
@@ -242,19 +243,20 @@ TEST_F(UnsupportedLayout, CopiesPrintTheMasksAndDrawNothing)
     const std::string out = ::testing::internal::GetCapturedStdout();
     char want[1024];
     const char* pre = "*** Error *** QELM-UI - AFX_engine afx_blit_pixbuf - ";
+    XImage* x = x11_image(im);
     std::snprintf(want, sizeof want,
                   "%sImage / display colour depth is not supported\n%sbits per pixel is %d\n"
                   "%sred_mask is %04lX\n%sgreen_mask is %04lX\n%sblue_mask is %04lX\n\n",
-                  pre, pre, im->bits_per_pixel, pre, im->red_mask, pre, im->green_mask, pre,
-                  im->blue_mask);
+                  pre, pre, x->bits_per_pixel, pre, x->red_mask, pre, x->green_mask, pre,
+                  x->blue_mask);
     EXPECT_EQ(out.substr(0, std::strlen(want)), want);
     EXPECT_NE(out.find("afx_draw_pixbuf_fixed - blue_mask"), std::string::npos);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            ASSERT_EQ(XGetPixel(im, x, y), 0u);
+            ASSERT_EQ(XGetPixel(x11_image(im), x, y), 0u);
 
     // The monochrome put falls back to a plain put.
-    XPutPixel(im, 2, 2, 1);
+    XPutPixel(x, 2, 2, 1);
     const int i = open_window(8, 8);
     engine.afx_draw_afx_drawable_mono(i, im, 0, 0, 0, 0, 8, 8, 1.0f);
     sync_engine();

@@ -117,7 +117,7 @@ TEST_F(InstallerKeys, NoInputMethodFallsBackToThePlainLookup)
     KeyLog lone_log;
     const int i = lone.create_new_afx_window(0, 0, 40, 20, 1.0f, &lone_log);
     lone_log.attach(lone, i);
-    lone.select_afx_input_events(i);
+    x11_ext(lone).select_afx_input_events(i);
     lone.show_afx_window(i);
     const Window w = lone.get_SYS_window_idx_for_afx_window(i);
     ASSERT_TRUE(wait_until([&] {
@@ -225,8 +225,8 @@ TEST_F(InstallerWindows, MotionSentByAnotherClientIsIgnored)
 
 TEST_F(InstallerWindows, WhiteBackgroundWindowShowsWhite)
 {
-    const int i = engine.create_new_afx_window(0, 0, 30, 30, 1.0f, true, nullptr);
-    engine.select_afx_input_events(i);
+    const int i = x11_ext(engine).create_new_afx_window(0, 0, 30, 30, 1.0f, true, nullptr);
+    x11_ext(engine).select_afx_input_events(i);
     engine.show_afx_window(i);
     sync_engine();
     const unsigned long white = WhitePixel(peer, DefaultScreen(peer));

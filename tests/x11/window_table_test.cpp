@@ -16,13 +16,13 @@ TEST_F(WindowTable, HoldsExactly255WindowsAndRefusesTheNextWithoutAnXWindow)
     EXPECT_EQ(root_children(), before + 255);
 
     EXPECT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
-    EXPECT_EQ(engine.create_new_simple_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
+    EXPECT_EQ(x11_ext(engine).create_new_simple_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
     sync_engine();
     EXPECT_EQ(root_children(), before + 255);
 
     engine.destroy_all_windows();
     EXPECT_TRUE(engine.check_all_windows_closed());
-    EXPECT_EQ(engine.afx_active_window(0), -1);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(0), -1);
     EXPECT_EQ(root_children(), before);
 }
 
@@ -33,12 +33,12 @@ TEST_F(WindowTable, ActiveListStaysCompactInCreationOrder)
     EXPECT_EQ(engine.destroy_afx_window(3), 0);
     const std::vector<int> want{0, 1, 2, 4, -1, -1};
     for (size_t i = 0; i < want.size(); ++i)
-        EXPECT_EQ(engine.afx_active_window(static_cast<int>(i)), want[i]) << "entry " << i;
+        EXPECT_EQ(x11_ext(engine).afx_active_window(static_cast<int>(i)), want[i]) << "entry " << i;
 
     // The freed slot is the first free one and goes to the end of the list.
     EXPECT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), 3);
-    EXPECT_EQ(engine.afx_active_window(4), 3);
-    EXPECT_EQ(engine.get_AFX_window_idx_for_X_window(xid(3)), 3);
+    EXPECT_EQ(x11_ext(engine).afx_active_window(4), 3);
+    EXPECT_EQ(x11_ext(engine).get_AFX_window_idx_for_X_window(xid(3)), 3);
 }
 
 struct size_case {
@@ -57,7 +57,7 @@ TEST_P(WindowSize, PanelSizeIsScaledAndRoundedHalfUp)
     EXPECT_EQ(engine.afx_get_afx_window_height(i), c.height);
     EXPECT_FLOAT_EQ(engine.afx_get_scale_factor(i), c.scale);
     int w = 0, h = 0;
-    engine.afx_get_SYS_window_size(xid(i), &w, &h);
+    x11_ext(engine).afx_get_SYS_window_size(xid(i), &w, &h);
     EXPECT_EQ(w, c.width);
     EXPECT_EQ(h, c.height);
 }
@@ -71,8 +71,8 @@ TEST_F(WindowTable, ReparentsIntoAHostWindowAndTrapsABogusOne)
     const Window host = XCreateSimpleWindow(peer, DefaultRootWindow(peer), 0, 0, 300, 600, 0, 0, 0);
     XSync(peer, False);
     const int i = engine.create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
-    EXPECT_EQ(engine.SYS_window_valid(host), 0);
-    EXPECT_EQ(engine.reparent_afx_window_to_SYS_window(i, host), 0);
+    EXPECT_EQ(x11_ext(engine).SYS_window_valid(host), 0);
+    EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(i, host), 0);
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
     XQueryTree(peer, xid(i), &root, &parent, &children, &n);
@@ -82,11 +82,11 @@ TEST_F(WindowTable, ReparentsIntoAHostWindowAndTrapsABogusOne)
 
     const Window bogus = host + 0x1234;
     ::testing::internal::CaptureStdout();
-    EXPECT_EQ(engine.reparent_afx_window_to_SYS_window(i, bogus), BadWindow);
-    EXPECT_EQ(engine.SYS_window_valid(bogus), BadWindow);
+    EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(i, bogus), BadWindow);
+    EXPECT_EQ(x11_ext(engine).SYS_window_valid(bogus), BadWindow);
     int w = -1, h = -1;
-    engine.afx_get_SYS_window_size(bogus, &w, &h);
-    engine.afx_SYS_window_resize(bogus, 10, 10);
+    x11_ext(engine).afx_get_SYS_window_size(bogus, &w, &h);
+    x11_ext(engine).afx_SYS_window_resize(bogus, 10, 10);
     const std::string out = ::testing::internal::GetCapturedStdout();
     const std::string line = "QELM-UI Engine: XErrorHandler trapped non-fatal X11 problem :(\n";
     EXPECT_EQ(out, line + line + line + line);
@@ -102,24 +102,24 @@ TEST_F(WindowTable, InitialPositionCentresOnThePointerAndStaysOnScreen)
     XWarpPointer(peer, None, DefaultRootWindow(peer), 0, 0, 0, 0, 100, 50);
     XSync(peer, False);
     int x = 0, y = 0;
-    ASSERT_TRUE(engine.find_initial_window_position(&x, &y, 640, 400, 1.0f));
+    ASSERT_TRUE(x11_ext(engine).find_initial_window_position(&x, &y, 640, 400, 1.0f));
     EXPECT_EQ(x, 0);  // 100 - 320 is negative
     EXPECT_EQ(y, 34); // 50 - 32 / 2
 
     XWarpPointer(peer, None, DefaultRootWindow(peer), 0, 0, 0, 0, 1900, 1070);
     XSync(peer, False);
     x = y = 0;
-    engine.find_initial_window_position(&x, &y, 640, 400, 1.0f);
+    x11_ext(engine).find_initial_window_position(&x, &y, 640, 400, 1.0f);
     EXPECT_EQ(x, 1920 - 640);
     EXPECT_EQ(y, 1080 - 400);
 
     x = 7, y = 0; // a given position is kept
-    engine.find_initial_window_position(&x, &y, 640, 400, 1.0f);
+    x11_ext(engine).find_initial_window_position(&x, &y, 640, 400, 1.0f);
     EXPECT_EQ(x, 7);
     EXPECT_EQ(y, 0);
 
     int cx, cy;
-    engine.find_screen_centre(&cx, &cy);
+    x11_ext(engine).find_screen_centre(&cx, &cy);
     EXPECT_EQ(cx, 960);
     EXPECT_EQ(cy, 540);
 }
@@ -128,9 +128,9 @@ TEST_F(WindowTable, HintsReachTheServer)
 {
     const int i = engine.create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
     engine.set_afx_window_title(i, "VLT650");
-    engine.set_afx_window_class("hollowfx-ui", i);
-    engine.set_afx_window_size_policy(144, 510, 144, 510, 144, 510, 0, 0, i);
-    engine.set_afx_window_type_wm_utility(i);
+    x11_ext(engine).set_afx_window_class("hollowfx-ui", i);
+    x11_ext(engine).set_afx_window_size_policy(144, 510, 144, 510, 144, 510, 0, 0, i);
+    x11_ext(engine).set_afx_window_type_wm_utility(i);
     sync_engine();
 
     char* name = nullptr;
@@ -157,15 +157,15 @@ TEST(NoDisplay, EveryOperationFailsQuietly)
     AFX_engine engine; // never connected
     EXPECT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
     EXPECT_EQ(engine.destroy_afx_window(0), 0);
-    EXPECT_EQ(engine.reparent_afx_window_to_SYS_window(0, 1), 0);
-    EXPECT_EQ(engine.SYS_window_valid(1), 0);
+    EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(0, 1), 0);
+    EXPECT_EQ(x11_ext(engine).SYS_window_valid(1), 0);
     EXPECT_EQ(engine.afx_pixmap_create_fixed(10, 10), nullptr);
     int w = 5, h = 5, v = -1, hz = -1;
-    engine.afx_get_SYS_window_size(1, &w, &h);
+    x11_ext(engine).afx_get_SYS_window_size(1, &w, &h);
     EXPECT_EQ(w + h, 0);
     EXPECT_EQ(engine.get_dpi(&v, &hz), 0);
     EXPECT_EQ(v, -1);
-    EXPECT_FALSE(engine.find_initial_window_position(&w, &h, 10, 10, 1.0f));
+    EXPECT_FALSE(x11_ext(engine).find_initial_window_position(&w, &h, 10, 10, 1.0f));
     EXPECT_TRUE(engine.check_all_windows_closed());
 }
 

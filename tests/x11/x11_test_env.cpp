@@ -49,7 +49,7 @@ void EngineTest::start_loop()
     static std::atomic<bool> turned;
     turned = false;
     const int probe = engine.create_new_afx_window(0, 0, 1, 1, 1.0f, nullptr);
-    engine.select_afx_input_events(probe);
+    x11_ext(engine).select_afx_input_events(probe);
     engine.register_expose_callback(probe, [](int, int, int, int, int, void*) { turned = true; });
     engine.afx_queue_afx_draw_area_fixed(probe, 0, 0, 1, 1);
     EXPECT_TRUE(wait_until([] { return turned.load(); }));
@@ -72,7 +72,7 @@ int EngineTest::open_window(int width, int height, float scale, void* user,
         return index;
     if (before_map)
         before_map(index);
-    engine.select_afx_input_events(index);
+    x11_ext(engine).select_afx_input_events(index);
     engine.show_afx_window(index);
     sync_engine();
     XWindowAttributes a{};
@@ -86,9 +86,9 @@ int EngineTest::open_window(int width, int height, float scale, void* user,
 void EngineTest::sync_engine()
 {
     // The engine's requests reach the server before the peer's next ones.
-    engine.afx_lock_display();
-    XSync(engine.get_xdisplay(), False);
-    engine.afx_unlock_display();
+    x11_ext(engine).afx_lock_display();
+    XSync(x11_ext(engine).get_xdisplay(), False);
+    x11_ext(engine).afx_unlock_display();
 }
 
 int EngineTest::root_children()

@@ -5,7 +5,7 @@
 // gtest first: Xlib defines macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

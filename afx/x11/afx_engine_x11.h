@@ -1,0 +1,103 @@
+// What only the X11 backend of AFX_engine has: window-manager hints, grabs,
+// positions on the screen, foreign (host) windows, the display and its lock,
+// the error trap, the active list, the clipboard and the installer's windows.
+// Callers that need these reach them explicitly, x11_ext(engine).call(...),
+// so the shared interface (afx/afx_engine.h) stays free of X11.
+#pragma once
+
+#include "afx/afx_engine.h"
+
+#if !defined(AFX_BACKEND_X11)
+#error "afx/x11/afx_engine_x11.h belongs to the X11 backend"
+#endif
+
+// Xlib's own names, declared here so that callers need not include Xlib and
+// its macros.
+struct _XDisplay;
+struct _XImage;
+union _XEvent;
+
+// X11 window images are XImages behind the shared opaque handle.
+inline _XImage* x11_image(afx_image* image) { return reinterpret_cast<_XImage*>(image); }
+inline afx_image* afx_image_of(_XImage* image) { return reinterpret_cast<afx_image*>(image); }
+
+// A view of one engine's X11 side; cheap to make, holds no state of its own.
+class AFX_engine_x11 {
+  public:
+    explicit AFX_engine_x11(AFX_engine& engine) : engine_(engine), b_(&engine.state()) {}
+
+    // Windows only X11 makes: installer windows (white background) and
+    // windows that skip the editor's event selection.
+    int create_new_afx_window(int x, int y, int width, int height, float scale,
+                              bool white_background, void* user);
+    int create_new_simple_afx_window(int x, int y, int width, int height, float scale,
+                                     void* user);
+    void select_afx_input_events(int index, bool all_motion = false);
+
+    // Foreign windows (the host's), by X window id.
+    void afx_SYS_window_resize(afx_sys_window window, int width, int height);
+    void afx_get_SYS_window_size(afx_sys_window window, int* width, int* height);
+    int reparent_afx_window_to_SYS_window(int index, afx_sys_window host);
+    int SYS_window_valid(afx_sys_window window); // 0 = the window exists
+    int get_AFX_window_idx_for_X_window(afx_sys_window window) const; // in-use slots only
+    void afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x, int src_y,
+                           int dst_x, int dst_y, int width, int height);
+    void afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width, int height);
+    void afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width, int height);
+    void afx_vertical_scroll(int index, int x, int y, int width, int height, int shift);
+
+    // Window-manager hints.
+    void set_afx_window_class(const char* class_name, int index);
+    void set_afx_window_icon(const afx_pixbuf* pixbuf, int index);
+    unsigned long afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf, int index);
+    void afx_icon_pixmap_destroy(unsigned long pixmap);
+    void set_afx_window_size_policy(int min_width, int min_height, int max_width,
+                                    int max_height, int aspect_x, int aspect_y, int x, int y,
+                                    int index);
+    void set_afx_window_on_top(int index);
+    void set_afx_window_type_wm_splash(int index);
+    void set_afx_window_type_wm_utility(int index);
+    void set_afx_window_wm_protocols(int index, unsigned long atom);
+
+    // Grabs and cursor.
+    void afx_window_grab(int index);
+    void afx_window_ungrab();
+    void afx_kbd_grab(int index);
+    void afx_kbd_ungrab();
+    void afx_grab_kbd_on_key(int index);
+    void afx_ungrab_kbd_on_key(int index);
+    void afx_set_busy_cursor(int index, bool busy);
+
+    // Positions on the screen.
+    void find_screen_centre(int* x, int* y);
+    void afx_get_AFX_window_position(int* x, int* y, int index);
+    bool find_initial_window_position(int* x, int* y, int width, int height, float scale);
+
+    // The active list, which the loop repaints and updates in order.
+    void afx_add_afx_window_to_active_list(int index);
+    void afx_remove_afx_window_from_active_list(int index);
+    int afx_active_window(int position) const; // active-list entry, -1 past the end
+    void afx_window_invalidate_procs(int index);
+    void invalidate_afx_window(int index);
+
+    // The display, its lock and the error trap.
+    _XDisplay* get_xdisplay() const;
+    void* get_x_display_mutex(); // pthread_mutex_t*
+    void afx_lock_display();
+    void afx_unlock_display();
+    void dispatch_x_events(_XEvent* event);
+    void trap_errors();
+    int untrap_errors();
+
+    // Clipboard text: asked for here, handed later to the window's selection
+    // callback, which owns it and frees it with free_clipboard_data (null is
+    // ignored). No callback follows when the clipboard has no owner.
+    void convert_AFX_clipboard_data(int index);
+    static void free_clipboard_data(unsigned char* data);
+
+  private:
+    AFX_engine& engine_;
+    AFX_engine::backend* b_;
+};
+
+inline AFX_engine_x11 x11_ext(AFX_engine& engine) { return AFX_engine_x11(engine); }
