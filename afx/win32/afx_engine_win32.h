@@ -1,0 +1,50 @@
+// What only the Win32 backend of AFX_engine has: child windows of the host's
+// window, capture, the module's resource images, window images made on a
+// slot's device context, and the window procedure that the host's message
+// loop drives. A declaration of what the backend will provide; nothing builds
+// it yet.
+#pragma once
+
+#include "afx/afx_engine.h"
+
+#if !defined(AFX_BACKEND_WIN32)
+#error "afx/win32/afx_engine_win32.h belongs to the Win32 backend"
+#endif
+
+#include <cstdint>
+
+class AFX_engine_win32 {
+  public:
+    explicit AFX_engine_win32(AFX_engine& engine) : engine_(engine), b_(&engine.state()) {}
+
+    // The module instance that registers the window class and holds the
+    // resource images; kept by the module entry.
+    static void set_module_instance(void* instance);
+    // The window class name is made from this 12-hex-digit build identifier
+    // followed by "-UI", so several builds can share one host process.
+    void set_build_identifier(const char* identifier);
+
+    // A child window of the host's window (HWND as a handle), not yet shown.
+    int create_new_afx_window(int x, int y, int width, int height, float scale,
+                              afx_sys_window parent_window, void* user);
+
+    // Mouse capture.
+    void afx_window_grab(int index);
+    void afx_window_ungrab();
+
+    // The window image as a DIB section on the slot's window DC.
+    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                       int margin, int period, int dot, int index);
+    // A GdkPixdata image of type "BINARY" read in place from the module.
+    afx_pixbuf* afx_pixbuf_new_from_inline(int resource_id, int index);
+
+    // The window procedure of the engine's window class.
+    static intptr_t window_procedure(afx_sys_window window, unsigned message, uintptr_t wparam,
+                                     intptr_t lparam);
+
+  private:
+    AFX_engine& engine_;
+    AFX_engine::backend* b_;
+};
+
+inline AFX_engine_win32 win32_ext(AFX_engine& engine) { return AFX_engine_win32(engine); }
