@@ -179,23 +179,8 @@ bool open_windows(installer_run& run) {
   return true;
 }
 
-}  // namespace
-
-void run_installer(installer_run& run) {
-  run.tick_ms = calibrate_sleep_tick();
-  flags().abort_requested.store(0);
-  flags().password_entered.store(0);
-  flags().ok_pressed.store(0);
-  flags().redraw_requested.store(0);
-
-  if (!run.engine) {
-    log_printf("** ERROR ** %s: GUI Engine is not running or was not started\n", title());
-    return;
-  }
-  if (!run.engine->open_display_connection()) {
-    log_printf("** ERROR ** %s: Unable to connect to X server\n", title());
-    return;
-  }
+// Everything the user sees, from the splash to the last screen's OK.
+void show_screens(installer_run& run) {
   if (!open_windows(run)) return;
 
   const bool have_method = run.screens->layout_main_window(run.auth_method) == 0;
@@ -221,4 +206,25 @@ void run_installer(installer_run& run) {
   run.screens->show_ok_button();
   wait_for_flag(flags().ok_pressed);
   run.password_copy.wipe();
+}
+
+}  // namespace
+
+run_outcome run_installer(installer_run& run) {
+  run.tick_ms = calibrate_sleep_tick();
+  flags().abort_requested.store(0);
+  flags().password_entered.store(0);
+  flags().ok_pressed.store(0);
+  flags().redraw_requested.store(0);
+
+  if (!run.engine) {
+    log_printf("** ERROR ** %s: GUI Engine is not running or was not started\n", title());
+    return run_outcome::no_display;
+  }
+  if (!run.engine->open_display_connection()) {
+    log_printf("** ERROR ** %s: Unable to connect to X server\n", title());
+    return run_outcome::no_display;
+  }
+  show_screens(run);
+  return run_outcome::ran;
 }

@@ -27,6 +27,10 @@ struct installer_run {
   std::unique_ptr<CFolderChoice> folder;
 };
 
+// Whether the run got as far as the screen: a run that never reached the X
+// server showed and installed nothing, and its caller says so in the exit status.
+enum class run_outcome { ran, no_display };
+
 // Returns when the run is over for any reason; whatever it unpacked is gone
 // by then. The lock (when this run made it) is left for the caller to release.
-void run_installer(installer_run& run);
+run_outcome run_installer(installer_run& run);

@@ -18,6 +18,11 @@
 
 namespace {
 
+// 0 after a run that showed its screens, whatever they said; 255 when the
+// installer could not get that far (started as root, no GUI thread, no X server).
+constexpr int kExitRan = 0;
+constexpr int kExitNotRun = 255;
+
 void* start_ui_thread(void* engine) {
   static_cast<AFX_engine*>(engine)->run_engine();
   return nullptr;
@@ -49,7 +54,7 @@ int installer_main() {
 
   if (getuid() == 0) {
     refuse_root();
-    return 255;
+    return kExitNotRun;
   }
   // The password passes through this process: no core file may hold it.
   keep_secrets_out_of_dumps();
@@ -77,10 +82,10 @@ int installer_main() {
     delete run.font;
     delete run.engine;
     restore_abort_signals();
-    return 255;
+    return kExitNotRun;
   }
 
-  run_installer(run);
+  const run_outcome outcome = run_installer(run);
 
   run.engine->stop_engine();
   pthread_join(gui_thread, nullptr);
@@ -97,7 +102,7 @@ int installer_main() {
   log_printf("\n");
   log_printf("** INFO ** %s: Exiting\n", installer_title());
   log_printf("\n");
-  return 0;
+  return outcome == run_outcome::ran ? kExitRan : kExitNotRun;
 }
 
 int main() { return installer_main(); }

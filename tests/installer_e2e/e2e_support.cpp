@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -35,6 +36,28 @@ std::vector<char*> c_argv(std::vector<std::string>& v) {
   for (auto& s : v) out.push_back(s.data());
   out.push_back(nullptr);
   return out;
+}
+
+// Where a started run's child gave up before the program ran. It tells the
+// parent through a close-on-exec pipe, which an exec that works closes unread.
+enum class child_step : int { private_mounts, drop_to_user, enter_cwd, exec };
+struct child_step_info {
+  const char* what;
+  int exit_status;
+};
+constexpr child_step_info kChildSteps[] = {{"making the private mounts", 120},
+                                           {"switching to the test user", 121},
+                                           {"entering the working folder", 122},
+                                           {"starting the program", 127}};
+struct child_failure {
+  int step;
+  int error;
+};
+
+[[noreturn]] void child_fail(int report_fd, child_step step) {
+  const child_failure f{static_cast<int>(step), errno};
+  if (write(report_fd, &f, sizeof f) < 0) _exit(126);
+  _exit(kChildSteps[f.step].exit_status);
 }
 
 }  // namespace
@@ -114,8 +137,18 @@ InstallerRun::~InstallerRun() {
 
 bool InstallerRun::start(const options& o, const std::string& log_path) {
   log_path_ = log_path;
+  start_error_.clear();
   const int log_fd = open(log_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (log_fd < 0) return false;
+  if (log_fd < 0) {
+    start_error_ = "cannot write the log " + log_path + ": " + std::strerror(errno);
+    return false;
+  }
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) {
+    close(log_fd);
+    start_error_ = std::string("pipe: ") + std::strerror(errno);
+    return false;
+  }
 
   // Everything the child needs is made before fork.
   std::vector<std::string> args{o.program};
@@ -130,30 +163,54 @@ bool InstallerRun::start(const options& o, const std::string& log_path) {
 
   std::fflush(stdout);
   pid_ = fork();
-  if (pid_ < 0) {
-    close(log_fd);
-    return false;
-  }
   if (pid_ == 0) {
+    const int fd = report[1];
     dup2(log_fd, STDOUT_FILENO);
     dup2(log_fd, STDERR_FILENO);
     if (!o.su_stand_in.empty() || o.hide_programs) {
       // Our own view of the file tree: these mounts are seen by this run only.
-      if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) _exit(120);
+      if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        child_fail(fd, child_step::private_mounts);
       if (!o.su_stand_in.empty() && mount(o.su_stand_in.c_str(), "/usr/bin/su", nullptr, MS_BIND, nullptr) != 0)
-        _exit(120);
+        child_fail(fd, child_step::private_mounts);
       if (o.hide_programs)
         for (const char* dir : {"/usr/bin", "/usr/sbin", "/usr/local/bin"})
-          if (access(dir, F_OK) == 0 && mount("none", dir, "tmpfs", 0, "mode=0755") != 0) _exit(120);
+          if (access(dir, F_OK) == 0 && mount("none", dir, "tmpfs", 0, "mode=0755") != 0)
+            child_fail(fd, child_step::private_mounts);
     }
     if (o.user && (setgroups(0, nullptr) != 0 || setgid(o.user->gid()) != 0 || setuid(o.user->uid()) != 0))
-      _exit(121);
-    if (chdir(o.cwd.c_str()) != 0) _exit(122);
+      child_fail(fd, child_step::drop_to_user);
+    if (chdir(o.cwd.c_str()) != 0) child_fail(fd, child_step::enter_cwd);
     execve(cargs[0], cargs.data(), cenv.data());
-    _exit(127);
+    child_fail(fd, child_step::exec);
   }
+  const int fork_error = errno;
   close(log_fd);
-  return true;
+  close(report[1]);
+  child_failure f{};
+  ssize_t n;
+  while ((n = read(report[0], &f, sizeof f)) < 0 && errno == EINTR) {
+  }
+  close(report[0]);
+  if (pid_ < 0) {
+    start_error_ = std::string("fork: ") + std::strerror(fork_error);
+    return false;
+  }
+  if (n != static_cast<ssize_t>(sizeof f)) return true;  // the program runs
+
+  int st = 0;
+  while (waitpid(pid_, &st, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+  start_error_ = std::string(kChildSteps[f.step].what) + " " + o.program + " failed: " + std::strerror(f.error) +
+                 " (exit status " + std::to_string(WIFEXITED(st) ? WEXITSTATUS(st) : -1) + ")";
+  return false;
+}
+
+bool InstallerRun::running() const {
+  siginfo_t info{};
+  return pid_ > 0 && waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid != pid_;
 }
 
 std::string InstallerRun::log() const { return read_file(log_path_); }
@@ -163,12 +220,8 @@ bool InstallerRun::wait_for_log(const std::string& text, int timeout_ms) const {
   for (;;) {
     if (log().find(text) != std::string::npos) return true;
     if (now_ms() >= end) return false;
-    siginfo_t info{};
-    if (pid_ > 0 && waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-        info.si_pid == pid_) {
-      // Ended: the log is complete now.
-      return log().find(text) != std::string::npos;
-    }
+    // Ended: the log is complete now.
+    if (!running()) return log().find(text) != std::string::npos;
     usleep(20000);
   }
 }
@@ -220,9 +273,11 @@ void InstallerRun::send_signal(int sig) const {
 
 // --- xdotool ---------------------------------------------------------------------
 
-unsigned long Xdo::wait_window(const std::string& name_pattern, int timeout_ms) const {
+unsigned long Xdo::wait_window(const std::string& name_pattern, int timeout_ms,
+                              const std::function<bool()>& keep_waiting) const {
   const long long end = now_ms() + timeout_ms;
   while (now_ms() < end) {
+    if (keep_waiting && !keep_waiting()) return 0;
     std::string out;
     if (run({"xdotool", "search", "--onlyvisible", "--name", name_pattern}, display_, &out) == 0) {
       const unsigned long id = std::strtoul(out.c_str(), nullptr, 10);

@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,11 @@ class InstallerRun {
   InstallerRun(const InstallerRun&) = delete;
   InstallerRun& operator=(const InstallerRun&) = delete;
 
+  // Returns once the program is running. False when it never started; then
+  // start_error() says why, with the child's exit status.
   bool start(const options& o, const std::string& log_path);
+  const std::string& start_error() const { return start_error_; }
+  bool running() const;
   // True once the log holds `text`; false on the deadline or when the run ends without it.
   bool wait_for_log(const std::string& text, int timeout_ms) const;
   // Exit status; -1 on the deadline, -2 when ended by a signal.
@@ -68,13 +73,16 @@ class InstallerRun {
 
   pid_t pid_ = -1;
   std::string log_path_;
+  std::string start_error_;
 };
 
 class Xdo {
  public:
   explicit Xdo(std::string display) : display_(std::move(display)) {}
-  // The first visible window whose name matches the pattern, or 0 at the deadline.
-  unsigned long wait_window(const std::string& name_pattern, int timeout_ms) const;
+  // The first visible window whose name matches the pattern; 0 at the
+  // deadline, or as soon as keep_waiting (when given) answers false.
+  unsigned long wait_window(const std::string& name_pattern, int timeout_ms,
+                            const std::function<bool()>& keep_waiting = {}) const;
   bool window_gone(const std::string& name_pattern, int timeout_ms) const;
   bool click(unsigned long window, int x, int y) const;
   // Points at the window, gives it the keyboard and types through XTEST.

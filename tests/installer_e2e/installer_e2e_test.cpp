@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -69,14 +71,67 @@ class InstallerEndToEnd : public ::testing::Test {
     target = work + "/" + kFolderName;
     ASSERT_TRUE(fs::create_directory(target));
     fs::permissions(target, fs::perms(0755));
+    // The checkout may sit where the test user cannot enter (a 0700 home):
+    // what that user runs is copied here.
+    installer = stage(INSTALLER_PROGRAM, "qelm-installer", 0755);
+    test_installer = stage(INSTALLER_TEST_PROGRAM, "qelm-installer-test", 0755);
+    ASSERT_FALSE(installer.empty() || test_installer.empty());
   }
 
   void TearDown() override {
-    // A failed run may leave its lock behind; never one that is not the test user's.
-    struct stat st {};
-    if (user && lstat(kLock.c_str(), &st) == 0 && st.st_uid == user->uid()) unlink(kLock.c_str());
+    // What the test planted goes, also after a failed assertion: a lock left
+    // in /tmp would keep every later run out, real ones included.
     std::error_code ec;
+    for (const planted_path& p : planted_paths) {
+      struct stat st {};
+      if (lstat(p.path.c_str(), &st) != 0) continue;
+      if (!p.link_to.empty() && (!S_ISLNK(st.st_mode) || fs::read_symlink(p.path, ec) != p.link_to)) continue;
+      unlink(p.path.c_str());
+    }
+    // So does whatever a run that failed left in /tmp; never another user's.
+    for (const std::string& n : e2e::installer_leftovers_in_tmp()) {
+      struct stat st {};
+      const std::string path = "/tmp/" + n;
+      if (user && lstat(path.c_str(), &st) == 0 && st.st_uid == user->uid()) fs::remove_all(path, ec);
+    }
     if (!work.empty()) fs::remove_all(work, ec);
+  }
+
+  // A copy of `from` in the work folder, owned by root, with `mode`.
+  std::string stage(const std::string& from, const std::string& name, mode_t mode) const {
+    const std::string to = work + "/" + name;
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+    if (chown(to.c_str(), 0, 0) != 0 || chmod(to.c_str(), mode) != 0) return "";
+    return to;
+  }
+
+  // A symlink at `path`, removed in TearDown while it is still ours.
+  void plant_symlink(const std::string& to, const std::string& path) {
+    ASSERT_EQ(symlink(to.c_str(), path.c_str()), 0) << path << ": " << std::strerror(errno);
+    planted_paths.push_back({path, to});
+  }
+
+  void plant_file(const std::string& path, const std::string& text, mode_t mode) {
+    planted_paths.push_back({path, ""});
+    std::ofstream(path, std::ios::trunc) << text;
+    ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
+  }
+
+  ::testing::AssertionResult started(InstallerRun& run, const InstallerRun::options& o, const char* name) const {
+    if (run.start(o, log_path(name))) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the run did not start: " << run.start_error();
+  }
+
+  // The run's window; 0 at the deadline, or at once when the run has ended.
+  unsigned long window_of(const InstallerRun& run, const std::string& pattern, int timeout_ms) const {
+    return xdo->wait_window(pattern, timeout_ms, [&run] { return run.running(); });
+  }
+
+  // Why a window did not come: the run's end, if it ended, and its log.
+  static std::string why(InstallerRun& run) {
+    const int status = run.running() ? -1 : run.wait_exit(0);
+    return (status == -1 ? std::string("the run is still going") : "the run ended with status " + std::to_string(status)) +
+           "\n" + run.log();
   }
 
   InstallerRun::options run_options(const std::string& program, int pause_percent) const {
@@ -91,9 +146,9 @@ class InstallerEndToEnd : public ::testing::Test {
 
   std::string log_path(const char* name) const { return work + "/" + name + ".log"; }
 
-  void type_password(const std::string& password, int timeout_ms) {
-    const unsigned long w = xdo->wait_window(kMainTitle, timeout_ms);
-    ASSERT_NE(w, 0u) << "no main window";
+  void type_password(InstallerRun& run, const std::string& password, int timeout_ms) {
+    const unsigned long w = window_of(run, kMainTitle, timeout_ms);
+    ASSERT_NE(w, 0u) << "no main window: " << why(run);
     ASSERT_TRUE(xdo->type(w, password));
     ASSERT_TRUE(xdo->key(w, "Return"));
   }
@@ -101,23 +156,23 @@ class InstallerEndToEnd : public ::testing::Test {
   // A quick run on the sudo road up to the open folder selector.
   void reach_selector_by_sudo(InstallerRun& run, const char* name, unsigned long* selector) {
     ASSERT_TRUE(user->grant_sudo());
-    ASSERT_TRUE(run.start(run_options(INSTALLER_TEST_PROGRAM, kFast), log_path(name)));
-    ASSERT_NO_FATAL_FAILURE(type_password(user->password(), 20000));
-    *selector = xdo->wait_window(kSelectorTitle, 30000);
-    ASSERT_NE(*selector, 0u) << run.log();
+    ASSERT_TRUE(started(run, run_options(test_installer, kFast), name));
+    ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 20000));
+    *selector = window_of(run, kSelectorTitle, 30000);
+    ASSERT_NE(*selector, 0u) << why(run);
   }
 
-  void choose_current_folder() {
-    const unsigned long s = xdo->wait_window(kSelectorTitle, 30000);
-    ASSERT_NE(s, 0u) << "no folder selector";
+  void choose_current_folder(InstallerRun& run) {
+    const unsigned long s = window_of(run, kSelectorTitle, 30000);
+    ASSERT_NE(s, 0u) << "no folder selector: " << why(run);
     ASSERT_TRUE(xdo->click(s, kSelectorOkX, kSelectorOkY));
   }
 
   // OK on the last screen ends the run with status 0; the button appears
   // just after the log line, so the click is repeated until it lands.
   void acknowledge_and_exit(InstallerRun& run, int timeout_ms) {
-    const unsigned long w = xdo->wait_window(kMainTitle, 5000);
-    ASSERT_NE(w, 0u);
+    const unsigned long w = window_of(run, kMainTitle, 5000);
+    ASSERT_NE(w, 0u) << why(run);
     // The last screen waits for OK with the payload already gone.
     for (int i = 0; i < 20 && !payload_folders().empty(); ++i) usleep(100 * 1000);
     EXPECT_TRUE(payload_folders().empty()) << "the payload outlived the run's last screen";
@@ -164,6 +219,11 @@ class InstallerEndToEnd : public ::testing::Test {
   std::unique_ptr<e2e::Xdo> xdo;
   std::unique_ptr<e2e::TestUser> user;
   std::string work, target;
+  std::string installer, test_installer;  // the copies the test user runs
+  struct planted_path {
+    std::string path, link_to;  // link_to: empty for a file
+  };
+  std::vector<planted_path> planted_paths;
 };
 
 TEST(InstallerAsRoot, RefusesBeforeDoingAnything) {
@@ -191,10 +251,10 @@ TEST(InstallerAsRoot, RefusesBeforeDoingAnything) {
 TEST_F(InstallerEndToEnd, SudoRoadInstallsTheLibraryAsRoot) {
   ASSERT_TRUE(user->grant_sudo());
   InstallerRun run;
-  ASSERT_TRUE(run.start(run_options(INSTALLER_PROGRAM, 100), log_path("sudo")));
-  ASSERT_NO_FATAL_FAILURE(type_password(user->password(), 30000));
+  ASSERT_TRUE(started(run, run_options(installer, 100), "sudo"));
+  ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 30000));
   ASSERT_TRUE(run.wait_for_log("Password OK", 60000)) << run.log();
-  ASSERT_NO_FATAL_FAILURE(choose_current_folder());
+  ASSERT_NO_FATAL_FAILURE(choose_current_folder(run));
   ASSERT_TRUE(run.wait_for_log("Installation Complete", 90000)) << run.log();
   ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
 
@@ -211,30 +271,24 @@ TEST_F(InstallerEndToEnd, SudoRoadInstallsTheLibraryAsRoot) {
 TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot) {
   if (access("/usr/bin/su", F_OK) != 0) GTEST_SKIP() << "needs /usr/bin/su to bind the stand-in over";
   if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace for the su stand-in";
-  const std::string stand_in = work + "/su";
-  fs::copy_file(FAKE_SU_PROGRAM, stand_in);
-  ASSERT_EQ(chown(stand_in.c_str(), 0, 0), 0);
-  ASSERT_EQ(chmod(stand_in.c_str(), 04755), 0);
-  {
-    std::ofstream f(E2E_SU_PASSWORD_FILE, std::ios::trunc);
-    f << user->password() << "\n";
-  }
-  ASSERT_EQ(chmod(E2E_SU_PASSWORD_FILE, 0600), 0);
+  const std::string stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
+  ASSERT_FALSE(stand_in.empty());
+  ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
 
   InstallerRun run;
-  InstallerRun::options o = run_options(INSTALLER_TEST_PROGRAM, kFast);
+  InstallerRun::options o = run_options(test_installer, kFast);
   o.su_stand_in = stand_in;
   o.cwd = work;
-  ASSERT_TRUE(run.start(o, log_path("su")));
-  ASSERT_NO_FATAL_FAILURE(type_password("not the password", 20000));
+  ASSERT_TRUE(started(run, o, "su"));
+  ASSERT_NO_FATAL_FAILURE(type_password(run, "not the password", 20000));
   ASSERT_TRUE(run.wait_children_done(20000, 300)) << "the password was never checked\n" << run.log();
   EXPECT_EQ(run.log().find("Password OK"), std::string::npos);
-  ASSERT_NO_FATAL_FAILURE(type_password(user->password(), 5000));
+  ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 5000));
   ASSERT_TRUE(run.wait_for_log("Password OK", 20000)) << run.log();
 
   // The list holds ".", ".." and the target folder, one row of 16 pixels each.
-  const unsigned long s = xdo->wait_window(kSelectorTitle, 20000);
-  ASSERT_NE(s, 0u);
+  const unsigned long s = window_of(run, kSelectorTitle, 20000);
+  ASSERT_NE(s, 0u) << why(run);
   ASSERT_TRUE(xdo->click(s, kListX + 60, kListY + 2 * 16 + 8));
   usleep(600 * 1000);  // two clicks in quick succession would make a double click
   ASSERT_TRUE(xdo->click(s, kSelectorOkX, kSelectorOkY));
@@ -247,7 +301,6 @@ TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot) {
   EXPECT_EQ(log.find(user->password()), std::string::npos) << "the password reached the log";
   expect_installed_as_root();
   expect_nothing_left_in_tmp();
-  fs::remove(E2E_SU_PASSWORD_FILE);
 }
 
 // A lock that is not this run's keeps it out and stays; one this run made
@@ -255,10 +308,10 @@ TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot) {
 TEST_F(InstallerEndToEnd, LockFileKeepsASecondRunOut) {
   const std::string planted = work + "/planted";
   { std::ofstream(planted) << "untouched"; }
-  ASSERT_EQ(symlink(planted.c_str(), kLock.c_str()), 0);
+  ASSERT_NO_FATAL_FAILURE(plant_symlink(planted, kLock));
   {
     InstallerRun refused;
-    ASSERT_TRUE(refused.start(run_options(INSTALLER_TEST_PROGRAM, kFast), log_path("planted")));
+    ASSERT_TRUE(started(refused, run_options(test_installer, kFast), "planted"));
     ASSERT_TRUE(refused.wait_for_log("could not start", 20000)) << refused.log();
     ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(refused, 20000));
   }
@@ -269,13 +322,13 @@ TEST_F(InstallerEndToEnd, LockFileKeepsASecondRunOut) {
   unlink(kLock.c_str());
 
   InstallerRun first, second;
-  ASSERT_TRUE(first.start(run_options(INSTALLER_TEST_PROGRAM, kFast), log_path("first")));
-  ASSERT_NE(xdo->wait_window(kMainTitle, 20000), 0u);
+  ASSERT_TRUE(started(first, run_options(test_installer, kFast), "first"));
+  ASSERT_NE(window_of(first, kMainTitle, 20000), 0u) << why(first);
   ASSERT_EQ(lstat(kLock.c_str(), &st), 0);
   EXPECT_EQ(st.st_uid, user->uid());
   EXPECT_EQ(st.st_mode & 07777, 0600u);
 
-  ASSERT_TRUE(second.start(run_options(INSTALLER_TEST_PROGRAM, kFast), log_path("second")));
+  ASSERT_TRUE(started(second, run_options(test_installer, kFast), "second"));
   ASSERT_TRUE(second.wait_for_log("There appears to be another instance of the installer", 20000)) << second.log();
   second.send_signal(SIGTERM);
   EXPECT_EQ(second.wait_exit(10000), 0);
@@ -313,16 +366,16 @@ TEST_F(InstallerEndToEnd, PastedPasswordLosesItsControlBytes) {
   ClipboardOwner clipboard(xvfb->display_name(), "\t" + user->password() + "\x1b\r\n");
   ASSERT_TRUE(clipboard.owns());
   InstallerRun run;
-  ASSERT_TRUE(run.start(run_options(INSTALLER_TEST_PROGRAM, kFast), log_path("paste")));
-  const unsigned long w = xdo->wait_window(kMainTitle, 20000);
-  ASSERT_NE(w, 0u);
+  ASSERT_TRUE(started(run, run_options(test_installer, kFast), "paste"));
+  const unsigned long w = window_of(run, kMainTitle, 20000);
+  ASSERT_NE(w, 0u) << why(run);
   ASSERT_TRUE(xdo->type(w, "typed first"));
   ASSERT_EQ(e2e::run({"xdotool", "click", "2"}, xvfb->display_name()), 0);  // over the entry
   for (int i = 0; i < 100 && clipboard.requests_answered() == 0; ++i) usleep(20000);
   ASSERT_EQ(clipboard.requests_answered(), 1);
   usleep(200 * 1000);
   ASSERT_TRUE(xdo->key(w, "Return"));
-  ASSERT_NE(xdo->wait_window(kSelectorTitle, 30000), 0u) << "the pasted password was not accepted\n" << run.log();
+  ASSERT_NE(window_of(run, kSelectorTitle, 30000), 0u) << "the pasted password was not accepted\n" << why(run);
   EXPECT_NE(run.log().find("Password OK"), std::string::npos);
   run.send_signal(SIGTERM);
   EXPECT_EQ(run.wait_exit(10000), 0);
@@ -345,16 +398,48 @@ TEST_F(InstallerEndToEnd, CancellingTheSelectorInstallsNothing) {
 // itself, and no lock was made.
 TEST_F(InstallerEndToEnd, WithoutSuOrSudoTheRunEndsOnItsOwn) {
   if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace to hide su and sudo";
-  InstallerRun::options o = run_options(INSTALLER_TEST_PROGRAM, kFast);
+  InstallerRun::options o = run_options(test_installer, kFast);
   o.hide_programs = true;
   InstallerRun run;
-  ASSERT_TRUE(run.start(o, log_path("nomethod")));
-  ASSERT_NE(xdo->wait_window(kMainTitle, 20000), 0u) << run.log();
+  ASSERT_TRUE(started(run, o, "nomethod"));
+  ASSERT_NE(window_of(run, kMainTitle, 20000), 0u) << why(run);
   EXPECT_FALSE(fs::exists(kLock));
   EXPECT_EQ(run.wait_exit(20000), 0) << run.log();
   EXPECT_EQ(run.log().find("for authentication"), std::string::npos);
   EXPECT_FALSE(fs::exists(kLock));
   expect_nothing_left_in_tmp();
+}
+
+// Without an X server nothing is shown or installed, and the exit status
+// says so; the shipped program, as the test user.
+TEST_F(InstallerEndToEnd, WithoutAnXServerTheRunFails) {
+  for (const char* display : {"", ":bogus"}) {
+    SCOPED_TRACE(std::string("DISPLAY=") + display);
+    InstallerRun::options o = run_options(installer, 100);
+    o.display = display;  // empty: not set at all
+    InstallerRun run;
+    ASSERT_TRUE(started(run, o, "nodisplay"));
+    EXPECT_EQ(run.wait_exit(10000), 255) << run.log();
+    EXPECT_NE(run.log().find("** ERROR ** VLT650-VST V2.3.1 Installer: Unable to connect to X server\n"),
+              std::string::npos)
+        << run.log();
+    EXPECT_FALSE(fs::exists(kLock));
+    expect_nothing_left_in_tmp();
+  }
+}
+
+// A program the test user cannot reach (a checkout in a 0700 home) fails
+// the start at once with the reason, not a window wait later.
+TEST_F(InstallerEndToEnd, AProgramTheUserCannotRunFailsTheStart) {
+  const std::string locked = work + "/locked";
+  ASSERT_TRUE(fs::create_directory(locked));
+  fs::permissions(locked, fs::perms(0700));
+  fs::copy_file(installer, locked + "/qelm-installer");
+  InstallerRun run;
+  InstallerRun::options o = run_options(locked + "/qelm-installer", 100);
+  EXPECT_FALSE(run.start(o, log_path("locked")));
+  EXPECT_NE(run.start_error().find("Permission denied"), std::string::npos) << run.start_error();
+  EXPECT_NE(run.start_error().find("exit status 127"), std::string::npos) << run.start_error();
 }
 
 }  // namespace
