@@ -109,7 +109,7 @@ TEST(GainMeter, FromTheLastFramesGain)
                           Case{std::pow(10.0f, -25.0f / 20.0f), 1.0f}, Case{0.0f, 0.0f},
                           Case{-1.0f, 0.0f}, Case{NAN, 0.0f}, Case{2.0f, 0.0f},
                           Case{INFINITY, 0.0f}, Case{1e-30f, 1.0f}})
-        EXPECT_NEAR(vst2::meter_from_gain(c.gain), c.meter, 1e-5) << c.gain;
+        EXPECT_NEAR(vlt::params::meter_from_gain<vlt::params::Vst2Precision>(c.gain), c.meter, 1e-5) << c.gain;
 }
 
 // One meter value per host block, taken from the gain of its last frame.
@@ -137,7 +137,7 @@ TEST(PlugProcess, MeterIsSentOncePerBlock)
         for (const auto& s : sent)
             EXPECT_EQ(s.index, 8);
         const float m = sent.back().value;
-        EXPECT_EQ(m, vst2::meter_from_gain(host.dsp().current_gain()));
+        EXPECT_EQ(m, vlt::params::meter_from_gain<vlt::params::Vst2Precision>(host.dsp().current_gain()));
         EXPECT_EQ(host.plug().meter_value(), m);
         EXPECT_GE(m, c.low);
         EXPECT_LE(m, c.high);
