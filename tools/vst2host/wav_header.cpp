@@ -29,15 +29,16 @@ std::optional<WavPromise> read_wav_promise(const std::string& path)
     uint16_t frame_bytes = 0;
     // Chunks are padded to even sizes; fmt comes before data.
     while (at + 8 <= file_size) {
-        unsigned char head[16];
+        unsigned char head[8];
         f.seekg(at);
         if (!f.read(reinterpret_cast<char*>(head), 8))
             return std::nullopt;
         const uint32_t size = le32(head + 4);
         if (std::memcmp(head, "fmt ", 4) == 0) {
-            if (size < 16 || !f.read(reinterpret_cast<char*>(head + 8), 8))
+            unsigned char format[16];
+            if (size < 16 || !f.read(reinterpret_cast<char*>(format), sizeof format))
                 return std::nullopt;
-            frame_bytes = le16(head + 8 + 4);  // the block align field
+            frame_bytes = le16(format + 12);  // the block align field
         } else if (std::memcmp(head, "data", 4) == 0) {
             if (frame_bytes == 0)
                 return std::nullopt;
