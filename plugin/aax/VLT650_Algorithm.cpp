@@ -6,6 +6,9 @@
 #include <cstring>
 
 #include "CNFq.h"
+#include "denormal_guard.h"
+#include "finite_input.h"
+#include "gain_meter.h"
 #include "plug_params.h"
 
 namespace {
@@ -19,7 +22,7 @@ void apply_ports(const SVLT650_Alg_Context& c, CNFq& dsp)
 {
     dsp.nqs_input_gain(in_gain_db(clamp_unit(*c.mInGainP)));
     dsp.nqs_threshold(threshold_db(clamp_unit(*c.mThreshP)));
-    dsp.nqs_attack(attack_ms(clamp_unit(*c.mAttackP)));
+    dsp.nqs_attack(attack_ms<AaxPrecision>(clamp_unit(*c.mAttackP)));
     dsp.nqs_decay(release_ms(clamp_unit(*c.mReleaseP)));
     dsp.nqs_ratio(ratio(clamp_unit(*c.mRatioP)));
     dsp.nqs_makeup(makeup_db(clamp_unit(*c.mMakeupP)));
@@ -45,36 +48,33 @@ void process_instance(const SVLT650_Alg_Context& c)
     for (int32_t start = 0; start < frames; start += kSubBlock) {
         const int n = std::min<int32_t>(kSubBlock, frames - start);
         dsp.nq_recalc(n);
-        const float* r = Channels == 2 ? inR + start : kSilence;
+        float scratchL[kSubBlock], scratchR[kSubBlock];
+        const float* l = vlt::finite_input(inL + start, scratchL, n);
+        const float* r = Channels == 2 ? vlt::finite_input(inR + start, scratchR, n) : kSilence;
         float wetL[kSubBlock], wetR[kSubBlock];
         // Bypassed, the DSP still runs (its state keeps following the input)
         // but the input passes; the block entry may write over its input.
         float* toL = bypassed ? wetL : outL + start;
         float* toR = bypassed || Channels != 2 ? wetR : outR + start;
-        gain = dsp.nq_prc_block(inL + start, r, toL, toR, nullptr, n);
+        gain = dsp.nq_prc_block(l, r, toL, toR, nullptr, n);
         if (bypassed) {
             std::memmove(outL + start, inL + start, sizeof(float) * static_cast<size_t>(n));
             if (Channels == 2)
                 std::memmove(outR + start, inR + start, sizeof(float) * static_cast<size_t>(n));
         }
     }
-    *c.mMetersPP[0] = VLT650_MeterFromGain(gain);
+    *c.mMetersPP[0] = meter_from_gain<AaxPrecision>(gain);
 }
 
 template <int Channels>
 void process_all(void* const begin[], const void* end)
 {
+    const vlt::DenormalGuard denormals;
     for (void* const* it = begin; it != end; ++it)
         process_instance<Channels>(*static_cast<const SVLT650_Alg_Context*>(*it));
 }
 
 }  // namespace
-
-float VLT650_MeterFromGain(float gain)
-{
-    const float reduction = gain > 0.0f ? 20.0f * std::log10(1.0f / gain) : 0.0f;
-    return std::min(std::max(std::min(reduction, 20.0f) / 20.0f, 0.0f), 1.0f);
-}
 
 int32_t VLT650_AlgorithmInitFunction(const void* context, AAX_EComponentInstanceInitAction action)
 {

@@ -6,5 +6,3 @@
 int32_t VLT650_AlgorithmInitFunction(const void* context, AAX_EComponentInstanceInitAction action);
 void VLT650_AlgorithmProcessFunctionM(void* const instancesBegin[], const void* instancesEnd);
 void VLT650_AlgorithmProcessFunctionS(void* const instancesBegin[], const void* instancesEnd);
-// Gain factor of the last frame -> meter 0..1, full scale 20 dB of reduction.
-float VLT650_MeterFromGain(float gain);

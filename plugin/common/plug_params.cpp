@@ -29,10 +29,11 @@ struct Row {
     float (*to_dsp)(float);
 };
 
-const Row kRows[kHostParams] = {
+template <class Precision>
+constexpr Row kRows[kHostParams] = {
     {"In Gain", "%.2f dB", in_gain_db},
     {"Thresh", "%.2f dB", threshold_db},
-    {"Attack", "%.2f ms", attack_ms},
+    {"Attack", "%.2f ms", attack_ms<Precision>},
     {"Release", "%.2f ms", release_ms},
     {"Ratio", "%.2f:1", ratio},
     {"Makeup", "%.2f dB", makeup_db},
@@ -53,16 +54,19 @@ float clamp_unit(float v)
 
 const char* name(int index)
 {
-    return index >= 0 && index < kHostParams ? kRows[index].name : nullptr;
+    // Names do not depend on the precision.
+    return index >= 0 && index < kHostParams ? kRows<SinglePrecision>[index].name : nullptr;
 }
 
+template <class Precision>
 float dsp_value(int index, float v)
 {
     if (index < 0 || index > kMakeup)
         return 0.0f;
-    return kRows[index].to_dsp(v);
+    return kRows<Precision>[index].to_dsp(v);
 }
 
+template <class Precision>
 bool display(int index, float v, char* text, std::size_t size)
 {
     if (!text || size == 0)
@@ -75,8 +79,14 @@ bool display(int index, float v, char* text, std::size_t size)
         return true;
     }
     // snprintf truncates, so a huge or non-finite value cannot overrun.
-    std::snprintf(text, size, kRows[index].format, static_cast<double>(kRows[index].to_dsp(v)));
+    const Row& row = kRows<Precision>[index];
+    std::snprintf(text, size, row.format, static_cast<double>(row.to_dsp(v)));
     return true;
 }
+
+template float dsp_value<SinglePrecision>(int, float);
+template float dsp_value<Vst3Precision>(int, float);
+template bool display<SinglePrecision>(int, float, char*, std::size_t);
+template bool display<Vst3Precision>(int, float, char*, std::size_t);
 
 }  // namespace vlt::params

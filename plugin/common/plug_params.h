@@ -2,8 +2,11 @@
 // The parameter model every plug-in format shares: what a host value in
 // 0..1 means for the compressor, how it is named and shown, and the
 // factory presets. The formulas are evaluated as written, in single
-// precision, so the display always matches what the DSP received.
+// precision except where a build's precision policy says otherwise
+// (plug_precision.h), so the display always matches what the DSP received.
 #include <cstddef>
+
+#include "plug_precision.h"
 
 namespace vlt::params {
 
@@ -24,7 +27,12 @@ constexpr int kHostParams = 8;     // 0..7 are visible to a host; 8 is internal
 
 inline float in_gain_db(float v) { return 18.0f * v - 6.0f; }
 inline float threshold_db(float v) { return -20.0f * v + 0.0f; }
-inline float attack_ms(float v) { return 9.9f * v + 0.1f; }
+template <class Precision = SinglePrecision>
+float attack_ms(float v)
+{
+    using Real = typename Precision::Attack;
+    return static_cast<float>(Real(9.9) * static_cast<Real>(v) + Real(0.1));
+}
 inline float release_ms(float v) { return 900.0f * v + 100.0f; }
 inline float bend_ratio(float v) { return v * v; }
 inline float ratio(float v) { return 19.0f * bend_ratio(v) + 1.0f; }
@@ -39,10 +47,13 @@ const char* name(int index);
 
 // Writes the display text of parameter index (0..7) with value v into
 // text, at most size bytes including the terminator. Returns false and
-// writes an empty string for other indices.
+// writes an empty string for other indices. Instantiated for the
+// precision policies of plug_precision.h.
+template <class Precision = SinglePrecision>
 bool display(int index, float v, char* text, std::size_t size);
 
 // The DSP value that parameter index 0..5 of value v stands for.
+template <class Precision = SinglePrecision>
 float dsp_value(int index, float v);
 
 // Default host values of parameters 0..6.

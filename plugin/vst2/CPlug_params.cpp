@@ -59,7 +59,7 @@ void CPlug::control_update_threshold(float v)
 
 void CPlug::control_update_attack(float v)
 {
-    dsp->nqs_attack(params::attack_ms(v));
+    dsp->nqs_attack(params::attack_ms<params::Vst2Precision>(v));
     store_value(params::kAttack, v);
 }
 
@@ -120,7 +120,7 @@ void CPlug::getParameterDisplay(int32_t index, char* text)
         return;
     // Formatted into our own buffer, then handed over bounded.
     char shown[64];
-    params::display(index, getParameter(index), shown, sizeof shown);
+    params::display<params::Vst2Precision>(index, getParameter(index), shown, sizeof shown);
     vst2::copy_text(text, vst2::kParamTextBytes, shown);
 }
 

@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "denormal_guard.h"
+#include "finite_input.h"
+#include "gain_meter.h"
 #include "plug_blocks.h"
 #include "plug_ids.h"
 #include "plug_params.h"
@@ -20,12 +23,6 @@ namespace {
 constexpr int32 kMaxChannels = 64;
 
 float clamp01(float v) { return params::clamp_unit(v); }
-
-float meter_from_gain(float g)
-{
-    const double reduction = g > 0.0f ? 20.0 * std::log10(1.0 / static_cast<double>(g)) : 0.0;
-    return clamp01(static_cast<float>(std::min(20.0, reduction) / 20.0));
-}
 
 int32 bits(SpeakerArrangement arr) { return SpeakerArr::getChannelCount(arr); }
 
@@ -137,7 +134,7 @@ void CPlug::applyControl(int index, float v)
     control_[index] = v;
     // The stored value stays as received; the compressor only ever sees
     // 0..1, so a stray NaN cannot poison its state.
-    const float dsp = params::dsp_value(index, clamp01(v));
+    const float dsp = params::dsp_value<params::Vst3Precision>(index, clamp01(v));
     switch (index) {
     case params::kInGain: compressor_->nqs_input_gain(dsp); break;
     case params::kThreshold: compressor_->nqs_threshold(dsp); break;
@@ -195,6 +192,7 @@ void CPlug::runBlock(ProcessData& data)
 
     float frame[kMaxChannels] = {};
     float result[kMaxChannels] = {};
+    float scratchL[::vlt::kSubBlock], scratchR[::vlt::kSubBlock];
     float gain = 0.0f;
     // The usual stereo layout goes through the block entry, which may write
     // over its input; any other layout keeps the frame loop below.
@@ -202,8 +200,9 @@ void CPlug::runBlock(ProcessData& data)
     ::vlt::for_each_sub_block(data.numSamples, [&](int32 offset, int32 length) {
         compressor_->nq_recalc(length);
         if (stereo) {
-            gain = compressor_->nq_prc_block(in[0] + offset, in[1] + offset, out[0] + offset,
-                                             out[1] + offset, nullptr, length);
+            gain = compressor_->nq_prc_block(::vlt::finite_input(in[0] + offset, scratchL, length),
+                                             ::vlt::finite_input(in[1] + offset, scratchR, length),
+                                             out[0] + offset, out[1] + offset, nullptr, length);
             return;
         }
         for (int32 i = offset; i < offset + length; ++i) {
@@ -212,7 +211,9 @@ void CPlug::runBlock(ProcessData& data)
                     frame[c] = in[c][i];
             for (int32 c = 0; c < outCount; ++c)
                 result[c] = frame[c];
-            compressor_->nq_prc(frame[0], frame[1], &result[0], &result[1], &gain);
+            // Channels beyond the first two pass through as they came.
+            compressor_->nq_prc(::vlt::finite_or_zero(frame[0]), ::vlt::finite_or_zero(frame[1]), &result[0],
+                                &result[1], &gain);
             for (int32 c = 0; c < outCount; ++c)
                 if (out[c])
                     out[c][i] = result[c];
@@ -220,7 +221,7 @@ void CPlug::runBlock(ProcessData& data)
     });
     outBus.silenceFlags = 0;
     if (data.numSamples > 0)
-        meter_ = meter_from_gain(gain);
+        meter_ = params::meter_from_gain<params::Vst3Precision>(gain);
 }
 
 void CPlug::sendMeter(IParameterChanges* changes)
@@ -237,6 +238,7 @@ void CPlug::sendMeter(IParameterChanges* changes)
 
 tresult PLUGIN_API CPlug::process(ProcessData& data)
 {
+    const ::vlt::DenormalGuard denormals;
     if (data.inputParameterChanges)
         readParameterChanges(data.inputParameterChanges);
     // A host may pass counts without the arrays, or 64-bit buffers this

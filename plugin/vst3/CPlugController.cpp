@@ -113,7 +113,7 @@ tresult PLUGIN_API CPlugController::getParamStringByValue(ParamID id, ParamValue
     const float v = static_cast<float>(valueNormalized);
     char text[128];
     if (id <= kMakeupId)
-        params::display(static_cast<int>(id), v, text, sizeof(text));
+        params::display<params::Vst3Precision>(static_cast<int>(id), v, text, sizeof(text));
     else if (id == kMeterId)
         std::snprintf(text, sizeof(text), "%.1f dB", static_cast<double>(20.0f * v));
     else if (id == kBypassId)

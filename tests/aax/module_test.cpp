@@ -10,6 +10,7 @@
 #include "module_fixture.h"
 
 #include "alloc_counter.h"
+#include "host_fp_mode.h"
 
 namespace fake {
 namespace {
@@ -207,6 +208,8 @@ TEST_F(Registered, DisplayTextsAndRefusedTextEntry)
         {"InGain", 0.33333334f, "0.00 dB"}, {"InGain", 1.0, "12.00 dB"}, {"Thresh", 0.5, "-10.00 dB"},
         {"Attack", 1.0, "10.00 ms"},        {"Release", 1.0, "1.00 s"},  {"Ratio", 0.5, "5.75:1"},
         {"Makeup", 0.25, "5.00 dB"},        {"In", 1.0, "On"},           {"MasterBypassID", 1.0, "on"},
+        // Single precision throughout, where VST3 computes the attack in double (2.71 ms).
+        {"Attack", 0.26313132f, "2.70 ms"}, {"Attack", 0.25, "2.57 ms"},
     };
     for (const Case& c : cases) {
         FakeString s;
@@ -560,6 +563,53 @@ TEST_F(Algorithm, NewInstanceProcessesDryUntilSwitchedIn)
     EXPECT_NE(r.out[0], r.in[0]);
     EXPECT_GT(r.meter, 0.5f);
 }
+
+// Inf and NaN samples reach the compressor as 0: the output stays finite
+// and the host's input is left as it was; bypassed, the input passes as it
+// is (the last one written was NaN).
+TEST_F(Algorithm, NonFiniteInputReachesTheCompressorAsZero)
+{
+    for (bool stereo_instance : {true, false}) {
+        Instance p(stereo_instance ? stereo() : mono(), host);
+        const int channels = stereo_instance ? 2 : 1;
+        Runner r(*(stereo_instance ? stereo() : mono()).components[0], *p.params, host.controller, channels);
+        for (auto [id, v] : {std::pair{"In", 1.0}, {"Thresh", 1.0}, {"Ratio", 1.0}})
+            p->UpdateParameterNormalizedValue(id, v, 0);
+        p->GenerateCoefficients();
+        for (float bad : {INFINITY, -INFINITY, NAN}) {
+            for (auto& ch : r.in)
+                ch.assign(200, 0.5f);
+            r.in[0][3] = r.in[size_t(channels - 1)][130] = bad;
+            const auto host_in = r.in;
+            r.process(200);
+            for (const auto& ch : r.out)
+                for (float s : ch)
+                    ASSERT_TRUE(std::isfinite(s)) << channels << " channels, " << bad;
+            for (int c = 0; c < channels; ++c)
+                EXPECT_EQ(std::memcmp(r.in[size_t(c)].data(), host_in[size_t(c)].data(), 200 * sizeof(float)), 0);
+        }
+        p->UpdateParameterNormalizedValue("MasterBypassID", 1.0, 0);
+        p->GenerateCoefficients();
+        r.process(200);
+        EXPECT_TRUE(std::isnan(r.out[0][3]));
+    }
+}
+
+#if VLT_TEST_HOST_FP_MODE
+TEST_F(Algorithm, DenormalsAreFlushedAndTheHostsModeComesBack)
+{
+    Instance p(stereo(), host);
+    Runner r(*stereo().components[0], *p.params, host.controller, 2);
+    p->UpdateParameterNormalizedValue("In", 1.0, 0);
+    p->GenerateCoefficients();
+    r.in[0].assign(4096, 1e-39f);
+    r.in[1].assign(4096, -1e-39f);
+    const vlt::test::HostFpMode mode;
+    r.process(4096);
+    EXPECT_TRUE(mode.intact());
+    EXPECT_EQ(vlt::test::subnormal_count(r.out[0]) + vlt::test::subnormal_count(r.out[1]), 0);
+}
+#endif
 
 TEST_F(Algorithm, ZeroOrNegativeLengthTouchesNothing)
 {

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -21,9 +22,10 @@ struct ToolRun {
     std::string output;  // stdout and stderr together
 };
 
-ToolRun run_tool(const std::string& args)
+// shell_setup runs first in the same shell (limits, signal dispositions).
+ToolRun run_tool(const std::string& args, const std::string& shell_setup = "")
 {
-    const std::string command = std::string("'") + VST2HOST_EXE + "' " + args + " 2>&1";
+    const std::string command = shell_setup + "'" + VST2HOST_EXE + "' " + args + " 2>&1";
     ToolRun r{-1, {}};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -55,6 +57,14 @@ public:
             std::filesystem::remove_all(path_);
     }
     std::string file(const char* name) const { return path_ + "/" + name; }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
 
 private:
     std::string path_;
@@ -66,6 +76,19 @@ double rms(const std::vector<float>& x, std::size_t from, std::size_t to)
     for (std::size_t i = from; i < to; ++i)
         sum += static_cast<double>(x[i]) * x[i];
     return std::sqrt(sum / static_cast<double>(to - from));
+}
+
+void write_float_wav(const std::string& path, sf_count_t frames)
+{
+    SF_INFO info{};
+    info.samplerate = 48000;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    std::vector<float> samples(static_cast<std::size_t>(frames) * 2, 0.25f);
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    sf_writef_float(f, samples.data(), frames);
+    sf_close(f);
 }
 
 std::size_t count_of(const std::string& text, const std::string& what)
@@ -172,6 +195,12 @@ TEST(HostTool, FailuresAreReportedWithTheirReason)
         {"render " + plugin() + " --signal", 1, "render needs --out"},
         {"render " + plugin() + " --in /no/such.wav" + out, 1, "/no/such.wav"},
         {"render " + plugin() + " --signal --block 0" + out, 2, "--block"},
+        {"render " + plugin() + " --signal --param Thresh=nan" + out, 2, "Thresh=nan: values are host values in the range 0..1"},
+        {"render " + plugin() + " --signal --param 1=1.5" + out, 2, "range 0..1"},
+        {"render " + plugin() + " --signal --param Ratio=-0.1" + out, 2, "range 0..1"},
+        {"render " + plugin() + " --signal --program 99" + out, 1, "--program 99: this plug-in has programs 0..8"},
+        {"render " + plugin() + " --signal --program -1" + out, 1, "programs 0..8"},
+        {"render " + plugin() + " --signal --program 2.5" + out, 2, "--program needs a program number"},
         {"info " + plugin() + " --volume 11", 2, "unknown option --volume"},
         {"play " + plugin(), 2, "unknown command play"},
         {"", 2, "usage:"},
@@ -181,6 +210,56 @@ TEST(HostTool, FailuresAreReportedWithTheirReason)
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.output;
         EXPECT_NE(r.output.find(c.says), std::string::npos) << c.args << "\n" << r.output;
     }
+}
+
+// A render that cannot be written whole (here the file size limit, with
+// its signal ignored so the write fails with EFBIG) keeps the file that was
+// there and leaves nothing of its own behind.
+TEST(HostTool, AFailedWriteKeepsThePreviousFile)
+{
+    TempDir dir;
+    const std::string out = dir.file("take.wav");
+    ASSERT_EQ(run_tool("render " + plugin() + " --signal 0.1 --out '" + out + "'").status, 0);
+    const auto size_before = std::filesystem::file_size(out);
+    const std::string before = std::to_string(size_before);
+
+    const ToolRun r = run_tool("render " + plugin() + " --signal 2 --out '" + out + "'",
+                               "ulimit -f 64; trap '' XFSZ; ");
+    EXPECT_EQ(r.status, 1) << r.output;
+    EXPECT_NE(r.output.find(out), std::string::npos) << r.output;
+    EXPECT_EQ(std::filesystem::file_size(out), size_before);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"take.wav"});
+
+    // Written whole, the new take replaces the old one.
+    ASSERT_EQ(run_tool("render " + plugin() + " --signal 0.2 --out '" + out + "'").status, 0);
+    EXPECT_GT(std::filesystem::file_size(out), size_before);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"take.wav"});
+}
+
+TEST(HostTool, ATruncatedInputIsRefused)
+{
+    TempDir dir;
+    const std::string in = dir.file("cut.wav");
+    write_float_wav(in, 9600);
+    // Half the samples gone, the header still promising all of them.
+    std::filesystem::resize_file(in, std::filesystem::file_size(in) - 9600 * 4);
+    const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
+    EXPECT_EQ(r.status, 1) << r.output;
+    EXPECT_NE(r.output.find("truncated: its header promises 9600 frames, the file holds 4800"), std::string::npos)
+        << r.output;
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"cut.wav"});
+}
+
+TEST(HostTool, AnEmptyInputSaysNoAudioWasProcessed)
+{
+    TempDir dir;
+    const std::string in = dir.file("empty.wav");
+    write_float_wav(in, 0);
+    const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find("rendered: 0 frames"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("meter: none, no audio was processed"), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("not reported"), std::string::npos) << r.output;
 }
 
 }  // namespace

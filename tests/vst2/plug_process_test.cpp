@@ -1,11 +1,13 @@
 // The audio path through processReplacing: sub-blocks, the meter value
 // and the effect switch.
 #include <cmath>
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "gain_meter.h"
+#include "host_fp_mode.h"
 #include "plug_fixture.h"
 
 using vst2test::PlugHost;
@@ -99,18 +101,48 @@ TEST(PlugProcess, InPlaceBuffersGiveTheSameResult)
     EXPECT_EQ(r, out_r);
 }
 
-TEST(GainMeter, FromTheLastFramesGain)
+// An infinite or NaN sample reaches the compressor as 0: the output is
+// what a 0 there gives, finite throughout, and the host's input is left
+// as it was.
+TEST(PlugProcess, NonFiniteInputReachesTheCompressorAsZero)
 {
-    struct Case {
-        float gain;
-        float meter;
-    };
-    for (const Case& c : {Case{1.0f, 0.0f}, Case{0.5f, 0.30103f}, Case{0.1f, 1.0f},
-                          Case{std::pow(10.0f, -25.0f / 20.0f), 1.0f}, Case{0.0f, 0.0f},
-                          Case{-1.0f, 0.0f}, Case{NAN, 0.0f}, Case{2.0f, 0.0f},
-                          Case{INFINITY, 0.0f}, Case{1e-30f, 1.0f}})
-        EXPECT_NEAR(vst2::meter_from_gain(c.gain), c.meter, 1e-5) << c.gain;
+    std::vector<float> signal(300);
+    for (std::size_t i = 0; i < signal.size(); ++i)
+        signal[i] = 0.8f * std::sin(0.05f * static_cast<float>(i));
+    for (float bad : {INFINITY, -INFINITY, NAN}) {
+        PlugHost clean, dirty;
+        for (const PlugHost* h : {&clean, &dirty}) {
+            h->set(1, 1.0f);
+            h->set(4, 1.0f);
+        }
+        std::vector<float> zl = signal, zr = signal;
+        zl[70] = zr[200] = 0.0f;
+        std::vector<float> want_l, want_r;
+        clean.process(zl, zr, want_l, want_r);
+
+        std::vector<float> l = signal, r = signal, out_l(300), out_r(300);
+        l[70] = r[200] = bad;
+        const std::vector<float> host_l = l, host_r = r;
+        float* in[2] = {l.data(), r.data()};
+        float* out[2] = {out_l.data(), out_r.data()};
+        dirty.effect()->processReplacing(dirty.effect(), in, out, 300);
+        EXPECT_EQ(out_l, want_l) << bad;
+        EXPECT_EQ(out_r, want_r) << bad;
+        EXPECT_EQ(std::memcmp(l.data(), host_l.data(), 300 * sizeof(float)), 0);
+        EXPECT_EQ(std::memcmp(r.data(), host_r.data(), 300 * sizeof(float)), 0);
+    }
 }
+
+#if VLT_TEST_HOST_FP_MODE
+TEST(PlugProcess, DenormalsAreFlushedAndTheHostsModeComesBack)
+{
+    PlugHost host;
+    const vlt::test::HostFpMode mode;
+    const std::vector<float> out = host.process_constant(1e-39f, 1000);
+    EXPECT_TRUE(mode.intact());
+    EXPECT_EQ(vlt::test::subnormal_count(out), 0);
+}
+#endif
 
 // One meter value per host block, taken from the gain of its last frame.
 TEST(PlugProcess, MeterIsSentOncePerBlock)
@@ -137,7 +169,7 @@ TEST(PlugProcess, MeterIsSentOncePerBlock)
         for (const auto& s : sent)
             EXPECT_EQ(s.index, 8);
         const float m = sent.back().value;
-        EXPECT_EQ(m, vst2::meter_from_gain(host.dsp().current_gain()));
+        EXPECT_EQ(m, vlt::params::meter_from_gain<vlt::params::Vst2Precision>(host.dsp().current_gain()));
         EXPECT_EQ(host.plug().meter_value(), m);
         EXPECT_GE(m, c.low);
         EXPECT_LE(m, c.high);

@@ -62,6 +62,8 @@ TEST_F(ControllerTest, DisplayTexts)
         {4, 1.0, "20.00:1"},   {4, 0.5, "5.75:1"},      {0, 1.0 / 3.0, "0.00 dB"}, {0, 0.0, "-6.00 dB"},
         {1, 0.0, "0.00 dB"},   {1, 1.0, "-20.00 dB"},   {2, 1.0, "10.00 ms"},     {3, 1.0, "1000.00 ms"},
         {5, 0.5, "10.00 dB"},  {6, 0.25, "5.0 dB"},     {8, 0.4, "0.4000"},
+        // The attack in double, rounded to float: single precision shows 2.70 and 2.57.
+        {2, 0.26313132, "2.71 ms"}, {2, 0.25, "2.58 ms"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(text(controller, c.id, c.v), c.text) << c.id << " " << c.v;

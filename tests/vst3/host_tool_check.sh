@@ -36,5 +36,17 @@ expect "$work/out2" "param 1: Thresh | steps 0 | flags 0x1 | -20.00 dB"  # the q
 expect "$work/out2" "param 7: Bypass | steps 0 | flags 0x1 | In "
 expect "$work/out2" "param 4: Ratio | steps 0 | flags 0x1 | 20.00:1"
 
+# A state that cannot be read, or that the plug-in refuses, fails the run with its reason.
+status() {  # status EXPECTED OUTFILE ARGS...: the run exits non-zero when EXPECTED is "fails"
+  local want=$1 out=$2; shift 2
+  if "$host" "$module" "$@" >"$out" 2>/dev/null; then got=ok; else got=fails; fi
+  if [ "$got" = "$want" ]; then passed=$((passed + 1)); else echo "exit: $got, wanted $want: $*"; failed=$((failed + 1)); fi
+}
+status fails "$work/out3" --state-in "$work/no-such-state" --blocks 1
+expect "$work/out3" "restore: failed, $work/no-such-state: No such file or directory"
+printf 'abcd' >"$work/short"
+status fails "$work/out4" --state-in "$work/short" --blocks 1
+expect "$work/out4" "restore: failed, the plug-in refused 4 bytes of state from $work/short"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

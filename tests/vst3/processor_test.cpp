@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "host_fp_mode.h"
 #include "plug_blocks.h"
 #include "plugin_fixture.h"
 
@@ -125,6 +126,51 @@ TEST_F(ProcessorTest, NonFiniteParameterNeverReachesTheCompressor)
     process(in, out, 64);
     EXPECT_TRUE(std::isfinite(out[0][63]));
 }
+
+// Inf and NaN samples reach the compressor as 0 on both paths (the block
+// entry for stereo, the frame loop for mono): the output stays finite and
+// the host's input is left as it was.
+TEST_F(ProcessorTest, NonFiniteInputReachesTheCompressorAsZero)
+{
+    setParams({{7, 1.0}, {1, 1.0}, {4, 1.0}});
+    for (int channels : {2, 1}) {
+        if (channels == 1) {
+            SpeakerArrangement mono = SpeakerArr::kMono;
+            ASSERT_EQ(processor->setBusArrangements(&mono, 1, &mono, 1), kResultOk);
+        }
+        for (float bad : {INFINITY, -INFINITY, NAN}) {
+            Buffers in = buffers(channels, 200, 0.5f), out = buffers(channels, 200);
+            in[0][3] = in[channels - 1][130] = bad;
+            const Buffers host = in;
+            process(in, out, 200);
+            for (const auto& channel : out)
+                for (float s : channel)
+                    ASSERT_TRUE(std::isfinite(s)) << channels << " channels, " << bad;
+            for (int c = 0; c < channels; ++c)
+                EXPECT_EQ(std::memcmp(in[c].data(), host[c].data(), 200 * sizeof(float)), 0);
+        }
+    }
+}
+
+TEST_F(ProcessorTest, AttackIsComputedInDoubleThenRounded)
+{
+    // 9.9 v + 0.1 lands on a different float in single precision here.
+    setParams({{2, 0.26313132f}});
+    EXPECT_EQ(processor->compressor().attack_time(), static_cast<float>(9.9 * double(0.26313132f) + 0.1));
+    EXPECT_NE(processor->compressor().attack_time(), 9.9f * 0.26313132f + 0.1f);
+}
+
+#if VLT_TEST_HOST_FP_MODE
+TEST_F(ProcessorTest, DenormalsAreFlushedAndTheHostsModeComesBack)
+{
+    setParams({{7, 1.0}});
+    Buffers in = buffers(2, 4096, 1e-39f), out = buffers(2, 4096);
+    const vlt::test::HostFpMode mode;
+    process(in, out, 4096);
+    EXPECT_TRUE(mode.intact());
+    EXPECT_EQ(vlt::test::subnormal_count(out[0]) + vlt::test::subnormal_count(out[1]), 0);
+}
+#endif
 
 class MeterTest : public PluginFixture {
 protected:

@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string>
+
+#include "pending_file.h"
+#include "wav_header.h"
 
 namespace vst2host {
 
@@ -86,6 +91,14 @@ bool read_audio(const std::string& path, AudioBuffer& out, std::string& error)
     }
     sf_count_t got = 0;
     const std::vector<float> interleaved = read_interleaved(f.file, info, got);
+    // A short file is refused rather than rendered as if it were the whole take.
+    const std::optional<WavPromise> promise = read_wav_promise(path);
+    const sf_count_t promised = promise ? std::max<sf_count_t>(promise->frames, info.frames) : info.frames;
+    if (got < promised) {
+        error = path + ": truncated: its header promises " + std::to_string(promised) +
+                " frames, the file holds " + std::to_string(got);
+        return false;
+    }
     out.rate = info.samplerate;
     out.channels = info.channels;
     out.file_format = info.format;
@@ -106,7 +119,12 @@ bool write_wav(const std::string& path, const AudioBuffer& audio, std::string& e
     info.format = SF_FORMAT_WAV | (audio.file_format & SF_FORMAT_SUBMASK);
     if (audio.file_format == 0 || !sf_format_check(&info))
         info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SndFile f{sf_open(path.c_str(), SFM_WRITE, &info)};
+    PendingFile pending(path);
+    if (pending.fd() < 0) {
+        error = pending.error();
+        return false;
+    }
+    SndFile f{sf_open_fd(pending.fd(), SFM_WRITE, &info, SF_FALSE)};
     if (!f.file) {
         error = path + ": " + sf_strerror(nullptr);
         return false;
@@ -121,6 +139,17 @@ bool write_wav(const std::string& path, const AudioBuffer& audio, std::string& e
     const sf_count_t frames = static_cast<sf_count_t>(audio.left.size());
     if (write_interleaved(f.file, info.format, interleaved, frames) != frames) {
         error = path + ": " + sf_strerror(f.file);
+        return false;
+    }
+    // Closing writes the final header sizes; only a complete file replaces the target.
+    const int closed = sf_close(f.file);
+    f.file = nullptr;
+    if (closed != 0) {
+        error = path + ": " + sf_error_number(closed);
+        return false;
+    }
+    if (!pending.commit()) {
+        error = pending.error();
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // vst2host: loads a VST2 plug-in the way a host does, lists what it
 // offers, and renders audio through it.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -27,7 +28,10 @@ const char kUsage[] =
     "\n"
     "info     prints the plug-in's identity, parameters and programs.\n"
     "render   runs a WAV file (or the built-in test tone) through the plug-in\n"
-    "         and writes the result; values are host values 0..1.\n"
+    "         and writes the result; values are host values 0..1 and --program\n"
+    "         one of the plug-in's programs (0..count-1), anything else is refused.\n"
+    "         A WAV file holding fewer frames than its header promises is refused\n"
+    "         (exit 1). The output replaces --out only once it is written whole.\n"
     "--gui    opens the plug-in's editor in a window of its own on $DISPLAY while\n"
     "         a looped test tone plays through it, until the window is closed\n"
     "         or --seconds N have passed; --screenshot writes the window as PNG\n"
@@ -113,13 +117,17 @@ std::string parse(int argc, char** argv, Options& o)
                 return "--block needs 1..65536 frames";
             o.render.block = static_cast<int32_t>(number);
         } else if (arg == "--program") {
-            if (!next(value) || !parse_number(value, number))
-                return "--program needs a number";
+            if (!next(value) || !parse_number(value, number) || number != std::floor(number) ||
+                std::fabs(number) > 1e6)
+                return "--program needs a program number";
             o.render.program = static_cast<int32_t>(number);
         } else if (arg == "--param") {
             const std::string::size_type eq = next(value) ? value.find('=') : std::string::npos;
             if (eq == std::string::npos || !parse_number(value.substr(eq + 1), number))
                 return "--param needs NAME=VALUE or INDEX=VALUE";
+            // Hosts only ever send 0..1; NaN fails this test too.
+            if (!(number >= 0.0 && number <= 1.0))
+                return "--param " + value + ": values are host values in the range 0..1";
             o.params.emplace_back(value.substr(0, eq), static_cast<float>(number));
         } else {
             return "unknown option " + arg;
@@ -128,9 +136,15 @@ std::string parse(int argc, char** argv, Options& o)
     return {};
 }
 
-// Turns NAME=VALUE pairs into parameter indices of the loaded plug-in.
+// Checks the program against the loaded plug-in and turns NAME=VALUE
+// pairs into its parameter indices.
 std::string resolve_params(const PluginInstance& plugin, Options& o)
 {
+    const int32_t programs = plugin.effect()->numPrograms;
+    if (o.render.program && (*o.render.program < 0 || *o.render.program >= programs))
+        return "--program " + std::to_string(*o.render.program) + ": " +
+               (programs > 0 ? "this plug-in has programs 0.." + std::to_string(programs - 1)
+                             : std::string("this plug-in has no programs"));
     for (const auto& [key, value] : o.params) {
         double number = 0;
         int32_t index = parse_number(key, number) ? static_cast<int32_t>(number)
@@ -183,7 +197,9 @@ int run_render(const PluginInstance& plugin, Options& o, const AudioBuffer& inpu
     std::printf("rendered: %ld frames, %d channels, %d Hz, %ld blocks of up to %d frames\n",
                 r.audio.frames(), r.audio.channels, r.audio.rate, r.blocks, o.render.block);
     std::printf("output: %s\n", o.out.c_str());
-    if (r.has_meter) {
+    if (r.blocks == 0) {
+        std::printf("meter: none, no audio was processed (the input has 0 frames)\n");
+    } else if (r.has_meter) {
         // The meter's full scale is 20 dB of gain reduction.
         std::printf("meter: %.4f (%.2f dB reduction in the last block)\n",
                     static_cast<double>(r.last_reduction_db / 20.0f),

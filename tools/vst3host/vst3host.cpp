@@ -4,8 +4,12 @@
 //
 //   vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]
 //            [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]
+//
+// Exits 1 when the module cannot be run or the state to restore cannot be
+// read or is refused.
 #include <dlfcn.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -129,10 +133,21 @@ bool write_file(const std::string& path, const std::vector<uint8>& bytes)
     return static_cast<bool>(f);
 }
 
-std::vector<uint8> read_file(const std::string& path)
+// false with the reason in error when the file cannot be read whole.
+bool read_file(const std::string& path, std::vector<uint8>& bytes, std::string& error)
 {
+    errno = 0;
     std::ifstream f(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    if (!f) {
+        error = path + ": " + std::strerror(errno ? errno : ENOENT);
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    if (f.bad()) {
+        error = path + ": " + std::strerror(errno ? errno : EIO);
+        return false;
+    }
+    return true;
 }
 
 // Runs the blocks; the parameter changes go with the first one. Returns
@@ -187,6 +202,15 @@ float run_audio(IAudioProcessor* processor, IEditController* controller, const O
 
 int run(const Options& o)
 {
+    // A state that cannot be read fails the run before anything is loaded.
+    std::vector<uint8> stateIn;
+    if (!o.stateIn.empty()) {
+        std::string error;
+        if (!read_file(o.stateIn, stateIn, error)) {
+            std::printf("restore: failed, %s\n", error.c_str());
+            return 1;
+        }
+    }
     void* lib = dlopen(o.module, RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
         std::printf("error: %s\n", dlerror());
@@ -224,9 +248,15 @@ int run(const Options& o)
                 cp2->connect(cp1.get());
             }
             controller->setComponentHandler(handler);
+            bool restored = true;
             if (!o.stateIn.empty()) {
-                auto* in = new MemoryStream(read_file(o.stateIn));
-                std::printf("restore: %s\n", component->setState(in) == kResultOk ? "ok" : "failed");
+                auto* in = new MemoryStream(stateIn);
+                restored = component->setState(in) == kResultOk;
+                if (restored)
+                    std::printf("restore: ok\n");
+                else
+                    std::printf("restore: failed, the plug-in refused %zu bytes of state from %s\n",
+                                stateIn.size(), o.stateIn.c_str());
                 in->rewind();
                 controller->setComponentState(in);
                 in->release();
@@ -263,7 +293,7 @@ int run(const Options& o)
             }
             controller->terminate();
             component->terminate();
-            status = 0;
+            status = restored ? 0 : 1;
         } else {
             std::printf("error: could not create and initialize the plug-in\n");
         }
@@ -283,7 +313,9 @@ int main(int argc, char** argv)
     Options o;
     if (!parse(argc, argv, o)) {
         std::fprintf(stderr, "usage: vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]\n"
-                             "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n");
+                             "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n"
+                             "exit status 1 when the module cannot be run, or the --state-in file\n"
+                             "cannot be read or is refused by the plug-in.\n");
         return 2;
     }
     return run(o);
