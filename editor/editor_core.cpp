@@ -13,7 +13,6 @@ namespace {
 constexpr float kStartCache[kEditedControls] = {0.33333334f, 0, 0, 0, 0, 0, 1.0f};
 constexpr float kInGainReset = 33.0f;
 constexpr int kEffectSlot = control_number(Control::kEffect);
-constexpr Control kEffectControl = Control::kEffect;
 
 }  // namespace
 
@@ -85,15 +84,16 @@ void CEditorCore::update_switch(float v)
 // Only a build whose view shares the host's thread redraws it at once.
 void CEditorCore::update_meter(float v)
 {
-    if (!widgets_ready_.load(std::memory_order_relaxed))
-        return redraw_flag_.store(true, std::memory_order_release);
-    values_[kMeter].store(clamp_knob(v * kKnobMax), std::memory_order_relaxed);
-    if (build_.meter_redraw == MeterRedraw::kOnArrival) {
+    const bool ready = widgets_ready_.load(std::memory_order_relaxed);
+    if (ready)
+        values_[kMeter].store(clamp_knob(v * kKnobMax), std::memory_order_relaxed);
+    if (ready && build_.meter_redraw == MeterRedraw::kOnArrival) {
         if (open_.load(std::memory_order_relaxed))
             view_.redraw(kMeter);
         return;
     }
-    dirty_[kMeter].store(true, std::memory_order_relaxed);
+    if (ready)
+        dirty_[kMeter].store(true, std::memory_order_relaxed);
     redraw_flag_.store(true, std::memory_order_release);
 }
 
@@ -369,11 +369,11 @@ void CEditorCore::main_press(int x, int y)
     if (hits(kBanner, p.x, p.y))
         focus_[kBanner] = true;
     if (hits(kEffectSwitch, p.x, p.y)) {
-        begin(kEffectControl);
+        begin(Control::kEffect);
         focus_[kEffectSwitch] = true;
         const float v = values_[kEffectSwitch].load();
         values_[kEffectSwitch].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
-        send(kEffectControl, values_[kEffectSwitch].load() / kKnobMax);
+        send(Control::kEffect, values_[kEffectSwitch].load() / kKnobMax);
         show_banner_text();
         redraw(kEffectSwitch);
         // The release sends the end of this gesture.

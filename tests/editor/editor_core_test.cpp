@@ -409,6 +409,28 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
     }
 }
 
+// The meter waits for the tick, except in the Cocoa view, which shares the
+// host's thread and redraws it as the value arrives (and not again on the tick).
+TEST(EditorCoreMeter, RedrawnOnTheTickOrOnArrival)
+{
+    for (const EditorBuild* b : {&kLinuxVst2Build, &kCocoaAuBuild}) {
+        EchoHost host(*b->host);
+        RecordingView view;
+        CEditorCore core{*b, host, view};
+        host.core = &core;
+        core.apply_size_rule(1.0f);
+        core.set_widgets_ready();
+        core.init_editor();
+        core.set_open(true);
+        const bool on_arrival = b->meter_redraw == MeterRedraw::kOnArrival;
+        core.set_control(Control::kMeter, 0.5f);
+        EXPECT_FLOAT_EQ(core.value(kMeter), 49.5f);
+        EXPECT_EQ(view.redrawn, on_arrival ? std::vector<Widget>{kMeter} : std::vector<Widget>{});
+        core.gui_update_tick();
+        EXPECT_EQ(view.redrawn, std::vector<Widget>{kMeter}) << b->host->format;
+    }
+}
+
 TEST(EditorCoreHostMaps, TheAaxWindowsEditorTakesTheRightButtonToo)
 {
     for (const EditorBuild* b : {&kLinuxVst2Build, &kWindowsAaxBuild}) {
