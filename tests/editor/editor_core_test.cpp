@@ -329,6 +329,28 @@ TEST(EditorCoreWindows, ResizeDividesByHeight)
     EXPECT_NEAR(core.ui_size(), (20.0f + 510.0f) / 510.0f - 1.0f, 1e-6);
 }
 
+// An open editor of the given build at UI size 0, display scale 1.
+struct BuildEditor {
+    explicit BuildEditor(const EditorBuild& build) : host(*build.host), core(build, host, view)
+    {
+        host.core = &core;
+        core.apply_size_rule(1.0f);
+        core.set_widgets_ready();
+        core.init_editor();
+        core.set_open(true);
+    }
+    Calls take()
+    {
+        Calls calls;
+        calls.swap(host.calls);
+        return calls;
+    }
+
+    EchoHost host;
+    RecordingView view;
+    CEditorCore core;
+};
+
 // The same gestures through each format's host map: the ids the host hears,
 // the end-of-gesture sweep at the release (never the meter), the UI size
 // through its own call, and host values coming back by the format's ids.
@@ -351,19 +373,9 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.build->host->format);
-        EchoHost host(*c.build->host);
-        RecordingView view;
-        CEditorCore core{*c.build, host, view};
-        host.core = &core;
-        core.apply_size_rule(1.0f);
-        core.set_widgets_ready();
-        core.init_editor();
-        core.set_open(true);
-        auto take = [&] {
-            Calls calls;
-            calls.swap(host.calls);
-            return calls;
-        };
+        BuildEditor e(*c.build);
+        CEditorCore& core = e.core;
+        auto take = [&] { return e.take(); };
         const std::string ratio = c.ratio, effect = c.effect;
 
         const Rect k = panel_rect(kRatioKnob);
@@ -414,14 +426,9 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
 TEST(EditorCoreMeter, RedrawnOnTheTickOrOnArrival)
 {
     for (const EditorBuild* b : {&kLinuxVst2Build, &kCocoaAuBuild}) {
-        EchoHost host(*b->host);
-        RecordingView view;
-        CEditorCore core{*b, host, view};
-        host.core = &core;
-        core.apply_size_rule(1.0f);
-        core.set_widgets_ready();
-        core.init_editor();
-        core.set_open(true);
+        BuildEditor e(*b);
+        CEditorCore& core = e.core;
+        const RecordingView& view = e.view;
         const bool on_arrival = b->meter_redraw == MeterRedraw::kOnArrival;
         core.set_control(Control::kMeter, 0.5f);
         EXPECT_FLOAT_EQ(core.value(kMeter), 49.5f);
@@ -434,16 +441,10 @@ TEST(EditorCoreMeter, RedrawnOnTheTickOrOnArrival)
 TEST(EditorCoreHostMaps, TheAaxWindowsEditorTakesTheRightButtonToo)
 {
     for (const EditorBuild* b : {&kLinuxVst2Build, &kWindowsAaxBuild}) {
-        EchoHost host(*b->host);
-        RecordingView view;
-        CEditorCore core{*b, host, view};
-        host.core = &core;
-        core.apply_size_rule(1.0f);
-        core.set_widgets_ready();
-        core.init_editor();
+        BuildEditor e(*b);
         const Rect k = panel_rect(kAttackKnob);
-        core.button_press(WX(k.x + 24), k.y + 24, 2);
-        EXPECT_EQ(host.calls.size(), b == &kWindowsAaxBuild ? 1u : 0u) << b->host->format;
+        e.core.button_press(WX(k.x + 24), k.y + 24, 2);
+        EXPECT_EQ(e.take().size(), b == &kWindowsAaxBuild ? 1u : 0u) << b->host->format;
     }
 }
 
