@@ -33,7 +33,11 @@ constexpr int AFX_MAX_WINDOWS = 255;
 // argument.
 using afx_configure_cb = void (*)(int height, int width, int index, void* user);
 using afx_expose_cb = void (*)(int x, int y, int width, int height, int index, void* user);
+// Buttons as every backend delivers them: 0 left, 1 middle, 2 right, 3 and
+// up any further ones. A wheel notch is no button: it arrives on its own,
+// step +1 up (away from the user) or -1 down, and has no release.
 using afx_button_cb = void (*)(int x, int y, int button, int index, void* user);
+using afx_wheel_cb = void (*)(int x, int y, int step, int index, void* user);
 using afx_motion_cb = void (*)(int x, int y, int index, void* user);
 using afx_reparent_cb = void (*)(int x, int y, void* user);
 using afx_client_message_cb = void (*)(unsigned long data0, void* user);
@@ -59,6 +63,7 @@ struct afx_callbacks {
     afx_create_cb create = nullptr;
     afx_expose_cb redraw = nullptr; // stored only
     afx_button_cb double_click = nullptr;
+    afx_wheel_cb wheel = nullptr;
     afx_window_destroy_cb window_destroy = nullptr;
     afx_key_cb key_press = nullptr;
     afx_key_cb key_release = nullptr;
@@ -108,6 +113,7 @@ class AFX_engine : public AFX_drawing {
     void register_create_callback(int index, afx_create_cb cb);
     void register_redraw_callback(int index, afx_expose_cb cb);
     void register_double_click_callback(int index, afx_button_cb cb);
+    void register_wheel_callback(int index, afx_wheel_cb cb);
     void register_window_destroy_callback(int index, afx_window_destroy_cb cb);
     void register_keypress_callback(int index, afx_key_cb cb);
     void register_keyrelease_callback(int index, afx_key_cb cb);

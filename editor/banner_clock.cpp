@@ -12,9 +12,9 @@ BannerClock::Event BannerClock::tick(bool held)
         if (t <= 0)
             return Event::kNone;
     } while (!ticks_.compare_exchange_weak(t, t - 1, std::memory_order_relaxed));
-    if (t - 1 == kVersionAt)
+    if (t - 1 == timing_.version_at)
         return Event::kShowVersion;
-    if (t - 1 == kBlankAt)
+    if (t - 1 == timing_.blank_at)
         return Event::kBlank;
     return Event::kNone;
 }

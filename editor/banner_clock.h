@@ -1,19 +1,21 @@
 #pragma once
-// How long the banner shows a text: counted in 50 ms GUI ticks. A fresh
-// text stays 2.5 s, then the version line for 20 s, then a blank line.
+// How long the banner shows a text, counted in GUI ticks; the counts are
+// the build's (EditorBuild::banner).
 #include <atomic>
+
+#include "editor_build.h"
 
 namespace vlt::editor {
 
 class BannerClock {
 public:
-    static constexpr int kShowTicks = 500;
-    static constexpr int kVersionAt = 450;
-    static constexpr int kBlankAt = 50;
-    static constexpr int kStatusTicks = 100;  // the status press: version only 2.5 s
-
     enum class Event { kNone, kShowVersion, kBlank };
 
+    explicit BannerClock(const BannerTiming& timing) : timing_(timing) {}
+
+    const BannerTiming& timing() const { return timing_; }
+    void show() { set(timing_.show_ticks); }
+    void show_status() { set(timing_.status_ticks); }
     // Written from host threads (program changes) and the GUI thread.
     void set(int ticks) { ticks_.store(ticks, std::memory_order_relaxed); }
     int remaining() const { return ticks_.load(std::memory_order_relaxed); }
@@ -22,6 +24,7 @@ public:
     Event tick(bool held);
 
 private:
+    const BannerTiming timing_;
     std::atomic<int> ticks_{0};
 };
 

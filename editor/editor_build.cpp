@@ -2,26 +2,87 @@
 
 namespace vlt::editor {
 
+namespace {
+
+constexpr KnobLaw kKnobLaw = {0.25f, 0.01f, false};
+
+// The Linux and Windows backends follow every wheel notch with a release.
+constexpr ButtonRules kLeftOnly = {kLeftMouse, true, ReleaseSweep::kAllMapped};
+
+}  // namespace
+
 const EditorBuild kLinuxVst2Build = {
     "VLT650 V%s", "2.3.1",
     "Thresh %.1f dB", "Makeup %.1f dB",
     " Effect In ", " Effect Out",
-    1, 4, 5,
+    &kVst2Map,
+    kLeftOnly,
     ResizeAxis::kWidth,
     9,
     false,
-    {0.25f, 0.01f, false},
+    kTimerTicks50ms,
+    MeterRedraw::kOnTick,
+    kKnobLaw,
 };
 
 const EditorBuild kWindowsVst2Build = {
     "VLT650  V2.3.2", "",
     "Thresh %.1f dB", "Out Trim %.1f dB",
     " Effect In ", " Effect Out",
-    0, 2, 3,
+    &kVst2Map,
+    kLeftOnly,
     ResizeAxis::kHeight,
     9,
     true,
-    {0.25f, 0.01f, false},
+    kTimerTicks50ms,
+    MeterRedraw::kOnTick,
+    kKnobLaw,
+};
+
+const EditorBuild kWindowsVst3Build = {
+    "VLT650  V2.3.2", "",
+    "Thresh %.1f dB", "Out Trim %.1f dB",
+    " Effect In ", " Effect Out",
+    &kVst3Map,
+    kLeftOnly,
+    ResizeAxis::kHeight,
+    9,
+    true,
+    kTimerTicks50ms,
+    MeterRedraw::kOnTick,
+    kKnobLaw,
+};
+
+// The AAX Windows editor takes the right button as a main button too, and
+// a release ends only the parameters the press touched.
+const EditorBuild kWindowsAaxBuild = {
+    "VLT650  V2.3.1", "",
+    "Threshold %.1f dB", "Out Trim %.1f dB",
+    " Effect  In ", " Effect  Out",
+    &kAaxMap,
+    {kLeftMouse | kRightMouse, true, ReleaseSweep::kTouched},
+    ResizeAxis::kHeight,
+    6,
+    true,
+    kTimerTicks50ms,
+    MeterRedraw::kOnTick,
+    kKnobLaw,
+};
+
+// The Cocoa view scrolls without a release and redraws the meter as its
+// value arrives.
+const EditorBuild kCocoaAuBuild = {
+    "VLT650  V2.3.1", "",
+    "Thresh %.1f dB", "Out Trim %.1f dB",
+    " Effect In ", " Effect Out",
+    &kAuMap,
+    {kLeftMouse, false, ReleaseSweep::kAllMapped},
+    ResizeAxis::kHeight,
+    9,
+    true,
+    kTimerTicks20ms,
+    MeterRedraw::kOnArrival,
+    kKnobLaw,
 };
 
 }  // namespace vlt::editor

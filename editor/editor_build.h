@@ -1,16 +1,39 @@
 #pragma once
-// What differs between the builds that share the editor logic: texts,
-// mouse button numbers, the resize divisor and the knob's drag law.
-// Everything else about the editor is common code.
+// What differs between the builds that share the editor logic: texts, the
+// host's parameter map, tick timing, mouse buttons, the resize divisor and
+// the knob's drag law. Everything else about the editor is common code.
+#include "host_map.h"
+#include "knob_model.h"
 
 namespace vlt::editor {
 
 enum class ResizeAxis { kWidth, kHeight };
 
-struct KnobLaw {
-    float inertia;          // share of the way from the last change to the new motion
-    float detent_damping;   // velocity factor while the knob shows its detent frame
-    bool always_inertia;    // apply the inertia even when the drag slows down
+// The banner's countdown, in GUI ticks of tick_ms.
+struct BannerTiming {
+    int tick_ms;
+    int show_ticks;    // a fresh text starts the countdown here
+    int version_at;    // the version line replaces it here
+    int blank_at;      // and a blank line replaces that here
+    int status_ticks;  // a status-button press starts here instead
+};
+
+// Whether the meter is redrawn with the other widgets on the tick, or by
+// the view as its value arrives (the Cocoa view, where both share a thread).
+enum class MeterRedraw { kOnTick, kOnArrival };
+
+// At a release: end the gesture of every mapped control, or only of those
+// the press touched.
+enum class ReleaseSweep { kAllMapped, kTouched };
+
+// Buttons as the window backends deliver them, numbered from 0.
+constexpr unsigned kLeftMouse = 1u << 0;
+constexpr unsigned kRightMouse = 1u << 2;
+
+struct ButtonRules {
+    unsigned main_buttons;    // a set of (1 << button)
+    bool wheel_then_release;  // a notch also ends every gesture, as a release
+    ReleaseSweep release;
 };
 
 struct EditorBuild {
@@ -20,16 +43,33 @@ struct EditorBuild {
     const char* makeup_format;
     const char* effect_in_text;
     const char* effect_out_text;
-    int main_button;
-    int wheel_up_button;
-    int wheel_down_button;
+    const HostMap* host;
+    ButtonRules buttons;
     ResizeAxis resize_axis;      // which window edge divides a resize drag
     int program_count;           // preset buttons wrap within 0..program_count-1
     bool version_on_open;        // every open starts with the version text
+    BannerTiming banner;
+    MeterRedraw meter_redraw;
     KnobLaw knob;
+
+    bool is_main_button(int button) const
+    {
+        return button >= 0 && button < 32 && (buttons.main_buttons >> button & 1u) != 0;
+    }
 };
+
+// The 50 ms tick of the Linux and Windows editors: a shown value stays
+// 2.5 s, then the version line 20 s, then a blank line; the status press
+// blanks after 2.5 s.
+inline constexpr BannerTiming kTimerTicks50ms = {50, 500, 450, 50, 100};
+// The Cocoa view's 20 ms tick: 2.5 s of value, then the version line
+// 22.5 s; the status press blanks after 2.5 s.
+inline constexpr BannerTiming kTimerTicks20ms = {20, 1250, 1125, 125, 250};
 
 extern const EditorBuild kLinuxVst2Build;
 extern const EditorBuild kWindowsVst2Build;
+extern const EditorBuild kWindowsVst3Build;
+extern const EditorBuild kWindowsAaxBuild;
+extern const EditorBuild kCocoaAuBuild;
 
 }  // namespace vlt::editor

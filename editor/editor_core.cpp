@@ -10,17 +10,16 @@ namespace vlt::editor {
 
 namespace {
 
-constexpr float kStartCache[7] = {0.33333334f, 0, 0, 0, 0, 0, 1.0f};
+constexpr float kStartCache[kEditedControls] = {0.33333334f, 0, 0, 0, 0, 0, 1.0f};
 constexpr float kInGainReset = 33.0f;
-
-bool is_knob(int index) { return index >= 0 && index < kKnobCount; }
+constexpr int kEffectSlot = control_number(Control::kEffect);
 
 }  // namespace
 
 CEditorCore::CEditorCore(const EditorBuild& build, EditorHost& host, EditorView& view)
-    : build_(build), host_(host), view_(view), size_(size_rule(0.0f, 1.0f))
+    : build_(build), host_(host), view_(view), clock_(build.banner), size_(size_rule(0.0f, 1.0f))
 {
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < kEditedControls; ++i)
         cache_[i].store(kStartCache[i]);
     for (int w = 0; w < kWidgetCount; ++w) {
         values_[w].store(0.0f);
@@ -31,16 +30,31 @@ CEditorCore::CEditorCore(const EditorBuild& build, EditorHost& host, EditorView&
 
 // --- host threads ---------------------------------------------------------
 
-void CEditorCore::set_parameter(int index, float value)
+void CEditorCore::set_control(Control control, float value)
 {
-    if (is_knob(index))
-        update_knob(index, value);
-    else if (index == params::kEffect)
+    if (is_knob(control))
+        update_knob(control_number(control), value);
+    else if (control == Control::kEffect)
         update_switch(value);
-    else if (index == params::kUiSize)
+    else if (control == Control::kUiSize)
         ui_size_.store(params::clamp_unit(value));
-    else if (index == params::kMeter)
+    else if (control == Control::kMeter)
         update_meter(value);
+    // The power button is the Cocoa panel's; this panel has none.
+}
+
+void CEditorCore::set_host_parameter(int index, float value)
+{
+    Control c;
+    if (control_of_index(*build_.host, index, &c))
+        set_control(c, value);
+}
+
+void CEditorCore::set_host_parameter(const char* id, float value)
+{
+    Control c;
+    if (control_of_id(*build_.host, id, &c))
+        set_control(c, value);
 }
 
 void CEditorCore::update_knob(int knob, float v)
@@ -56,7 +70,7 @@ void CEditorCore::update_knob(int knob, float v)
 
 void CEditorCore::update_switch(float v)
 {
-    cache_[params::kEffect].store(v);
+    cache_[kEffectSlot].store(v);
     if (widgets_ready_.load()) {
         const float on = v > 0.5f ? kKnobMax : 0.0f;
         values_[kEffectSwitch].store(on);
@@ -67,12 +81,19 @@ void CEditorCore::update_switch(float v)
 }
 
 // Runs on the audio thread after every block: no lock, no allocation.
+// Only a build whose view shares the host's thread redraws it at once.
 void CEditorCore::update_meter(float v)
 {
-    if (widgets_ready_.load(std::memory_order_relaxed)) {
+    const bool ready = widgets_ready_.load(std::memory_order_relaxed);
+    if (ready)
         values_[kMeter].store(clamp_knob(v * kKnobMax), std::memory_order_relaxed);
-        dirty_[kMeter].store(true, std::memory_order_relaxed);
+    if (ready && build_.meter_redraw == MeterRedraw::kOnArrival) {
+        if (open_.load(std::memory_order_relaxed))
+            view_.redraw(kMeter);
+        return;
     }
+    if (ready)
+        dirty_[kMeter].store(true, std::memory_order_relaxed);
     redraw_flag_.store(true, std::memory_order_release);
 }
 
@@ -87,7 +108,7 @@ void CEditorCore::set_program(int index, const char* name)
     // The GUI thread renders it; the shared font is not ours to use here.
     banner_pending_.store(true);
     dirty_[kBanner].store(true);
-    clock_.set(BannerClock::kShowTicks);
+    clock_.show();
     preset_armed_.store(true);
     redraw_flag_.store(true);
 }
@@ -138,11 +159,13 @@ void CEditorCore::init_editor()
     }
     for (int k = 0; k < kKnobCount; ++k)
         values_[k].store(clamp_knob(kKnobMax * cache_[k].load()));
-    values_[kEffectSwitch].store(clamp_knob(kKnobMax * cache_[params::kEffect].load()));
+    values_[kEffectSwitch].store(clamp_knob(kKnobMax * cache_[kEffectSlot].load()));
     for (Widget w : {kMeter, kStatusButton, kLeftButton, kRightButton})
         values_[w].store(0.0f);
     for (bool& f : focus_)
         f = false;
+    for (bool& t : touched_)
+        t = false;
     for (float& v : velocity_)
         v = 0.0f;
     resize_active_ = false;
@@ -150,7 +173,7 @@ void CEditorCore::init_editor()
     copy_banner_text(text, sizeof text);
     view_.set_banner_text(text, true);
     banner_pending_.store(false);
-    clock_.set(BannerClock::kShowTicks);
+    clock_.show();
 }
 
 // --- GUI thread: output -----------------------------------------------------
@@ -176,7 +199,7 @@ void CEditorCore::show_banner_text()
     copy_banner_text(text, sizeof text);
     view_.set_banner_text(text, true);
     dirty_[kBanner].store(true);
-    clock_.set(BannerClock::kShowTicks);
+    clock_.show();
     preset_armed_.store(false);
     redraw_flag_.store(true);
 }
@@ -192,7 +215,7 @@ void CEditorCore::update_status_button()
         write_banner_text(kBlankBannerText);
     }
     show_banner_text();
-    clock_.set(BannerClock::kStatusTicks);
+    clock_.show_status();
     redraw_flag_.store(true);
 }
 
@@ -210,7 +233,7 @@ void CEditorCore::step_preset(int direction)
     name[kValueTextMax - 1] = '\0';
     write_banner_text(name);
     show_banner_text();
-    clock_.set(BannerClock::kShowTicks);
+    clock_.show();
     preset_armed_.store(true);
 }
 
@@ -261,9 +284,44 @@ void CEditorCore::gui_update_tick()
 
 // --- GUI thread: input ------------------------------------------------------
 
+// Only what the format publishes goes to the host.
+bool CEditorCore::mapped(Control c) const { return host_param(*build_.host, c).exists(); }
+
+void CEditorCore::begin(Control c)
+{
+    if (!mapped(c))
+        return;
+    touched_[control_number(c)] = true;
+    host_.begin_edit(c);
+}
+
+void CEditorCore::send(Control c, float value)
+{
+    if (mapped(c))
+        host_.set_value(c, value);
+}
+
+void CEditorCore::end(Control c)
+{
+    if (mapped(c))
+        host_.end_edit(c);
+}
+
+// A release ends the gestures of every control the host knows (never the
+// meter's), or in some builds only of those the press touched.
+void CEditorCore::end_gestures()
+{
+    const bool all = build_.buttons.release == ReleaseSweep::kAllMapped;
+    for (Control c : kGestureControls)
+        if (all || touched_[control_number(c)])
+            end(c);
+    for (bool& t : touched_)
+        t = false;
+}
+
 void CEditorCore::send_knob(int knob)
 {
-    host_.set_parameter(knob, values_[knob].load() / kKnobMax);
+    send(knob_control(knob), values_[knob].load() / kKnobMax);
 }
 
 int CEditorCore::hit_knob(const Point& p)
@@ -274,20 +332,20 @@ int CEditorCore::hit_knob(const Point& p)
     return -1;
 }
 
-void CEditorCore::wheel(const Point& p, int step)
+void CEditorCore::step_knobs(const Point& p, int step)
 {
     for (int k = 0; k < kKnobCount; ++k) {
         const Widget w = static_cast<Widget>(k);
         if (!hits(w, p.x, p.y))
             continue;
         velocity_[k] = 0.0f;
-        host_.begin_edit(k);
+        begin(knob_control(k));
         focus_[k] = true;
         values_[k].store(step_knob(values_[k].load(), step, place(w).frames));
         send_knob(k);
         show_banner_text();
         redraw(w);
-        host_.end_edit(k);
+        end(knob_control(k));
     }
     if (hits(kBanner, p.x, p.y)) {
         focus_[kBanner] = true;
@@ -303,7 +361,7 @@ void CEditorCore::main_press(int x, int y)
         if (!hits(static_cast<Widget>(k), p.x, p.y))
             continue;
         velocity_[k] = 0.0f;
-        host_.begin_edit(k);
+        begin(knob_control(k));
         focus_[k] = true;
         write_knob_text(k);
         show_banner_text();
@@ -311,11 +369,11 @@ void CEditorCore::main_press(int x, int y)
     if (hits(kBanner, p.x, p.y))
         focus_[kBanner] = true;
     if (hits(kEffectSwitch, p.x, p.y)) {
-        host_.begin_edit(params::kEffect);
+        begin(Control::kEffect);
         focus_[kEffectSwitch] = true;
         const float v = values_[kEffectSwitch].load();
         values_[kEffectSwitch].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
-        host_.set_parameter(params::kEffect, values_[kEffectSwitch].load() / kKnobMax);
+        send(Control::kEffect, values_[kEffectSwitch].load() / kKnobMax);
         show_banner_text();
         redraw(kEffectSwitch);
         // The release sends the end of this gesture.
@@ -343,12 +401,17 @@ void CEditorCore::main_press(int x, int y)
 
 void CEditorCore::button_press(int x, int y, int button)
 {
-    if (button == build_.main_button)
+    if (build_.is_main_button(button))
         main_press(x, y);
-    else if (button == build_.wheel_up_button)
-        wheel(window_to_panel(size_, x, y), 1);
-    else if (button == build_.wheel_down_button)
-        wheel(window_to_panel(size_, x, y), -1);
+}
+
+void CEditorCore::wheel(int x, int y, int step)
+{
+    if (step == 0)
+        return;
+    step_knobs(window_to_panel(size_, x, y), step > 0 ? 1 : -1);
+    if (build_.buttons.wheel_then_release)
+        button_release(x, y, -1);
 }
 
 void CEditorCore::button_release(int, int, int)
@@ -367,8 +430,7 @@ void CEditorCore::button_release(int, int, int)
         values_[w].store(0.0f);
         redraw(w);
     }
-    for (int i = 0; i <= params::kEffect; ++i)
-        host_.end_edit(i);
+    end_gestures();
 }
 
 int CEditorCore::resize_divisor() const
@@ -409,7 +471,7 @@ void CEditorCore::motion(int x, int y)
     const float divisor = static_cast<float>(resize_divisor());
     const float u = params::clamp_unit((resize_sum_ + divisor) / divisor * (ui_size_.load() + 1.0f) - 1.0f);
     ui_size_.store(u);
-    host_.set_parameter(params::kUiSize, u);
+    host_.set_ui_size(u);
     redraw_ui_size();
     resize_events_ = 0;
     resize_sum_ = 0.0f;
@@ -417,16 +479,17 @@ void CEditorCore::motion(int x, int y)
 
 void CEditorCore::double_click(int x, int y, int button)
 {
-    if (button != build_.main_button)
+    if (!build_.is_main_button(button))
         return;
     const Point p = window_to_panel(size_, x, y);
     const int k = hit_knob(p);
     if (k >= 0) {
         velocity_[k] = 0.0f;
         values_[k].store(k == kInGainKnob ? kInGainReset : 0.0f);
-        host_.begin_edit(k);
+        begin(knob_control(k));
         send_knob(k);
-        host_.end_edit(k);
+        end(knob_control(k));
+        touched_[k] = false;  // a whole gesture of its own
         show_banner_text();
         redraw(static_cast<Widget>(k));
         return;
@@ -438,7 +501,7 @@ void CEditorCore::double_click(int x, int y, int button)
         }
     }
     ui_size_.store(0.0f);
-    host_.set_parameter(params::kUiSize, 0.0f);
+    host_.set_ui_size(0.0f);
     redraw_ui_size();
 }
 

@@ -4,7 +4,10 @@
 // gestures and the GUI tick. A window glue owns one, feeds it events on
 // the GUI thread and draws what it reports through EditorView.
 //
-// Threads: set_parameter, set_program and set_host_eff_enable may run on
+// Values are the editor's own controls; a format's glue translates its
+// host's numbering through the build's host map (set_host_parameter).
+//
+// Threads: set_control, set_program and set_host_eff_enable may run on
 // any host thread (the meter on the audio thread); they store atomics and
 // hand text over under a short text lock, never drawing and never calling
 // out. Everything else runs on the GUI thread.
@@ -20,12 +23,18 @@
 
 namespace vlt::editor {
 
+// The knobs and the effect switch: the values the editor keeps for its next open.
+constexpr int kEditedControls = control_number(Control::kEffect) + 1;
+
 class CEditorCore {
 public:
     CEditorCore(const EditorBuild& build, EditorHost& host, EditorView& view);
 
     // --- any thread --------------------------------------------------------
-    void set_parameter(int index, float value);
+    void set_control(Control control, float value);
+    // A host's parameter by the build's map; anything unmapped is ignored.
+    void set_host_parameter(int index, float value);
+    void set_host_parameter(const char* id, float value);
     // The plug-in changed program; name is that program's name.
     void set_program(int index, const char* name);
     void set_host_eff_enable(float value);
@@ -39,8 +48,11 @@ public:
     void set_open(bool open) { open_.store(open); }
 
     // --- GUI thread --------------------------------------------------------
+    // Buttons as the backends deliver them, from 0 (left); any release ends
+    // the gestures. A wheel notch steps by +1 (up) or -1.
     void button_press(int x, int y, int button);
     void button_release(int x, int y, int button);
+    void wheel(int x, int y, int step);
     void motion(int x, int y);
     void double_click(int x, int y, int button);
     void gui_update_tick();
@@ -51,7 +63,7 @@ public:
     bool dirty(Widget w) const { return dirty_[w].load(std::memory_order_relaxed); }
     bool mono() const { return mono_.load(); }
     bool is_open() const { return open_.load(); }
-    float cached(int index) const { return cache_[index].load(); }
+    float cached(Control c) const { return cache_[control_number(c)].load(); }
     float ui_size() const { return ui_size_.load(); }
     int program() const { return program_.load(); }
     bool preset_armed() const { return preset_armed_.load(); }
@@ -75,15 +87,20 @@ private:
     void mark(Widget w);
     int hit_knob(const Point& p);
     void main_press(int x, int y);
-    void wheel(const Point& p, int step);
+    void step_knobs(const Point& p, int step);
     void send_knob(int knob);
+    bool mapped(Control c) const;
+    void begin(Control c);
+    void send(Control c, float value);
+    void end(Control c);
+    void end_gestures();
     int resize_divisor() const;
 
     const EditorBuild& build_;
     EditorHost& host_;
     EditorView& view_;
 
-    std::atomic<float> cache_[7];
+    std::atomic<float> cache_[kEditedControls];
     std::atomic<float> ui_size_{0.0f};
     std::atomic<int> program_{0};
     std::atomic<float> values_[kWidgetCount];
@@ -102,6 +119,7 @@ private:
 
     // GUI thread only.
     bool focus_[kWidgetCount] = {};
+    bool touched_[kControlCount] = {};  // gestures begun since the last release
     float velocity_[kKnobCount] = {};
     double last_x_ = 0, last_y_ = 0;
     bool resize_active_ = false;

@@ -4,6 +4,7 @@
 // (widgets, banner rendering, window image). Both are called on the GUI
 // thread only, and never while the editor holds one of its locks, because
 // a host edit comes straight back into the editor's parameter path.
+#include "editor_controls.h"
 
 namespace vlt::editor {
 
@@ -13,9 +14,12 @@ enum Widget : int;
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
-    virtual void begin_edit(int index) = 0;
-    virtual void set_parameter(int index, float value) = 0;  // an automated change
-    virtual void end_edit(int index) = 0;
+    // Edits of the controls the build's host map publishes, values 0..1.
+    virtual void begin_edit(Control control) = 0;
+    virtual void set_value(Control control, float value) = 0;  // an automated change
+    virtual void end_edit(Control control) = 0;
+    // The user resized the panel: UI size 0..1, however the format keeps it.
+    virtual void set_ui_size(float ui_size) = 0;
     virtual void set_program(int program) = 0;  // also refreshes the host's display
     // Writes the current program's name (at most 63 characters and a NUL).
     virtual void program_name(char* text) = 0;

@@ -9,6 +9,9 @@
 namespace {
 
 constexpr uint32_t kReturnKey = 0xff0d;
+// Buttons as the engine numbers them: from 0, the left one first.
+constexpr int kLeftButton = 0;
+constexpr int kMiddleButton = 1;
 
 CInstallerScreens* screens_of(void* user) { return static_cast<CInstallerScreens*>(user); }
 
@@ -99,11 +102,11 @@ void CInstallerScreens::main_window_button_press_callback(int x, int y, int butt
   CInstallerScreens* s = screens_of(user);
   std::lock_guard<std::mutex> lock(s->mx_);
   if (!s->panel_) return;
-  if (button == 2 && !s->entry_->get_hidden() && s->entry_->password_entry_test_clicked(x, y)) {
+  if (button == kMiddleButton && !s->entry_->get_hidden() && s->entry_->password_entry_test_clicked(x, y)) {
     x11_ext(*s->engine_).convert_AFX_clipboard_data(s->main_);
     return;
   }
-  if (button == 1 && !s->ok_->get_hidden() && s->ok_->test_clicked(x, y)) {
+  if (button == kLeftButton && !s->ok_->get_hidden() && s->ok_->test_clicked(x, y)) {
     s->ok_->set_button_has_focus(true);
     s->ok_->set_state(true);
     s->ok_->set_control_dirty(true);
@@ -114,7 +117,7 @@ void CInstallerScreens::main_window_button_press_callback(int x, int y, int butt
 void CInstallerScreens::main_window_button_release_callback(int, int, int button, int, void* user) {
   CInstallerScreens* s = screens_of(user);
   std::lock_guard<std::mutex> lock(s->mx_);
-  if (!s->panel_ || button != 1 || !s->ok_->get_state()) return;
+  if (!s->panel_ || button != kLeftButton || !s->ok_->get_state()) return;
   s->ok_->set_button_has_focus(false);
   s->ok_->set_state(false);
   s->ok_->set_control_dirty(true);

@@ -1,7 +1,5 @@
 #include "afx_rotary.h"
 
-#include <cmath>
-
 bool CRotaryControlObject::get_detent_flag() const
 {
     return afx_frame_of(detent_, nframes_) == afx_frame_of(value_, nframes_);
@@ -9,29 +7,11 @@ bool CRotaryControlObject::get_detent_flag() const
 
 void CRotaryControlObject::update_rotary_control_value(float, float d)
 {
-    float v = velocity_;
-    if (detent_ != 0.0f && get_detent_flag())
-        v *= AFX_ROTARY_DETENT_DAMPING;
-    if (d == 0.0f) {
-        velocity_ = v;
-        return;
-    }
-    if ((d < 0.0f && v > 0.0f) || (d > 0.0f && v < 0.0f))
-        v = 0.0f;
-    const bool ease = AFX_ROTARY_ALWAYS_EASE || std::fabs(d) > std::fabs(v);
-    const float change = ease ? v + (d - v) * inertia_ : d;
-    velocity_ = change;
-    set_rotary_control_value(value_ + change);
+    const afx_knob_law law = {inertia_, AFX_ROTARY_DETENT_DAMPING, AFX_ROTARY_ALWAYS_EASE != 0};
+    afx_knob_drag(value_, velocity_, d, detent_, nframes_, law);
 }
 
-void CRotaryControlObject::step_control(int step)
-{
-    if (step < -1 || step > 1 || nframes_ < 2)
-        return;
-    int frame = afx_frame_of(value_, nframes_) + step;
-    frame = frame < 0 ? 0 : (frame > nframes_ - 1 ? nframes_ - 1 : frame);
-    value_ = static_cast<float>(frame) / static_cast<float>(nframes_ - 1) * 99.0f;
-}
+void CRotaryControlObject::step_control(int step) { value_ = afx_knob_step(value_, step, nframes_); }
 
 bool CRotaryControlObject::test_rotary_control_clicked(int x, int y)
 {

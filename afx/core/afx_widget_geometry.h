@@ -2,6 +2,7 @@
 // into the target, an inclusive click box, and the frame of a value.
 #pragma once
 
+#include "afx_knob_law.h"
 #include "afx_pixbuf.h"
 
 class AFX_engine;
@@ -43,4 +44,3 @@ struct afx_widget_geometry {
 };
 
 inline float afx_clamp_value(float v) { return v < 0.0f ? 0.0f : (v > 99.0f ? 99.0f : v); }
-inline int afx_frame_of(float value, int nframes) { return static_cast<int>(value / 100.0f * nframes); }

@@ -44,6 +44,20 @@ double diff_timef(const timespec& start, const timespec& end)
     return AFX_engine::diff_timef(start, end);
 }
 
+// X numbers the buttons from 1 and sends the vertical wheel as buttons 4
+// (up) and 5 (down); callers get buttons from 0 and the wheel on its own.
+constexpr int kLeft = 0;
+
+int wheel_step(int x11_button)
+{
+    return x11_button == Button4 ? 1 : x11_button == Button5 ? -1 : 0;
+}
+
+int normal_button(int x11_button)
+{
+    return x11_button <= Button3 ? x11_button - Button1 : x11_button - 3;
+}
+
 } // namespace
 
 void AFX_engine_x11::dispatch_x_events(_XEvent* event)
@@ -80,26 +94,36 @@ void AFX_engine_x11::dispatch_x_events(_XEvent* event)
         break;
     }
     case ButtonPress: {
+        const int x11_button = static_cast<int>(ev.xbutton.button);
+        if (const int step = wheel_step(x11_button)) {
+            if (auto cb = s.cb.wheel.load())
+                cb(ev.xbutton.x, ev.xbutton.y, step, index, user);
+            break;
+        }
         timespec now;
         clock_gettime(CLOCK_MONOTONIC, &now);
         const double dt = diff_timef(b.last_left_press, now);
-        const int button = static_cast<int>(ev.xbutton.button);
-        if (dt > 0 && dt < kDoubleClickSeconds && button == 1) {
+        const int button = normal_button(x11_button);
+        if (dt > 0 && dt < kDoubleClickSeconds && button == kLeft) {
             b.last_left_press = now;
             if (auto cb = s.cb.double_click.load())
-                cb(ev.xbutton.x, ev.xbutton.y, 1, index, user);
+                cb(ev.xbutton.x, ev.xbutton.y, kLeft, index, user);
             break;
         }
-        if (button == 1)
+        if (button == kLeft)
             b.last_left_press = now;
         if (auto cb = s.cb.button_press.load())
             cb(ev.xbutton.x, ev.xbutton.y, button, index, user);
         break;
     }
-    case ButtonRelease:
+    case ButtonRelease: {
+        const int x11_button = static_cast<int>(ev.xbutton.button);
+        if (wheel_step(x11_button))
+            break;  // the notch was the whole event
         if (auto cb = s.cb.button_release.load())
-            cb(ev.xbutton.x, ev.xbutton.y, static_cast<int>(ev.xbutton.button), index, user);
+            cb(ev.xbutton.x, ev.xbutton.y, normal_button(x11_button), index, user);
         break;
+    }
     case MotionNotify:
         if (afx_build.ignore_sent_motion && ev.xmotion.send_event)
             break;

@@ -16,6 +16,7 @@ void afx_atomic_callbacks::clear()
     create = nullptr;
     redraw = nullptr;
     double_click = nullptr;
+    wheel = nullptr;
     window_destroy = nullptr;
     key_press = nullptr;
     key_release = nullptr;

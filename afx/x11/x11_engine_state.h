@@ -29,6 +29,7 @@ struct afx_atomic_callbacks {
     std::atomic<afx_create_cb> create{nullptr};
     std::atomic<afx_expose_cb> redraw{nullptr};
     std::atomic<afx_button_cb> double_click{nullptr};
+    std::atomic<afx_wheel_cb> wheel{nullptr};
     std::atomic<afx_window_destroy_cb> window_destroy{nullptr};
     std::atomic<afx_key_cb> key_press{nullptr};
     std::atomic<afx_key_cb> key_release{nullptr};

@@ -206,6 +206,7 @@ AFX_REGISTER(register_client_message_callback, client_message, afx_client_messag
 AFX_REGISTER(register_create_callback, create, afx_create_cb)
 AFX_REGISTER(register_redraw_callback, redraw, afx_expose_cb)
 AFX_REGISTER(register_double_click_callback, double_click, afx_button_cb)
+AFX_REGISTER(register_wheel_callback, wheel, afx_wheel_cb)
 AFX_REGISTER(register_window_destroy_callback, window_destroy, afx_window_destroy_cb)
 AFX_REGISTER(register_keypress_callback, key_press, afx_key_cb)
 AFX_REGISTER(register_keyrelease_callback, key_release, afx_key_cb)

@@ -22,9 +22,10 @@ using namespace vlt::editor;
 
 class QuietHost : public EditorHost {
 public:
-    void begin_edit(int) override {}
-    void set_parameter(int, float) override {}
-    void end_edit(int) override {}
+    void begin_edit(Control) override {}
+    void set_value(Control, float) override {}
+    void end_edit(Control) override {}
+    void set_ui_size(float) override {}
     void set_program(int) override {}
     void program_name(char* text) override { text[0] = '\0'; }
     void size_window(int, int) override {}
@@ -61,7 +62,7 @@ void BM_MeterTick(benchmark::State& state)
     QueuedPanel panel(&engine, &font);
     CEditorCore core(kLinuxVst2Build, host, panel);
     panel.attach(&core);
-    core.set_parameter(7, ui);
+    core.set_control(Control::kUiSize, ui);
     const float s = engine.get_optimum_scale_factor();
     const EditorSize size = core.apply_size_rule(s);
 
@@ -86,7 +87,7 @@ void BM_MeterTick(benchmark::State& state)
     long n = 0, pixels = 0;
     panel.queued.reserve(16);
     for (auto _ : state) {
-        core.set_parameter(8, (++n & 1) ? 0.8f : 0.2f);  // a different frame every tick
+        core.set_control(Control::kMeter, (++n & 1) ? 0.8f : 0.2f);  // a different frame every tick
         core.gui_update_tick();
         for (const Rect& r : panel.queued) {
             paint_window_rect(paint, size, false, s, r.x, r.y, r.w, r.h);

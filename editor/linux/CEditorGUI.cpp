@@ -9,7 +9,6 @@
 #include "afx/x11/afx_engine_x11.h"
 #include "afx_font_engine.h"
 #include "panel_artwork.h"
-#include "plug_params.h"
 #include "window_paint.h"
 
 using namespace vlt::editor;
@@ -31,7 +30,7 @@ CEditorGUI* self(void* user) { return static_cast<CEditorGUI*>(user); }
 
 CEditorGUI::CEditorGUI(CPlug* plug)
     : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), plug_(plug),
-      core_(kLinuxVst2Build, *this, *this)
+      host_(plug), core_(kLinuxVst2Build, host_, *this)
 {
     attach(&core_);
 }
@@ -57,8 +56,7 @@ bool CEditorGUI::getRect(ERect** rect)
         return false;
     rect_ = {0, 0, 510, 144};
     if (G_GUI_engine) {
-        const EditorSize s =
-            size_rule(plug_->getParameter(vlt::params::kUiSize), G_GUI_engine->get_optimum_scale_factor());
+        const EditorSize s = size_rule(host_.ui_size(), G_GUI_engine->get_optimum_scale_factor());
         rect_.bottom = static_cast<int16_t>(s.height);
         rect_.right = static_cast<int16_t>(s.width);
     }
@@ -103,7 +101,7 @@ void CEditorGUI::start_editor_main()
         log_printf("** ERROR ** VLT650-VST: Unable to connect to X server\n");
         return;
     }
-    core_.set_parameter(vlt::params::kUiSize, plug_->getParameter(vlt::params::kUiSize));
+    core_.set_control(Control::kUiSize, host_.ui_size());
     const EditorSize s = core_.apply_size_rule(e->get_optimum_scale_factor());
 
     const int index = e->create_new_afx_window(0, 0, s.width, s.height, 1.0f, this);
@@ -139,7 +137,7 @@ void CEditorGUI::start_editor_main()
     core_.init_editor();
     draw_editor_window_contents();
     register_callbacks(index);
-    e->set_gui_update_interval(50);
+    e->set_gui_update_interval(core_.build().banner.tick_ms);
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (x11.reparent_afx_window_to_SYS_window(index, host_window_) == 0)
@@ -175,6 +173,7 @@ void CEditorGUI::register_callbacks(int index)
     AFX_engine* e = G_GUI_engine;
     e->register_button_press_callback(index, on_press);
     e->register_button_release_callback(index, on_release);
+    e->register_wheel_callback(index, on_wheel);
     e->register_motion_notify_callback(index, on_motion);
     e->register_expose_callback(index, on_expose);
     e->register_window_destroy_callback(index, on_window_destroy);
@@ -204,13 +203,12 @@ void CEditorGUI::stop_editor()
 
 // --- plug-in calls, any thread ------------------------------------------------
 
-void CEditorGUI::setParameter(int32_t index, float value) { core_.set_parameter(index, value); }
+void CEditorGUI::setParameter(int32_t index, float value) { core_.set_host_parameter(index, value); }
 
 void CEditorGUI::setProgram(int32_t program)
 {
     char name[64] = {};
-    plug_->getProgramName(name);
-    name[sizeof name - 1] = '\0';
+    host_.program_name(name);
     core_.set_program(program, name);
 }
 
@@ -256,28 +254,6 @@ void CEditorGUI::expose_handler(int x, int y, int w, int h)
     paint_window_rect(paint, core_.size(), core_.mono(), core_.dpi_scale(), x, y, w, h);
 }
 
-// --- host edits (GUI thread, no lock of ours held) ------------------------------
-
-void CEditorGUI::begin_edit(int index) { plug_->beginEdit(index); }
-void CEditorGUI::set_parameter(int index, float value) { plug_->setParameterAutomated(index, value); }
-void CEditorGUI::end_edit(int index) { plug_->endEdit(index); }
-
-void CEditorGUI::set_program(int program)
-{
-    plug_->setProgram(program);
-    plug_->updateDisplay();
-}
-
-void CEditorGUI::program_name(char* text)
-{
-    char name[64] = {};
-    plug_->getProgramName(name);
-    name[sizeof name - 1] = '\0';
-    std::snprintf(text, 64, "%s", name);
-}
-
-void CEditorGUI::size_window(int width, int height) { plug_->sizeWindow(width, height); }
-
 // --- trampolines ----------------------------------------------------------------------
 
 void CEditorGUI::on_press(int x, int y, int button, int, void* user)
@@ -288,6 +264,11 @@ void CEditorGUI::on_press(int x, int y, int button, int, void* user)
 void CEditorGUI::on_release(int x, int y, int button, int, void* user)
 {
     self(user)->core_.button_release(x, y, button);
+}
+
+void CEditorGUI::on_wheel(int x, int y, int step, int, void* user)
+{
+    self(user)->core_.wheel(x, y, step);
 }
 
 void CEditorGUI::on_motion(int x, int y, int, void* user) { self(user)->core_.motion(x, y); }

@@ -9,6 +9,7 @@
 #include "afx/afx_engine.h"
 #include "editor_core.h"
 #include "panel_view.h"
+#include "vst2_editor_host.h"
 
 class CPlug;
 class AFX_font_engine;
@@ -17,9 +18,7 @@ class AFX_font_engine;
 extern AFX_engine* G_GUI_engine;
 extern AFX_font_engine* G_FONT_engine;
 
-class CEditorGUI : public CPlugEditor,
-                   public vlt::editor::CPanelView,
-                   private vlt::editor::EditorHost {
+class CEditorGUI : public CPlugEditor, public vlt::editor::CPanelView {
 public:
     explicit CEditorGUI(CPlug* plug);
     ~CEditorGUI() override;
@@ -53,17 +52,10 @@ private:
     void resize_window(const vlt::editor::EditorSize& from,
                        const vlt::editor::EditorSize& to) override;
 
-    // EditorHost: the plug-in's edit path.
-    void begin_edit(int index) override;
-    void set_parameter(int index, float value) override;
-    void end_edit(int index) override;
-    void set_program(int program) override;
-    void program_name(char* text) override;
-    void size_window(int width, int height) override;
-
     // Engine callbacks, with the editor as user data.
     static void on_press(int x, int y, int button, int index, void* user);
     static void on_release(int x, int y, int button, int index, void* user);
+    static void on_wheel(int x, int y, int step, int index, void* user);
     static void on_motion(int x, int y, int index, void* user);
     static void on_double_click(int x, int y, int button, int index, void* user);
     static void on_expose(int x, int y, int w, int h, int index, void* user);
@@ -72,6 +64,7 @@ private:
     void expose_handler(int x, int y, int w, int h);
 
     CPlug* plug_;
+    vlt::editor::Vst2EditorHost host_;  // the plug-in's edit path
     vlt::editor::CEditorCore core_;
     ERect rect_{0, 0, 510, 144};
     std::atomic<int> window_index_{-1};

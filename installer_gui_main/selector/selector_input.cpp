@@ -54,14 +54,18 @@ void CSelectorWindow::list_press(int x, int y) {
   viewport_.redraw_viewport(window_);
 }
 
+// A wheel notch scrolls the list by 16 pixels, and ends like a release of
+// a button (a pressed OK still fires).
+void CSelectorWindow::wheel_handler(int x, int y, int step) {
+  viewport_.set_control_has_focus(false);
+  step > 0 ? viewport_.move_port_chunk_up(16, window_) : viewport_.move_port_chunk_down(16, window_);
+  scroller_follows_viewport();
+  button_release_handler(x, y, kLeftButton);
+}
+
 void CSelectorWindow::button_press_handler(int x, int y, int button) {
   viewport_.set_control_has_focus(false);
-  if (button == 4 || button == 5) {
-    button == 4 ? viewport_.move_port_chunk_up(16, window_) : viewport_.move_port_chunk_down(16, window_);
-    scroller_follows_viewport();
-    return;
-  }
-  if (button != 1) return;
+  if (button != kLeftButton) return;
   if (ok_button_.test_clicked(x, y)) press_button(ok_button_);
   if (cancel_button_.test_clicked(x, y)) press_button(cancel_button_);
   scroller_press(x, y);

@@ -16,6 +16,7 @@ CSelectorWindow* self(void* user) { return static_cast<CSelectorWindow*>(user); 
 
 void press_cb(int x, int y, int button, int, void* user) { self(user)->button_press_handler(x, y, button); }
 void release_cb(int x, int y, int button, int, void* user) { self(user)->button_release_handler(x, y, button); }
+void wheel_cb(int x, int y, int step, int, void* user) { self(user)->wheel_handler(x, y, step); }
 void motion_cb(int x, int y, int, void* user) { self(user)->motion_handler(x, y); }
 void double_click_cb(int x, int y, int, int, void* user) { self(user)->double_click_handler(x, y); }
 void expose_cb(int x, int y, int w, int h, int, void* user) { self(user)->expose_handler(x, y, w, h); }
@@ -112,6 +113,7 @@ bool CSelectorWindow::open_file_selector_window() {
 
   engine_->register_button_press_callback(window_, press_cb);
   engine_->register_button_release_callback(window_, release_cb);
+  engine_->register_wheel_callback(window_, wheel_cb);
   engine_->register_motion_notify_callback(window_, motion_cb);
   engine_->register_expose_callback(window_, expose_cb);
   engine_->register_window_destroy_callback(window_, destroy_cb);

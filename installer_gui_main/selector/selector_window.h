@@ -45,9 +45,11 @@ class CSelectorWindow {
   bool open_file_selector_window();
   void close_file_selector_window();
 
-  // Window callbacks, in window pixels.
+  // Window callbacks, in window pixels; buttons from 0 (left).
+  static constexpr int kLeftButton = 0;
   void button_press_handler(int x, int y, int button);
   void button_release_handler(int x, int y, int button);
+  void wheel_handler(int x, int y, int step);
   void motion_handler(int x, int y);
   void double_click_handler(int x, int y);
   void expose_handler(int x, int y, int w, int h);

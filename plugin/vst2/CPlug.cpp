@@ -180,9 +180,12 @@ intptr_t CPlug::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* 
             *static_cast<ERect**>(ptr) = &rect;
         return 1;
     case effEditOpen:
-        if (editor)
-            editor->open(ptr);
-        return 1;
+        // The editor's open answers false by convention; whether its window
+        // came up (an X server, a window) is what the host must hear.
+        if (!editor)
+            return 1;
+        editor->open(ptr);
+        return editor->isOpen() ? 1 : 0;
     case effEditClose:
         if (editor)
             editor->close();

@@ -13,21 +13,37 @@ namespace {
 using Calls = std::vector<std::string>;
 
 // Plays the plug-in: every automated change comes straight back into the
-// editor, as the plug-in's parameter path does.
+// editor, as the plug-in's parameter path does. Calls are written with the
+// host's ids from the given map.
 class EchoHost : public EditorHost {
 public:
+    explicit EchoHost(const HostMap& map = kVst2Map) : map(map) {}
+
+    const HostMap& map;
     CEditorCore* core = nullptr;
     Calls calls;
     int program = 0;
 
-    void begin_edit(int i) override { calls.push_back("begin " + std::to_string(i)); }
-    void end_edit(int i) override { calls.push_back("end " + std::to_string(i)); }
-    void set_parameter(int i, float v) override
+    std::string id(Control c) const
+    {
+        const HostParam& p = host_param(map, c);
+        return p.id ? p.id : std::to_string(p.index);
+    }
+    void begin_edit(Control c) override { calls.push_back("begin " + id(c)); }
+    void end_edit(Control c) override { calls.push_back("end " + id(c)); }
+    void set_value(Control c, float v) override
     {
         char text[64];
-        std::snprintf(text, sizeof text, "set %d %.4f", i, v);
+        std::snprintf(text, sizeof text, "set %s %.4f", id(c).c_str(), v);
         calls.push_back(text);
-        core->set_parameter(i, v);
+        core->set_control(c, v);
+    }
+    void set_ui_size(float u) override
+    {
+        char text[64];
+        std::snprintf(text, sizeof text, "ui size %.4f", u);
+        calls.push_back(text);
+        core->set_control(Control::kUiSize, u);
     }
     void set_program(int p) override
     {
@@ -101,19 +117,20 @@ protected:
 
 const Calls kEndAll = {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"};
 
-// A release, then what follows it.
-Calls after_end_all(const Calls& more)
+Calls after(Calls first, const Calls& more)
 {
-    Calls c = kEndAll;
-    c.insert(c.end(), more.begin(), more.end());
-    return c;
+    first.insert(first.end(), more.begin(), more.end());
+    return first;
 }
+
+// A release, then what follows it.
+Calls after_end_all(const Calls& more) { return after(kEndAll, more); }
 
 TEST_F(EditorCoreTest, ClosedEditorKeepsHostValuesForTheNextOpen)
 {
-    core.set_parameter(0, 0.0f);
-    core.set_parameter(6, 0.5f);  // 49.5 of 99: the switch opens on its Out frame
-    core.set_parameter(7, 1.0f);
+    core.set_host_parameter(0, 0.0f);
+    core.set_host_parameter(6, 0.5f);  // 49.5 of 99: the switch opens on its Out frame
+    core.set_host_parameter(7, 1.0f);
     core.set_program(3, "Snare");
     EXPECT_EQ(core.program(), 3);
     EXPECT_EQ(banner(), "VLT650 V2.3.1");  // no text before the first open
@@ -150,18 +167,18 @@ TEST_F(EditorCoreTest, HostValuesWriteTextAndMarkWidgets)
         {1, 7.0f, kThresholdKnob, 99.0f, "Thresh -20.0 dB"},
     };
     for (const Case& c : cases) {
-        core.set_parameter(c.index, c.value);
+        core.set_host_parameter(c.index, c.value);
         EXPECT_FLOAT_EQ(core.value(c.widget), c.shown) << c.index << " " << c.value;
         EXPECT_TRUE(core.dirty(c.widget));
         EXPECT_EQ(banner(), c.text);
     }
     EXPECT_TRUE(view.banner.empty());  // host threads never render
 
-    core.set_parameter(8, 2.0f);
+    core.set_host_parameter(8, 2.0f);
     EXPECT_FLOAT_EQ(core.value(kMeter), 99.0f);
-    core.set_parameter(8, -1.0f);
+    core.set_host_parameter(8, -1.0f);
     EXPECT_FLOAT_EQ(core.value(kMeter), 0.0f);
-    core.set_parameter(99, 1.0f);  // ignored
+    core.set_host_parameter(99, 1.0f);  // ignored
     ticks(1);
     EXPECT_EQ(view.redrawn, (std::vector<Widget>{kInGainKnob, kThresholdKnob, kReleaseKnob,
                                                   kRatioKnob, kEffectSwitch, kMeter}));
@@ -173,19 +190,19 @@ TEST_F(EditorCoreTest, WheelIsOneGestureAndReleaseEndsAll)
 {
     open();
     const Rect k = panel_rect(kAttackKnob);
-    core.button_press(WX(k.x + 24), k.y + 24, 4);
+    core.wheel(WX(k.x + 24), k.y + 24, 1);
     char set[32];
     std::snprintf(set, sizeof set, "set 2 %.4f", 99.0f / 38.0f / 99.0f);
-    EXPECT_EQ(take(), (Calls{"begin 2", set, "end 2"}));
+    // The notch is followed by a release, as the X and Win32 backends did.
+    EXPECT_EQ(take(), after(Calls{"begin 2", set, "end 2"}, kEndAll));
     EXPECT_EQ(view.banner.back(), "Attack 0.4 ms");
-    core.button_release(WX(k.x + 24), k.y + 24, 4);
-    EXPECT_EQ(take(), kEndAll);
 
-    core.button_press(WX(k.x + 24), k.y + 24, 5);
-    core.button_press(WX(k.x + 24), k.y + 24, 5);  // already at 0
-    EXPECT_EQ(take(), (Calls{"begin 2", "set 2 0.0000", "end 2", "begin 2", "set 2 0.0000",
-                             "end 2"}));
-    core.button_press(WX(k.x + 24), k.y + 24, 3);  // not a button this build knows
+    core.wheel(WX(k.x + 24), k.y + 24, -1);
+    core.wheel(WX(k.x + 24), k.y + 24, -1);  // already at 0
+    EXPECT_EQ(take(), after(after(Calls{"begin 2", "set 2 0.0000", "end 2"}, kEndAll),
+                            after(Calls{"begin 2", "set 2 0.0000", "end 2"}, kEndAll)));
+    for (int button : {1, 2, 3})  // middle, right, further: not main buttons here
+        core.button_press(WX(k.x + 24), k.y + 24, button);
     EXPECT_TRUE(take().empty());
 }
 
@@ -194,7 +211,7 @@ TEST_F(EditorCoreTest, DragRaisesUpwardsOnlyAndEndsOnRelease)
     open();
     const Rect k = panel_rect(kMakeupKnob);
     const int x = WX(k.x + 24), y = k.y + 24;
-    core.button_press(x, y, 1);
+    core.button_press(x, y, 0);
     EXPECT_EQ(take(), Calls{"begin 5"});
     EXPECT_EQ(view.banner.back(), "Makeup 0.0 dB");
     core.motion(x + 30, y);  // sideways: no change
@@ -202,7 +219,7 @@ TEST_F(EditorCoreTest, DragRaisesUpwardsOnlyAndEndsOnRelease)
     core.motion(x + 30, y - 16);
     EXPECT_EQ(take(), (Calls{"set 5 0.0000", "set 5 0.0202", "set 5 0.0556"}));
     EXPECT_EQ(view.banner.back(), "Makeup 1.1 dB");
-    core.button_release(x, y, 1);
+    core.button_release(x, y, 0);
     EXPECT_EQ(take(), kEndAll);
     core.motion(x, y - 50);  // no focus after release
     EXPECT_TRUE(take().empty());
@@ -211,9 +228,9 @@ TEST_F(EditorCoreTest, DragRaisesUpwardsOnlyAndEndsOnRelease)
 TEST_F(EditorCoreTest, PressOnNothingStillEndsGesturesOnRelease)
 {
     open();
-    core.button_press(10, 300, 1);
+    core.button_press(10, 300, 0);
     EXPECT_TRUE(take().empty());
-    core.button_release(10, 300, 1);
+    core.button_release(10, 300, 0);
     EXPECT_EQ(take(), kEndAll);
 }
 
@@ -221,29 +238,29 @@ TEST_F(EditorCoreTest, SwitchToggleAutomatesAndReleaseEnds)
 {
     open();
     const Rect s = panel_rect(kEffectSwitch);
-    core.button_press(WX(s.x + 5), s.y + 5, 1);
+    core.button_press(WX(s.x + 5), s.y + 5, 0);
     EXPECT_EQ(take(), (Calls{"begin 6", "set 6 0.0000"}));
     EXPECT_EQ(view.banner.back(), " Effect Out");
-    core.button_release(WX(s.x + 5), s.y + 5, 1);
-    core.button_press(WX(s.x + 5), s.y + 5, 1);
+    core.button_release(WX(s.x + 5), s.y + 5, 0);
+    core.button_press(WX(s.x + 5), s.y + 5, 0);
     EXPECT_EQ(take(), after_end_all({"begin 6", "set 6 1.0000"}));
     EXPECT_EQ(view.banner.back(), " Effect In ");
 }
 
 TEST_F(EditorCoreTest, DoubleClickResetsOneKnobOrTheUiSize)
 {
-    core.set_parameter(0, 1.0f);
-    core.set_parameter(7, 1.0f);
+    core.set_host_parameter(0, 1.0f);
+    core.set_host_parameter(7, 1.0f);
     open();
     const Rect g = panel_rect(kInGainKnob);
     // UI size 1: scale 2 at x offset 90.
-    core.double_click(90 + 2 * (g.x + 24), 2 * (g.y + 24), 1);
+    core.double_click(90 + 2 * (g.x + 24), 2 * (g.y + 24), 0);
     EXPECT_EQ(take(), (Calls{"begin 0", "set 0 0.3333", "end 0"}));
     EXPECT_EQ(view.banner.back(), "In Gain 0.0 dB");
     EXPECT_FLOAT_EQ(core.ui_size(), 1.0f);
 
-    core.double_click(100, 300, 1);
-    EXPECT_EQ(take(), (Calls{"set 7 0.0000", "size 468x510"}));
+    core.double_click(100, 300, 0);
+    EXPECT_EQ(take(), (Calls{"ui size 0.0000", "size 468x510"}));
     EXPECT_FLOAT_EQ(core.ui_size(), 0.0f);
     EXPECT_EQ(view.resizes, 1);
     EXPECT_EQ(view.repaints, 1);
@@ -253,31 +270,31 @@ TEST_F(EditorCoreTest, PresetButtonsArmThenStepAndWrap)
 {
     open();
     const Rect r = panel_rect(kRightButton), l = panel_rect(kLeftButton);
-    core.button_press(WX(l.x + 5), 5, 1);  // first press shows the name only
+    core.button_press(WX(l.x + 5), 5, 0);  // first press shows the name only
     EXPECT_EQ(take(), Calls{});
     EXPECT_EQ(view.banner.back(), "Preset 0");
     EXPECT_TRUE(core.preset_armed());
     EXPECT_FLOAT_EQ(core.value(kLeftButton), 99.0f);
-    core.button_release(WX(l.x + 5), 5, 1);
+    core.button_release(WX(l.x + 5), 5, 0);
     EXPECT_FLOAT_EQ(core.value(kLeftButton), 0.0f);
-    core.button_press(WX(l.x + 5), 5, 1);  // 0 wraps to 8
+    core.button_press(WX(l.x + 5), 5, 0);  // 0 wraps to 8
     EXPECT_EQ(core.program(), 8);
     EXPECT_EQ(view.banner.back(), "Preset 8");
-    core.button_press(WX(r.x + 5), 5, 1);  // 8 wraps to 0
+    core.button_press(WX(r.x + 5), 5, 0);  // 8 wraps to 0
     EXPECT_EQ(core.program(), 0);
     EXPECT_EQ(take(), after_end_all({"program 8", "program 0"}));
 
     // The version revert after 2.5 s disarms: the next press only shows the name.
     ticks(50);
     EXPECT_FALSE(core.preset_armed());
-    core.button_press(WX(r.x + 5), 5, 1);
+    core.button_press(WX(r.x + 5), 5, 0);
     EXPECT_EQ(core.program(), 0);
 }
 
 TEST_F(EditorCoreTest, ResizeDragAppliesEverySecondMove)
 {
     open();
-    core.button_press(460, 500, 1);
+    core.button_press(460, 500, 0);
     core.motion(470, 500);
     EXPECT_TRUE(take().empty());
     core.motion(480, 500);
@@ -285,14 +302,14 @@ TEST_F(EditorCoreTest, ResizeDragAppliesEverySecondMove)
     const float expect = (20.0f + 468.0f) / 468.0f - 1.0f;
     EXPECT_NEAR(core.ui_size(), expect, 1e-6);
     char set[32];
-    std::snprintf(set, sizeof set, "set 7 %.4f", expect);
+    std::snprintf(set, sizeof set, "ui size %.4f", expect);
     EXPECT_EQ(take(), (Calls{set, "size 468x532"}));
     // Up or left shrinks, and never below 0.
     for (int i = 1; i <= 8; ++i)
         core.motion(480, 500 - 40 * i);
     EXPECT_FLOAT_EQ(core.ui_size(), 0.0f);
     take();
-    core.button_release(480, 200, 1);
+    core.button_release(480, 200, 0);
     EXPECT_EQ(take(), (Calls{"size 468x510", "end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"}));
 }
 
@@ -312,22 +329,141 @@ TEST(EditorCoreWindows, ResizeDividesByHeight)
     EXPECT_NEAR(core.ui_size(), (20.0f + 510.0f) / 510.0f - 1.0f, 1e-6);
 }
 
+// An open editor of the given build at UI size 0, display scale 1.
+struct BuildEditor {
+    explicit BuildEditor(const EditorBuild& build) : host(*build.host), core(build, host, view)
+    {
+        host.core = &core;
+        core.apply_size_rule(1.0f);
+        core.set_widgets_ready();
+        core.init_editor();
+        core.set_open(true);
+    }
+    Calls take()
+    {
+        Calls calls;
+        calls.swap(host.calls);
+        return calls;
+    }
+
+    EchoHost host;
+    RecordingView view;
+    CEditorCore core;
+};
+
+// The same gestures through each format's host map: the ids the host hears,
+// the end-of-gesture sweep at the release (never the meter), the UI size
+// through its own call, and host values coming back by the format's ids.
+TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
+{
+    struct Case {
+        const EditorBuild* build;
+        const char* ratio;
+        const char* effect;
+        Calls drag_release;   // what a release after a Ratio drag ends
+        bool wheel_releases;  // the backend follows a notch with a release
+    } const cases[] = {
+        {&kLinuxVst2Build, "4", "6",
+         {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"}, true},
+        {&kWindowsVst3Build, "4", "7",
+         {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 7"}, true},
+        {&kWindowsAaxBuild, "Ratio", "In", {"end Ratio"}, true},
+        {&kCocoaAuBuild, "2", "6",
+         {"end 0", "end 1", "end 3", "end 4", "end 2", "end 5", "end 6", "end 7"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.build->host->format);
+        BuildEditor e(*c.build);
+        CEditorCore& core = e.core;
+        auto take = [&] { return e.take(); };
+        const std::string ratio = c.ratio, effect = c.effect;
+
+        const Rect k = panel_rect(kRatioKnob);
+        const int x = WX(k.x + 24), y = k.y + 24;
+        core.button_press(x, y, 0);
+        core.motion(x, y - 8);
+        core.button_release(x, y - 8, 0);
+        EXPECT_EQ(take(), after(Calls{"begin " + ratio, "set " + ratio + " 0.0202"}, c.drag_release));
+        EXPECT_FLOAT_EQ(core.value(kRatioKnob), 2.0f);
+
+        core.wheel(x, y, -1);
+        const Calls notch = {"begin " + ratio, "set " + ratio + " 0.0000", "end " + ratio};
+        const Calls swept = c.build->buttons.release == ReleaseSweep::kTouched
+                                ? Calls{"end " + ratio} : c.drag_release;
+        EXPECT_EQ(take(), c.wheel_releases ? after(notch, swept) : notch);
+
+        const Rect s = panel_rect(kEffectSwitch);
+        core.button_press(WX(s.x + 5), s.y + 5, 0);
+        const Calls toggle = take();
+        ASSERT_EQ(toggle.size(), 2u);
+        EXPECT_EQ(toggle[0], "begin " + effect);
+        EXPECT_EQ(toggle[1].rfind("set " + effect + " ", 0), 0u) << toggle[1];
+        core.button_release(0, 0, 0);
+        take();
+
+        core.double_click(100, 300, 0);  // empty panel: the UI size, by its own call
+        EXPECT_EQ(take(), (Calls{"ui size 0.0000", "size 468x510"}));
+
+        // Host values arrive by the format's ids; a meter id is never ended.
+        const HostParam& meter = host_param(*c.build->host, Control::kMeter);
+        if (meter.index >= 0) {
+            core.set_host_parameter(meter.index, 1.0f);
+            EXPECT_FLOAT_EQ(core.value(kMeter), 99.0f);
+            for (const std::string& call : c.drag_release)
+                EXPECT_NE(call, "end " + std::to_string(meter.index));
+        }
+        const HostParam& in_gain = host_param(*c.build->host, Control::kInGain);
+        if (in_gain.id)
+            core.set_host_parameter(in_gain.id, 0.0f);
+        else
+            core.set_host_parameter(in_gain.index, 0.0f);
+        EXPECT_FLOAT_EQ(core.value(kInGainKnob), 0.0f);
+    }
+}
+
+// The meter waits for the tick, except in the Cocoa view, which shares the
+// host's thread and redraws it as the value arrives (and not again on the tick).
+TEST(EditorCoreMeter, RedrawnOnTheTickOrOnArrival)
+{
+    for (const EditorBuild* b : {&kLinuxVst2Build, &kCocoaAuBuild}) {
+        BuildEditor e(*b);
+        CEditorCore& core = e.core;
+        const RecordingView& view = e.view;
+        const bool on_arrival = b->meter_redraw == MeterRedraw::kOnArrival;
+        core.set_control(Control::kMeter, 0.5f);
+        EXPECT_FLOAT_EQ(core.value(kMeter), 49.5f);
+        EXPECT_EQ(view.redrawn, on_arrival ? std::vector<Widget>{kMeter} : std::vector<Widget>{});
+        core.gui_update_tick();
+        EXPECT_EQ(view.redrawn, std::vector<Widget>{kMeter}) << b->host->format;
+    }
+}
+
+TEST(EditorCoreHostMaps, TheAaxWindowsEditorTakesTheRightButtonToo)
+{
+    for (const EditorBuild* b : {&kLinuxVst2Build, &kWindowsAaxBuild}) {
+        BuildEditor e(*b);
+        const Rect k = panel_rect(kAttackKnob);
+        e.core.button_press(WX(k.x + 24), k.y + 24, 2);
+        EXPECT_EQ(e.take().size(), b == &kWindowsAaxBuild ? 1u : 0u) << b->host->format;
+    }
+}
+
 TEST_F(EditorCoreTest, StatusButtonShowsVersionBrieflyThenTurnsOff)
 {
     open();
     const Rect s = panel_rect(kStatusButton);
-    core.button_press(WX(s.x + 5), 5, 1);
+    core.button_press(WX(s.x + 5), 5, 0);
     EXPECT_EQ(view.banner.back(), "VLT650 V2.3.1");
     EXPECT_FLOAT_EQ(core.value(kStatusButton), 99.0f);
-    core.button_release(WX(s.x + 5), 5, 1);
+    core.button_release(WX(s.x + 5), 5, 0);
     ticks(49);
     EXPECT_FLOAT_EQ(core.value(kStatusButton), 99.0f);
     ticks(1);
     EXPECT_EQ(view.banner.back(), "                ");
     EXPECT_FLOAT_EQ(core.value(kStatusButton), 0.0f);
     // Pressed while on: blanks at once.
-    core.button_press(WX(s.x + 5), 5, 1);
-    core.button_press(WX(s.x + 5), 5, 1);
+    core.button_press(WX(s.x + 5), 5, 0);
+    core.button_press(WX(s.x + 5), 5, 0);
     EXPECT_EQ(view.banner.back(), "                ");
 }
 
@@ -335,20 +471,20 @@ TEST_F(EditorCoreTest, BannerTimingAndHold)
 {
     open();
     const Rect k = panel_rect(kRatioKnob);
-    core.button_press(WX(k.x + 24), k.y + 24, 1);
-    core.button_release(0, 0, 1);
+    core.button_press(WX(k.x + 24), k.y + 24, 0);
+    core.button_release(0, 0, 0);
     ticks(49);
     EXPECT_EQ(view.banner.back(), "Ratio 1.0 : 1");
     ticks(1);
     EXPECT_EQ(view.banner.back(), "VLT650 V2.3.1");
     // Held: nothing counts until the release.
     const Rect b = panel_rect(kBanner);
-    core.button_press(WX(b.x + 10), b.y + 5, 1);
+    core.button_press(WX(b.x + 10), b.y + 5, 0);
     ticks(2000);
     EXPECT_EQ(view.banner.back(), "VLT650 V2.3.1");
     core.motion(WX(b.x + 4), b.y + 5);
     EXPECT_EQ(view.scroll, -6);
-    core.button_release(0, 0, 1);
+    core.button_release(0, 0, 0);
     ticks(400);
     EXPECT_EQ(view.banner.back(), "                ");
 }
@@ -382,7 +518,7 @@ TEST_F(EditorCoreTest, ClosedEditorDrawsNothing)
 {
     open();
     core.set_open(false);
-    core.set_parameter(1, 0.5f);
+    core.set_host_parameter(1, 0.5f);
     ticks(1);
     EXPECT_TRUE(view.redrawn.empty());
     EXPECT_FALSE(core.dirty(kThresholdKnob));
@@ -394,11 +530,11 @@ TEST_F(EditorCoreTest, ConcurrentWritersAndTicks)
     open();
     std::thread audio([&] {
         for (int i = 0; i < 20000; ++i)
-            core.set_parameter(8, (i % 100) / 100.0f);
+            core.set_host_parameter(8, (i % 100) / 100.0f);
     });
     std::thread ui([&] {
         for (int i = 0; i < 2000; ++i) {
-            core.set_parameter(i % 6, (i % 99) / 99.0f);
+            core.set_host_parameter(i % 6, (i % 99) / 99.0f);
             core.set_program(i % 9, "Light Vocal");
         }
     });

@@ -104,6 +104,29 @@ protected:
     Panel panel;
 };
 
+// The host hears whether the editor's window came up: 1 with an X server,
+// 0 without one (in a fresh process, which connects on its first open).
+TEST_F(EditorX11, OpenAnswersWhetherTheWindowCameUp)
+{
+    parent = x.make_parent(0, 0, 1000, 1060);
+    EXPECT_EQ(plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 1);
+    plug->dispatch(effEditClose);
+    plug.reset();  // the child loads a library of its own
+    lib.reset();
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        unsetenv("DISPLAY");
+        PluginLibrary lib(VLT_PLUGIN_PATH);
+        PluginInstance p(lib);
+        const intptr_t answer = p.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+        _exit(p.ok() && answer == 0 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 TEST(EditorRect, SizeFollowsUiSizeAndDpi)
 {
     XSession x;

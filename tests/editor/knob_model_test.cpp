@@ -1,5 +1,7 @@
 #include "knob_model.h"
 
+#include "editor_build.h"
+
 #include <gtest/gtest.h>
 
 namespace vlt::editor {

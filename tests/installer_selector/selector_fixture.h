@@ -76,8 +76,8 @@ class SelectorFixture : public ::testing::Test {
   }
 
   void click(CSelectorWindow& s, int x, int y) {
-    s.button_press_handler(x, y, 1);
-    s.button_release_handler(x, y, 1);
+    s.button_press_handler(x, y, 0);
+    s.button_release_handler(x, y, 0);
   }
 
   test_support::TempDir dir;

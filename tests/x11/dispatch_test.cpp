@@ -141,6 +141,30 @@ INSTANTIATE_TEST_SUITE_P(
                       click_case{"right_twice", {{3, 0}, {3, 100}}, true, 2, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// X buttons 1..3 arrive as 0..2; the wheel buttons 4 and 5 arrive as one
+// wheel step each, up +1 and down -1, without a release.
+TEST_F(Dispatch, ButtonsAreNumberedFromZeroAndTheWheelIsItsOwnEvent)
+{
+    const int i = open_recorded();
+    std::this_thread::sleep_for(std::chrono::milliseconds(350)); // no double click
+    XTestFakeMotionEvent(peer, DefaultScreen(peer), 20, 30, 0);
+    for (unsigned x_button = 1; x_button <= 5; ++x_button) {
+        XTestFakeButtonEvent(peer, x_button, True, x_button == 1 ? 0 : 400);
+        XTestFakeButtonEvent(peer, x_button, False, 10);
+    }
+    XSync(peer, False);
+    ASSERT_TRUE(wait_until([&] { return rec.count("wheel") == 2; }));
+    std::vector<call> input;
+    for (const call& c : rec.calls())
+        if (c.kind != "expose" && c.kind != "configure")
+            input.push_back(c);
+    const std::vector<call> expected = {
+        {"press", 20, 30, 0, 0, i}, {"release", 20, 30, 0, 0, i}, {"press", 20, 30, 1, 0, i},
+        {"release", 20, 30, 1, 0, i}, {"press", 20, 30, 2, 0, i}, {"release", 20, 30, 2, 0, i},
+        {"wheel", 20, 30, 1, 0, i},   {"wheel", 20, 30, -1, 0, i}};
+    EXPECT_EQ(input, expected);
+}
+
 TEST_F(Dispatch, GuiUpdateReturningFalseIsUnregisteredOthersGoOn)
 {
     static std::atomic<int> once{0}, always{0};

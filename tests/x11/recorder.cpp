@@ -23,6 +23,9 @@ void Recorder::attach(AFX_engine& e, int i)
     e.register_button_release_callback(i, [](int x, int y, int b, int idx, void* u) {
         rec(u).add({"release", x, y, b, 0, idx});
     });
+    e.register_wheel_callback(i, [](int x, int y, int step, int idx, void* u) {
+        rec(u).add({"wheel", x, y, step, 0, idx});
+    });
     e.register_double_click_callback(i, [](int x, int y, int b, int idx, void* u) {
         rec(u).add({"double", x, y, b, 0, idx});
     });
