@@ -5,6 +5,7 @@
 
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -41,13 +42,19 @@ TEST_F(Dispatch, ConfigureRecordsTheSizeAndQueuesTheWholeWindow)
     const int i = open_recorded();
     XResizeWindow(peer, xid(i), 300, 200);
     XSync(peer, False);
-    ASSERT_TRUE(wait_until([&] { return rec.count("expose") > 0; }));
+    // A late exposure from the first map may still arrive under load; what
+    // matters is that the new size is recorded and then the whole window
+    // is queued.
+    const call configure{"configure", 200, 300, 0, 0, i};
+    const call whole{"expose", 0, 0, 300, 200, i};
+    const auto position = [&](const call& wanted) {
+        const auto calls = rec.calls();
+        return std::find(calls.begin(), calls.end(), wanted) - calls.begin();
+    };
+    ASSERT_TRUE(wait_until([&] { return position(whole) < static_cast<long>(rec.calls().size()); }));
     EXPECT_EQ(engine.afx_get_afx_window_width(i), 300);
     EXPECT_EQ(engine.afx_get_afx_window_height(i), 200);
-    const auto calls = rec.calls();
-    ASSERT_GE(calls.size(), 2u);
-    EXPECT_EQ(calls[0], (call{"configure", 200, 300, 0, 0, i}));
-    EXPECT_EQ(calls.back(), (call{"expose", 0, 0, 300, 200, i}));
+    EXPECT_LT(position(configure), position(whole));
 }
 
 struct expose_case {
@@ -133,12 +140,14 @@ TEST_P(DoubleClick, FollowsTheThreeTenthsRule)
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, DoubleClick,
-    ::testing::Values(click_case{"two", {{1, 0}, {1, 200}}, true, 1, 1},
-                      click_case{"three", {{1, 0}, {1, 200}, {1, 200}}, true, 1, 2},
-                      click_case{"no_callback", {{1, 0}, {1, 200}}, false, 1, 0},
-                      click_case{"right_between", {{1, 0}, {3, 90}, {1, 90}}, true, 2, 1},
-                      click_case{"slow", {{1, 0}, {1, 400}}, true, 2, 0},
-                      click_case{"right_twice", {{3, 0}, {3, 100}}, true, 2, 0}),
+    // The rule is measured when the engine handles each press, so the delays
+    // keep wide margins on both sides of 0.3 s for a loaded machine.
+    ::testing::Values(click_case{"two", {{1, 0}, {1, 80}}, true, 1, 1},
+                      click_case{"three", {{1, 0}, {1, 80}, {1, 80}}, true, 1, 2},
+                      click_case{"no_callback", {{1, 0}, {1, 80}}, false, 1, 0},
+                      click_case{"right_between", {{1, 0}, {3, 40}, {1, 40}}, true, 2, 1},
+                      click_case{"slow", {{1, 0}, {1, 700}}, true, 2, 0},
+                      click_case{"right_twice", {{3, 0}, {3, 80}}, true, 2, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // X buttons 1..3 arrive as 0..2; the wheel buttons 4 and 5 arrive as one
