@@ -17,6 +17,13 @@ while(vlt_host_tools)
   list(APPEND vlt_host_tool_files ${VLT_HOST_TOOLS_DIR}/${folder}/${name})
 endwhile()
 
+# Under make the nested build shares the outer jobserver ($(MAKE)).
+if(CMAKE_GENERATOR MATCHES "Makefiles")
+  set(vlt_host_tools_build $(MAKE))
+else()
+  set(vlt_host_tools_build ${CMAKE_COMMAND} --build ${VLT_HOST_TOOLS_DIR} --target)
+endif()
+
 # The nested tree gets none of this tree's toolchain or flags, only the
 # build type, so the generators are the native tree's programs.
 ExternalProject_Add(vlt_host_tools
@@ -24,7 +31,7 @@ ExternalProject_Add(vlt_host_tools
   BINARY_DIR ${VLT_HOST_TOOLS_DIR}
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DVLT_PLATFORM=linux -DVLT_BUILD_TESTS=OFF
              -DVLT_AREAS=afx/core -DVLT_DIST_DIR=${VLT_HOST_TOOLS_DIR}/dist
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${VLT_HOST_TOOLS_DIR} --target ${vlt_host_tool_names}
+  BUILD_COMMAND ${vlt_host_tools_build} ${vlt_host_tool_names}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
   BUILD_BYPRODUCTS ${vlt_host_tool_files})

@@ -13,6 +13,6 @@ function(vlt_release_deliverable target)
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${debug}
     COMMAND ${CMAKE_STRIP} --strip-unneeded ${file}
     COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${debug} ${file}
-    COMMENT "Stripping ${target}; debug information in build/debug"
+    COMMENT "Stripping ${target}; its debug information goes to debug/"
     VERBATIM)
 endfunction()
