@@ -1,7 +1,7 @@
 # vlt_release_deliverable(<target>)
 # What lands in dist/ is stripped. Its debug information stays in the build
 # tree as debug/<file>.debug, named by a debug link in the deliverable
-# (gdb: set debug-file-directory build/debug). Stripping removes symbols and
+# (gdb: symbol-file build/debug/VLT650.so.debug). Stripping removes symbols and
 # debug sections only: the code the tests and renders run is what was linked.
 set(VLT_DEBUG_DIR ${CMAKE_BINARY_DIR}/debug)
 file(MAKE_DIRECTORY ${VLT_DEBUG_DIR})
