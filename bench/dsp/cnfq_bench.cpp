@@ -39,6 +39,15 @@ struct BlockEntry {
     }
 };
 
+// Both benchmarks start from the same compressor settings.
+void prepare(CNFq& dsp)
+{
+    dsp.nq_srate(48000);
+    dsp.nq_init();
+    dsp.nqs_max_gr(40);
+    dsp.nqs_ratio(8);
+}
+
 template <typename Path>
 void BM_Compressor(benchmark::State& state)
 {
@@ -48,10 +57,7 @@ void BM_Compressor(benchmark::State& state)
     std::vector<float> outL(kFrames), outR(kFrames);
 
     CNFq dsp;
-    dsp.nq_srate(48000);
-    dsp.nq_init();
-    dsp.nqs_max_gr(40);
-    dsp.nqs_ratio(8);
+    prepare(dsp);
     float gain = 0;
     int block = 0;
     for (auto _ : state) {
@@ -104,10 +110,7 @@ void BM_HostBlocks(benchmark::State& state)
     std::vector<float> outL(kFrames), outR(kFrames);
 
     CNFq dsp;
-    dsp.nq_srate(48000);
-    dsp.nq_init();
-    dsp.nqs_max_gr(40);
-    dsp.nqs_ratio(8);
+    prepare(dsp);
     dsp.nqs_threshold(-12);
     float gain = 0;
     for (auto _ : state) {
