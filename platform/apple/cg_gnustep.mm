@@ -4,26 +4,8 @@
 // transformation the CTM calls change with NSAffineTransform.
 #include <CoreGraphics/CoreGraphics.h>
 
+#include "cg_gnustep_types.h"
 #include "quartz_view_context.h"
-
-#import <AppKit/AppKit.h>
-
-#include <cstring>
-
-struct CGColorSpace {
-    bool generic; // else device RGB
-};
-
-struct CGContext {
-    NSGraphicsContext* view = nil; // a view context when set, else a bitmap
-    unsigned char* data = nullptr;
-    size_t width = 0, height = 0, bytes_per_row = 0;
-    bool generic = true;
-};
-
-struct CGImage {
-    NSBitmapImageRep* rep = nil;
-};
 
 // Only the name is ever compared, so a plain C string serves as its value.
 const CFStringRef kCGColorSpaceGenericRGB =
