@@ -3,6 +3,8 @@
 // window-owning backends and are not defined here.
 #include "afx_engine_cocoa.h"
 
+#include "afx/core/afx_gamma.h"
+
 AFX_engine::AFX_engine() : b_(new backend) { afx_fill_gamma_table(b_->gamma); }
 
 AFX_engine::~AFX_engine() { delete b_; }

@@ -1,6 +1,8 @@
 // Engine life cycle, display connection and slot bookkeeping.
 #include "x11_engine_state.h"
 
+#include "afx/core/afx_gamma.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -100,10 +102,7 @@ AFX_engine::AFX_engine() : b_(new backend)
         b_->reset_slot(i);
         b_->active[i] = -1;
     }
-    for (int i = 0; i < 256; ++i) {
-        int g = static_cast<int>(255.0 * std::pow(i / 255.0, 0.8));
-        b_->gamma[i] = g > 255 ? 255 : g;
-    }
+    afx_fill_gamma_table(b_->gamma);
     clock_gettime(CLOCK_MONOTONIC, &b_->last_left_press);
     pthread_mutex_init(&b_->display_mx, nullptr);
     pthread_mutex_init(&b_->run_mx, nullptr);

@@ -3,7 +3,6 @@
 #include "afx/core/afx_scaled_blit.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 void afx_pixmap_init(afx_pixmap* pm, int width, int height)
@@ -153,10 +152,4 @@ afx_pixmap_mono_pass::~afx_pixmap_mono_pass()
     for (int row = 0; row < r_.height; ++row)
         std::memcpy(pixmap_->pixels + static_cast<ptrdiff_t>(r_.y + row) * pixmap_->rowstride + r_.x * 4,
                     &saved_[row_bytes * static_cast<size_t>(row)], row_bytes);
-}
-
-void afx_fill_gamma_table(int32_t table[256])
-{
-    for (int i = 0; i < 256; ++i)
-        table[i] = std::min(255, static_cast<int>(255.0 * std::pow(i / 255.0, 0.8)));
 }

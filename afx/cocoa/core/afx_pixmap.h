@@ -69,6 +69,3 @@ class afx_pixmap_mono_pass {
     afx_pixmap_rect r_;
     std::vector<uint8_t> saved_;
 };
-
-// gamma[i] = min(255, (int)(255 x (i / 255)^0.8)).
-void afx_fill_gamma_table(int32_t table[256]);
