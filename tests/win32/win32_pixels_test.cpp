@@ -85,11 +85,12 @@ TEST(Win32Dib, MonoRowsGoDarkDarkPlainPlainAtLevelOne)
     for (int y = 0; y < 6; ++y)
         for (int c = 0; c < 3; ++c)
             EXPECT_EQ(d.px(2, y)[c], want[y]) << "row " << y;
-    // At level 2 the pattern changes every row.
-    Dib e(1, 4);
+    // At level 2 (a doubled window) the bands are twice as tall.
+    Dib e(1, 8);
     make_mono(e.image, 2.0f);
-    EXPECT_LT(e.px(0, 0)[0], e.px(0, 1)[0]);
-    EXPECT_LT(e.px(0, 2)[0], e.px(0, 3)[0]);
+    const int g2 = 0x55 / 4 + 0x55 / 2 + 0x55 / 8;
+    for (int y = 0; y < 8; ++y)
+        EXPECT_EQ(e.px(0, y)[0], y < 4 ? g2 - g2 / 8 : g2) << "row " << y;
 }
 
 TEST(Win32Resource, StreamIsCheckedAgainstTheResourceSize)
