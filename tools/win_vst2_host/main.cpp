@@ -1,7 +1,7 @@
 // A small Windows VST2 host for the tests: loads the module, opens editors
 // in frames of its own and checks what the window system and the host see.
 //   win_vst2_host MODULE.dll open WIDTH HEIGHT | cycles N | parent-first |
-//                 capture-lost | wheel
+//                 capture-lost | wheel | resize
 // Prints one line per failed check; exit 0 when all passed.
 #include <cstdio>
 #include <cstdlib>
@@ -191,13 +191,47 @@ void scenario_wheel(const char* path)
     DestroyWindow(ed.frame);
 }
 
+SIZE window_size(HWND w)
+{
+    RECT r{};
+    GetWindowRect(w, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// Two 10-pixel drags down on the resize corner: the editor, the host's frame
+// and the host's sizeWindow all follow.
+void scenario_resize(const char* path)
+{
+    HostModule m(path);
+    OpenEditor ed = open_editor(m);
+    if (!ed.child)
+        return check(false, "editor open");
+    const SIZE frame0 = window_size(ed.frame), child0 = window_size(ed.child);
+    const int x = child0.cx - 6, y = child0.cy - 6;
+    SendMessageA(ed.child, WM_LBUTTONDOWN, MK_LBUTTON, at(x, y));
+    SendMessageA(ed.child, WM_MOUSEMOVE, MK_LBUTTON, at(x, y + 10));
+    SendMessageA(ed.child, WM_MOUSEMOVE, MK_LBUTTON, at(x, y + 20));
+    SendMessageA(ed.child, WM_LBUTTONUP, 0, at(x, y + 20));
+    pump(200);
+    const SIZE child1 = window_size(ed.child), frame1 = window_size(ed.frame);
+    check(g_calls.size_window >= 1, "sizeWindow asked", g_calls.size_window);
+    check(child1.cy > child0.cy, "editor grew", child0.cy, child1.cy);
+    check(g_calls.last_width == child1.cx && g_calls.last_height == child1.cy,
+          "sizeWindow has the editor's size", g_calls.last_width, g_calls.last_height);
+    check(frame1.cx - frame0.cx == child1.cx - child0.cx &&
+              frame1.cy - frame0.cy == child1.cy - child0.cy,
+          "frame grew by as much", frame1.cy - frame0.cy, child1.cy - child0.cy);
+    m.unload();
+    DestroyWindow(ed.frame);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
         std::printf("usage: win_vst2_host MODULE.dll open W H | cycles N | parent-first | "
-                    "capture-lost | wheel\n");
+                    "capture-lost | wheel | resize\n");
         return 2;
     }
     const char* path = argv[1];
@@ -212,6 +246,8 @@ int main(int argc, char** argv)
         scenario_capture_lost(path);
     else if (!std::strcmp(what, "wheel"))
         scenario_wheel(path);
+    else if (!std::strcmp(what, "resize"))
+        scenario_resize(path);
     else {
         std::printf("unknown scenario %s\n", what);
         return 2;
