@@ -75,6 +75,15 @@ void scenario_open(const char* path, int want_w, int want_h)
             RECT c{};
             GetClientRect(child, &c);
             check(c.right == want_w && c.bottom == want_h, "child size", c.right, c.bottom);
+            // Panel dots from the corner and the grip's last square, whose
+            // margin is the display scale in whole pixels.
+            const int margin = want_w / 468;
+            HDC dc = GetDC(child);
+            const COLORREF dot = GetPixel(dc, 0, 0);
+            const COLORREF grip = GetPixel(dc, want_w - 1 - margin, want_h - 1 - margin);
+            ReleaseDC(child, dc);
+            check(dot == RGB(32, 32, 32), "dot pixel", static_cast<long>(dot));
+            check(grip == RGB(197, 142, 0), "grip pixel", static_cast<long>(grip));
         }
         dispatch(e, effEditClose);
         pump(50);
