@@ -7,8 +7,8 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 [ -x "$wine" ] || exit 0
 rm -rf "$dir"
-mkdir -p "$(dirname "$dir")"
-WINEPREFIX="$dir" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= \
+mkdir -p "$(dirname "$dir")" "$dir.tmp"
+TMPDIR="$dir.tmp" WINEPREFIX="$dir" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= \
   "$wine" wineboot -i >/dev/null 2>&1
-WINEPREFIX="$dir" "$wineserver" -w
+TMPDIR="$dir.tmp" WINEPREFIX="$dir" "$wineserver" -w
 [ -f "$dir/system.reg" ] && [ -f "$dir/user.reg" ]

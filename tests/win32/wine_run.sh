@@ -18,8 +18,8 @@ have_mingw || { echo "SKIPPED: no mingw-w64, no Windows tree"; exit 77; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/vlt-wine.XXXXXX")
 xvfb_pid=""
 cleanup() {
-  WINEPREFIX="$work/prefix" "$wineserver" -k >/dev/null 2>&1
-  WINEPREFIX="$work/prefix" "$wineserver" -w >/dev/null 2>&1
+  TMPDIR="$work/tmp" WINEPREFIX="$work/prefix" "$wineserver" -k >/dev/null 2>&1
+  TMPDIR="$work/tmp" WINEPREFIX="$work/prefix" "$wineserver" -w >/dev/null 2>&1
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
@@ -33,10 +33,13 @@ done
 hex=$(printf '%08x' "$dpi")
 sed -i "s/^\[Control Panel\\\\\\\\Desktop\].*/&\n\"LogPixels\"=dword:$hex/" "$work/prefix/user.reg"
 
+# wine keeps its server sockets in a temporary folder: inside ours, so they
+# go with it.
+mkdir "$work/tmp"
 mkfifo "$work/displayfd"
 Xvfb -displayfd 3 -screen 0 1280x1100x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r display <"$work/displayfd" || { echo "Xvfb did not start"; exit 1; }
 
-DISPLAY=":$display" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+TMPDIR="$work/tmp" DISPLAY=":$display" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   "$wine" "$@"
