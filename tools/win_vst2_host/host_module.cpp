@@ -1,0 +1,103 @@
+#include "host_module.h"
+
+HostCalls g_calls;
+
+namespace {
+
+intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*,
+                                float)
+{
+    switch (opcode) {
+    case audioMasterVersion: return 2400;
+    case audioMasterAutomate:
+    case audioMasterBeginEdit:
+    case audioMasterEndEdit: {
+        if (index < 0 || index >= HostCalls::kParams)
+            return 0;
+        int* counts = opcode == audioMasterAutomate   ? g_calls.automate
+                      : opcode == audioMasterBeginEdit ? g_calls.begin_edit
+                                                       : g_calls.end_edit;
+        ++counts[index];
+        return 1;
+    }
+    case audioMasterSizeWindow:
+        ++g_calls.size_window;
+        g_calls.last_width = index;
+        g_calls.last_height = static_cast<int>(value);
+        return 1;
+    default: return 0;
+    }
+}
+
+LRESULT CALLBACK frame_procedure(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+}  // namespace
+
+HostModule::HostModule(const char* path) : module_(LoadLibraryA(path))
+{
+    if (module_)
+        effect_entry_ = reinterpret_cast<AEffect* (*)(audioMasterCallback)>(
+            reinterpret_cast<void*>(GetProcAddress(module_, "VSTPluginMain")));
+}
+
+HostModule::~HostModule() { unload(); }
+
+AEffect* HostModule::new_instance()
+{
+    AEffect* e = effect_entry_ ? effect_entry_(host_callback) : nullptr;
+    if (e) {
+        dispatch(e, effOpen);
+        instances_.push_back(e);
+    }
+    return e;
+}
+
+void HostModule::unload()
+{
+    for (AEffect* e : instances_) {
+        dispatch(e, effEditClose);
+        dispatch(e, effClose);
+    }
+    instances_.clear();
+    if (module_)
+        FreeLibrary(module_);
+    module_ = nullptr;
+    effect_entry_ = nullptr;
+}
+
+intptr_t dispatch(AEffect* e, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
+{
+    return e->dispatcher(e, opcode, index, value, ptr, opt);
+}
+
+HWND make_frame(int width, int height)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = frame_procedure;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "vlt-test-host-frame";
+        RegisterClassA(&wc);
+        registered = true;
+    }
+    HWND w = CreateWindowExA(0, "vlt-test-host-frame", "test host", WS_POPUP | WS_VISIBLE, 10, 10,
+                             width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return w;
+}
+
+void pump(int ms)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (static_cast<int>(end - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
+}
