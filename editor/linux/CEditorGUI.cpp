@@ -1,5 +1,7 @@
 #include "CEditorGUI.h"
 
+#include "editor_input_relay.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -171,13 +173,9 @@ void CEditorGUI::draw_editor_window_contents()
 void CEditorGUI::register_callbacks(int index)
 {
     AFX_engine* e = G_GUI_engine;
-    e->register_button_press_callback(index, on_press);
-    e->register_button_release_callback(index, on_release);
-    e->register_wheel_callback(index, on_wheel);
-    e->register_motion_notify_callback(index, on_motion);
+    vlt::editor::relay_input<core_of>(*e, index);
     e->register_expose_callback(index, on_expose);
     e->register_window_destroy_callback(index, on_window_destroy);
-    e->register_double_click_callback(index, on_double_click);
     e->register_gui_update_callback(index, on_gui_update);
 }
 
@@ -256,27 +254,7 @@ void CEditorGUI::expose_handler(int x, int y, int w, int h)
 
 // --- trampolines ----------------------------------------------------------------------
 
-void CEditorGUI::on_press(int x, int y, int button, int, void* user)
-{
-    self(user)->core_.button_press(x, y, button);
-}
-
-void CEditorGUI::on_release(int x, int y, int button, int, void* user)
-{
-    self(user)->core_.button_release(x, y, button);
-}
-
-void CEditorGUI::on_wheel(int x, int y, int step, int, void* user)
-{
-    self(user)->core_.wheel(x, y, step);
-}
-
-void CEditorGUI::on_motion(int x, int y, int, void* user) { self(user)->core_.motion(x, y); }
-
-void CEditorGUI::on_double_click(int x, int y, int button, int, void* user)
-{
-    self(user)->core_.double_click(x, y, button);
-}
+vlt::editor::CEditorCore& CEditorGUI::core_of(void* user) { return self(user)->core_; }
 
 void CEditorGUI::on_expose(int x, int y, int w, int h, int, void* user)
 {

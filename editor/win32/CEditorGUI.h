@@ -46,11 +46,7 @@ private:
     void resize_window(const vlt::editor::EditorSize& from,
                        const vlt::editor::EditorSize& to) override;
 
-    static void on_press(int x, int y, int button, int index, void* user);
-    static void on_release(int x, int y, int button, int index, void* user);
-    static void on_wheel(int x, int y, int step, int index, void* user);
-    static void on_motion(int x, int y, int index, void* user);
-    static void on_double_click(int x, int y, int button, int index, void* user);
+    static vlt::editor::CEditorCore& core_of(void* user);
     static void on_expose(int x, int y, int w, int h, int index, void* user);
     static void on_window_destroy(int root_x, int root_y, int index, void* user);
     static bool on_gui_update(void* user);
