@@ -279,6 +279,25 @@ void scenario_sizes(const char* path, int w, int h, const std::vector<double>& r
     }
 }
 
+// A size whose back buffer cannot be made: the view stays blank and
+// alive, and a sensible size draws again.
+void scenario_huge_size(const char* path)
+{
+    Session s(path);
+    IPlugView* v = s.open();
+    if (!v || !s.child)
+        return;
+    ViewRect huge{0, 0, 60000, 60000};
+    check(v->onSize(&huge) == kResultOk, "onSize 60000 x 60000 answers kResultOk");
+    UpdateWindow(s.child);
+    pump(150);
+    ViewRect normal{0, 0, 468, 510};
+    check(v->onSize(&normal) == kResultOk && size_is(v, 468, 510), "then 468 x 510");
+    UpdateWindow(s.child);
+    pump(150);
+    check(!grey(pixel(s.child, 466, 508)), "drawn again", pixel(s.child, 466, 508));
+}
+
 // The gestures at 96 DPI and the default size, and the handler's order.
 void scenario_edits(const char* path)
 {
@@ -540,7 +559,7 @@ void scenario_screenshot(const char* path, const char* out)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::printf("usage: win_vst3_host MODULE.vst3 types | sizes W H [VW VH SCALE XOFF]... | edits | "
+        std::printf("usage: win_vst3_host MODULE.vst3 types | sizes W H [VW VH SCALE XOFF]... | huge-size | edits | "
                     "presets | set-parameter | reattach | lifecycle | cycles N | bench N | "
                     "screenshot FILE.bmp\n");
         return 2;
@@ -555,6 +574,8 @@ int main(int argc, char** argv)
     else if (what == "sizes" && args.size() >= 2)
         scenario_sizes(path, static_cast<int>(args[0]), static_cast<int>(args[1]),
                        std::vector<double>(args.begin() + 2, args.end()));
+    else if (what == "huge-size")
+        scenario_huge_size(path);
     else if (what == "edits")
         scenario_edits(path);
     else if (what == "presets")
