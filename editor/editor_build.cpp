@@ -39,18 +39,20 @@ const EditorBuild kWindowsVst2Build = {
     kKnobLaw,
 };
 
+// The VST3 view is sized by its host: no resize corner; six programs.
 const EditorBuild kWindowsVst3Build = {
-    "VLT650  V2.3.2", "",
+    "VLT650 2.3.3 VST3", "",
     "Thresh %.1f dB", "Out Trim %.1f dB",
-    " Effect In ", " Effect Out",
+    " Effect  In ", " Effect  Out",
     &kVst3Map,
     kLeftOnly,
     ResizeAxis::kHeight,
-    9,
+    6,
     true,
     kTimerTicks50ms,
     MeterRedraw::kOnTick,
     kKnobLaw,
+    false,
 };
 
 // The AAX Windows editor takes the right button as a main button too, and

@@ -51,6 +51,9 @@ struct EditorBuild {
     BannerTiming banner;
     MeterRedraw meter_redraw;
     KnobLaw knob;
+    // The panel resizes itself (corner drag, double-click on the empty
+    // panel); a view whose host sets its size has neither.
+    bool ui_resize = true;
 
     bool is_main_button(int button) const
     {

@@ -143,6 +143,12 @@ void CEditorCore::copy_banner_text(char* text, std::size_t size) const
 
 // --- window glue ------------------------------------------------------------
 
+void CEditorCore::set_size(const EditorSize& size, float dpi_scale)
+{
+    dpi_scale_ = usable_scale(dpi_scale);
+    size_ = size;
+}
+
 const EditorSize& CEditorCore::apply_size_rule(float dpi_scale)
 {
     dpi_scale_ = usable_scale(dpi_scale);
@@ -393,7 +399,7 @@ void CEditorCore::main_press(int x, int y)
         step_preset(w == kRightButton ? 1 : -1);
         redraw(w);
     }
-    if (in_resize_corner(size_, x, y))
+    if (build_.ui_resize && in_resize_corner(size_, x, y))
         resize_active_ = true;
     last_x_ = x;
     last_y_ = y;
@@ -500,6 +506,8 @@ void CEditorCore::double_click(int x, int y, int button)
             return;
         }
     }
+    if (!build_.ui_resize)
+        return;
     ui_size_.store(0.0f);
     host_.set_ui_size(0.0f);
     redraw_ui_size();

@@ -42,6 +42,10 @@ public:
     // --- window glue, GUI or host thread while no callback runs ------------
     // Sizes the window for the stored UI size at display scale dpi_scale.
     const EditorSize& apply_size_rule(float dpi_scale);
+    // A view its host sizes (VST3) works its size out itself.
+    void set_size(const EditorSize& size, float dpi_scale);
+    // The program the preset buttons start from, its name not shown.
+    void set_program_index(int index) { program_.store(index); }
     void set_widgets_ready() { widgets_ready_.store(true); }
     // Loads the widgets from the cache and shows the banner text.
     void init_editor();

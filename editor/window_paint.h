@@ -15,7 +15,8 @@ struct WindowPaint {
     int index;                // the window's slot
     afx_image* image;         // the window image, window size
     const afx_pixbuf* content;
-    std::mutex* image_mutex;  // held while the image is put on screen
+    std::mutex* image_mutex;  // held while the image is drawn and put on screen
+    bool always_scaled = false;  // never the 1:1 copy, even unscaled
 };
 
 // x, y, w, h in window pixels; anything outside the window is left out.

@@ -56,6 +56,8 @@ void Win32EditorWindow::forget(int index)
 
 void Win32EditorWindow::make_back_buffer(const EditorSize& size, float d)
 {
+    if (!engine_)
+        return;
     std::lock_guard<std::mutex> lock(buffer_mutex_);
     if (back_buffer_)
         engine_->afx_pixmap_destroy(back_buffer_);
@@ -67,7 +69,10 @@ void Win32EditorWindow::make_back_buffer(const EditorSize& size, float d)
 void Win32EditorWindow::expose(const afx_pixbuf* content, const EditorSize& size, bool mono,
                                float dpi_scale, int x, int y, int w, int h)
 {
-    const WindowPaint paint{engine_, index_.load(), back_buffer_, content, &buffer_mutex_};
+    if (!engine_)
+        return;
+    WindowPaint paint{engine_, index_.load(), back_buffer_, content, &buffer_mutex_};
+    paint.always_scaled = always_scaled_;
     paint_window_rect(paint, size, mono, dpi_scale, x, y, w, h);
 }
 
@@ -110,13 +115,30 @@ void Win32EditorWindow::apply_pending_size()
 
 void Win32EditorWindow::apply_size(const EditorSize& from, const EditorSize& to, float dpi)
 {
+    if (index_.load() < 0)
+        return;
+    resize(to, dpi);
+    grow_parent(to.width - from.width, to.height - from.height);
+}
+
+void Win32EditorWindow::resize(const EditorSize& to, float dpi)
+{
     const int index = index_.load();
-    if (index < 0)
+    if (!engine_ || index < 0)
         return;
     engine_->afx_window_resize(index, to.width, to.height);
     make_back_buffer(to, dpi);
-    grow_parent(to.width - from.width, to.height - from.height);
     queue(0, 0, to.width, to.height);
+}
+
+void Win32EditorWindow::release_engine()
+{
+    destroy();
+    std::lock_guard<std::mutex> lock(buffer_mutex_);
+    if (engine_ && back_buffer_)
+        engine_->afx_pixmap_destroy(back_buffer_);
+    back_buffer_ = nullptr;
+    engine_ = nullptr;
 }
 
 void Win32EditorWindow::grow_parent(int dw, int dh)

@@ -39,12 +39,21 @@ public:
     // at the next tick. The host's window grows by the same amount.
     void request_size(const EditorSize& from, const EditorSize& to, float dpi_scale);
     void apply_pending_size();
+    // Window, back buffer and redraw at a size the host chose; the host's
+    // window is left alone. UI thread.
+    void resize(const EditorSize& to, float dpi_scale);
+    // Every expose through the scaled path, even at scale 1.
+    void set_always_scaled(bool on) { always_scaled_ = on; }
+    // The engine is about to go: destroy the window and the back buffer
+    // while it exists, and touch it no more.
+    void release_engine();
 
 private:
     void apply_size(const EditorSize& from, const EditorSize& to, float dpi_scale);
     void grow_parent(int dw, int dh);
 
     AFX_engine* engine_;
+    bool always_scaled_ = false;
     std::atomic<int> index_{-1};
     afx_sys_window parent_ = 0;
     unsigned long ui_thread_ = 0;

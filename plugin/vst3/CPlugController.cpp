@@ -80,8 +80,9 @@ tresult PLUGIN_API CPlugController::initialize(FUnknown* context)
     addUnit(new Unit(u"Root", kRootUnitId, kNoParentUnitId, kProgramListId));
     addParameters();
     buildFactoryPrograms(programs_);
-    editorWidth_ = kEditorWidth;
-    editorHeight_ = kEditorHeight;
+    const ViewRect rect = initialEditorRect();
+    editorWidth_ = rect.getWidth();
+    editorHeight_ = rect.getHeight();
     return kResultOk;
 }
 

@@ -15,5 +15,7 @@ public:
 class CPlugController;
 // Makes the platform's editor view, or null where there is none.
 CPlugEditorView* createPlugEditorView(CPlugController& controller, const ViewRect& rect);
+// The size a new view starts with until one reports its own (ids 98, 99).
+ViewRect initialEditorRect();
 
 }  // namespace Steinberg::Vst

@@ -402,7 +402,8 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
         take();
 
         core.double_click(100, 300, 0);  // empty panel: the UI size, by its own call
-        EXPECT_EQ(take(), (Calls{"ui size 0.0000", "size 468x510"}));
+        const Calls reset = c.build->ui_resize ? Calls{"ui size 0.0000", "size 468x510"} : Calls{};
+        EXPECT_EQ(take(), reset);
 
         // Host values arrive by the format's ids; a meter id is never ended.
         const HostParam& meter = host_param(*c.build->host, Control::kMeter);
@@ -543,6 +544,39 @@ TEST_F(EditorCoreTest, ConcurrentWritersAndTicks)
     audio.join();
     ui.join();
     EXPECT_LE(core.value(kMeter), 99.0f);
+}
+
+// The VST3 view is sized by its host: the core maps clicks at the size it
+// is handed, has no resize corner and steps six programs.
+TEST(EditorCoreHostMaps, TheVst3ViewIsSizedByItsHost)
+{
+    BuildEditor e(kWindowsVst3Build);
+    CEditorCore& core = e.core;
+    EditorSize size{};
+    size.width = 936, size.height = 1020, size.x_offset = 324, size.content_scale = 2.0f;
+    core.set_size(size, 1.0f);
+    const Rect k = panel_rect(kThresholdKnob);
+    core.button_press(324 + 2 * (k.x + k.w / 2), 2 * (k.y + k.h / 2), 0);
+    core.button_release(0, 0, 0);
+    EXPECT_EQ(e.take(), after(Calls{"begin 1"}, {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 7"}));
+
+    core.button_press(930, 1015, 0);  // where the resize corner would be
+    core.motion(940, 1040);
+    core.motion(950, 1060);
+    core.motion(960, 1080);
+    core.button_release(960, 1080, 0);
+    for (const std::string& call : e.take())
+        EXPECT_EQ(call.rfind("end ", 0), 0u) << call;
+    EXPECT_EQ(core.size().width, 936);
+
+    core.set_program_index(5);
+    const Rect r = panel_rect(kRightButton);
+    const int rx = 324 + 2 * (r.x + r.w / 2), ry = 2 * (r.y + r.h / 2);
+    for (int press = 0; press < 2; ++press) {
+        core.button_press(rx, ry, 0);
+        core.button_release(rx, ry, 0);
+    }
+    EXPECT_EQ(core.program(), 0);  // named 5 first, then wrapped at six
 }
 
 }  // namespace

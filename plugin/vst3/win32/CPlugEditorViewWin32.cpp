@@ -1,0 +1,275 @@
+#include "CPlugEditorViewWin32.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "CPlugController.h"
+#include "editor_input_relay.h"
+#include "module_engines.h"
+#include "plug_ids.h"
+
+using namespace vlt::editor;
+
+namespace Steinberg::Vst {
+
+namespace {
+
+void messageBox(const char* text) { MessageBoxA(nullptr, text, nullptr, MB_OK); }
+
+CPlugEditorViewWin32::FailureNotice gFailureNotice = messageBox;
+
+CPlugEditorViewWin32* self(void* user) { return static_cast<CPlugEditorViewWin32*>(user); }
+
+float engineScale() { return G_GUI_engine ? G_GUI_engine->get_optimum_scale_factor() : 1.0f; }
+
+int32 minWidth(float s) { return static_cast<int32>(vlt650::kEditorWidth * s); }
+int32 minHeight(float s) { return static_cast<int32>(vlt650::kEditorHeight * s); }
+
+// The panel magnified as far as both sides allow, never below the display
+// scale.
+float contentScaleFor(int32 w, int32 h, float s)
+{
+    const float by_width = std::max(1.0f, static_cast<float>(w) / (kPanelWidth * s));
+    const float by_height = std::max(1.0f, static_cast<float>(h) / (kPanelHeight * s));
+    return s * std::min(by_width, by_height);
+}
+
+// Controls the controller sends by VST3 id; the host bypass (97) is the
+// view's own.
+constexpr ParamID kControlIds[] = {0, 1, 2, 3, 4, 5, 6, 7};
+
+}  // namespace
+
+void CPlugEditorViewWin32::setFailureNotice(FailureNotice notice)
+{
+    gFailureNotice = notice ? notice : messageBox;
+}
+
+CPlugEditorViewWin32::CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect)
+    : CPlugEditorView(controller, rect), CPanelView(G_GUI_engine, G_FONT_engine),
+      controller_(controller), host_(controller), core_(kWindowsVst3Build, host_, *this),
+      window_(G_GUI_engine), displayScale_(engineScale())
+{
+    attach(&core_);
+    host_.attach(&core_);
+    window_.set_always_scaled(true);
+    if (rect) {
+        size_.width = rect->getWidth();
+        size_.height = rect->getHeight();
+    } else {
+        size_.width = static_cast<int32>(vlt650::kEditorWidth * displayScale_ + 0.5f);
+        size_.height = static_cast<int32>(vlt650::kEditorHeight * displayScale_ + 0.5f);
+    }
+    trackView(this, true);
+}
+
+CPlugEditorViewWin32::~CPlugEditorViewWin32()
+{
+    trackView(this, false);
+    core_.set_open(false);
+    window_.destroy();
+    if (G_GUI_engine)
+        cleanup_gui_objects();
+}
+
+void CPlugEditorViewWin32::releaseEngine()
+{
+    core_.set_open(false);
+    window_.release_engine();
+    cleanup_gui_objects();
+}
+
+tresult PLUGIN_API CPlugEditorViewWin32::isPlatformTypeSupported(FIDString type)
+{
+    // "HWND" with its terminating zero: "HWNDX" is another platform.
+    return type && std::memcmp(type, "HWND", 5) == 0 ? kResultOk : kInvalidArgument;
+}
+
+tresult PLUGIN_API CPlugEditorViewWin32::attached(void* parent, FIDString type)
+{
+    if (!parent || !type)
+        return kInvalidArgument;
+    if (isPlatformTypeSupported(type) == kResultOk && !isOpen())
+        attachBody(reinterpret_cast<afx_sys_window>(parent));
+    return CPlugEditorView::attached(parent, type);
+}
+
+tresult PLUGIN_API CPlugEditorViewWin32::removed()
+{
+    // The widgets and images stay for a later attached.
+    core_.set_open(false);
+    window_.destroy();
+    return CPlugEditorView::removed();
+}
+
+tresult PLUGIN_API CPlugEditorViewWin32::getSize(ViewRect* size)
+{
+    if (!size)
+        return kInvalidArgument;
+    *size = {0, 0, size_.width, size_.height};
+    return kResultOk;
+}
+
+tresult PLUGIN_API CPlugEditorViewWin32::onSize(ViewRect* newSize)
+{
+    if (!newSize)
+        return kInvalidArgument;
+    applySize(newSize->getWidth(), newSize->getHeight());
+    if (controller_) {
+        controller_->setParamNormalized(vlt650::kEditorWidthId, size_.width);
+        controller_->setParamNormalized(vlt650::kEditorHeightId, size_.height);
+    }
+    // Only an open view has a window to follow. A back buffer that cannot
+    // be made at this size leaves it blank until a smaller size arrives.
+    window_.resize(size_, displayScale_);
+    return kResultOk;
+}
+
+tresult PLUGIN_API CPlugEditorViewWin32::checkSizeConstraint(ViewRect* rect)
+{
+    if (!rect)
+        return kInvalidArgument;
+    const int32 e = minWidth(displayScale_), g = minHeight(displayScale_);
+    rect->right = rect->left + std::clamp(rect->getWidth(), e, 2 * e);
+    rect->bottom = rect->top + std::clamp(rect->getHeight(), g, 2 * g);
+    return kResultOk;
+}
+
+void CPlugEditorViewWin32::applySize(int32 width, int32 height)
+{
+    const float s = displayScale_;
+    const int32 w = std::max(width, minWidth(s)), h = std::max(height, minHeight(s));
+    contentScale_ = contentScaleFor(w, h, s);
+    size_.width = w;
+    size_.height = h;
+    size_.content_scale = contentScale_;
+    size_.x_offset = (w - static_cast<int32>(contentScale_ * kPanelWidth)) >> 1;
+    size_.y_offset = 0;
+    size_.width_factor = contentScale_ / s;
+    size_.height_factor = contentScale_ / s;
+    core_.set_size(size_, s);
+}
+
+// --- attach body -------------------------------------------------------------------
+
+void CPlugEditorViewWin32::attachBody(afx_sys_window parent)
+{
+    parent_ = parent;
+    readControllerValues();
+    startEditor();
+}
+
+void CPlugEditorViewWin32::readControllerValues()
+{
+    if (!controller_)
+        return;
+    for (ParamID id : kControlIds)
+        core_.set_host_parameter(static_cast<int>(id), static_cast<float>(controller_->getParamNormalized(id)));
+    setParameter(vlt650::kHostBypassId, controller_->getParamNormalized(vlt650::kHostBypassId));
+    // The preset buttons step from the program the controller holds, read
+    // as it takes it: round(v x 5).
+    core_.set_program_index(CPlugController::programIndexFromValue(controller_->getParamNormalized(vlt650::kPresetId)));
+}
+
+void CPlugEditorViewWin32::startEditor()
+{
+    AFX_engine* e = G_GUI_engine;
+    if (!e)
+        return;
+    if (contentScale_ < 1.0f)
+        applySize(size_.width, size_.height);
+    else
+        core_.set_size(size_, displayScale_);
+    if (!window_.create(parent_, size_, this))
+        return;
+    const int index = window_.index();
+    if (create_gui_objects(index) < 0) {
+        gFailureNotice("Failed to create GUI objects");
+        window_.destroy();
+        return;
+    }
+    init_widgets(index);
+    core_.set_widgets_ready();
+    core_.init_editor();
+    window_.make_back_buffer(size_, displayScale_);
+    draw_panel();
+    e->set_gui_update_interval(core_.build().banner.tick_ms);
+    registerCallbacks(index);
+    window_.show();
+    core_.set_open(true);
+}
+
+// The GUI-update callback goes last: registering it starts the timer.
+void CPlugEditorViewWin32::registerCallbacks(int index)
+{
+    AFX_engine* e = G_GUI_engine;
+    relay_input<coreOf>(*e, index);
+    e->register_configure_callback(index, [](int, int, int, void*) {});
+    e->register_expose_callback(index, onExpose);
+    e->register_window_destroy_callback(index, onWindowDestroy);
+    e->register_gui_update_callback(index, onGuiUpdate);
+}
+
+// --- the controller's calls -----------------------------------------------------------
+
+void CPlugEditorViewWin32::setParameter(ParamID id, ParamValue value)
+{
+    const float v = static_cast<float>(value);
+    if (id == vlt650::kHostBypassId)
+        core_.set_host_eff_enable(v > 0.5f ? 0.0f : 1.0f);  // bypassed: monochrome
+    else
+        core_.set_host_parameter(static_cast<int>(id), v);
+}
+
+void CPlugEditorViewWin32::setProgramName(int32 index, const char8* name)
+{
+    core_.set_program(index, name);
+}
+
+// --- screen side -----------------------------------------------------------------
+
+void CPlugEditorViewWin32::queue_rect(const Rect& r) { window_.queue(r.x, r.y, r.w, r.h); }
+
+void CPlugEditorViewWin32::repaint_all() { window_.queue(0, 0, size_.width, size_.height); }
+
+CEditorCore& CPlugEditorViewWin32::coreOf(void* user) { return self(user)->core_; }
+
+void CPlugEditorViewWin32::onExpose(int x, int y, int w, int h, int, void* user)
+{
+    CPlugEditorViewWin32* v = self(user);
+    v->window_.expose(v->content(), v->size_, v->core_.mono(), v->displayScale_, x, y, w, h);
+}
+
+// The host destroyed our window with its own (or the module closed it):
+// the slot may soon hold another view's window, so this view lets go of it.
+void CPlugEditorViewWin32::onWindowDestroy(int, int, int index, void* user)
+{
+    CPlugEditorViewWin32* v = self(user);
+    v->core_.set_open(false);
+    v->window_.forget(index);
+}
+
+bool CPlugEditorViewWin32::onGuiUpdate(void* user)
+{
+    self(user)->core_.gui_update_tick();
+    return true;
+}
+
+CPlugEditorView* createPlugEditorView(CPlugController& controller, const ViewRect& rect)
+{
+    return new CPlugEditorViewWin32(&controller, &rect);
+}
+
+ViewRect initialEditorRect()
+{
+    const float s = engineScale();
+    return {0, 0, static_cast<int32>(vlt650::kEditorWidth * s + 0.5f),
+            static_cast<int32>(vlt650::kEditorHeight * s + 0.5f)};
+}
+
+}  // namespace Steinberg::Vst

@@ -1,0 +1,70 @@
+#pragma once
+// The VST3 editor view on Windows: the front panel in a child window of the
+// host's HWND, sized in physical pixels by the host (onSize) and centred,
+// magnified, within its limits. It holds the editor logic, the panel and
+// the window glue; edits go to the controller. Every call runs on the
+// host's UI thread.
+#include "CPlugEditorView.h"
+#include "editor_core.h"
+#include "panel_view.h"
+#include "vst3_editor_host.h"
+#include "win32_editor_window.h"
+
+namespace Steinberg::Vst {
+
+class CPlugController;
+
+class CPlugEditorViewWin32 final : public CPlugEditorView, public vlt::editor::CPanelView {
+public:
+    CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect);
+    ~CPlugEditorViewWin32() override;
+
+    tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
+    tresult PLUGIN_API attached(void* parent, FIDString type) override;
+    tresult PLUGIN_API removed() override;
+    tresult PLUGIN_API getSize(ViewRect* size) override;
+    tresult PLUGIN_API onSize(ViewRect* newSize) override;
+    tresult PLUGIN_API canResize() override { return kResultTrue; }
+    tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;
+
+    void setParameter(ParamID id, ParamValue value) override;
+    void setProgramName(int32 index, const char8* name) override;
+
+    bool isOpen() const { return core_.is_open() && window_.is_open(); }
+    // The module's engine goes (ExitDll): the window and images go first.
+    void releaseEngine();
+
+    // What shows "Failed to create GUI objects"; a modal box by default,
+    // replaceable where nobody can press OK.
+    using FailureNotice = void (*)(const char* text);
+    static void setFailureNotice(FailureNotice notice);
+
+private:
+    void attachBody(afx_sys_window parent);
+    void readControllerValues();
+    void startEditor();
+    void registerCallbacks(int index);
+    // Width and height at least the minimum; the magnified panel centred.
+    void applySize(int32 width, int32 height);
+
+    // CPanelView, screen side.
+    void queue_rect(const vlt::editor::Rect& r) override;
+    void repaint_all() override;
+    void resize_window(const vlt::editor::EditorSize&, const vlt::editor::EditorSize&) override {}
+
+    static vlt::editor::CEditorCore& coreOf(void* user);
+    static void onExpose(int x, int y, int w, int h, int index, void* user);
+    static void onWindowDestroy(int root_x, int root_y, int index, void* user);
+    static bool onGuiUpdate(void* user);
+
+    CPlugController* controller_;
+    Vst3EditorHost host_;
+    vlt::editor::CEditorCore core_;
+    vlt::editor::Win32EditorWindow window_;
+    afx_sys_window parent_ = 0;
+    float displayScale_ = 1.0f;
+    float contentScale_ = 0.0f;  // 0 until the first start
+    vlt::editor::EditorSize size_{};
+};
+
+}  // namespace Steinberg::Vst

@@ -1,0 +1,55 @@
+#include "vst3_editor_host.h"
+
+#include <cstdio>
+
+#include "CPlugController.h"
+#include "host_map.h"
+#include "plug_ids.h"
+
+namespace Steinberg::Vst {
+
+namespace {
+
+ParamID vst3_id(vlt::editor::Control c)
+{
+    return static_cast<ParamID>(vlt::editor::host_param(vlt::editor::kVst3Map, c).index);
+}
+
+}  // namespace
+
+void Vst3EditorHost::begin_edit(vlt::editor::Control c)
+{
+    if (controller_)
+        controller_->beginEdit(vst3_id(c));
+}
+
+void Vst3EditorHost::set_value(vlt::editor::Control c, float value)
+{
+    if (!controller_)
+        return;
+    controller_->setParamNormalized(vst3_id(c), value);
+    controller_->performEdit(vst3_id(c), value);
+}
+
+void Vst3EditorHost::end_edit(vlt::editor::Control c)
+{
+    if (controller_)
+        controller_->endEdit(vst3_id(c));
+}
+
+void Vst3EditorHost::set_program(int program)
+{
+    if (controller_)
+        controller_->setParamNormalized(vlt650::kPresetId,
+                                        static_cast<ParamValue>(program) / vlt650::kPresetSteps);
+}
+
+void Vst3EditorHost::program_name(char* text)
+{
+    char8 name[64] = {};
+    if (controller_ && core_)
+        controller_->getFactoryPresetName(core_->program(), name);
+    std::snprintf(text, 64, "%s", name);
+}
+
+}  // namespace Steinberg::Vst
