@@ -51,6 +51,13 @@ struct EditorBuild {
     BannerTiming banner;
     MeterRedraw meter_redraw;
     KnobLaw knob;
+    // Preset buttons step within first_program..program_count-1; a lower
+    // program (a start entry such as "Manual") is left for either end.
+    int first_program = 0;
+    bool banner_input = true;   // the banner scrolls with drags and the wheel
+    // A resize corner, and a double click off the controls resets the size;
+    // a fixed-size panel takes that double click as a press instead.
+    bool resize_corner = true;
 
     bool is_main_button(int button) const
     {
