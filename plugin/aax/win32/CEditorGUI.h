@@ -9,12 +9,7 @@
 #include "editor_core.h"
 #include "panel_view.h"
 #include "win32_editor_window.h"
-
-class AFX_font_engine;
-
-// The module's engines, made when the DLL is attached.
-extern AFX_engine* G_GUI_engine;
-extern AFX_font_engine* G_FONT_engine;
+#include "win32_module_engines.h"
 
 class CEditorGUI final : public AAX_CEffectGUI, public vlt::editor::CPanelView {
 public:
