@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "AAX_CMutex.h"
 #include "aax_session.h"
 #include "editor_layout.h"
 #include "pixels.h"
@@ -443,13 +444,56 @@ void scenario_bench(const char* path, int n)
     std::printf("tick with the meter moving: %.1f us over %d\n", tick * 1e6, n * 10);
 }
 
+// The plug-in's Win32 lock, built here from the same source: the owner's
+// second Lock does not block and reports false, another thread's Unlock
+// is ignored, and another thread waits until the owner unlocks.
+void scenario_mutex()
+{
+    AAX_CMutex m;
+    check(m.Lock(), "the first Lock takes it");
+    check(!m.Lock(), "the owner's second Lock reports false");
+    struct Probe {
+        AAX_CMutex* m;
+        volatile LONG locked = 0;
+    } probe{&m};
+    auto unlock_elsewhere = [](void* p) -> DWORD {
+        static_cast<Probe*>(p)->m->Unlock();  // not the owner: ignored
+        return 0;
+    };
+    auto lock_elsewhere = [](void* p) -> DWORD {
+        Probe* probe = static_cast<Probe*>(p);
+        const bool took = probe->m->Lock();
+        InterlockedExchange(&probe->locked, took ? 1 : -1);
+        probe->m->Unlock();
+        return 0;
+    };
+    HANDLE t = CreateThread(nullptr, 0, unlock_elsewhere, &probe, 0, nullptr);
+    WaitForSingleObject(t, INFINITE);
+    CloseHandle(t);
+    t = CreateThread(nullptr, 0, lock_elsewhere, &probe, 0, nullptr);
+    check(WaitForSingleObject(t, 200) == WAIT_TIMEOUT, "another thread waits while the owner holds it");
+    check(probe.locked == 0, "and has not taken it", probe.locked);
+    m.Unlock();
+    check(WaitForSingleObject(t, 5000) == WAIT_OBJECT_0, "the owner's Unlock lets it in");
+    CloseHandle(t);
+    check(probe.locked == 1, "where its Lock takes it", probe.locked);
+    check(m.Lock(), "free again afterwards");
+    m.Unlock();
+    {
+        AAX_StLock_Guard outer(m);
+        AAX_StLock_Guard inner(m);  // nested on the owner: does not unlock at its end
+    }
+    check(m.Lock(), "the guards leave it free");
+    m.Unlock();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
         std::printf("usage: win_aax_host MODULE view | pull | offer | wheel | presets | "
-                    "parameter-updated | meter | lifecycle | cycles N | screenshot FILE.bmp | bench [N]\n");
+                    "parameter-updated | meter | lifecycle | mutex | cycles N | screenshot FILE.bmp | bench [N]\n");
         return 2;
     }
     const char* path = argv[1];
@@ -474,6 +518,8 @@ int main(int argc, char** argv)
         scenario_screenshot(path, argv[3]);
     else if (!std::strcmp(what, "bench"))
         scenario_bench(path, argc == 4 ? std::atoi(argv[3]) : 20);
+    else if (!std::strcmp(what, "mutex"))
+        scenario_mutex();
     else if (!std::strcmp(what, "cycles") && argc == 4)
         scenario_cycles(path, std::atoi(argv[3]));
     else {
