@@ -52,23 +52,31 @@ const EditorBuild kWindowsVst3Build = {
     kTimerTicks50ms,
     MeterRedraw::kOnTick,
     kKnobLaw,
+    0,
+    true,
     false,
 };
 
-// The AAX Windows editor takes the right button as a main button too, and
-// a release ends only the parameters the press touched.
+// The AAX Windows editor: the right button only offers the press to the
+// host, a release ends only the parameters the press touched, the presets
+// step through 1..5 of the editor's table ("Manual" is only the start), and
+// the fixed-size panel has no resize corner and no banner input.
 const EditorBuild kWindowsAaxBuild = {
     "VLT650  V2.3.1", "",
     "Threshold %.1f dB", "Out Trim %.1f dB",
     " Effect  In ", " Effect  Out",
     &kAaxMap,
-    {kLeftMouse | kRightMouse, true, ReleaseSweep::kTouched},
+    {kLeftMouse, true, ReleaseSweep::kTouched},
     ResizeAxis::kHeight,
     6,
     true,
     kTimerTicks50ms,
     MeterRedraw::kOnTick,
-    kKnobLaw,
+    {0.25f, 0.5f, true},
+    1,
+    false,
+    false,
+    true,
 };
 
 // The Cocoa view scrolls without a release and redraws the meter as its

@@ -51,9 +51,16 @@ struct EditorBuild {
     BannerTiming banner;
     MeterRedraw meter_redraw;
     KnobLaw knob;
-    // The panel resizes itself (corner drag, double-click on the empty
-    // panel); a view whose host sets its size has neither.
-    bool ui_resize = true;
+    // Preset buttons step within first_program..program_count-1; a lower
+    // program (a start entry such as "Manual") is left for either end.
+    int first_program = 0;
+    bool banner_input = true;   // the banner scrolls with drags and the wheel
+    // A resize corner, and a double click off the controls resets the size;
+    // a fixed-size panel takes that double click as a press instead.
+    bool resize_corner = true;
+    // Without a resize corner a double click off the controls is a press
+    // (AAX); otherwise it does nothing (a host-sized view).
+    bool double_click_presses = false;
 
     bool is_main_button(int button) const
     {

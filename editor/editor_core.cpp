@@ -229,8 +229,11 @@ void CEditorCore::step_preset(int direction)
 {
     dirty_[direction > 0 ? kRightButton : kLeftButton].store(true);
     if (preset_armed_.load()) {
-        const int n = build_.program_count;
-        const int p = ((program_.load() + direction) % n + n) % n;
+        const int first = build_.first_program;
+        const int n = build_.program_count - first;
+        const int from = program_.load();
+        const int p = from < first ? (direction > 0 ? first : first + n - 1)
+                                   : first + ((from - first + direction) % n + n) % n;
         program_.store(p);
         host_.set_program(p);
     }
@@ -352,8 +355,9 @@ void CEditorCore::step_knobs(const Point& p, int step)
         show_banner_text();
         redraw(w);
         end(knob_control(k));
+        touched_[k] = false;  // ended here: a following release must not end it again
     }
-    if (hits(kBanner, p.x, p.y)) {
+    if (build_.banner_input && hits(kBanner, p.x, p.y)) {
         focus_[kBanner] = true;
         view_.step_banner(step);
         redraw(kBanner);
@@ -364,7 +368,7 @@ void CEditorCore::main_press(int x, int y)
 {
     const Point p = window_to_panel(size_, x, y);
     for (int k = 0; k < kKnobCount; ++k) {
-        if (!hits(static_cast<Widget>(k), p.x, p.y))
+        if (!hits(static_cast<Widget>(k), p.x, p.y) || host_.host_takes_press(knob_control(k), false))
             continue;
         velocity_[k] = 0.0f;
         begin(knob_control(k));
@@ -372,9 +376,9 @@ void CEditorCore::main_press(int x, int y)
         write_knob_text(k);
         show_banner_text();
     }
-    if (hits(kBanner, p.x, p.y))
+    if (build_.banner_input && hits(kBanner, p.x, p.y))
         focus_[kBanner] = true;
-    if (hits(kEffectSwitch, p.x, p.y)) {
+    if (hits(kEffectSwitch, p.x, p.y) && !host_.host_takes_press(Control::kEffect, false)) {
         begin(Control::kEffect);
         focus_[kEffectSwitch] = true;
         const float v = values_[kEffectSwitch].load();
@@ -399,7 +403,7 @@ void CEditorCore::main_press(int x, int y)
         step_preset(w == kRightButton ? 1 : -1);
         redraw(w);
     }
-    if (build_.ui_resize && in_resize_corner(size_, x, y))
+    if (build_.resize_corner && in_resize_corner(size_, x, y))
         resize_active_ = true;
     last_x_ = x;
     last_y_ = y;
@@ -409,6 +413,18 @@ void CEditorCore::button_press(int x, int y, int button)
 {
     if (build_.is_main_button(button))
         main_press(x, y);
+    else
+        offer_press(window_to_panel(size_, x, y));
+}
+
+// Another button on a knob or the switch only tells the host.
+void CEditorCore::offer_press(const Point& p)
+{
+    const int k = hit_knob(p);
+    if (k >= 0)
+        host_.host_takes_press(knob_control(k), true);
+    else if (hits(kEffectSwitch, p.x, p.y))
+        host_.host_takes_press(Control::kEffect, true);
 }
 
 void CEditorCore::wheel(int x, int y, int step)
@@ -506,8 +522,11 @@ void CEditorCore::double_click(int x, int y, int button)
             return;
         }
     }
-    if (!build_.ui_resize)
+    if (!build_.resize_corner) {
+        if (build_.double_click_presses)
+            main_press(x, y);
         return;
+    }
     ui_size_.store(0.0f);
     host_.set_ui_size(0.0f);
     redraw_ui_size();

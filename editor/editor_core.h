@@ -91,6 +91,7 @@ private:
     void mark(Widget w);
     int hit_knob(const Point& p);
     void main_press(int x, int y);
+    void offer_press(const Point& p);
     void step_knobs(const Point& p, int step);
     void send_knob(int knob);
     bool mapped(Control c) const;

@@ -24,6 +24,10 @@ public:
     // Writes the current program's name (at most 63 characters and a NUL).
     virtual void program_name(char* text) = 0;
     virtual void size_window(int width, int height) = 0;
+    // A press on a control, offered to the host before the editor acts on
+    // it; true when the host took it and the editor does nothing more. The
+    // right button is only ever offered. Hosts without such a hook: not taken.
+    virtual bool host_takes_press(Control control, bool right_button) { return false; }
 };
 
 class EditorView {

@@ -7,47 +7,11 @@
 
 #include "CEditorGUI.h"
 #include "afx/win32/afx_engine_win32.h"
-#include "afx_font_engine.h"
-
-AFX_engine* G_GUI_engine = nullptr;
-AFX_font_engine* G_FONT_engine = nullptr;
-
-namespace {
-
-void attach()
-{
-    if (G_GUI_engine)
-        return;
-    G_GUI_engine = new AFX_engine;
-    win32_ext(*G_GUI_engine).set_policy(afx_win32_vst2_policy);
-    G_FONT_engine = new AFX_font_engine(G_GUI_engine);
-}
-
-// At process exit (reserved not null) other threads and the windows are
-// already gone: nothing to wait for and no window to touch.
-void detach(bool process_exit)
-{
-    if (!G_GUI_engine)
-        return;
-    if (process_exit)
-        win32_ext(*G_GUI_engine).forget_all_windows();
-    else
-        G_GUI_engine->destroy_all_windows();
-    delete G_FONT_engine;
-    G_FONT_engine = nullptr;
-    delete G_GUI_engine;
-    G_GUI_engine = nullptr;
-}
-
-}  // namespace
+#include "win32_module_engines.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
-    AFX_engine_win32::set_module_instance(instance);
-    if (reason == DLL_PROCESS_ATTACH)
-        attach();
-    else if (reason == DLL_PROCESS_DETACH)
-        detach(reserved != nullptr);
+    vlt::editor::module_entry(instance, reason, reserved, afx_win32_vst2_policy);
     return TRUE;
 }
 

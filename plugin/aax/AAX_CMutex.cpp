@@ -1,5 +1,14 @@
 #include "AAX_CMutex.h"
 
+#include <atomic>
+#include <pthread.h>
+
+struct AAX_CMutex::Record {
+    std::atomic<pthread_t> owner{};
+    std::atomic<bool> owned{false};
+    pthread_mutex_t mutex;
+};
+
 AAX_CMutex::AAX_CMutex() : m_record(std::make_unique<Record>())
 {
     if (pthread_mutex_init(&m_record->mutex, nullptr) != 0)

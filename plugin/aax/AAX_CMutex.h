@@ -1,9 +1,7 @@
 #pragma once
 // A lock that knows its owner: a second Lock() on the owning thread does
 // not block and reports false, so only the outer caller unlocks.
-#include <atomic>
 #include <memory>
-#include <pthread.h>
 
 class AAX_CMutex {
 public:
@@ -16,11 +14,7 @@ public:
     void Unlock();
 
 private:
-    struct Record {
-        std::atomic<pthread_t> owner{};
-        std::atomic<bool> owned{false};
-        pthread_mutex_t mutex;
-    };
+    struct Record;  // the platform's lock and its owner
     std::unique_ptr<Record> m_record;
 };
 

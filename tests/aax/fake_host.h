@@ -13,6 +13,10 @@
 
 namespace fake {
 
+// A host-side check failed: the test framework's failure (fake_host_gtest.cpp)
+// or, in the Windows host, a printed failure.
+void fake_host_failure(const std::string& what);
+
 class FakeString final : public AAX_IString {
 public:
     FakeString() = default;
@@ -235,15 +239,26 @@ public:
 
 class ViewContainer final : public Counted<AAX_IACFViewContainer> {
 public:
-    explicit ViewContainer(int32_t t) : type(t) { iids = {IID_IAAXViewContainerV1}; }
+    explicit ViewContainer(int32_t t, void* window = nullptr) : type(t), ptr(window)
+    {
+        iids = {IID_IAAXViewContainerV1};
+    }
     int32_t GetType() override { return type; }
-    void* GetPtr() override { return &type; }
+    // A real window when the test has one, else a pointer that is no window.
+    void* GetPtr() override { return ptr ? ptr : &type; }
     AAX_Result GetModifiers(uint32_t* m) override { *m = 0; return 0; }
     AAX_Result SetViewSize(AAX_Point&) override { return 0; }
-    AAX_Result HandleParameterMouseDown(AAX_CParamID, uint32_t) override { return 1; }
+    AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override
+    {
+        mouseDowns.push_back(std::string(id ? id : "(null)") + " " + std::to_string(modifiers));
+        return mouseDownAnswer;
+    }
     AAX_Result HandleParameterMouseDrag(AAX_CParamID, uint32_t) override { return 1; }
     AAX_Result HandleParameterMouseUp(AAX_CParamID, uint32_t) override { return 1; }
     int32_t type;
+    void* ptr;
+    AAX_Result mouseDownAnswer = 1;  // 0: the host handled the press itself
+    std::vector<std::string> mouseDowns;  // "InGain 16", ...
 };
 
 class Transport final : public Counted<AAX_IACFTransport_V2> {

@@ -7,20 +7,9 @@ namespace fake {
 Module& Module::get()
 {
     static Module m = [] {
-        Module mod;
-        mod.handle = dlopen(VLT_AAX_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-        if (!mod.handle) {
-            ADD_FAILURE() << dlerror();
-            return mod;
-        }
-        auto sym = [&](const char* name) { return dlsym(mod.handle, name); };
-        mod.registerPlugin = reinterpret_cast<ACFRegisterPluginProc>(sym("ACFRegisterPlugin"));
-        mod.registerComponent = reinterpret_cast<ACFRegisterComponentProc>(sym("ACFRegisterComponent"));
-        mod.getClassFactory = reinterpret_cast<ACFGetClassFactoryProc>(sym("ACFGetClassFactory"));
-        mod.canUnloadNow = reinterpret_cast<ACFCanUnloadNowProc>(sym("ACFCanUnloadNow"));
-        mod.startup = reinterpret_cast<ACFStartupProc>(sym("ACFStartup"));
-        mod.shutdown = reinterpret_cast<ACFShutdownProc>(sym("ACFShutdown"));
-        mod.getSDKVersion = reinterpret_cast<ACFGetSDKVersionProc>(sym("ACFGetSDKVersion"));
+        Module mod = Module::load(VLT_AAX_MODULE_PATH);
+        if (!mod.handle)
+            ADD_FAILURE() << mod.error;
         return mod;
     }();
     return m;

@@ -1,9 +1,7 @@
 #pragma once
-// Loads the test module with dlopen and drives it the way an AAX host
+// Loads the test module and drives it the way an AAX host
 // does: registration, instances of the effect parameters and the GUI
 // object, and an algorithm runner with its own context and buffers.
-#include <dlfcn.h>
-
 #include <cstring>
 #include <memory>
 #include <string>
@@ -12,21 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "module_loader.h"
 
 namespace fake {
-
-struct Module {
-    void* handle = nullptr;
-    ACFRegisterPluginProc registerPlugin = nullptr;
-    ACFRegisterComponentProc registerComponent = nullptr;
-    ACFGetClassFactoryProc getClassFactory = nullptr;
-    ACFCanUnloadNowProc canUnloadNow = nullptr;
-    ACFStartupProc startup = nullptr;
-    ACFShutdownProc shutdown = nullptr;
-    ACFGetSDKVersionProc getSDKVersion = nullptr;
-
-    static Module& get();
-};
 
 typedef AAX_IACFEffectParameters_V2 Params;
 

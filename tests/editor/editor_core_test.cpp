@@ -58,6 +58,15 @@ public:
     {
         calls.push_back("size " + std::to_string(w) + "x" + std::to_string(h));
     }
+    // Offers are recorded only by the tests that set offers.
+    bool offers = false;
+    bool takes = false;  // the answer to every offer
+    bool host_takes_press(Control c, bool right) override
+    {
+        if (offers)
+            calls.push_back("offer " + id(c) + (right ? " right" : ""));
+        return takes;
+    }
 };
 
 class RecordingView : public EditorView {
@@ -388,8 +397,8 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
 
         core.wheel(x, y, -1);
         const Calls notch = {"begin " + ratio, "set " + ratio + " 0.0000", "end " + ratio};
-        const Calls swept = c.build->buttons.release == ReleaseSweep::kTouched
-                                ? Calls{"end " + ratio} : c.drag_release;
+        // A build that ends only touched gestures ends the notch's once.
+        const Calls swept = c.build->buttons.release == ReleaseSweep::kTouched ? Calls{} : c.drag_release;
         EXPECT_EQ(take(), c.wheel_releases ? after(notch, swept) : notch);
 
         const Rect s = panel_rect(kEffectSwitch);
@@ -401,9 +410,9 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
         core.button_release(0, 0, 0);
         take();
 
-        core.double_click(100, 300, 0);  // empty panel: the UI size, by its own call
-        const Calls reset = c.build->ui_resize ? Calls{"ui size 0.0000", "size 468x510"} : Calls{};
-        EXPECT_EQ(take(), reset);
+        // Empty panel: the UI size, by its own call, unless the panel has a fixed size.
+        core.double_click(100, 300, 0);
+        EXPECT_EQ(take(), (c.build->resize_corner ? Calls{"ui size 0.0000", "size 468x510"} : Calls{}));
 
         // Host values arrive by the format's ids; a meter id is never ended.
         const HostParam& meter = host_param(*c.build->host, Control::kMeter);
@@ -439,13 +448,70 @@ TEST(EditorCoreMeter, RedrawnOnTheTickOrOnArrival)
     }
 }
 
-TEST(EditorCoreHostMaps, TheAaxWindowsEditorTakesTheRightButtonToo)
+// A press on a knob or the switch is offered to the host first; the host
+// may take it. The right button is only offered.
+TEST(EditorCoreHostMaps, PressesAreOfferedToTheHostFirst)
 {
-    for (const EditorBuild* b : {&kLinuxVst2Build, &kWindowsAaxBuild}) {
-        BuildEditor e(*b);
-        const Rect k = panel_rect(kAttackKnob);
-        e.core.button_press(WX(k.x + 24), k.y + 24, 2);
-        EXPECT_EQ(e.take().size(), b == &kWindowsAaxBuild ? 1u : 0u) << b->host->format;
+    const Rect k = panel_rect(kAttackKnob), s = panel_rect(kEffectSwitch);
+    const struct Case {
+        const char* name;
+        int x, y, button;
+        bool takes;
+        Calls calls;
+    } cases[] = {
+        {"knob, host takes it", WX(k.x + 24), k.y + 24, 0, true, {"offer Attack"}},
+        {"knob, host leaves it", WX(k.x + 24), k.y + 24, 0, false, {"offer Attack", "begin Attack", "end Attack"}},
+        {"knob, right button", WX(k.x + 24), k.y + 24, 2, false, {"offer Attack right"}},
+        {"switch, host takes it", WX(s.x + 5), s.y + 5, 0, true, {"offer In"}},
+        {"switch, right button", WX(s.x + 5), s.y + 5, 2, false, {"offer In right"}},
+        {"panel, right button", 170, 300, 2, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BuildEditor e(kWindowsAaxBuild);
+        e.host.offers = true;
+        e.host.takes = c.takes;
+        e.core.button_press(c.x, c.y, c.button);
+        e.core.button_release(c.x, c.y, c.button);
+        EXPECT_EQ(e.take(), c.calls);
+    }
+    // Builds whose hosts take no offers act on the left button alone.
+    BuildEditor vst2(kLinuxVst2Build);
+    vst2.core.button_press(WX(k.x + 24), k.y + 24, 2);
+    EXPECT_EQ(vst2.take(), Calls{});
+}
+
+// The AAX editor's presets: "Manual" (0) is only the start; the buttons
+// step through 1..5 and apply a record only once armed.
+TEST(EditorCoreHostMaps, AaxPresetsStepThroughOneToFive)
+{
+    BuildEditor e(kWindowsAaxBuild);
+    const Rect l = panel_rect(kLeftButton), r = panel_rect(kRightButton);
+    auto step = [&](const Rect& b) {
+        e.core.button_press(WX(b.x + 3), b.y + 3, 0);
+        e.core.button_release(WX(b.x + 3), b.y + 3, 0);
+        return e.take();
+    };
+    EXPECT_EQ(step(r), Calls{});  // shows the name, arms
+    EXPECT_EQ(step(r), Calls{"program 1"});
+    EXPECT_EQ(step(l), Calls{"program 5"});
+    EXPECT_EQ(step(r), Calls{"program 1"});
+    BuildEditor first_left(kWindowsAaxBuild);
+    first_left.core.set_program(0, "Manual");  // armed at 0
+    first_left.take();
+    const Rect b = l;
+    first_left.core.button_press(WX(b.x + 3), b.y + 3, 0);
+    EXPECT_EQ(first_left.take(), Calls{"program 5"});
+}
+
+// The AAX panel's banner takes no input: the wheel over it scrolls nothing.
+TEST(EditorCoreHostMaps, BannerInputIsTheBuildsChoice)
+{
+    for (const EditorBuild* build : {&kLinuxVst2Build, &kWindowsAaxBuild}) {
+        BuildEditor e(*build);
+        const Rect b = panel_rect(kBanner);
+        e.core.wheel(WX(b.x + b.w / 2), b.y + b.h / 2, 1);
+        EXPECT_EQ(e.view.scroll, build->banner_input ? 1 : 0) << build->host->format;
     }
 }
 
