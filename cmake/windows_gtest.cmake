@@ -20,7 +20,8 @@ set(VLT_WINDOWS_TEST_AREAS
   tests/dsp
   tests/afx_core
   tests/editor
-  tests/vst2)
+  tests/vst2
+  tests/vst3)
 
 # Windows tree: GoogleTest under the names find_package(GTest) gives
 # natively (newer sources define them themselves), then the suites' folders.

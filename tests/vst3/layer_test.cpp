@@ -2,6 +2,7 @@
 // the base classes' reference counting and connections.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <set>
 #include <string>
@@ -39,14 +40,45 @@ TEST(Vst3Identifiers, AreDistinctAndReadBackAsTheirWords)
     }
 }
 
-TEST(Vst3Identifiers, LinuxAndMacOrderIsBigEndianWords)
+// The IComponent identifier as this build's hosts write it out: Linux and
+// macOS keep the four words big-endian, Windows uses COM order (the first
+// word and the two halves of the second little-endian).
+#if defined(_WIN32)
+const unsigned char kComponentIidBytes[16] = {0x31, 0xFF, 0x31, 0xE8, 0xD5, 0xF2, 0x01, 0x43,
+                                              0x92, 0x8E, 0xBB, 0xEE, 0x25, 0x69, 0x78, 0x02};
+#else
+const unsigned char kComponentIidBytes[16] = {0xE8, 0x31, 0xFF, 0x31, 0xF2, 0xD5, 0x43, 0x01,
+                                              0x92, 0x8E, 0xBB, 0xEE, 0x25, 0x69, 0x78, 0x02};
+#endif
+
+TEST(Vst3Identifiers, ByteOrderIsThePlatformHostsOrder)
 {
-    // The IComponent identifier as Linux hosts write it out.
-    const unsigned char expected[16] = {0xE8, 0x31, 0xFF, 0x31, 0xF2, 0xD5, 0x43, 0x01,
-                                        0x92, 0x8E, 0xBB, 0xEE, 0x25, 0x69, 0x78, 0x02};
-    EXPECT_EQ(std::memcmp(IComponent::iid.data, expected, 16), 0);
+    EXPECT_EQ(std::memcmp(IComponent::iid.data, kComponentIidBytes, 16), 0);
+    // FUnknown reads the same in both orders.
     const unsigned char funknown[16] = {0, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
     EXPECT_EQ(std::memcmp(FUnknown::iid.data, funknown, 16), 0);
+}
+
+TEST(Vst3ResultCodes, AreThePlatformHostsValues)
+{
+    // Windows hosts read COM HRESULTs; the others read small numbers.
+    struct Case {
+        tresult code;
+        long long windows, others;
+    };
+    const Case cases[] = {
+        {kNoInterface, 0x80004002LL, -1},   {kResultOk, 0, 0},
+        {kResultFalse, 1, 1},               {kInvalidArgument, 0x80070057LL, 2},
+        {kNotImplemented, 0x80004001LL, 3}, {kInternalError, 0x80004005LL, 4},
+        {kNotInitialized, 0x8000FFFFLL, 5},
+    };
+    for (const Case& c : cases) {
+#if defined(_WIN32)
+        EXPECT_EQ(static_cast<uint32_t>(c.code), static_cast<uint32_t>(c.windows));
+#else
+        EXPECT_EQ(c.code, c.others);
+#endif
+    }
 }
 
 TEST(Vst3Identifiers, FuidComparesBytes)
