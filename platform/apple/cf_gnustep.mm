@@ -37,6 +37,11 @@ void CFRelease(CFTypeRef cf)
     [obj(cf) release];
 }
 
+CFIndex CFGetRetainCount(CFTypeRef cf)
+{
+    return static_cast<CFIndex>([obj(cf) retainCount]);
+}
+
 CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* cStr, CFStringEncoding encoding)
 {
     if (!cStr || encoding != kCFStringEncodingUTF8)

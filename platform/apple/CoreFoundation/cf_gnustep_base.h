@@ -20,6 +20,7 @@ typedef const struct __CFAllocator* CFAllocatorRef;
 
 CFTypeRef CFRetain(CFTypeRef cf);
 void CFRelease(CFTypeRef cf);
+CFIndex CFGetRetainCount(CFTypeRef cf);
 
 #ifdef __cplusplus
 }
