@@ -97,3 +97,46 @@ TEST(PlainDlopen, WorksWithoutPinning)
 }
 
 }  // namespace
+
+namespace {
+
+struct Vst2Editor : Vst2Bundle {
+    ERect rect()
+    {
+        ERect* r = nullptr;
+        EXPECT_EQ(effect->dispatcher(effect, effEditGetRect, 0, 0, &r, 0), 1);
+        return r ? *r : ERect{-1, -1, -1, -1};
+    }
+    intptr_t dispatch(int32_t opcode, void* ptr = nullptr) { return effect->dispatcher(effect, opcode, 0, 0, ptr, 0); }
+};
+
+// Two points larger than the view each way; the width never below the
+// panel at 3.25 times.
+TEST_F(Vst2Editor, RectFollowsTheUiSize)
+{
+    struct Case {
+        float ui_size;
+        int bottom, right;
+    } const cases[] = {{0.0f, 512, 470}, {1.0f, 1022, 470}, {0.5f, 767, 470}};
+    for (const Case& c : cases) {
+        effect->setParameter(effect, 7, c.ui_size);
+        const ERect r = rect();
+        EXPECT_EQ(r.top, 0);
+        EXPECT_EQ(r.left, 0);
+        EXPECT_EQ(r.bottom, c.bottom) << "UI size " << c.ui_size;
+        EXPECT_EQ(r.right, c.right) << "UI size " << c.ui_size;
+    }
+}
+
+// The host hears the editor opened; a second open keeps it; a close ends it.
+TEST_F(Vst2Editor, OpenReportsOpenUntilClosed)
+{
+    int parent = 0;
+    EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
+    EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
+    EXPECT_EQ(dispatch(effEditClose), 1);
+    EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
+    EXPECT_EQ(dispatch(effEditClose), 1);
+}
+
+}  // namespace
