@@ -80,3 +80,23 @@ TEST_F(MacVst2Editor, ClosingThePlugInEndsAnOpenView)
 }
 
 }  // namespace
+
+namespace {
+
+// The 'GRdB' answer the macOS hosts draw (the query is shared by every
+// build): full scale is 20 dB.
+TEST_F(MacVst2Editor, GainReductionQueryFollowsTheMeter)
+{
+    struct Case {
+        float meter, db;
+    } const cases[] = {{0.5f, -10.0f}, {1.5f, -20.0f}, {1.0f, -20.0f}, {-0.5f, 0.0f}};
+    auto* plug = static_cast<CPlug*>(static_cast<AudioEffect*>(effect->object));
+    for (const Case& c : cases) {
+        plug->control_update_meter(c.meter);
+        float db = 99.0f;
+        EXPECT_EQ(effect->dispatcher(effect, effVendorSpecific, 0, vst2::fourcc("GRdB"), &db, 0), 0);
+        EXPECT_FLOAT_EQ(db, c.db) << "meter " << c.meter;
+    }
+}
+
+}  // namespace
