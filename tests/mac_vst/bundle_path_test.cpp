@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "bundle_paths.h"
@@ -37,6 +38,10 @@ TEST(BundlePath, RefusesAPathLongerThanTheBuffer)
         const fs::path copy = dir / "VLT650-VST.vst";
         fs::create_directories(copy);
         fs::copy(kVst2Bundle, copy, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        // An identifier of its own: NSBundle answers a known identifier
+        // with the bundle already loaded under it.
+        std::ofstream(copy / "Resources" / "Info-gnustep.plist")
+            << "{ CFBundleIdentifier = \"test.path" << c.length << "\"; NSExecutable = \"VLT650-VST\"; }\n";
         CFBundleRef bundle = bundle_at(copy.string());
         ASSERT_NE(bundle, nullptr);
         char path[1024];
