@@ -5,6 +5,8 @@
 
 #import "BrindleVLT650CocoaView.h"
 
+#include "host_map.h"
+
 @interface BrindleVLT650CocoaViewFactory : NSObject <AUCocoaUIBase> {
     BrindleVLT650CocoaView* PluginMainView;
 }
@@ -26,8 +28,9 @@
 - (NSView*)uiViewForAudioUnit:(AudioUnit)inAudioUnit withSize:(NSSize)inPreferredSize
 {
     (void)inPreferredSize;
+    const int ui_size_id = vlt::editor::host_param(vlt::editor::kAuMap, vlt::editor::Control::kUiSize).index;
     AudioUnitParameterValue s = 1.0f;
-    if (AudioUnitGetParameter(inAudioUnit, 9, kAudioUnitScope_Global, 0, &s) != noErr)
+    if (AudioUnitGetParameter(inAudioUnit, ui_size_id, kAudioUnitScope_Global, 0, &s) != noErr)
         s = 1.0f;
     const int width = static_cast<int>((s < 3.25f ? 468.0f : 144.0f * s) + 0.5f);
     const int height = static_cast<int>(510.0f * std::max(1.0f, s) + 0.5f);
