@@ -276,3 +276,29 @@ TEST(AuViewRelease, AViewNeverAttachedIsFreedWithoutListenerCalls)
     EXPECT_NO_THROW([view release]);
     EXPECT_EQ(fake_au_listener_count(), 0);
 }
+
+TEST(AuViewBanner, AValueGivesWayToTheVersionThenABlankLine)
+{
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    pointer("mousemove " + at(host, kInGainX, kInGainY) + " click 4");
+    host.run(0.1);
+    const std::string value_text = host.core().banner_text();
+    ASSERT_NE(value_text.find("In Gain"), std::string::npos) << value_text;
+    // The test calls the tick itself; the timer's own ticks stop with the run loop.
+    auto tick = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            [host.view() performSelector:@selector(guiUpdateCallback)];
+    };
+    const vlt::editor::BannerTiming& timing = host.core().build().banner;
+    const int to_version = host.core().banner_ticks() - timing.version_at;
+    ASSERT_GT(to_version, 1);
+    tick(to_version - 1);
+    EXPECT_EQ(host.core().banner_text(), value_text);
+    tick(1);
+    EXPECT_STREQ(host.core().banner_text(), "VLT650  V2.3.1");
+    tick(timing.version_at - timing.blank_at - 1);
+    EXPECT_STREQ(host.core().banner_text(), "VLT650  V2.3.1");
+    tick(1);
+    EXPECT_EQ(std::string(host.core().banner_text()).find_first_not_of(' '), std::string::npos);
+}
