@@ -52,6 +52,8 @@ const EditorBuild kWindowsVst3Build = {
     kTimerTicks50ms,
     MeterRedraw::kOnTick,
     kKnobLaw,
+    &kStandardLayout,
+    "VLT650",
     0,
     true,
     false,
@@ -73,6 +75,8 @@ const EditorBuild kWindowsAaxBuild = {
     kTimerTicks50ms,
     MeterRedraw::kOnTick,
     {0.25f, 0.5f, true},
+    &kStandardLayout,
+    "VLT650",
     1,
     false,
     false,
@@ -93,6 +97,8 @@ const EditorBuild kCocoaAuBuild = {
     kTimerTicks20ms,
     MeterRedraw::kOnArrival,
     kKnobLaw,
+    &kCocoaLayout,
+    "VLT650-AU",
 };
 
 }  // namespace vlt::editor

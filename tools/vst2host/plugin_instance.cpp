@@ -9,8 +9,6 @@ namespace vst2host {
 
 namespace {
 
-using EntryProc = AEffect* (*)(audioMasterCallback);
-
 // Hosts provide more than the plug-in should ever write.
 constexpr std::size_t kTextBuffer = 256;
 
@@ -33,15 +31,20 @@ bool PluginInstance::load(const std::string& path, HostLog& log, std::string& er
     auto entry = reinterpret_cast<EntryProc>(dlsym(library_, "VSTPluginMain"));
     if (!entry)
         entry = reinterpret_cast<EntryProc>(dlsym(library_, "main"));
+    return start(entry, path, log, error);
+}
+
+bool PluginInstance::start(EntryProc entry, const std::string& name, HostLog& log, std::string& error)
+{
     if (!entry) {
-        error = path + " has no VST2 entry (VSTPluginMain or main)";
+        error = name + " has no VST2 entry (VSTPluginMain or main)";
         close();
         return false;
     }
     HostLog::make_current(&log);
     effect_ = entry(HostLog::callback);
     if (!effect_ || effect_->magic != vst2::kEffectMagic) {
-        error = path + ": the entry answered no VST2 plug-in";
+        error = name + ": the entry answered no VST2 plug-in";
         effect_ = nullptr;
         close();
         return false;

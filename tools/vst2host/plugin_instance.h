@@ -18,6 +18,9 @@ public:
     // plug-in at the log's sample rate and block size. On failure answers
     // false with the reason in error.
     bool load(const std::string& path, HostLog& log, std::string& error);
+    // The same from an entry some other loader found (a bundle's).
+    using EntryProc = AEffect* (*)(audioMasterCallback);
+    bool start(EntryProc entry, const std::string& name, HostLog& log, std::string& error);
 
     AEffect* effect() const { return effect_; }
     intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,

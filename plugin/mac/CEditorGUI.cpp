@@ -1,0 +1,100 @@
+#include "CEditorGUI.h"
+
+#include <algorithm>
+
+#include "CPlug.h"
+#include "plug_params.h"
+
+namespace {
+
+namespace params = vlt::params;
+
+constexpr float kPanelWidth = 144.0f;
+constexpr float kPanelHeight = 510.0f;
+// The view is never narrower than the panel at this magnification: the
+// host window keeps room beside a small panel.
+constexpr float kMinWidthScale = 3.25f;
+// The host's window is two points larger than the view each way.
+constexpr int kRectMargin = 2;
+
+int round_points(float v) { return static_cast<int>(v + 0.5f); }
+
+}  // namespace
+
+CPlugEditor* make_plug_editor(CPlug* plug) { return new CEditorGUI(plug); }
+
+CEditorGUI::CEditorGUI(CPlug* plug) : CPlugEditor(plug), plug_(plug), host_enable_(plug->host_enable())
+{
+    for (int i = 0; i <= params::kUiSize; ++i)
+        values_[i] = plug->getParameter(i);
+    size_for(values_[params::kUiSize]);
+}
+
+CEditorGUI::~CEditorGUI() { close(); }
+
+void CEditorGUI::size_for(float ui_size)
+{
+    const float s = ui_size + 1.0f;
+    scale_ = std::max(1.0f, s);
+    width_ = round_points(kPanelWidth * std::max(kMinWidthScale, s));
+    height_ = round_points(kPanelHeight * scale_);
+}
+
+bool CEditorGUI::getRect(ERect** rect)
+{
+    const float s = plug_->getParameter(params::kUiSize) + 1.0f;
+    rect_.top = 0;
+    rect_.left = 0;
+    rect_.bottom = static_cast<int16_t>(round_points(s < 1.0f ? kPanelHeight : kPanelHeight * s) + kRectMargin);
+    rect_.right = static_cast<int16_t>(
+        round_points(s < kMinWidthScale ? kPanelWidth * kMinWidthScale : kPanelWidth * s) + kRectMargin);
+    if (rect)
+        *rect = &rect_;
+    return false;
+}
+
+bool CEditorGUI::open(void* parent)
+{
+    if (isOpen())
+        return false;
+    values_[params::kUiSize] = plug_->getParameter(params::kUiSize);
+    size_for(values_[params::kUiSize]);
+    mark(kEverything);  // the new view's first tick takes every value
+    view_ = vst2_panel::make(plug_, this, width_, height_, scale_);
+    if (view_)
+        vst2_panel::show(view_, parent);
+    // What isOpen reads, and so what the host hears from effEditOpen.
+    systemWindow = parent;
+    return false;
+}
+
+void CEditorGUI::close()
+{
+    if (!isOpen())
+        return;
+    if (view_)
+        vst2_panel::close(view_);
+    view_ = nullptr;
+    systemWindow = nullptr;
+}
+
+void CEditorGUI::setProgram(int32_t program)
+{
+    program_ = program;
+    mark(kProgramChanged);
+}
+
+void CEditorGUI::setParameter(int32_t index, float value)
+{
+    // 8, the meter, is not stored: the view polls the plug-in for it.
+    if (index < 0 || index > params::kUiSize)
+        return;
+    values_[index] = value;
+    mark(1u << index);
+}
+
+void CEditorGUI::setHostEffEnable(float enable)
+{
+    host_enable_ = std::clamp(enable, 0.0f, 1.0f);
+    mark(kHostEnableChanged);
+}

@@ -1,0 +1,37 @@
+// The Audio Unit editor view: a thin shell over the shared Cocoa view core
+// that follows an Audio Unit's ten parameters through a parameter listener
+// and writes edits back through AuEditSink.
+#pragma once
+
+#include <AudioToolbox/AudioToolbox.h>
+
+#include "au_edit_sink.h"
+#include "cocoa_view_shell.h"
+
+// The listener callback: user data is the view.
+extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, const AudioUnitParameter* inParameter,
+                                            AudioUnitParameterValue inValue);
+
+@interface BrindleVLT650CocoaView : NSView {
+    vlt::mac::CocoaViewCore* core_;
+    vlt::mac::NSViewSurface* surface_;
+    vlt::mac::AuEditSink* sink_;
+    NSTimer* GUIUpdateTimer;
+    id TheGUIUpdateTarget;
+
+    AudioUnit mAU;
+    AUParameterListenerRef mParameterListener;
+    AudioUnitParameter parameter[vlt::mac::kAuParameterCount];
+    bool listening_[vlt::mac::kAuParameterCount];  // added to the listener
+}
+- (void)setAU:(AudioUnit)inAU;
+- (void)_addListeners;
+- (void)_removeListeners;
+- (void)_synchronizeUIWithParameterValues;
+- (void)_parameterListener:(void*)inObject parameter:(const AudioUnitParameter*)inParameter value:(Float32)inValue;
+- (void)setScale:(float)scale;
+- (void)startEditorMain;
+- (void)stopEditor;
+- (void)guiUpdateCallback;
+- (vlt::mac::CocoaViewCore*)viewCore;
+@end

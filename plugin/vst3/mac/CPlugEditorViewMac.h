@@ -1,0 +1,38 @@
+#pragma once
+// The VST3 editor view on macOS: tells the host its size and limits and,
+// attached to an NSView, creates, fills, starts and embeds the Cocoa view.
+#include "CPlugEditorView.h"
+#include "vst3_panel.h"
+
+namespace Steinberg::Vst {
+
+class CPlugEditorViewMac : public CPlugEditorView {
+public:
+    CPlugEditorViewMac(CPlugController& controller, const ViewRect& rect);
+    ~CPlugEditorViewMac() override;
+
+    tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
+    tresult PLUGIN_API attached(void* parent, FIDString type) override;
+    tresult PLUGIN_API removed() override;
+    tresult PLUGIN_API getSize(ViewRect* size) override;
+    tresult PLUGIN_API onSize(ViewRect* newSize) override;
+    tresult PLUGIN_API canResize() override { return kResultTrue; }
+    tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;
+
+    void setParameter(ParamID id, ParamValue value) override;
+    void setProgramName(int32 index, const char8* name) override;
+
+    bool isOpen() const { return open_; }
+
+private:
+    void openPanel(void* parent);
+    void closePanel();
+
+    CPlugController& controller_;
+    bool open_ = false;
+    vst3_panel::Panel panel_ = nullptr;
+    int32 width_;
+    int32 height_;
+};
+
+}  // namespace Steinberg::Vst

@@ -1,0 +1,27 @@
+#pragma once
+// What the macOS editor view asks of its Cocoa view. The view itself stays
+// plain C++; each build links one implementation of these calls.
+#include "vst3_types.h"
+
+namespace Steinberg::Vst {
+
+class CPlugController;
+
+namespace vst3_panel {
+
+using Panel = void*;  // the Cocoa view, owned by the caller between make and close
+
+// A new view of w x h points talking to the controller, not yet shown;
+// null where the build has none.
+Panel make(CPlugController& controller, int32 width, int32 height);
+void set_parameter(Panel panel, ParamID id, float value);
+// name may be null: the index is stored and the banner left alone.
+void set_program_name(Panel panel, int32 index, const char8* name);
+// Starts the view's timer and embeds it in the host's NSView.
+void show(Panel panel, void* parent);
+void set_frame_size(Panel panel, int32 width, int32 height);
+// Stops the timer, unembeds and releases the view.
+void close(Panel panel);
+
+}  // namespace vst3_panel
+}  // namespace Steinberg::Vst

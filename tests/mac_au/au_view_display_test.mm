@@ -1,0 +1,304 @@
+// The Audio Unit view as a host sees it: loaded from its bundle, attached to
+// a fake unit, shown in a window, driven with the real pointer.
+#import <AppKit/AppKit.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "au_view_host.h"
+#include "cocoa_view_core.h"
+
+
+// An assertion handler that records instead of raising, as a host may
+// install one.
+@interface VltRecordingAssertionHandler : NSAssertionHandler {
+@public
+    NSMutableArray* failures;
+}
+@end
+
+@implementation VltRecordingAssertionHandler
+- (void)handleFailureInMethod:(SEL)selector
+                       object:(id)object
+                         file:(NSString*)fileName
+                   lineNumber:(NSInteger)line
+                  description:(NSString*)format, ...
+{
+    (void)selector, (void)object, (void)fileName, (void)line;
+    va_list args;
+    va_start(args, format);
+    [failures addObject:[[[NSString alloc] initWithFormat:format arguments:args] autorelease]];
+    va_end(args);
+}
+@end
+
+namespace {
+
+class RecordingAssertions {
+public:
+    RecordingAssertions() : handler_([[VltRecordingAssertionHandler alloc] init])
+    {
+        handler_->failures = [[NSMutableArray alloc] init];
+        [[[NSThread currentThread] threadDictionary] setObject:handler_ forKey:@"NSAssertionHandler"];
+    }
+    ~RecordingAssertions()
+    {
+        [[[NSThread currentThread] threadDictionary] removeObjectForKey:@"NSAssertionHandler"];
+        [handler_->failures release];
+        [handler_ release];
+    }
+    int count(NSString* ending) const
+    {
+        int n = 0;
+        for (NSUInteger i = 0; i < [handler_->failures count]; ++i)
+            n += [[handler_->failures objectAtIndex:i] hasSuffix:ending] ? 1 : 0;
+        return n;
+    }
+
+private:
+    VltRecordingAssertionHandler* handler_;
+};
+
+constexpr int kInGainX = 101, kInGainY = 16 + 109;  // knob centres on the panel
+constexpr int kPowerX = 125, kPowerY = 8;
+
+// Screen point of a panel point (the window sits at the screen's top left).
+std::string at(const AuViewHost& host, int px, int py)
+{
+    const auto& c = host.core();
+    return std::to_string(static_cast<int>(c.x_pos() + px * c.magnification())) + " " +
+           std::to_string(static_cast<int>(c.y_pos() + py * c.magnification()));
+}
+
+std::multiset<int> ids_of(const FakeAudioUnit& unit, AudioUnitEventType type)
+{
+    std::multiset<int> ids;
+    for (auto [number, t] : unit.gestures)
+        if (t == type)
+            ids.insert(number);
+    return ids;
+}
+
+}  // namespace
+
+TEST(AuViewFactory, AnswersAsAnAudioUnitViewFactory)
+{
+    EXPECT_EQ(AuViewHost::interface_version(), 0u);
+    EXPECT_EQ(AuViewHost::description(), "VLT650");
+}
+
+TEST(AuViewFactory, ViewSizeFollowsTheUnitsUiSize)
+{
+    struct Case {
+        float ui_size;
+        bool refuse_read;
+        int width, height, x_pos;
+        float core_ui_size;
+    } cases[] = {
+        {1.0f, false, 468, 510, 162, 0.0f},
+        {2.0f, false, 468, 1020, 90, 1.0f},
+        {2.0f, true, 468, 510, 162, 0.0f},  // the read fails: size 1, the UI size untouched
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "ui " << c.ui_size << " refused " << c.refuse_read);
+        FakeAudioUnit unit;
+        unit.values[9] = c.ui_size;
+        unit.refuse_ui_size_read = c.refuse_read;
+        RecordingAssertions assertions;  // the sync reports the refused read
+        AuViewHost host(unit);
+        EXPECT_EQ(assertions.count(@"(x.1)"), c.refuse_read ? 1 : 0);
+        const NSSize size = [host.view() frame].size;
+        EXPECT_EQ(size.width, c.width);
+        EXPECT_EQ(size.height, c.height);
+        EXPECT_EQ(host.core().x_pos(), c.x_pos);
+        EXPECT_FLOAT_EQ(host.core().ui_size(), c.core_ui_size);
+    }
+}
+
+TEST(AuViewSync, WritesBackEveryParameterButTheMeterAndOthersHearIt)
+{
+    FakeAudioUnit unit;
+    RecordingListener automation(unit);
+    AuViewHost host(unit);
+    std::set<int> written;
+    for (const auto& s : unit.sets)
+        written.insert(s.first);
+    EXPECT_EQ(written, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 9}));
+    host.run(0.1);
+    std::set<int> heard;
+    for (const auto& h : automation.heard)
+        heard.insert(h.first);
+    EXPECT_EQ(heard, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST(AuViewInput, KnobDragIsFramedByGesturesAndEndsAllEight)
+{
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    unit.sets.clear();
+    const std::string knob = at(host, kInGainX, kInGainY);
+    pointer("mousemove " + knob + " mousedown 1");
+    host.run(0.1);
+    pointer("mousemove_relative -- 0 -30");
+    host.run(0.1);
+    unit.change(0, 12.0f);  // the host during the drag: dropped
+    host.run(0.1);
+    EXPECT_TRUE(host.core().focused(vlt::editor::kInGainKnob));
+    EXPECT_LT(host.core().value(vlt::editor::kInGainKnob), 99.0f);
+    pointer("mouseup 1");
+    host.run(0.1);
+    ASSERT_FALSE(unit.gestures.empty());
+    EXPECT_EQ(unit.gestures.front(), std::make_pair(0, AudioUnitEventType{1}));
+    EXPECT_EQ(ids_of(unit, 2), (std::multiset<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    ASSERT_FALSE(unit.sets.empty());
+    EXPECT_EQ(unit.sets.back().first, 0);
+    EXPECT_GT(unit.sets.back().second, 0.0f);  // upwards: more gain than the 0 dB it had
+}
+
+TEST(AuViewInput, ClicksAndWheel)
+{
+    struct Case {
+        const char* name;
+        int px, py;        // panel point; px < 0: left of the panel
+        const char* what;  // xdotool after moving there
+        int number;
+        float value;       // last AUParameterSet
+    } cases[] = {
+        {"double-click In Gain resets it", kInGainX, kInGainY, "click --repeat 2 --delay 60 1", 0, 0.0f},
+        {"double-click beside the panel: smallest size", -60, 300, "click --repeat 2 --delay 60 1", 9, 1.0f},
+        {"wheel up over In Gain", kInGainX, kInGainY, "click 4", 0, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeAudioUnit unit;
+        unit.values[0] = 6.0f;
+        unit.values[9] = 1.5f;
+        AuViewHost host(unit);
+        unit.sets.clear();
+        unit.gestures.clear();
+        pointer("mousemove " + at(host, c.px, c.py) + " " + c.what);
+        host.run(0.2);
+        ASSERT_FALSE(unit.sets.empty());
+        EXPECT_EQ(unit.sets.back().first, c.number);
+        if (std::string(c.name).rfind("wheel", 0) == 0)
+            EXPECT_GT(unit.sets.back().second, 6.0f);
+        else
+            EXPECT_NEAR(unit.sets.back().second, c.value, 0.01f);
+        if (c.number == 0) {
+            ASSERT_FALSE(unit.gestures.empty());
+            EXPECT_EQ(unit.gestures.front(), std::make_pair(0, AudioUnitEventType{1}));
+        }
+    }
+}
+
+TEST(AuViewDrawing, PowerOffDrawsTheWholeViewInGrey)
+{
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    auto colourful = [&] {
+        int coloured = 0;
+        unsigned char p[3];
+        for (int y = 20; y < 500; y += 20)
+            for (int x = 170; x < 300; x += 10) {
+                host.pixel(x, y, p);
+                coloured += (p[0] != p[1] || p[1] != p[2]);
+            }
+        return coloured;
+    };
+    ASSERT_GT(colourful(), 0);
+    pointer("mousemove " + at(host, kPowerX, kPowerY) + " click 1");
+    host.run(0.2);
+    EXPECT_FALSE(host.core().power_on());
+    EXPECT_EQ(unit.values[7], 0.0f);
+    EXPECT_EQ(colourful(), 0);
+}
+
+TEST(AuViewListener, OwnWritesAreNotEchoedButOthersHearThem)
+{
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    RecordingListener automation(unit);
+    pointer("mousemove " + at(host, kInGainX, kInGainY) + " click 4");
+    host.run(0.1);
+    const float sent = unit.values[0];
+    // An echo of a value the view no longer shows would move the knob back.
+    host.core().host_value(vlt::editor::Control::kInGain, 0.0f);
+    host.run(0.1);
+    EXPECT_EQ(host.core().value(vlt::editor::kInGainKnob), 0.0f);
+    ASSERT_FALSE(automation.heard.empty());
+    EXPECT_EQ(automation.heard.back(), std::make_pair(0, sent));
+}
+
+TEST(AuViewListener, MeterShowsTheUnitsGainReduction)
+{
+    struct Case {
+        float db;
+        float shown;
+    } cases[] = {{20.0f, 99.0f}, {0.0f, 0.0f}, {30.0f, 99.0f}};
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    for (const Case& c : cases) {
+        unit.change(8, c.db);
+        host.run(0.1);
+        EXPECT_FLOAT_EQ(host.core().value(vlt::editor::kMeter), c.shown) << c.db << " dB";
+    }
+}
+
+TEST(AuViewRelease, NoListenerAndNoTickAfterTheViewIsFreed)
+{
+    struct Case {
+        const char* name;
+        bool refuse_removal;
+    } cases[] = {{"plain", false}, {"the unit refuses the removal", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeAudioUnit unit;
+        {
+            AuViewHost host(unit);
+            unit.refuse_removal = c.refuse_removal;
+            NSView* view = host.take_view();
+            EXPECT_NO_THROW([view release]);  // dealloc logs, never raises
+            host.run(0.1);                    // a tick now would reach freed memory
+        }
+        EXPECT_EQ(fake_au_listener_count(), 0);
+        unit.refuse_removal = false;
+        unit.change(0, 3.0f);  // nobody left to hear it
+    }
+}
+
+TEST(AuViewRelease, AViewNeverAttachedIsFreedWithoutListenerCalls)
+{
+    Class view_class = NSClassFromString(@"BrindleVLT650CocoaView");
+    ASSERT_NE(view_class, Nil);
+    NSView* view = [[view_class alloc] initWithFrame:NSMakeRect(0, 0, 468, 510)];
+    EXPECT_NO_THROW([view release]);
+    EXPECT_EQ(fake_au_listener_count(), 0);
+}
+
+TEST(AuViewBanner, AValueGivesWayToTheVersionThenABlankLine)
+{
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    pointer("mousemove " + at(host, kInGainX, kInGainY) + " click 4");
+    host.run(0.1);
+    const std::string value_text = host.core().banner_text();
+    ASSERT_NE(value_text.find("In Gain"), std::string::npos) << value_text;
+    // The test calls the tick itself; the timer's own ticks stop with the run loop.
+    auto tick = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            [host.view() performSelector:@selector(guiUpdateCallback)];
+    };
+    const vlt::editor::BannerTiming& timing = host.core().build().banner;
+    const int to_version = host.core().banner_ticks() - timing.version_at;
+    ASSERT_GT(to_version, 1);
+    tick(to_version - 1);
+    EXPECT_EQ(host.core().banner_text(), value_text);
+    tick(1);
+    EXPECT_STREQ(host.core().banner_text(), "VLT650  V2.3.1");
+    tick(timing.version_at - timing.blank_at - 1);
+    EXPECT_STREQ(host.core().banner_text(), "VLT650  V2.3.1");
+    tick(1);
+    EXPECT_EQ(std::string(host.core().banner_text()).find_first_not_of(' '), std::string::npos);
+}

@@ -1,0 +1,98 @@
+#include "au_view_host.h"
+
+#include <AudioUnit/AUCocoaUIView.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "cocoa_view_core.h"
+
+namespace {
+
+// The bundle is loaded once per process, as a host loads a view bundle.
+id factory()
+{
+    static id instance = nil;
+    if (!instance) {
+        NSBundle* bundle = [NSBundle bundleWithPath:@VLT_AU_VIEW_BUNDLE];
+        if (!bundle || ![bundle load])
+            throw std::runtime_error("cannot load " VLT_AU_VIEW_BUNDLE);
+        instance = [[[bundle principalClass] alloc] init];
+        if (![instance conformsToProtocol:@protocol(AUCocoaUIBase)])
+            throw std::runtime_error("the principal class is no AUCocoaUIBase");
+    }
+    return instance;
+}
+
+}  // namespace
+
+AuViewHost::AuViewHost(FakeAudioUnit& unit)
+{
+    // The factory's autorelease ends here, so releasing the view frees it.
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    view_ = [[factory() uiViewForAudioUnit:&unit withSize:NSMakeSize(100, 100)] retain];
+    [pool release];
+    const NSSize size = [view_ frame].size;
+    window_ = std::make_unique<mac_host::HostWindow>(static_cast<int>(size.width), static_cast<int>(size.height));
+    [(NSView*)window_->parent() addSubview:view_];
+    run(0.1);
+}
+
+AuViewHost::~AuViewHost()
+{
+    if (view_) {
+        [view_ removeFromSuperview];
+        [view_ release];
+    }
+    window_.reset();
+}
+
+NSView* AuViewHost::take_view()
+{
+    NSView* v = view_;
+    [v removeFromSuperview];
+    view_ = nil;
+    return v;
+}
+
+vlt::mac::CocoaViewCore& AuViewHost::core() const
+{
+    return *static_cast<vlt::mac::CocoaViewCore*>((void*)[view_ performSelector:@selector(viewCore)]);
+}
+
+// Events go through the application as in any host: the run loop alone
+// would not hand them to the window.
+void AuViewHost::run(double seconds) const
+{
+    NSDate* until = [NSDate dateWithTimeIntervalSinceNow:seconds];
+    while ([until timeIntervalSinceNow] > 0) {
+        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+        NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
+                                            untilDate:until
+                                               inMode:NSDefaultRunLoopMode
+                                              dequeue:YES];
+        if (event)
+            [NSApp sendEvent:event];
+        [pool release];
+    }
+}
+
+void AuViewHost::pixel(int x, int y, unsigned char rgb[3]) const
+{
+    NSRect bounds = [view_ bounds];
+    NSBitmapImageRep* rep = [view_ bitmapImageRepForCachingDisplayInRect:bounds];
+    [view_ cacheDisplayInRect:bounds toBitmapImageRep:rep];
+    const unsigned char* p = [rep bitmapData] + y * [rep bytesPerRow] + x * ([rep bitsPerPixel] / 8);
+    rgb[0] = p[0], rgb[1] = p[1], rgb[2] = p[2];
+}
+
+unsigned AuViewHost::interface_version() { return [factory() interfaceVersion]; }
+
+std::string AuViewHost::description() { return [[factory() description] UTF8String]; }
+
+void pointer(const std::string& xdotool_args)
+{
+    const std::string command = "xdotool " + xdotool_args;
+    if (std::system(command.c_str()) != 0)
+        throw std::runtime_error(command);
+}

@@ -1,0 +1,147 @@
+// The GNUstep build of vst2host's editor mode: loads a macOS VST2 bundle
+// through its bundle, as a macOS host does, opens the editor in an NSView
+// of a borderless window while a test tone plays through the plug-in, and
+// logs what the plug-in asked of the host.
+//
+//   vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...
+//                    [--screenshot FILE.png] [--calls]
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "audio_buffer.h"
+#include "bundle_loader.h"
+#include "host_window.h"
+#include "plugin_instance.h"
+
+namespace {
+
+struct Options {
+    std::string bundle;
+    double seconds = 1.0;
+    int program = -1;
+    std::vector<std::pair<std::string, float>> params;
+    std::string screenshot;
+    bool calls = false;
+};
+
+bool parse(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool has_value = i + 1 < argc;
+        if (arg == "--seconds" && has_value) {
+            o.seconds = std::atof(argv[++i]);
+        } else if (arg == "--program" && has_value) {
+            o.program = std::atoi(argv[++i]);
+        } else if (arg == "--param" && has_value) {
+            const std::string p = argv[++i];
+            const auto eq = p.find('=');
+            if (eq == std::string::npos)
+                return false;
+            o.params.emplace_back(p.substr(0, eq), static_cast<float>(std::atof(p.c_str() + eq + 1)));
+        } else if (arg == "--screenshot" && has_value) {
+            o.screenshot = argv[++i];
+        } else if (arg == "--calls") {
+            o.calls = true;
+        } else if (o.bundle.empty() && arg[0] != '-') {
+            o.bundle = arg;
+        } else {
+            return false;
+        }
+    }
+    return !o.bundle.empty();
+}
+
+int run(const Options& o)
+{
+    mac_host::Application application;
+    mac_host::LoadedBundle bundle = mac_host::load_bundle(o.bundle);
+    if (!bundle) {
+        std::fprintf(stderr, "vst2host: %s\n", bundle.error().c_str());
+        return 1;
+    }
+    vst2host::HostLog log;
+    vst2host::PluginInstance plugin;
+    std::string error;
+    auto entry = reinterpret_cast<vst2host::PluginInstance::EntryProc>(bundle.symbol("VSTPluginMain"));
+    if (!plugin.start(entry, o.bundle, log, error)) {
+        std::fprintf(stderr, "vst2host: %s\n", error.c_str());
+        return 1;
+    }
+    const int32_t id = plugin.effect()->uniqueID;
+    std::printf("plugin: %s id %c%c%c%c\n", o.bundle.c_str(), id >> 24 & 0xff, id >> 16 & 0xff, id >> 8 & 0xff,
+                id & 0xff);
+    if (o.program >= 0)
+        plugin.dispatch(effSetProgram, 0, o.program);
+    for (const auto& [name, value] : o.params) {
+        const int32_t index = plugin.find_param(name);
+        if (index < 0) {
+            std::fprintf(stderr, "vst2host: no parameter %s\n", name.c_str());
+            return 1;
+        }
+        plugin.effect()->setParameter(plugin.effect(), index, value);
+    }
+
+    ERect* r = nullptr;
+    plugin.dispatch(effEditGetRect, 0, 0, &r);
+    const int width = r ? r->right - r->left : 0;
+    const int height = r ? r->bottom - r->top : 0;
+    std::printf("editor rect: %d x %d\n", width, height);
+    if (width <= 0 || height <= 0) {
+        std::fprintf(stderr, "vst2host: the plug-in has no editor\n");
+        return 1;
+    }
+    mac_host::HostWindow window(width, height);
+    log.on_size_window = [&window](int32_t w, intptr_t h) {
+        window.resize(w, static_cast<int>(h));
+        return true;
+    };
+    const intptr_t opened = plugin.dispatch(effEditOpen, 0, 0, window.parent());
+    std::printf("editor open: %ld\n", static_cast<long>(opened));
+
+    // The host's audio, on the main thread's tick: one block of the tone.
+    const int rate = static_cast<int>(log.sample_rate);
+    const vst2host::AudioBuffer tone = vst2host::make_test_signal(rate, 4.0);
+    const int32_t block = rate / 50;
+    std::vector<float> in_l(block), in_r(block), out_l(block), out_r(block);
+    float* inputs[2] = {in_l.data(), in_r.data()};
+    float* outputs[2] = {out_l.data(), out_r.data()};
+    long pos = 0;
+    window.run(o.seconds, [&] {
+        for (int32_t i = 0; i < block; ++i, pos = (pos + 1) % tone.frames()) {
+            in_l[i] = tone.left[pos];
+            in_r[i] = tone.right[pos];
+        }
+        plugin.effect()->processReplacing(plugin.effect(), inputs, outputs, block);
+    });
+    int status = 0;
+    if (!o.screenshot.empty() && !window.screenshot(o.screenshot)) {
+        std::fprintf(stderr, "vst2host: could not write %s\n", o.screenshot.c_str());
+        status = 1;
+    }
+    plugin.dispatch(effEditClose);
+    float db = 0.0f;
+    if (plugin.gain_reduction_db(db))
+        std::printf("gain reduction: %.2f dB\n", db);
+    plugin.close();
+    if (o.calls)
+        log.print(stdout);
+    std::printf("done\n");
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options o;
+    if (!parse(argc, argv, o)) {
+        std::fprintf(stderr,
+                     "usage: vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...\n"
+                     "                        [--screenshot FILE.png] [--calls]\n");
+        return 2;
+    }
+    return run(o);
+}
