@@ -86,8 +86,15 @@ AAX_Result Controller::GetCurrentMeterValue(uint32_t id, float* v) const
 {
     if (meterFails || id != aax_fourcc("Mtr1"))
         return AAX_ERROR_INVALID_PARAMETER_ID;
-    *v = meterTap ? *meterTap : 0.0f;
+    *v = meterTap ? *meterTap : meter;
     return 0;
+}
+
+AAX_Result ViewContainer::HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers)
+{
+    mouseDowns.push_back(std::string(id) + " " + std::to_string(modifiers));
+    const auto answer = mouseDownAnswers.find(id);
+    return answer == mouseDownAnswers.end() ? 1 : answer->second;
 }
 
 AAX_Result Automation::log(const char* what, AAX_CParamID id, double v) const

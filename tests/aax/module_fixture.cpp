@@ -8,11 +8,9 @@ Module& Module::get()
 {
     static Module m = [] {
         Module mod;
-        mod.handle = dlopen(VLT_AAX_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-        if (!mod.handle) {
-            ADD_FAILURE() << dlerror();
+        mod.handle = open_plugin_module();
+        if (!mod.handle)
             return mod;
-        }
         auto sym = [&](const char* name) { return dlsym(mod.handle, name); };
         mod.registerPlugin = reinterpret_cast<ACFRegisterPluginProc>(sym("ACFRegisterPlugin"));
         mod.registerComponent = reinterpret_cast<ACFRegisterComponentProc>(sym("ACFRegisterComponent"));

@@ -15,6 +15,10 @@
 
 namespace fake {
 
+// The plug-in's binary, opened the way this platform's host opens it (a
+// failure is reported to the running test); null when it cannot be opened.
+void* open_plugin_module();
+
 struct Module {
     void* handle = nullptr;
     ACFRegisterPluginProc registerPlugin = nullptr;
