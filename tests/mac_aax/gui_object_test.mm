@@ -148,6 +148,22 @@ TEST_F(GuiObject, CloseAndReopenBuildANewFactoryAndView)
     EXPECT_EQ(take_events(), kClosed);
 }
 
+TEST_F(GuiObject, ANewContainerWithoutACloseTakesTheViewOver)
+{
+    NSViewContainer first, second;
+    attach(&first);
+    take_events();
+    attach(&second);
+    std::vector<std::string> events = take_events();
+    ASSERT_GE(events.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 4),
+              (std::vector<std::string>{"stop", "remove", "view gone", "make view"}));
+    EXPECT_EQ(first.subviewCount(), 0);
+    EXPECT_EQ(second.subviewCount(), 1);
+    attach(nullptr);
+    EXPECT_EQ(take_events(), kClosed);
+}
+
 TEST_F(GuiObject, AFactoryWithoutAViewIsReleasedToo)
 {
     EXPECT_EQ(attach(nullptr), 0);

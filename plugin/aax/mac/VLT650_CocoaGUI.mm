@@ -87,6 +87,7 @@ private:
             CreateViewContents();
         if (!container || !factory)
             return;
+        drop_view();  // a host that moves the editor to a new container without closing it
         view = static_cast<NSView<VLT650_AAXEditorView>*>([[factory uiViewForAAX] retain]);
         AAX_IACFEffectParameters* parameters = GetEffectParameters();
         AAX_IController* controller = GetController();
@@ -104,16 +105,22 @@ private:
         [container addSubview:view];
     }
 
-    // Whatever exists goes, in an order that leaves no tick behind.
+    // Whatever exists goes.
     void DeleteViewContainer() override
+    {
+        drop_view();
+        [factory release];
+        factory = nil;
+        container = nil;
+    }
+
+    // The view's timer holds the view: it stops before the view leaves.
+    void drop_view()
     {
         [view stopEditor];
         [view removeFromSuperview];
         [view release];
         view = nil;
-        [factory release];
-        factory = nil;
-        container = nil;
     }
 
     bool pull(int i)
