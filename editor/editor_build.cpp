@@ -83,6 +83,8 @@ const EditorBuild kCocoaAuBuild = {
     kTimerTicks20ms,
     MeterRedraw::kOnArrival,
     kKnobLaw,
+    &kCocoaLayout,
+    "VLT650-AU",
 };
 
 }  // namespace vlt::editor

@@ -2,6 +2,7 @@
 // What differs between the builds that share the editor logic: texts, the
 // host's parameter map, tick timing, mouse buttons, the resize divisor and
 // the knob's drag law. Everything else about the editor is common code.
+#include "editor_layout.h"
 #include "host_map.h"
 #include "knob_model.h"
 
@@ -51,6 +52,8 @@ struct EditorBuild {
     BannerTiming banner;
     MeterRedraw meter_redraw;
     KnobLaw knob;
+    const PanelLayout* layout = &kStandardLayout;  // where the widgets sit
+    const char* log_name = "VLT650";               // in the view's log lines
 
     bool is_main_button(int button) const
     {

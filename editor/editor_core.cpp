@@ -327,7 +327,7 @@ void CEditorCore::send_knob(int knob)
 int CEditorCore::hit_knob(const Point& p)
 {
     for (int k = 0; k < kKnobCount; ++k)
-        if (hits(static_cast<Widget>(k), p.x, p.y))
+        if (hits(*build_.layout, static_cast<Widget>(k), p.x, p.y))
             return k;
     return -1;
 }
@@ -336,18 +336,18 @@ void CEditorCore::step_knobs(const Point& p, int step)
 {
     for (int k = 0; k < kKnobCount; ++k) {
         const Widget w = static_cast<Widget>(k);
-        if (!hits(w, p.x, p.y))
+        if (!hits(*build_.layout, w, p.x, p.y))
             continue;
         velocity_[k] = 0.0f;
         begin(knob_control(k));
         focus_[k] = true;
-        values_[k].store(step_knob(values_[k].load(), step, place(w).frames));
+        values_[k].store(step_knob(values_[k].load(), step, place(*build_.layout, w).frames));
         send_knob(k);
         show_banner_text();
         redraw(w);
         end(knob_control(k));
     }
-    if (hits(kBanner, p.x, p.y)) {
+    if (hits(*build_.layout, kBanner, p.x, p.y)) {
         focus_[kBanner] = true;
         view_.step_banner(step);
         redraw(kBanner);
@@ -358,7 +358,7 @@ void CEditorCore::main_press(int x, int y)
 {
     const Point p = window_to_panel(size_, x, y);
     for (int k = 0; k < kKnobCount; ++k) {
-        if (!hits(static_cast<Widget>(k), p.x, p.y))
+        if (!hits(*build_.layout, static_cast<Widget>(k), p.x, p.y))
             continue;
         velocity_[k] = 0.0f;
         begin(knob_control(k));
@@ -366,9 +366,9 @@ void CEditorCore::main_press(int x, int y)
         write_knob_text(k);
         show_banner_text();
     }
-    if (hits(kBanner, p.x, p.y))
+    if (hits(*build_.layout, kBanner, p.x, p.y))
         focus_[kBanner] = true;
-    if (hits(kEffectSwitch, p.x, p.y)) {
+    if (hits(*build_.layout, kEffectSwitch, p.x, p.y)) {
         begin(Control::kEffect);
         focus_[kEffectSwitch] = true;
         const float v = values_[kEffectSwitch].load();
@@ -378,7 +378,7 @@ void CEditorCore::main_press(int x, int y)
         redraw(kEffectSwitch);
         // The release sends the end of this gesture.
     }
-    if (hits(kStatusButton, p.x, p.y)) {
+    if (hits(*build_.layout, kStatusButton, p.x, p.y)) {
         focus_[kStatusButton] = true;
         const float v = values_[kStatusButton].load();
         values_[kStatusButton].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
@@ -386,7 +386,7 @@ void CEditorCore::main_press(int x, int y)
         redraw(kStatusButton);
     }
     for (Widget w : {kLeftButton, kRightButton}) {
-        if (!hits(w, p.x, p.y))
+        if (!hits(*build_.layout, w, p.x, p.y))
             continue;
         focus_[w] = true;
         values_[w].store(kKnobMax);
@@ -449,7 +449,8 @@ void CEditorCore::motion(int x, int y)
             continue;
         const Widget w = static_cast<Widget>(k);
         KnobMotion m{values_[k].load(), velocity_[k]};
-        drag_knob(m, static_cast<float>(dy), place(w).detent, place(w).frames, build_.knob);
+        const WidgetPlace& wp = place(*build_.layout, w);
+        drag_knob(m, static_cast<float>(dy), wp.detent, wp.frames, build_.knob);
         values_[k].store(m.value);
         velocity_[k] = m.velocity;
         send_knob(k);
@@ -495,7 +496,7 @@ void CEditorCore::double_click(int x, int y, int button)
         return;
     }
     for (Widget w : {kEffectSwitch, kLeftButton, kRightButton, kStatusButton}) {
-        if (hits(w, p.x, p.y)) {
+        if (hits(*build_.layout, w, p.x, p.y)) {
             main_press(x, y);
             return;
         }

@@ -11,41 +11,77 @@ namespace {
 
 constexpr int kBelowRow = kPanelImageTop;
 
+// What every build's panel has in the same place.
+constexpr WidgetPlace kInGainPlace = {101, 109, 48, 48, 40, 40, 0, kBelowRow, 39, 33};
+constexpr WidgetPlace kThresholdPlace = {48, 155, 48, 48, 40, 40, 0, kBelowRow, 39, 0};
+constexpr WidgetPlace kAttackPlace = {48, 215, 48, 48, 40, 40, 0, kBelowRow, 39, 0};
+constexpr WidgetPlace kReleasePlace = {48, 275, 48, 48, 40, 40, 0, kBelowRow, 39, 0};
+constexpr WidgetPlace kRatioPlace = {48, 335, 48, 48, 40, 40, 0, kBelowRow, 39, 0};
+constexpr WidgetPlace kMakeupPlace = {101, 381, 48, 48, 40, 40, 0, kBelowRow, 39, 0};
+constexpr WidgetPlace kSwitchPlace = {72, 421, 44, 20, 44, 20, 0, kBelowRow, 2, 0};
+constexpr WidgetPlace kMeterPlace = {101, 240, 32, 119, 0, 0, 0, kBelowRow, 2, 0};
+constexpr WidgetPlace kBannerPlace = {18, 42, 108, 16, 0, 0, 0, kBelowRow, 0, 0};  // top-left
+constexpr WidgetPlace kPanelPlace = {0, 0, kPanelWidth, kPanelImageHeight, 0, 0, 0, kBelowRow, 1, 0};
+
+}  // namespace
+
 // Order follows the Widget enum.
-constexpr WidgetPlace kPlaces[kWidgetCount] = {
-    {101, 109, 48, 48, 40, 40, 0, kBelowRow, 39, 33},  // In Gain
-    {48, 155, 48, 48, 40, 40, 0, kBelowRow, 39, 0},    // Threshold
-    {48, 215, 48, 48, 40, 40, 0, kBelowRow, 39, 0},    // Attack
-    {48, 275, 48, 48, 40, 40, 0, kBelowRow, 39, 0},    // Release
-    {48, 335, 48, 48, 40, 40, 0, kBelowRow, 39, 0},    // Ratio
-    {101, 381, 48, 48, 40, 40, 0, kBelowRow, 39, 0},   // Makeup
-    {72, 421, 44, 20, 44, 20, 0, kBelowRow, 2, 0},     // effect switch
+const PanelLayout kStandardLayout = {{
+    kInGainPlace,
+    kThresholdPlace,
+    kAttackPlace,
+    kReleasePlace,
+    kRatioPlace,
+    kMakeupPlace,
+    kSwitchPlace,
     {54, 8, 32, 16, 32, 16, 0, 0, 2, 0},               // status
     {90, 8, 32, 16, 32, 16, 0, 0, 2, 0},               // left
     {124, 8, 32, 16, 32, 16, 0, 0, 2, 0},              // right
-    {101, 240, 32, 119, 0, 0, 0, kBelowRow, 2, 0},     // meter
-    {18, 42, 108, 16, 0, 0, 0, kBelowRow, 0, 0},       // banner, top-left
-    {0, 0, kPanelWidth, kPanelImageHeight, 0, 0, 0, kBelowRow, 1, 0},  // panel
-};
+    kMeterPlace,
+    kBannerPlace,
+    kPanelPlace,
+    {},                                                                // no power
+    {},                                                                // no spacer
+}};
+
+const PanelLayout kCocoaLayout = {{
+    kInGainPlace,
+    kThresholdPlace,
+    kAttackPlace,
+    kReleasePlace,
+    kRatioPlace,
+    kMakeupPlace,
+    kSwitchPlace,  // the neon lamp
+    {51, 8, 32, 16, 32, 16, 0, 0, 2, 0},               // status
+    {},                                                // no left
+    {},                                                // no right
+    kMeterPlace,
+    kBannerPlace,
+    kPanelPlace,
+    {125, 8, 32, 16, 32, 16, 0, 0, 2, 0},              // power
+    {88, 8, 48, 16, 0, 0, 0, 0, 1, 0},                 // spacer: drawn only
+}, true};
+
+namespace {
 
 int to_int(float v) { return static_cast<int>(v); }
 
 }  // namespace
 
-const WidgetPlace& place(Widget w) { return kPlaces[w]; }
+const WidgetPlace& place(const PanelLayout& layout, Widget w) { return layout.places[w]; }
 
-Rect panel_rect(Widget w)
+Rect panel_rect(const PanelLayout& layout, Widget w)
 {
-    const WidgetPlace& p = kPlaces[w];
+    const WidgetPlace& p = layout.places[w];
     if (w == kBanner || w == kFrontPanel)
         return {p.offset_x + p.pos_x, p.offset_y + p.pos_y, p.size_x, p.size_y};
     return {p.offset_x + p.pos_x - p.size_x / 2, p.offset_y + p.pos_y - p.size_y / 2, p.size_x,
             p.size_y};
 }
 
-bool hits(Widget w, int px, int py)
+bool hits(const PanelLayout& layout, Widget w, int px, int py)
 {
-    const WidgetPlace& p = kPlaces[w];
+    const WidgetPlace& p = layout.places[w];
     int left, top, bw, bh;
     if (w == kBanner) {
         left = p.offset_x + p.pos_x;

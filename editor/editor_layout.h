@@ -18,6 +18,8 @@ enum Widget : int {
     kMeter,
     kBanner,
     kFrontPanel,
+    kPowerButton,  // the Cocoa views' power button
+    kSpacer,       // and the decoration beside it
     kWidgetCount
 };
 constexpr int kKnobCount = 6;  // knob i drives host parameter i
@@ -36,17 +38,34 @@ struct WidgetPlace {
     float detent;          // knobs only; 0 = none
 };
 
-const WidgetPlace& place(Widget w);
+// Where one build puts its widgets. A widget with no frames is not on that
+// build's panel; a widget with no click box takes no clicks.
+struct PanelLayout {
+    WidgetPlace places[kWidgetCount];  // by Widget
+    bool neon_switch = false;          // the effect switch is the Cocoa neon lamp
+};
+
+// The Linux and Windows panel: preset step buttons left and right.
+extern const PanelLayout kStandardLayout;
+// The Cocoa views: STATUS further left, power button and spacer instead of
+// the step buttons.
+extern const PanelLayout kCocoaLayout;
+
+const WidgetPlace& place(const PanelLayout& layout, Widget w);
+inline const WidgetPlace& place(Widget w) { return place(kStandardLayout, w); }
+inline bool on_panel(const PanelLayout& layout, Widget w) { return place(layout, w).size_x > 0; }
 
 struct Rect {
     int x, y, w, h;
 };
 
 // Drawn rectangle in content-pixbuf pixels.
-Rect panel_rect(Widget w);
+Rect panel_rect(const PanelLayout& layout, Widget w);
+inline Rect panel_rect(Widget w) { return panel_rect(kStandardLayout, w); }
 // Whether a content-pixbuf point lies in the widget's click box (edges
 // included) or, for the banner, its visible window.
-bool hits(Widget w, int px, int py);
+bool hits(const PanelLayout& layout, Widget w, int px, int py);
+inline bool hits(Widget w, int px, int py) { return hits(kStandardLayout, w, px, py); }
 
 struct EditorSize {
     int width, height;        // window, screen pixels

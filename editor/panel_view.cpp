@@ -4,13 +4,12 @@
 
 #include "afx_font_engine.h"
 #include "panel_artwork.h"
+#include "widget_setup.h"
 
 namespace vlt::editor {
 
 namespace {
 
-constexpr int kBannerMaxChars = 64;
-constexpr int kBannerColour[3] = {218, 120, 4};
 constexpr Artwork kButtonArt[4] = {Artwork::kSwitchStrip, Artwork::kStatusStrip,
                                    Artwork::kLeftStrip, Artwork::kRightStrip};
 
@@ -73,77 +72,14 @@ int CPanelView::create_gui_objects(int window)
 
 void CPanelView::init_widgets(int window)
 {
-    const WidgetPlace& fp = place(kFrontPanel);
-    panel_->set_front_panel_pixbuf(panel_image_);
-    panel_->set_front_panel_width(fp.size_x);
-    panel_->set_front_panel_height(fp.size_y);
-    panel_->set_front_panel_offset_x(fp.offset_x);
-    panel_->set_front_panel_offset_y(fp.offset_y);
-
-    for (int i = 0; i < 4; ++i) {
-        CPushButtonLatchingObject* b = buttons_[i];
-        const WidgetPlace& p = place(static_cast<Widget>(kEffectSwitch + i));
-        b->set_front_panel_pixbuf(panel_image_);
-        b->set_pushbutton_latching_pixbuf(button_images_[i]);
-        b->set_pushbutton_latching_size_x(p.size_x);
-        b->set_pushbutton_latching_size_y(p.size_y);
-        b->set_pushbutton_latching_pos_x(p.pos_x);
-        b->set_pushbutton_latching_pos_y(p.pos_y);
-        b->set_pushbutton_latching_pad_left(0);
-        b->set_pushbutton_latching_pad_top(0);
-        b->set_pushbutton_latching_nframes(p.frames);
-        b->set_pushbutton_latching_focus_x(p.focus_x);
-        b->set_pushbutton_latching_focus_y(p.focus_y);
-        b->set_pushbutton_latching_has_focus(false);
-        b->set_offset_x(p.offset_x);
-        b->set_offset_y(p.offset_y);
-    }
-    for (int k = 0; k < kKnobCount; ++k) {
-        CRotaryControlObject* r = knobs_[k];
-        const WidgetPlace& p = place(static_cast<Widget>(k));
-        r->set_front_panel_pixbuf(panel_image_);
-        r->set_rotary_control_pixbuf(knob_images_[k]);
-        r->set_rotary_control_size_x(p.size_x);
-        r->set_rotary_control_size_y(p.size_y);
-        r->set_rotary_control_pos_x(p.pos_x);
-        r->set_rotary_control_pos_y(p.pos_y);
-        r->set_rotary_control_pad_left(0);
-        r->set_rotary_control_pad_top(0);
-        r->set_rotary_control_nframes(p.frames);
-        r->set_rotary_control_focus_x(p.focus_x);
-        r->set_rotary_control_focus_y(p.focus_y);
-        r->set_rotary_control_has_focus(false);
-        r->set_detent_value(p.detent);
-        r->set_offset_x(p.offset_x);
-        r->set_offset_y(p.offset_y);
-    }
-    const WidgetPlace& m = place(kMeter);
-    meter_->set_front_panel_pixbuf(panel_image_);
-    meter_->set_bar_meter_pixbuf(meter_image_);
-    meter_->set_bar_meter_size_x(m.size_x);
-    meter_->set_bar_meter_size_y(m.size_y);
-    meter_->set_bar_meter_pos_x(m.pos_x);
-    meter_->set_bar_meter_pos_y(m.pos_y);
-    meter_->set_bar_meter_pad_left(0);
-    meter_->set_bar_meter_pad_top(0);
-    meter_->set_offset_x(m.offset_x);
-    meter_->set_offset_y(m.offset_y);
-
-    const WidgetPlace& b = place(kBanner);
-    banner_->set_front_panel_pixbuf(panel_image_);
-    banner_->set_value(0);
-    banner_->set_offset_x(b.offset_x);
-    banner_->set_offset_y(b.offset_y);
-    banner_->set_x_pos(b.pos_x);
-    banner_->set_y_pos(b.pos_y);
-    banner_->set_x_size(b.size_x);
-    banner_->set_y_size(b.size_y);
-    banner_->set_max_chars(kBannerMaxChars);
-    banner_->enable_frame(false);
-    banner_->set_bold(false);
-    banner_->set_colour(kBannerColour[0], kBannerColour[1], kBannerColour[2]);
-    banner_->init_banner(window);
-    banner_->set_banner_has_focus(false);
+    setup_front_panel(panel_, place(kFrontPanel), panel_image_);
+    for (int i = 0; i < 4; ++i)
+        setup_button(buttons_[i], place(static_cast<Widget>(kEffectSwitch + i)), panel_image_,
+                     button_images_[i]);
+    for (int k = 0; k < kKnobCount; ++k)
+        setup_knob(knobs_[k], place(static_cast<Widget>(k)), panel_image_, knob_images_[k]);
+    setup_meter(meter_, place(kMeter), panel_image_, meter_image_);
+    setup_banner(banner_, place(kBanner), panel_image_, window);
 
     for (int w = 0; w < kBanner; ++w)
         push_value(static_cast<Widget>(w));

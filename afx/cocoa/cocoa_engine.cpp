@@ -71,3 +71,18 @@ void AFX_engine_cocoa::afx_stretch_copy_pixmap_CATROM2(const afx_image* source,
 {
     afx_pixmap_stretch_copy(source, destination, x, y, width, height, x_offset, y_offset, scale);
 }
+
+// The views' drag deltas: x grows to the right, y upwards (views are flipped).
+int AFX_engine::get_mouse_delta_x(double x)
+{
+    const int d = static_cast<int>(x - b_->mouse_x);
+    b_->mouse_x = x;
+    return d;
+}
+
+int AFX_engine::get_mouse_delta_y(double y)
+{
+    const int d = static_cast<int>(b_->mouse_y - y);
+    b_->mouse_y = y;
+    return d;
+}

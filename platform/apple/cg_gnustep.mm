@@ -88,6 +88,13 @@ void CGContextRestoreGState(CGContextRef c)
         [c->view restoreGraphicsState];
 }
 
+void CGContextSetInterpolationQuality(CGContextRef c, CGInterpolationQuality quality)
+{
+    if (c && c->view)
+        [c->view setImageInterpolation:quality == kCGInterpolationNone ? NSImageInterpolationNone
+                                                                        : NSImageInterpolationDefault];
+}
+
 namespace {
 
 void concat(CGContextRef c, NSAffineTransform* t)

@@ -31,7 +31,9 @@ TEST(Artwork, StreamsHaveTheirSizesAndAWellFormedHeader)
                 {afx_art_status_button, 32, 32},   {afx_art_left_button, 32, 32},
                 {afx_art_right_button, 32, 32},    {afx_art_window_icon, 32, 32},
                 {afx_art_installer_icon, 64, 64},  {afx_art_installer_background, 600, 336},
-                {afx_art_installer_splash, 600, 400}};
+                {afx_art_installer_splash, 600, 400},
+                {afx_art_neon_switch_dark, 44, 40}, {afx_art_neon_switch_lit, 44, 40},
+                {afx_art_power_button, 32, 32},    {afx_art_preset_spacer, 48, 16}};
     for (const row& r : rows) {
         const auto h = afx_gdkpixdata::read_header(r.stream);
         EXPECT_EQ(h.magic, afx_gdkpixdata::kMagic);
@@ -41,7 +43,7 @@ TEST(Artwork, StreamsHaveTheirSizesAndAWellFormedHeader)
         EXPECT_EQ(int(h.width), r.w);
         EXPECT_EQ(int(h.height), r.h);
     }
-    EXPECT_EQ(afx_art_editor_image_count, 8);
+    EXPECT_EQ(afx_art_editor_image_count, 12);
     EXPECT_EQ(afx_art_installer_image_count, 3);
 }
 

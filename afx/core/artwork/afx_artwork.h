@@ -12,6 +12,11 @@ extern const uint8_t afx_art_status_button[]; // 32 x 32, 2 frames
 extern const uint8_t afx_art_left_button[];   // 32 x 32, 2 frames
 extern const uint8_t afx_art_right_button[];  // 32 x 32, 2 frames
 extern const uint8_t afx_art_window_icon[];   // 32 x 32
+// The Cocoa views' panel.
+extern const uint8_t afx_art_neon_switch_dark[]; // 44 x 40, 2 frames, lamp dark
+extern const uint8_t afx_art_neon_switch_lit[];  // 44 x 40, 2 frames, lamp lit
+extern const uint8_t afx_art_power_button[];     // 32 x 32, 2 frames
+extern const uint8_t afx_art_preset_spacer[];    // 48 x 16
 
 struct afx_art_entry {
     const char* name;

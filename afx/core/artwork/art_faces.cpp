@@ -184,27 +184,56 @@ art_canvas knob_strip()
     return c;
 }
 
+namespace {
+
+// The effect switch's bezel with its lens lit or dark.
+art_canvas switch_face(bool lit)
+{
+    art_canvas s(44, 20);
+    // The bezel is the same in both frames; only the lens lights up.
+    s.round_rect_vgrad(0.5f, 0.5f, 43.5f, 19.5f, 4.0f, grey(0.30f), grey(0.10f));
+    s.round_rect(2.5f, 2.5f, 41.5f, 17.5f, 3.0f, grey(0.04f));
+    if (lit) {
+        s.round_rect_vgrad(4.0f, 4.0f, 40.0f, 16.0f, 2.5f, art_colour{1.0f, 0.70f, 0.25f},
+                           art_colour{0.86f, 0.36f, 0.02f});
+        s.round_rect(6.0f, 4.6f, 38.0f, 7.6f, 1.5f, grey(1.0f, 0.28f));
+        s.text_centred(22.0f, 14.0f, "IN", art_colour{0.25f, 0.08f, 0.0f});
+    } else {
+        s.round_rect_vgrad(4.0f, 4.0f, 40.0f, 16.0f, 2.5f, art_colour{0.24f, 0.10f, 0.04f},
+                           art_colour{0.14f, 0.05f, 0.02f});
+        s.round_rect(6.0f, 4.6f, 38.0f, 7.6f, 1.5f, grey(1.0f, 0.06f));
+        s.text_centred(22.0f, 14.0f, "IN", art_colour{0.45f, 0.22f, 0.10f});
+    }
+    return s;
+}
+
+} // namespace
+
 art_canvas effect_switch()
 {
     art_canvas c(44, 40);
-    for (int f = 0; f < 2; ++f) {
-        art_canvas s(44, 20);
-        // The bezel is the same in both frames; only the lens lights up.
-        s.round_rect_vgrad(0.5f, 0.5f, 43.5f, 19.5f, 4.0f, grey(0.30f), grey(0.10f));
-        s.round_rect(2.5f, 2.5f, 41.5f, 17.5f, 3.0f, grey(0.04f));
-        if (f == 1) {
-            s.round_rect_vgrad(4.0f, 4.0f, 40.0f, 16.0f, 2.5f, art_colour{1.0f, 0.70f, 0.25f},
-                               art_colour{0.86f, 0.36f, 0.02f});
-            s.round_rect(6.0f, 4.6f, 38.0f, 7.6f, 1.5f, grey(1.0f, 0.28f));
-            s.text_centred(22.0f, 14.0f, "IN", art_colour{0.25f, 0.08f, 0.0f});
-        } else {
-            s.round_rect_vgrad(4.0f, 4.0f, 40.0f, 16.0f, 2.5f, art_colour{0.24f, 0.10f, 0.04f},
-                               art_colour{0.14f, 0.05f, 0.02f});
-            s.round_rect(6.0f, 4.6f, 38.0f, 7.6f, 1.5f, grey(1.0f, 0.06f));
-            s.text_centred(22.0f, 14.0f, "IN", art_colour{0.45f, 0.22f, 0.10f});
-        }
-        c.paste(s, 0, f * 20);
-    }
+    for (int f = 0; f < 2; ++f)
+        c.paste(switch_face(f == 1), 0, f * 20);
+    return c;
+}
+
+art_canvas neon_switch(bool lamp)
+{
+    // Without power the lamp stays dark in both positions; the "in" frame
+    // only shows a faint ring so the position can still be told.
+    art_canvas c(44, 40);
+    c.paste(switch_face(false), 0, 0);
+    art_canvas in = switch_face(lamp);
+    if (!lamp)
+        in.ring(22.0f, 10.0f, 7.0f, 7.8f, art_colour{0.55f, 0.28f, 0.08f});
+    c.paste(in, 0, 20);
+    return c;
+}
+
+art_canvas spacer()
+{
+    art_canvas c(48, 16);
+    c.round_rect_vgrad(0.5f, 3.5f, 47.5f, 12.5f, 2.0f, grey(0.05f), grey(0.14f));
     return c;
 }
 
@@ -253,6 +282,9 @@ art_canvas small_button(int glyph)
             b.ring(16.0f, 8.0f, 3.0f, 3.8f, grey(0.05f));
         } else if (glyph == 1) {
             b.triangle(12.0f, 8.0f, 19.0f, 4.5f, 19.0f, 11.5f, ink);
+        } else if (glyph == 3) {
+            b.ring(16.0f, 8.5f, 2.6f, 3.6f, ink);
+            b.line(16.0f, 3.5f, 16.0f, 8.0f, 1.2f, ink);
         } else {
             b.triangle(20.0f, 8.0f, 13.0f, 4.5f, 13.0f, 11.5f, ink);
         }

@@ -106,6 +106,10 @@ int main(int argc, char** argv)
         {"left_button", [] { return art::small_button(1); }},
         {"right_button", [] { return art::small_button(2); }},
         {"window_icon", [] { return art::window_icon(32); }},
+        {"neon_switch_dark", [] { return art::neon_switch(false); }},
+        {"neon_switch_lit", [] { return art::neon_switch(true); }},
+        {"power_button", [] { return art::small_button(3); }},
+        {"preset_spacer", art::spacer},
     };
     const std::vector<picture> installer = {
         {"installer_icon", [] { return art::window_icon(64); }},

@@ -35,6 +35,9 @@ typedef uint32_t CGBitmapInfo;
 
 enum { kCGImageAlphaPremultipliedLast = 1 };
 
+typedef int32_t CGInterpolationQuality;
+enum { kCGInterpolationDefault = 0, kCGInterpolationNone = 1 };
+
 extern const CFStringRef kCGColorSpaceGenericRGB;
 
 CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height);
@@ -54,6 +57,7 @@ void CGContextRestoreGState(CGContextRef c);
 void CGContextTranslateCTM(CGContextRef c, CGFloat tx, CGFloat ty);
 void CGContextScaleCTM(CGContextRef c, CGFloat sx, CGFloat sy);
 void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image);
+void CGContextSetInterpolationQuality(CGContextRef c, CGInterpolationQuality quality);
 
 #ifdef __cplusplus
 }

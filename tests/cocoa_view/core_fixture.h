@@ -1,0 +1,71 @@
+// A view core with a recording edit sink and screen side, without AppKit
+// views: what the core asks of the format and of the screen, in order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cocoa_view_core.h"
+
+namespace vlt::mac::test {
+
+struct Edit {
+    char kind;  // 'b' begin, 's' set, 'e' end
+    Control control;
+    float value;
+    bool operator==(const Edit&) const = default;
+};
+
+class RecordingSink : public EditSink {
+public:
+    std::vector<Edit> edits;
+    bool take_clicks = false;
+    void begin_edit(Control c) override { edits.push_back({'b', c, 0}); }
+    void set_value(Control c, float f) override { edits.push_back({'s', c, f}); }
+    void end_edit(Control c) override { edits.push_back({'e', c, 0}); }
+    bool offer_click(Control, const PointerEvent&) override { return take_clicks; }
+};
+
+class RecordingSurface : public ViewSurface {
+public:
+    int invalidated = 0, whole = 0;
+    int frame_w = 0, frame_h = 0;
+    void invalidate(int, int, int, int) override { ++invalidated; }
+    void invalidate_all() override { ++whole; }
+    void resize_frame(int w, int h) override
+    {
+        frame_w = w;
+        frame_h = h;
+    }
+};
+
+// The Audio Unit view's core, as the factory makes it at UI size 0.
+struct CoreFixture {
+    RecordingSink sink;
+    RecordingSurface surface;
+    CocoaViewCore core;
+
+    explicit CoreFixture(double backing_scale = 1.0, double height = 510)
+        : core(editor::kCocoaAuBuild, sink, surface, 468, height, backing_scale)
+    {
+        core.set_scale(static_cast<float>(height / 510));
+        core.start();
+    }
+
+    // A panel point in view points at the current magnification.
+    PointerEvent at_panel(int px, int py, int clicks = 1) const
+    {
+        PointerEvent e;
+        e.x = core.x_pos() + px * core.magnification();
+        e.y = core.y_pos() + py * core.magnification();
+        e.click_count = clicks;
+        return e;
+    }
+    PointerEvent at_centre(editor::Widget w, int clicks = 1) const
+    {
+        const editor::Rect r = editor::panel_rect(editor::kCocoaLayout, w);
+        return at_panel(r.x + r.w / 2, r.y + r.h / 2, clicks);
+    }
+};
+
+}  // namespace vlt::mac::test
