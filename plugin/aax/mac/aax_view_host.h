@@ -14,6 +14,7 @@ public:
     void set_parameters(AAX_IACFEffectParameters* p) { parameters_ = p; }
     void set_container(AAX_IViewContainer* c) { container_ = c; }
     void set_controller(AAX_IController* c) { controller_ = c; }
+    bool has_controller() const { return controller_ != nullptr; }
 
     // False when the host's container took the click (it answered 0): the
     // view then leaves that control alone. Without a container the view
