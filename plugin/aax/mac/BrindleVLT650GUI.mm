@@ -36,7 +36,9 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 VLT_COCOA_VIEW_SHELL_METHODS
 @end
 
-@interface BrindleVLT650_AAX_CocoaView : BrindleVLT650_AAX_ViewShell <VLT650_AAXEditorView> {
+// It answers every message of VLT650_AAXEditorView; the protocol is not
+// named here because GCC does not count the shell's methods towards it.
+@interface BrindleVLT650_AAX_CocoaView : BrindleVLT650_AAX_ViewShell {
     vlt::aax_view::AaxViewHost* host_;
     vlt::aax_view::AaxEditSink* sink_;
     unsigned long ticks_;
