@@ -9,30 +9,16 @@
 #include "aax_view_host.h"
 #include "module_fixture.h"
 #include "nsview_container.h"
+#include "bench_session.h"
 
 namespace fake {
 namespace {
-
-// The fixture's registration and checks, outside a GoogleTest run.
-class Session : public Registered {
-public:
-    Session() { SetUp(); }
-    ~Session() override { TearDown(); }
-    void TestBody() override {}
-    EffectDescriptor& effect() { return mono(); }
-    Host& fakeHost() { return host; }
-};
 
 void BM_OpenAndCloseEditor(benchmark::State& state)
 {
     Session session;
     Instance params(session.effect(), session.fakeHost());
-    session.fakeHost().effectParameters = params.params;
-    auto create = reinterpret_cast<AAX_CCreateObjectProc>(session.effect().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-    void* got = nullptr;
-    create()->QueryInterface(IID_IAAXEffectGUIV1, &got);
-    auto* gui = static_cast<AAX_IACFEffectGUI*>(got);
-    gui->Initialize(&session.fakeHost());
+    AAX_IACFEffectGUI* gui = session.makeGui(params);
     NSViewContainer container;
     for (auto _ : state) {
         NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
@@ -40,9 +26,7 @@ void BM_OpenAndCloseEditor(benchmark::State& state)
         gui->SetViewContainer(nullptr);
         [pool release];
     }
-    gui->Uninitialize();
-    gui->Release();
-    session.fakeHost().effectParameters = nullptr;
+    session.dropGui(gui);
 }
 BENCHMARK(BM_OpenAndCloseEditor);
 
@@ -62,12 +46,4 @@ BENCHMARK(BM_MeterPoll);
 }  // namespace
 }  // namespace fake
 
-int main(int argc, char** argv)
-{
-    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    [NSApplication sharedApplication];
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    [pool release];
-    return 0;
-}
+VLT_MAC_AAX_BENCH_MAIN
