@@ -267,5 +267,24 @@ TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
     attach(nullptr);
 }
 
+// A view let go with its timer still running stops the timer itself: the
+// run loop must not reach it afterwards.
+TEST_F(ViewOnDisplay, AViewReleasedWhileTickingStopsItsTimer)
+{
+    NSObject<VLT650_AAXViewFactory>* factory = [[NSClassFromString(@"BrindleVLT650_AAX_ViewFactory") alloc] init];
+    ASSERT_NE(factory, nil);
+    EXPECT_EQ([factory interfaceVersion], 0);
+    EXPECT_STREQ([[factory description] UTF8String], "VLT650-AAX");
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    AaxView* loose = static_cast<AaxView*>([[factory uiViewForAAX] retain]);
+    [pool release];
+    [loose startEditorMain];
+    spin(0.05);
+    EXPECT_GT([loose tickCount], 0u);
+    [loose release];
+    spin(0.05);
+    [factory release];
+}
+
 }  // namespace
 }  // namespace fake
