@@ -267,6 +267,31 @@ TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
     attach(nullptr);
 }
 
+// The view has a fixed size: no resize corner, and a double click away
+// from the knobs resets no UI size.
+TEST_F(ViewOnDisplay, NeitherTheCornerNorADoubleClickResizesTheView)
+{
+    const NSPoint corner = NSMakePoint(460 - core().x_pos(), 505);
+    [view mouseDown:event(NSLeftMouseDown, corner)];
+    vlt::mac::PointerEvent drag;  // the deltas a made-up event cannot carry
+    drag.x = 468;
+    drag.y = 510;
+    drag.delta_x = drag.delta_y = 8;
+    core().drag(drag);
+    [view mouseUp:event(NSLeftMouseUp, NSMakePoint(corner.x + 8, corner.y + 8))];
+    EXPECT_EQ([view frame].size.height, 510);
+    EXPECT_EQ(core().ui_size(), 0.0f);
+    core().host_value(vlt::mac::Control::kUiSize, 0.5f);  // a stored size a reset would undo
+    const NSPoint empty = NSMakePoint(10, 480);
+    [view mouseDown:event(NSLeftMouseDown, empty, 2)];
+    [view mouseUp:event(NSLeftMouseUp, empty, 2)];
+    EXPECT_EQ([view frame].size.width, 468);
+    EXPECT_EQ([view frame].size.height, 510);
+    EXPECT_EQ(core().x_pos(), 162);
+    EXPECT_EQ(core().ui_size(), 0.5f);
+    EXPECT_TRUE(edits().empty());
+}
+
 // A view let go with its timer still running stops the timer itself: the
 // run loop must not reach it afterwards.
 TEST_F(ViewOnDisplay, AViewReleasedWhileTickingStopsItsTimer)

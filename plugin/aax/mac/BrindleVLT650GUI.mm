@@ -131,11 +131,29 @@ VLT_COCOA_VIEW_SHELL_METHODS
 }
 
 // The container hears of the press with its modifier bits before the view
-// acts on the switch or a knob.
+// acts on the switch or a knob. The view has a fixed size: the core's
+// resize corner lies beside the panel, where no press goes on.
 - (void)mouseDown:(NSEvent*)event
 {
+    const vlt::mac::PointerEvent at = vlt::mac::pointer_event(self, event);
+    const double left = core_->x_pos(), right = left + vlt::editor::kPanelWidth * core_->magnification();
+    if (at.x < left || at.x > right)
+        return;
     sink_->set_modifiers([self GetAAXModifiersFromNSEvent:event]);
     [super mouseDown:event];
+}
+
+// A double click resets the knobs it lands on; with none held it is a plain
+// release, as there is no UI size to reset.
+- (void)mouseUp:(NSEvent*)event
+{
+    vlt::mac::PointerEvent at = vlt::mac::pointer_event(self, event);
+    bool knob_held = false;
+    for (int k = vlt::editor::kInGainKnob; k <= vlt::editor::kMakeupKnob; ++k)
+        knob_held = knob_held || core_->focused(static_cast<vlt::editor::Widget>(k));
+    if (!knob_held)
+        at.click_count = 1;
+    core_->release(at);
 }
 
 // Every tick counts, pulls the meter from the controller, then runs the
