@@ -246,6 +246,36 @@ TEST_F(ViewOnDisplay, TheMeterShowsOneMinusTheValueAndTheTickPollsIt)
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0.75f * 99);
 }
 
+// What the view draws of a widget's rectangle on the panel: the sum of its
+// bytes, read back from the view as the screen would show it.
+long drawn_sum(NSView* view, int x_pos, Widget w)
+{
+    [view display];
+    NSBitmapImageRep* rep = [view bitmapImageRepForCachingDisplayInRect:[view bounds]];
+    [view cacheDisplayInRect:[view bounds] toBitmapImageRep:rep];
+    const unsigned char* data = [rep bitmapData];
+    const NSInteger row = [rep bytesPerRow], step = [rep bitsPerPixel] / 8;
+    const vlt::editor::Rect r = vlt::editor::panel_rect(vlt::editor::kStandardLayout, w);
+    long sum = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)  // image rows run top down, as the view's
+        for (int x = x_pos + r.x; x < x_pos + r.x + r.w; ++x)
+            for (int c = 0; c < 3; ++c)
+                sum += data[y * row + x * step + c];
+    return sum;
+}
+
+TEST_F(ViewOnDisplay, TheDrawnMeterFollowsTheValue)
+{
+    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    const long full = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
+    [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
+    const long empty = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
+    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    EXPECT_NE(full, empty);
+    EXPECT_EQ(drawn_sum(view, core().x_pos(), vlt::editor::kMeter), full);
+    EXPECT_GT(full, 0);  // the meter is read where the panel sits, from x 162
+}
+
 TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
 {
     AaxView* first = [view retain];
