@@ -101,4 +101,22 @@ const EditorBuild kCocoaAuBuild = {
     "VLT650-AU",
 };
 
+// The AAX view on macOS: the Cocoa view's timing with the Windows panel's
+// STATUS and preset buttons (the standard layout), a fixed size.
+const EditorBuild kCocoaAaxBuild = {
+    "VLT650  V2.3.2", "",
+    "Threshold %.1f dB", "Out Trim %.1f dB",
+    " Effect In ", " Effect Out",
+    &kAaxMap,
+    {kLeftMouse, false, ReleaseSweep::kAllMapped},
+    ResizeAxis::kHeight,
+    6,
+    true,
+    kTimerTicks20ms,
+    MeterRedraw::kOnArrival,
+    kKnobLaw,
+    &kStandardLayout,
+    "VLT650-AAX",
+};
+
 }  // namespace vlt::editor

@@ -84,5 +84,6 @@ extern const EditorBuild kWindowsVst2Build;
 extern const EditorBuild kWindowsVst3Build;
 extern const EditorBuild kWindowsAaxBuild;
 extern const EditorBuild kCocoaAuBuild;
+extern const EditorBuild kCocoaAaxBuild;
 
 }  // namespace vlt::editor

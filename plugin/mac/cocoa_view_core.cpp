@@ -464,6 +464,12 @@ void CocoaViewCore::show_parameter_display()
         show_parameter_display_power();
 }
 
+void CocoaViewCore::show_text(const char* text)
+{
+    set_parameter_display(text);
+    show_parameter_display_power();
+}
+
 void CocoaViewCore::show_parameter_display_power()
 {
     set_banner_text(parameter_display_);

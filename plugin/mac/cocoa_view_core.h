@@ -67,6 +67,9 @@ public:
     void host_value(Control control, float fraction);
     // The whole view in grey, for builds whose mono state is the host's.
     void set_mono(bool mono);
+    // A text of the format's own on the banner, as a value's text is shown
+    // (the AAX view's preset names).
+    void show_text(const char* text);
 
     // --- state -------------------------------------------------------------
     int width() const { return width_; }

@@ -85,8 +85,16 @@ AAX_Result Controller::GetCurrentMeterValue(uint32_t id, float* v) const
 {
     if (meterFails || id != aax_fourcc("Mtr1"))
         return AAX_ERROR_INVALID_PARAMETER_ID;
-    *v = meterTap ? *meterTap : 0.0f;
+    *v = meterTap ? *meterTap : meter;
     return 0;
+}
+
+AAX_Result ViewContainer::HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers)
+{
+    const std::string name = id ? id : "(null)";
+    mouseDowns.push_back(name + " " + std::to_string(modifiers));
+    const auto answer = mouseDownAnswers.find(name);
+    return answer == mouseDownAnswers.end() ? mouseDownAnswer : answer->second;
 }
 
 AAX_Result Automation::log(const char* what, AAX_CParamID id, double v) const

@@ -170,7 +170,7 @@ class Controller final : public Counted<AAX_IACFController_V2> {
 public:
     explicit Controller(bool v2) { iids = v2 ? std::vector<acfIID>{IID_IAAXControllerV1, IID_IAAXControllerV2}
                                              : std::vector<acfIID>{IID_IAAXControllerV1}; }
-    AAX_Result GetEffectID(AAX_IString* id) const override { id->Set("fake.effect"); return 0; }
+    AAX_Result GetEffectID(AAX_IString* effectID) const override { effectID->Set("fake.effect"); return 0; }
     AAX_Result GetSampleRate(float* r) const override { *r = 48000; return 0; }
     AAX_Result GetInputStemFormat(AAX_EStemFormat* f) const override { *f = 1; return 0; }
     AAX_Result GetOutputStemFormat(AAX_EStemFormat* f) const override { *f = 1; return 0; }
@@ -200,6 +200,7 @@ public:
     // Where posted packets land, by port: the algorithm's port buffers.
     std::map<int32_t, std::pair<void*, uint32_t>> portBuffers;
     const float* meterTap = nullptr;
+    float meter = 0.0f;  // what 'Mtr1' reads without a tap
     bool meterFails = false;
     // Runs inside every PostPacket, as a host that reacts at once would.
     std::function<void()> onPost;
@@ -237,28 +238,30 @@ public:
     std::vector<std::pair<int32_t, std::string>> traces;
 };
 
+// A container of the given type; its pointer is the platform view when one
+// is given (an NSView on GNUstep), otherwise a token the plug-in must not use.
 class ViewContainer final : public Counted<AAX_IACFViewContainer> {
 public:
-    explicit ViewContainer(int32_t t, void* window = nullptr) : type(t), ptr(window)
+    // platformView: a real window (HWND) or view (NSView) when the test has one.
+    explicit ViewContainer(int32_t t, void* platformView = nullptr) : type(t), view(platformView)
     {
         iids = {IID_IAAXViewContainerV1};
     }
     int32_t GetType() override { return type; }
-    // A real window when the test has one, else a pointer that is no window.
-    void* GetPtr() override { return ptr ? ptr : &type; }
+    void* GetPtr() override { return view ? view : &type; }
     AAX_Result GetModifiers(uint32_t* m) override { *m = 0; return 0; }
     AAX_Result SetViewSize(AAX_Point&) override { return 0; }
-    AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override
-    {
-        mouseDowns.push_back(std::string(id ? id : "(null)") + " " + std::to_string(modifiers));
-        return mouseDownAnswer;
-    }
+    AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override;
     AAX_Result HandleParameterMouseDrag(AAX_CParamID, uint32_t) override { return 1; }
     AAX_Result HandleParameterMouseUp(AAX_CParamID, uint32_t) override { return 1; }
     int32_t type;
-    void* ptr;
-    AAX_Result mouseDownAnswer = 1;  // 0: the host handled the press itself
-    std::vector<std::string> mouseDowns;  // "InGain 16", ...
+    void* view;
+    // 0 takes the click away from the plug-in; identifiers not listed get
+    // mouseDownAnswer.
+    std::map<std::string, AAX_Result> mouseDownAnswers;
+    AAX_Result mouseDownAnswer = 1;
+    // Offers as "InGain 16" (identifier, modifier bits).
+    std::vector<std::string> mouseDowns;
 };
 
 class Transport final : public Counted<AAX_IACFTransport_V2> {

@@ -1,0 +1,82 @@
+#include "aax_edit_sink.h"
+
+#include <cstring>
+
+namespace vlt::aax_view {
+
+using mac::Control;
+
+AaxEditSink::AaxEditSink(AaxViewHost& host) : host_(host) { init_factory_presets(); }
+
+int AaxEditSink::edited(Control control)
+{
+    const int n = editor::control_number(control);
+    return n < kEdited ? n : -1;
+}
+
+void AaxEditSink::begin_edit(Control control)
+{
+    const int n = edited(control);
+    if (n < 0)
+        return;
+    host_.touch(n);
+    touched_[n] = true;
+}
+
+// The switch has no drag: its gesture ends with the value it sends.
+void AaxEditSink::set_value(Control control, float fraction)
+{
+    const int n = edited(control);
+    if (n < 0)
+        return;
+    host_.set(n, fraction);
+    if (control == Control::kEffect)
+        end_edit(control);
+}
+
+// The core ends every gesture at a release; only the touched ones end here.
+void AaxEditSink::end_edit(Control control)
+{
+    const int n = edited(control);
+    if (n < 0 || !touched_[n])
+        return;
+    host_.release(n);
+    touched_[n] = false;
+}
+
+bool AaxEditSink::offer_click(Control control, const mac::PointerEvent&)
+{
+    const int n = edited(control);
+    return n >= 0 && !host_.offer_click(n, modifiers_);
+}
+
+// The first press shows the current record's name; while that name is
+// still on the banner, further presses step through records 1..5.
+void AaxEditSink::step_program(int direction)
+{
+    if (!core_)
+        return;
+    if (std::strcmp(core_->banner_text(), programs_[current_].name) == 0)
+        select_program(vlt::aax_view::step_program(current_, direction));
+    core_->show_text(programs_[current_].name);
+}
+
+void AaxEditSink::select_program(int index)
+{
+    if (index < 0 || index >= kProgramCount)
+        return;
+    current_ = index;
+    apply_program();
+}
+
+void AaxEditSink::apply_program()
+{
+    const CPlugProgram& p = programs_[current_];
+    for (int n = 0; n < kEdited; ++n) {
+        host_.edit(n, p.value[n]);
+        if (core_)
+            core_->host_value(static_cast<Control>(n), p.value[n]);
+    }
+}
+
+}  // namespace vlt::aax_view

@@ -1,0 +1,345 @@
+// The plug-in with its real GUI bundle, driven by the fake host with an
+// NSView container on a display: the view the factory makes, its edits as
+// the host sees them, its presets, meter and timer.
+#import <AppKit/AppKit.h>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "cocoa_view_core.h"
+#include "editor_layout.h"
+#include "module_fixture.h"
+#include "nsview_container.h"
+#import "VLT650_AAXViewMessages.h"
+
+@interface NSView (VLT650AaxViewUnderTest)
+- (vlt::mac::CocoaViewCore*)viewCore;
+@end
+
+namespace fake {
+namespace {
+
+using vlt::editor::Widget;
+
+using AaxView = NSView<VLT650_AAXEditorView>;
+
+void spin(double seconds)
+{
+    [[NSRunLoop currentRunLoop] runUntilDate:[NSDate dateWithTimeIntervalSinceNow:seconds]];
+}
+
+class ViewOnDisplay : public Registered {
+protected:
+    void SetUp() override
+    {
+        Registered::SetUp();
+        params = std::make_unique<Instance>(mono(), host);
+        host.effectParameters = params->params;
+        (*params)->SetParameterNormalizedValue("InGain", 0.5);
+        (*params)->SetParameterNormalizedValue("Thresh", 0.25);
+        (*params)->SetParameterNormalizedValue("In", 1.0);
+        params->answerRequests(host);
+        host.controller.meter = 0.75f;
+        auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
+        void* got = nullptr;
+        ASSERT_EQ(create()->QueryInterface(IID_IAAXEffectGUIV1, &got), 0);
+        gui = static_cast<AAX_IACFEffectGUI*>(got);
+        ASSERT_EQ(gui->Initialize(&host), 0);
+        ASSERT_EQ(attach(&container), 0);
+        view = static_cast<AaxView*>(container.lastSubview());
+        ASSERT_NE(view, nil);
+        host.automation.take();
+    }
+    void TearDown() override
+    {
+        attach(nullptr);
+        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+        gui->Uninitialize();
+        gui->Release();
+        [pool release];
+        host.effectParameters = nullptr;
+        params.reset();
+        Registered::TearDown();
+    }
+    AAX_Result attach(NSViewContainer* c)
+    {
+        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+        const AAX_Result r = gui->SetViewContainer(c ? &c->host : nullptr);
+        [pool release];
+        return r;
+    }
+    vlt::mac::CocoaViewCore& core() { return *[view viewCore]; }
+    float value(Widget w) { return core().value(w); }
+
+    // A mouse event at a point of the panel (its own coordinates), or at
+    // the widget's centre.
+    NSEvent* event(NSEventType type, NSPoint panel, int clicks = 1)
+    {
+        const NSPoint at = [view convertPoint:NSMakePoint(core().x_pos() + panel.x, panel.y) toView:nil];
+        return [NSEvent mouseEventWithType:type location:at modifierFlags:0 timestamp:0
+                              windowNumber:[[view window] windowNumber] context:nil eventNumber:0
+                                clickCount:clicks pressure:1];
+    }
+    static NSPoint centre(Widget w)
+    {
+        const vlt::editor::Rect r = vlt::editor::panel_rect(vlt::editor::kStandardLayout, w);
+        return NSMakePoint(r.x + r.w / 2, r.y + r.h / 2);
+    }
+    void click(Widget w, int clicks = 1)
+    {
+        [view mouseDown:event(NSLeftMouseDown, centre(w), clicks)];
+        [view mouseUp:event(NSLeftMouseUp, centre(w), clicks)];
+    }
+    // The plug-in posts each touch and release twice; one of each is kept.
+    std::vector<std::string> edits()
+    {
+        std::vector<std::string> all = host.automation.take(), out;
+        for (const std::string& e : all)
+            if (out.empty() || e != out.back() || e.rfind("request", 0) == 0)
+                out.push_back(e);
+        return out;
+    }
+
+    std::unique_ptr<Instance> params;
+    AAX_IACFEffectGUI* gui = nullptr;
+    NSViewContainer container;
+    AaxView* view = nil;
+};
+
+TEST_F(ViewOnDisplay, OpensAtItsSizeWithTheHostValuesAndTheMeter)
+{
+    EXPECT_EQ([view frame].size.width, 468);
+    EXPECT_EQ([view frame].size.height, 510);
+    EXPECT_EQ(core().x_pos(), 162);
+    AAX_Point size{-1, -1};
+    EXPECT_EQ(gui->GetViewSize(&size), 0);
+    EXPECT_EQ(size.vert, 510);
+    EXPECT_EQ(size.horz, 468);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 0.5f * 99);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kThresholdKnob), 0.25f * 99);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kEffectSwitch), 99);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), (1 - 0.75f) * 99);
+    EXPECT_STREQ(core().build().threshold_format, "Threshold %.1f dB");
+    EXPECT_EQ([view GetAAXModifiersFromNSEvent:nil], 0u);
+    EXPECT_EQ([view GetAAXModifiersFromNSEvent:event(NSRightMouseDown, NSMakePoint(0, 0))], 16u);
+}
+
+TEST_F(ViewOnDisplay, ParameterUpdatedMovesTheKnob)
+{
+    (*params)->SetParameterNormalizedValue("InGain", 0.2);
+    params->answerRequests(host);
+    EXPECT_EQ(gui->ParameterUpdated("InGain"), 0);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 0.2f * 99);
+    EXPECT_EQ(gui->ParameterUpdated("MasterBypassID"), -20001);
+}
+
+TEST_F(ViewOnDisplay, AKnobDragIsOfferedThenTouchedSetOnEachMoveAndReleased)
+{
+    const NSPoint at = centre(vlt::editor::kThresholdKnob);
+    [view mouseDown:event(NSLeftMouseDown, at)];
+    EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"Thresh 0"});
+    EXPECT_EQ(edits(), std::vector<std::string>{"touch Thresh"});
+    [view mouseDragged:event(NSLeftMouseDragged, NSMakePoint(at.x, at.y - 10))];
+    [view mouseDragged:event(NSLeftMouseDragged, NSMakePoint(at.x, at.y - 20))];
+    // The host reads its own touch state, which the fake keeps at "not
+    // touched", so the plug-in wraps each set; one set per move is the view's.
+    std::vector<std::string> moved = edits();
+    std::vector<std::string> sets;
+    std::copy_if(moved.begin(), moved.end(), std::back_inserter(sets),
+                 [](const std::string& e) { return e.rfind("request Thresh", 0) == 0; });
+    EXPECT_EQ(sets.size(), 2u) << ::testing::PrintToString(moved);
+    EXPECT_GT(value(vlt::editor::kThresholdKnob), 0.25f * 99);
+    [view mouseUp:event(NSLeftMouseUp, NSMakePoint(at.x, at.y - 20))];
+    EXPECT_EQ(edits(), std::vector<std::string>{"release Thresh"});
+}
+
+TEST_F(ViewOnDisplay, AKnobTheHostTakesIsNeitherTouchedNorMoved)
+{
+    container.host.mouseDownAnswers["Thresh"] = 0;
+    const NSPoint at = centre(vlt::editor::kThresholdKnob);
+    [view mouseDown:event(NSLeftMouseDown, at)];
+    [view mouseDragged:event(NSLeftMouseDragged, NSMakePoint(at.x, at.y - 20))];
+    [view mouseUp:event(NSLeftMouseUp, NSMakePoint(at.x, at.y - 20))];
+    EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"Thresh 0"});
+    EXPECT_TRUE(edits().empty());
+    EXPECT_FLOAT_EQ(value(vlt::editor::kThresholdKnob), 0.25f * 99);
+}
+
+TEST_F(ViewOnDisplay, TheSwitchIsTouchedSetAndReleasedAtThePress)
+{
+    [view mouseDown:event(NSLeftMouseDown, centre(vlt::editor::kEffectSwitch))];
+    EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"In 0"});
+    EXPECT_EQ(edits(), (std::vector<std::string>{"touch In", "request In 0", "release In"}));
+    EXPECT_FLOAT_EQ(value(vlt::editor::kEffectSwitch), 0);
+    [view mouseUp:event(NSLeftMouseUp, centre(vlt::editor::kEffectSwitch))];
+    EXPECT_TRUE(edits().empty());
+}
+
+TEST_F(ViewOnDisplay, DoubleClickResetsTheKnobAndTheWheelStepsIt)
+{
+    click(vlt::editor::kInGainKnob, 2);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 33);
+    std::vector<std::string> reset = edits();
+    ASSERT_FALSE(reset.empty());
+    EXPECT_NE(std::find_if(reset.begin(), reset.end(),
+                           [](const std::string& e) { return e.rfind("request InGain 0.33", 0) == 0; }),
+              reset.end());
+    EXPECT_EQ(reset.back(), "release InGain");
+
+    vlt::mac::PointerEvent at;
+    at.x = core().x_pos() + centre(vlt::editor::kThresholdKnob).x;
+    at.y = centre(vlt::editor::kThresholdKnob).y;
+    const float before = value(vlt::editor::kThresholdKnob);
+    core().wheel(at, 1.0);
+    EXPECT_GT(value(vlt::editor::kThresholdKnob), before);
+    std::vector<std::string> wheel = edits();
+    ASSERT_EQ(wheel.size(), 3u);
+    EXPECT_EQ(wheel[0], "touch Thresh");
+    EXPECT_EQ(wheel[1].rfind("request Thresh", 0), 0u);
+    EXPECT_EQ(wheel[2], "release Thresh");
+}
+
+TEST_F(ViewOnDisplay, PresetButtonsShowManualFirstThenStepThroughOneToFive)
+{
+    click(vlt::editor::kRightButton);
+    EXPECT_STREQ(core().banner_text(), "Manual");
+    EXPECT_EQ([view currentProgram], 0);
+    EXPECT_TRUE(edits().empty());
+    click(vlt::editor::kLeftButton);  // from 0, left goes to 5
+    EXPECT_EQ([view currentProgram], 5);
+    EXPECT_STREQ(core().banner_text(), "05 Light Acoustic");
+    click(vlt::editor::kRightButton);  // from 5, right goes to 1
+    EXPECT_EQ([view currentProgram], 1);
+    click(vlt::editor::kLeftButton);  // from 1, left goes to 5
+    EXPECT_EQ([view currentProgram], 5);
+    EXPECT_EQ(edits().size(), 3u * 3 * 7);
+}
+
+TEST_F(ViewOnDisplay, FromRecordZeroRightGoesToOneAndSetProgramSendsSevenTriples)
+{
+    click(vlt::editor::kRightButton);
+    click(vlt::editor::kRightButton);
+    EXPECT_EQ([view currentProgram], 1);
+    EXPECT_STREQ(core().banner_text(), "01 Light Vocal");
+    edits();
+    [view setProgram:3];
+    const std::vector<std::string> triples = edits();
+    ASSERT_EQ(triples.size(), 21u);
+    const char* ids[] = {"InGain", "Thresh", "Attack", "Release", "Ratio", "Makeup", "In"};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(triples[3 * i], std::string("touch ") + ids[i]);
+        EXPECT_EQ(triples[3 * i + 2], std::string("release ") + ids[i]);
+    }
+    EXPECT_FLOAT_EQ(value(vlt::editor::kRatioKnob), 99);  // 03 Snare Hit Long
+}
+
+TEST_F(ViewOnDisplay, TheMeterShowsOneMinusTheValueAndTheTickPollsIt)
+{
+    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 99);
+    [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
+    EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0);
+    host.controller.meter = 0.25f;
+    spin(0.1);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0.75f * 99);
+}
+
+// What the view draws of a widget's rectangle on the panel: the sum of its
+// bytes, read back from the view as the screen would show it.
+long drawn_sum(NSView* view, int x_pos, Widget w)
+{
+    [view display];
+    NSBitmapImageRep* rep = [view bitmapImageRepForCachingDisplayInRect:[view bounds]];
+    [view cacheDisplayInRect:[view bounds] toBitmapImageRep:rep];
+    const unsigned char* data = [rep bitmapData];
+    const NSInteger row = [rep bytesPerRow], step = [rep bitsPerPixel] / 8;
+    const vlt::editor::Rect r = vlt::editor::panel_rect(vlt::editor::kStandardLayout, w);
+    long sum = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)  // image rows run top down, as the view's
+        for (int x = x_pos + r.x; x < x_pos + r.x + r.w; ++x)
+            for (int c = 0; c < 3; ++c)
+                sum += data[y * row + x * step + c];
+    return sum;
+}
+
+TEST_F(ViewOnDisplay, TheDrawnMeterFollowsTheValue)
+{
+    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    const long full = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
+    [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
+    const long empty = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
+    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    EXPECT_NE(full, empty);
+    EXPECT_EQ(drawn_sum(view, core().x_pos(), vlt::editor::kMeter), full);
+    EXPECT_GT(full, 0);  // the meter is read where the panel sits, from x 162
+}
+
+TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
+{
+    AaxView* first = [view retain];
+    spin(0.1);
+    EXPECT_GT([first tickCount], 0u);
+    attach(nullptr);
+    EXPECT_EQ([first superview], nil);
+    const unsigned long stopped = [first tickCount];
+    spin(0.1);
+    EXPECT_EQ([first tickCount], stopped);
+
+    NSViewContainer again;
+    ASSERT_EQ(attach(&again), 0);
+    view = static_cast<AaxView*>(again.lastSubview());
+    ASSERT_NE(view, nil);
+    EXPECT_NE(view, first);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 0.5f * 99);
+    [first release];
+    attach(nullptr);
+}
+
+// The view has a fixed size: no resize corner, and a double click away
+// from the knobs resets no UI size.
+TEST_F(ViewOnDisplay, NeitherTheCornerNorADoubleClickResizesTheView)
+{
+    const NSPoint corner = NSMakePoint(460 - core().x_pos(), 505);
+    [view mouseDown:event(NSLeftMouseDown, corner)];
+    vlt::mac::PointerEvent drag;  // the deltas a made-up event cannot carry
+    drag.x = 468;
+    drag.y = 510;
+    drag.delta_x = drag.delta_y = 8;
+    core().drag(drag);
+    [view mouseUp:event(NSLeftMouseUp, NSMakePoint(corner.x + 8, corner.y + 8))];
+    EXPECT_EQ([view frame].size.height, 510);
+    EXPECT_EQ(core().ui_size(), 0.0f);
+    core().host_value(vlt::mac::Control::kUiSize, 0.5f);  // a stored size a reset would undo
+    const NSPoint empty = NSMakePoint(10, 480);
+    [view mouseDown:event(NSLeftMouseDown, empty, 2)];
+    [view mouseUp:event(NSLeftMouseUp, empty, 2)];
+    EXPECT_EQ([view frame].size.width, 468);
+    EXPECT_EQ([view frame].size.height, 510);
+    EXPECT_EQ(core().x_pos(), 162);
+    EXPECT_EQ(core().ui_size(), 0.5f);
+    EXPECT_TRUE(edits().empty());
+}
+
+// A view let go with its timer still running stops the timer itself: the
+// run loop must not reach it afterwards.
+TEST_F(ViewOnDisplay, AViewReleasedWhileTickingStopsItsTimer)
+{
+    NSObject<VLT650_AAXViewFactory>* factory = [[NSClassFromString(@"BrindleVLT650_AAX_ViewFactory") alloc] init];
+    ASSERT_NE(factory, nil);
+    EXPECT_EQ([factory interfaceVersion], 0);
+    EXPECT_STREQ([[factory description] UTF8String], "VLT650-AAX");
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    AaxView* loose = static_cast<AaxView*>([[factory uiViewForAAX] retain]);
+    [pool release];
+    [loose startEditorMain];
+    spin(0.05);
+    EXPECT_GT([loose tickCount], 0u);
+    [loose release];
+    spin(0.05);
+    [factory release];
+}
+
+}  // namespace
+}  // namespace fake
