@@ -87,4 +87,38 @@ const EditorBuild kCocoaAuBuild = {
     "VLT650-AU",
 };
 
+// The macOS VST2 and VST3 views: the Cocoa view's timing with the preset
+// step buttons and the latching switch of the standard panel.
+const EditorBuild kCocoaVst2Build = {
+    "VLT650  V2.3.2", "",
+    "Thresh %.1f dB", "Out Trim %.1f dB",
+    " Effect In ", " Effect Out",
+    &kVst2Map,
+    {kLeftMouse, false, ReleaseSweep::kAllMapped},
+    ResizeAxis::kHeight,
+    9,
+    true,
+    kTimerTicks20ms,
+    MeterRedraw::kOnArrival,
+    kKnobLaw,
+    &kCocoaPresetLayout,
+    "VLT650-VST",
+};
+
+const EditorBuild kCocoaVst3Build = {
+    "VLT650 2.3.3 VST3", "",
+    "Thresh %.1f dB", "Out Trim %.1f dB",
+    "Effect In ", "Effect Out",
+    &kVst3Map,
+    {kLeftMouse, false, ReleaseSweep::kAllMapped},
+    ResizeAxis::kHeight,
+    6,
+    true,
+    kTimerTicks20ms,
+    MeterRedraw::kOnArrival,
+    kKnobLaw,
+    &kCocoaPresetLayout,
+    "VLT650-VST3",
+};
+
 }  // namespace vlt::editor
