@@ -144,6 +144,23 @@ TEST_F(Vst3View, HostFrameMagnifiesAndCentresThePanel)
     }
 }
 
+// The host sizes this view: the panel's resize corner changes nothing.
+TEST_F(Vst3View, ResizeCornerKeepsTheHostFrame)
+{
+    vlt::mac::PointerEvent corner;
+    corner.x = core().width() - 2;
+    corner.y = core().height() - 2;
+    core().press(corner);
+    corner.y += 60;
+    corner.delta_y = 60;
+    core().drag(corner);
+    core().release(corner);
+    EXPECT_EQ(core().width(), 468);
+    EXPECT_EQ(core().height(), 510);
+    EXPECT_EQ(core().x_pos(), 162);
+    EXPECT_EQ([view frame].size.width, 468);
+}
+
 TEST_F(Vst3View, RemovedReleasesTheViewAndItsTimer)
 {
     EXPECT_EQ(vst3_panel::live_count(), 1);
