@@ -101,8 +101,41 @@ const EditorBuild kCocoaAuBuild = {
     "VLT650-AU",
 };
 
-// The AAX view on macOS: the Cocoa view's timing with the Windows panel's
-// STATUS and preset buttons (the standard layout), a fixed size.
+// The macOS VST2 and VST3 views: the Cocoa view's timing with the preset
+// step buttons and the latching switch of the standard panel.
+const EditorBuild kCocoaVst2Build = {
+    "VLT650  V2.3.2", "",
+    "Thresh %.1f dB", "Out Trim %.1f dB",
+    " Effect In ", " Effect Out",
+    &kVst2Map,
+    {kLeftMouse, false, ReleaseSweep::kAllMapped},
+    ResizeAxis::kHeight,
+    9,
+    true,
+    kTimerTicks20ms,
+    MeterRedraw::kOnArrival,
+    kKnobLaw,
+    &kCocoaPresetLayout,
+    "VLT650-VST",
+};
+
+const EditorBuild kCocoaVst3Build = {
+    "VLT650 2.3.3 VST3", "",
+    "Thresh %.1f dB", "Out Trim %.1f dB",
+    "Effect In ", "Effect Out",
+    &kVst3Map,
+    {kLeftMouse, false, ReleaseSweep::kAllMapped},
+    ResizeAxis::kHeight,
+    6,
+    true,
+    kTimerTicks20ms,
+    MeterRedraw::kOnArrival,
+    kKnobLaw,
+    &kCocoaPresetLayout,
+    "VLT650-VST3",
+};
+
+// The AAX view on macOS: the same panel, a fixed size.
 const EditorBuild kCocoaAaxBuild = {
     "VLT650  V2.3.2", "",
     "Threshold %.1f dB", "Out Trim %.1f dB",
@@ -115,7 +148,7 @@ const EditorBuild kCocoaAaxBuild = {
     kTimerTicks20ms,
     MeterRedraw::kOnArrival,
     kKnobLaw,
-    &kStandardLayout,
+    &kCocoaPresetLayout,
     "VLT650-AAX",
 };
 

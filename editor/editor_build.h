@@ -85,5 +85,7 @@ extern const EditorBuild kWindowsVst3Build;
 extern const EditorBuild kWindowsAaxBuild;
 extern const EditorBuild kCocoaAuBuild;
 extern const EditorBuild kCocoaAaxBuild;
+extern const EditorBuild kCocoaVst2Build;
+extern const EditorBuild kCocoaVst3Build;
 
 }  // namespace vlt::editor

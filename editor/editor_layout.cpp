@@ -62,6 +62,8 @@ const PanelLayout kCocoaLayout = {{
     {88, 8, 48, 16, 0, 0, 0, 0, 1, 0},                 // spacer: drawn only
 }, true};
 
+const PanelLayout& kCocoaPresetLayout = kStandardLayout;
+
 namespace {
 
 int to_int(float v) { return static_cast<int>(v); }

@@ -50,6 +50,9 @@ extern const PanelLayout kStandardLayout;
 // The Cocoa views: STATUS further left, power button and spacer instead of
 // the step buttons.
 extern const PanelLayout kCocoaLayout;
+// The macOS VST2 and VST3 views: STATUS, left and right where the standard
+// panel has them, and its latching switch.
+extern const PanelLayout& kCocoaPresetLayout;
 
 const WidgetPlace& place(const PanelLayout& layout, Widget w);
 inline const WidgetPlace& place(Widget w) { return place(kStandardLayout, w); }

@@ -248,6 +248,12 @@ void CocoaViewCore::apply_power_state()
     desaturate_ = !on;
 }
 
+void CocoaViewCore::show_name(const char* text)
+{
+    set_parameter_display(text);
+    show_parameter_display_power();
+}
+
 void CocoaViewCore::set_mono(bool mono)
 {
     desaturate_ = mono;
@@ -464,12 +470,6 @@ void CocoaViewCore::show_parameter_display()
         show_parameter_display_power();
 }
 
-void CocoaViewCore::show_text(const char* text)
-{
-    set_parameter_display(text);
-    show_parameter_display_power();
-}
-
 void CocoaViewCore::show_parameter_display_power()
 {
     set_banner_text(parameter_display_);
@@ -495,6 +495,22 @@ void CocoaViewCore::apply_ui_size()
     }
     surface_.invalidate_all();
     surface_.resize_frame(width_, height_);
+}
+
+void CocoaViewCore::set_frame_size(double width, double height)
+{
+    {
+        std::lock_guard<std::mutex> lock(draw_mutex_);
+        mag_ = static_cast<float>(std::min(std::max(1.0, width / kPanelWidth),
+                                           std::max(1.0, height / kPanelHeight)));
+        width_ = to_int(width + 0.5);
+        height_ = to_int(height + 0.5);
+        x_pos_ = (width_ - to_int(mag_ * kPanelWidth)) >> 1;
+        y_pos_ = 0;
+        if (main_)
+            make_view_pixmap();
+    }
+    surface_.invalidate_all();
 }
 
 void CocoaViewCore::backing_scale_changed(double scale)

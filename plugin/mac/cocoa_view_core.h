@@ -54,6 +54,9 @@ public:
     // --- sizes ------------------------------------------------------------------
     void apply_ui_size();                 // view size, pixmap and frame from the UI size
     void backing_scale_changed(double scale);
+    // A frame the host chose (builds without a UI size): the panel is
+    // magnified to fit the smaller ratio and centred horizontally.
+    void set_frame_size(double width, double height);
     // --- input (view points; see PointerEvent) ---------------------------------
     void press(const PointerEvent& e);
     void drag(const PointerEvent& e);
@@ -67,9 +70,9 @@ public:
     void host_value(Control control, float fraction);
     // The whole view in grey, for builds whose mono state is the host's.
     void set_mono(bool mono);
-    // A text of the format's own on the banner, as a value's text is shown
-    // (the AAX view's preset names).
-    void show_text(const char* text);
+    // A program or preset name in the banner, whatever the power state;
+    // the countdown starts afresh.
+    void show_name(const char* text);
 
     // --- state -------------------------------------------------------------
     int width() const { return width_; }

@@ -10,7 +10,17 @@
 
 #include "cocoa_view_bridge.h"
 
+// Views that do more on their tick (the VST2 view polls the meter) take
+// every method but guiUpdateCallback and write their own.
 #define VLT_COCOA_VIEW_SHELL_METHODS                                                    \
+    VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK                                               \
+    -(void)guiUpdateCallback                                                            \
+    {                                                                                   \
+        if (core_)                                                                      \
+            core_->tick();                                                              \
+    }
+
+#define VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK                                           \
     -(BOOL)isFlipped { return YES; }                                                    \
     -(BOOL)isOpaque { return YES; }                                                     \
     -(BOOL)acceptsFirstResponder { return YES; }                                        \
@@ -51,11 +61,6 @@
     {                                                                                   \
         if (core_)                                                                      \
             core_->wheel(vlt::mac::pointer_event(self, event), vlt::mac::wheel_delta(event)); \
-    }                                                                                   \
-    -(void)guiUpdateCallback                                                            \
-    {                                                                                   \
-        if (core_)                                                                      \
-            core_->tick();                                                              \
     }                                                                                   \
     -(void)setScale : (float)scale                                                      \
     {                                                                                   \

@@ -18,5 +18,7 @@ Panel make(AudioEffect* effect, CEditorGUI* editor, int width, int height, float
 void show(Panel panel, void* parent);
 // Stops the timer, unembeds and releases the view: no tick reaches it after.
 void close(Panel panel);
+// Views made and not yet released: a timer must never keep one alive.
+int live_count();
 
 }  // namespace vst2_panel

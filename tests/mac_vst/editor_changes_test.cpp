@@ -7,6 +7,7 @@
 #include "CEditorGUI.h"
 #include "CPlug.h"
 #include "CPlugFactory.h"
+#include "host_window.h"
 
 namespace {
 
@@ -46,13 +47,14 @@ TEST_F(EditorChanges, HostThreadsOnlyMarkValues)
     EXPECT_EQ(editor->take_changes(), 0u);
 }
 
-TEST_F(EditorChanges, OpenMarksEverythingForTheNewView)
+// The new view takes every value as it opens, before its first tick.
+TEST_F(EditorChanges, OpenHandsEverythingToTheNewView)
 {
-    int parent = 0;
+    mac_host::HostWindow window(470, 512);
     EXPECT_FALSE(editor->isOpen());
-    editor->open(&parent);
+    editor->open(window.parent());
     EXPECT_TRUE(editor->isOpen());
-    EXPECT_EQ(editor->take_changes(), CEditorGUI::kEverything);
+    EXPECT_EQ(editor->take_changes(), 0u);
     editor->close();
     EXPECT_FALSE(editor->isOpen());
 }

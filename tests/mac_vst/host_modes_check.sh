@@ -31,5 +31,15 @@ expect "$out/vst3.txt" "removed: 0"
 expect "$out/vst3.txt" "bundleExit: 1"
 [ "$(png_size "$out/vst3.png")" = "936 x 600" ] || { echo "FAIL: VST3 screenshot $(png_size "$out/vst3.png")"; failed=1; }
 
+# The pointer moved by xdotool: a drag up on In Gain (panel 101, 125 in the
+# 468-point view, whose panel starts at 162) is one gesture the host hears.
+"$tree/tools/mac_host/vst2host-gnustep" "$dist/VLT650-VST.vst" --seconds 1.5 --drag 263,125,-40 --calls \
+  >"$out/drag.txt" 2>"$out/drag.err" || { echo "FAIL: vst2host-gnustep --drag"; cat "$out/drag.err"; failed=1; }
+calls=$(grep -E 'audioMaster(BeginEdit|Automate|EndEdit) ' "$out/drag.txt" | awk '{print $1 " " $5}' | tr '\n' ';')
+case "$calls" in
+  "audioMasterBeginEdit 0;audioMasterAutomate 0;"*"audioMasterEndEdit 0;audioMasterEndEdit 1;"*"audioMasterEndEdit 6;") ;;
+  *) echo "FAIL: drag calls: $calls"; failed=1 ;;
+esac
+
 [ "$failed" = 0 ] && echo "host modes: both editors opened through their bundles"
 exit "$failed"

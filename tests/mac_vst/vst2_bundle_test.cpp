@@ -6,6 +6,7 @@
 
 #include "bundle_loader.h"
 #include "bundle_paths.h"
+#include "host_window.h"
 #include "vst2_interface.h"
 
 namespace {
@@ -131,11 +132,12 @@ TEST_F(Vst2Editor, RectFollowsTheUiSize)
 // The host hears the editor opened; a second open keeps it; a close ends it.
 TEST_F(Vst2Editor, OpenReportsOpenUntilClosed)
 {
-    int parent = 0;
-    EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
-    EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
+    mac_host::HostWindow window(470, 512);
+    void* parent = window.parent();
+    EXPECT_EQ(dispatch(effEditOpen, parent), 1);
+    EXPECT_EQ(dispatch(effEditOpen, parent), 1);
     EXPECT_EQ(dispatch(effEditClose), 1);
-    EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
+    EXPECT_EQ(dispatch(effEditOpen, parent), 1);
     EXPECT_EQ(dispatch(effEditClose), 1);
 }
 

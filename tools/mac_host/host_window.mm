@@ -87,9 +87,16 @@ void HostWindow::run(double seconds, const std::function<void()>& tick)
                                                     userInfo:nil
                                                      repeats:YES];
     NSDate* until = [NSDate dateWithTimeIntervalSinceNow:seconds];
+    // The application's event loop, as a host's: timers fire while it
+    // waits, and pointer events reach the plug-in's view.
     while ([until timeIntervalSinceNow] > 0) {
         NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        [[NSRunLoop currentRunLoop] runMode:NSDefaultRunLoopMode beforeDate:until];
+        NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
+                                            untilDate:until
+                                               inMode:NSDefaultRunLoopMode
+                                              dequeue:YES];
+        if (event)
+            [NSApp sendEvent:event];
         [pool release];
     }
     [timer invalidate];

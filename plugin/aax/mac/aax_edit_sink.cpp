@@ -58,7 +58,7 @@ void AaxEditSink::step_program(int direction)
         return;
     if (std::strcmp(core_->banner_text(), programs_[current_].name) == 0)
         select_program(vlt::aax_view::step_program(current_, direction));
-    core_->show_text(programs_[current_].name);
+    core_->show_name(programs_[current_].name);
 }
 
 void AaxEditSink::select_program(int index)

@@ -22,6 +22,8 @@ void show(Panel panel, void* parent);
 void set_frame_size(Panel panel, int32 width, int32 height);
 // Stops the timer, unembeds and releases the view.
 void close(Panel panel);
+// Views made and not yet released: a timer must never keep one alive.
+int live_count();
 
 }  // namespace vst3_panel
 }  // namespace Steinberg::Vst

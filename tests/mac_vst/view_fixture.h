@@ -1,0 +1,72 @@
+#pragma once
+// What the VST2 and VST3 view tests share: the plug-in's view inside a host
+// window, its core, pointer events in panel points, and the view's pixels.
+#import <AppKit/AppKit.h>
+
+#include "cocoa_view_core.h"
+#include "editor_layout.h"
+#include "host_window.h"
+
+@protocol VltCoreView
+- (vlt::mac::CocoaViewCore*)viewCore;
+- (void)guiUpdateCallback;
+@end
+
+namespace mac_view_test {
+
+// Held by the host's view only: the list of subviews is gone before this returns.
+inline NSView* plugin_view(const mac_host::HostWindow& window)
+{
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    NSView* view = [[static_cast<NSView*>(window.parent()) subviews] lastObject];
+    [pool release];
+    return view;
+}
+
+inline vlt::mac::CocoaViewCore& core_of(NSView* view) { return *[(id<VltCoreView>)view viewCore]; }
+
+inline void tick(NSView* view) { [(id<VltCoreView>)view guiUpdateCallback]; }
+
+// A pointer event at a panel point (the panel image's coordinates, below
+// the button row), moved by (dx, dy) view points.
+inline vlt::mac::PointerEvent at_panel(const vlt::mac::CocoaViewCore& core, double px, double py, double dx = 0,
+                                       double dy = 0)
+{
+    vlt::mac::PointerEvent e;
+    e.x = core.x_pos() + px * core.magnification() + dx;
+    e.y = core.y_pos() + py * core.magnification() + dy;
+    e.delta_x = dx;
+    e.delta_y = dy;
+    return e;
+}
+
+// A widget's centre in panel points.
+inline vlt::mac::PointerEvent at_widget(const vlt::mac::CocoaViewCore& core, vlt::editor::Widget w, double dx = 0,
+                                        double dy = 0)
+{
+    const vlt::editor::WidgetPlace& p = vlt::editor::place(*core.build().layout, w);
+    return at_panel(core, p.pos_x + p.offset_x, p.pos_y + p.offset_y, dx, dy);
+}
+
+// Pixels of the host's view, drawn now, whose red, green and blue differ:
+// none when the plug-in's view is drawn in grey.
+inline int coloured_pixels(NSView* plugin)
+{
+    NSView* view = [plugin superview];
+    [[view window] display];
+    NSBitmapImageRep* rep = [view bitmapImageRepForCachingDisplayInRect:[view bounds]];
+    [view cacheDisplayInRect:[view bounds] toBitmapImageRep:rep];
+    const unsigned char* data = [rep bitmapData];
+    const NSInteger row = [rep bytesPerRow];
+    const NSInteger step = [rep bitsPerPixel] / 8;
+    int count = 0;
+    for (NSInteger y = 0; y < [rep pixelsHigh]; ++y)
+        for (NSInteger x = 0; x < [rep pixelsWide]; ++x) {
+            const unsigned char* p = data + y * row + x * step;
+            if (p[0] != p[1] || p[1] != p[2])
+                ++count;
+        }
+    return count;
+}
+
+}  // namespace mac_view_test

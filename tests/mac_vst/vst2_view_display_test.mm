@@ -1,0 +1,210 @@
+// The macOS VST2 Cocoa view in a host window: its edits as the host hears
+// them, the step buttons, the host's bypass, the meter tick and the view's
+// life after close.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CEditorGUI.h"
+#include "CPlug.h"
+#include "CPlugFactory.h"
+#include "view_fixture.h"
+#include "vst2_interface.h"
+#include "vst2_panel.h"
+
+namespace {
+
+using namespace mac_view_test;
+using vlt::editor::Widget;
+
+std::vector<std::string> host_calls;
+
+intptr_t recording_host(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*, float opt)
+{
+    char line[64];
+    switch (opcode) {
+    case audioMasterVersion: return 2400;
+    case audioMasterBeginEdit: std::snprintf(line, sizeof line, "begin %d", index); break;
+    case audioMasterEndEdit: std::snprintf(line, sizeof line, "end %d", index); break;
+    case audioMasterAutomate: std::snprintf(line, sizeof line, "automate %d %.3f", index, opt); break;
+    case audioMasterSizeWindow: std::snprintf(line, sizeof line, "size %d x %ld", index, long(value)); break;
+    default: return 0;
+    }
+    host_calls.push_back(line);
+    return 1;
+}
+
+const std::vector<std::string> kEndAll = {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"};
+
+struct Vst2View : ::testing::Test {
+    void SetUp() override
+    {
+        pool = [[NSAutoreleasePool alloc] init];  // the views a test touched end with it
+        effect = create_plug_effect(recording_host, make_plug_editor);
+        ASSERT_NE(effect, nullptr);
+        dispatch(effOpen);
+        plug = static_cast<CPlug*>(static_cast<AudioEffect*>(effect->object));
+        editor = static_cast<CEditorGUI*>(plug->getEditor());
+        dispatch(effEditOpen, 0, window.parent());
+        view = plugin_view(window);
+        ASSERT_NE(view, nil);
+        host_calls.clear();
+    }
+    void TearDown() override
+    {
+        [pool release];
+        dispatch(effEditClose);
+        dispatch(effClose);
+    }
+    intptr_t dispatch(int32_t op, intptr_t value = 0, void* ptr = nullptr)
+    {
+        return effect->dispatcher(effect, op, 0, value, ptr, 0);
+    }
+    std::string program_name()
+    {
+        char name[64] = {};
+        dispatch(effGetProgramName, 0, name);
+        return name;
+    }
+    std::vector<std::string> tail(size_t n) const
+    {
+        return {host_calls.end() - std::min(n, host_calls.size()), host_calls.end()};
+    }
+    vlt::mac::CocoaViewCore& core() { return core_of(view); }
+
+    mac_host::HostWindow window{470, 512};
+    AEffect* effect = nullptr;
+    CPlug* plug = nullptr;
+    CEditorGUI* editor = nullptr;
+    NSView* view = nil;
+    NSAutoreleasePool* pool = nil;
+};
+
+TEST_F(Vst2View, SecondOpenKeepsTheView)
+{
+    EXPECT_EQ(dispatch(effEditOpen, 0, window.parent()), 1);
+    EXPECT_EQ(plugin_view(window), view);
+    EXPECT_EQ([[static_cast<NSView*>(window.parent()) subviews] count], 1u);
+    EXPECT_EQ(vst2_panel::live_count(), 1);
+}
+
+TEST_F(Vst2View, KnobDragIsOneGestureEndedForEveryControl)
+{
+    core().press(at_widget(core(), Widget::kInGainKnob));
+    core().drag(at_widget(core(), Widget::kInGainKnob, 0, -20));
+    ASSERT_GE(host_calls.size(), 2u);
+    EXPECT_EQ(host_calls[0], "begin 0");
+    EXPECT_EQ(host_calls[1].rfind("automate 0 ", 0), 0u) << host_calls[1];
+    host_calls.clear();
+    core().release(at_widget(core(), Widget::kInGainKnob, 0, -20));
+    EXPECT_EQ(host_calls, kEndAll);
+}
+
+TEST_F(Vst2View, SwitchPressIsAWholeGesture)
+{
+    const float before = plug->getParameter(6);
+    core().press(at_widget(core(), Widget::kEffectSwitch));
+    ASSERT_EQ(host_calls.size(), 3u);
+    EXPECT_EQ(host_calls[0], "begin 6");
+    EXPECT_EQ(host_calls[1], before > 0.5f ? "automate 6 0.000" : "automate 6 1.000");
+    EXPECT_EQ(host_calls[2], "end 6");
+    host_calls.clear();
+    core().release(at_widget(core(), Widget::kEffectSwitch));
+    EXPECT_EQ(host_calls, kEndAll);
+}
+
+TEST_F(Vst2View, ResizeDragAutomatesTheUiSizeAndSizesTheWindow)
+{
+    const vlt::mac::CocoaViewCore& c = core();
+    vlt::mac::PointerEvent corner;
+    corner.x = c.width() - 2;
+    corner.y = c.height() - 2;
+    core().press(corner);
+    corner.y += 40;
+    corner.delta_y = 40;
+    core().drag(corner);
+    ASSERT_EQ(host_calls.size(), 2u);
+    EXPECT_EQ(host_calls[0].rfind("automate 7 ", 0), 0u) << host_calls[0];
+    char size[64];
+    std::snprintf(size, sizeof size, "size %d x %d", core().width(), core().height());
+    EXPECT_EQ(host_calls[1], size);
+    EXPECT_GT(plug->getParameter(7), 0.0f);
+    core().release(corner);
+}
+
+TEST_F(Vst2View, LeftPressesFirstShowTheProgramThenStepBack)
+{
+    ASSERT_EQ(dispatch(effGetProgram), 0);
+    const std::string first = program_name();
+    core().press(at_widget(core(), Widget::kLeftButton));
+    core().release(at_widget(core(), Widget::kLeftButton));
+    EXPECT_EQ(core().banner_text(), first);
+    EXPECT_EQ(dispatch(effGetProgram), 0);
+    core().press(at_widget(core(), Widget::kLeftButton));
+    core().release(at_widget(core(), Widget::kLeftButton));
+    EXPECT_EQ(dispatch(effGetProgram), 8);
+    EXPECT_EQ(core().banner_text(), program_name());
+    // A knob's text ends the selection: the next press only shows the name.
+    core().press(at_widget(core(), Widget::kRatioKnob));
+    core().release(at_widget(core(), Widget::kRatioKnob));
+    core().press(at_widget(core(), Widget::kRightButton));
+    core().release(at_widget(core(), Widget::kRightButton));
+    EXPECT_EQ(dispatch(effGetProgram), 8);
+}
+
+// Host threads only store; the tick applies.
+TEST_F(Vst2View, HostDisabledEffectDrawsGreyAtTheNextTick)
+{
+    EXPECT_GT(coloured_pixels(view), 0);
+    editor->setHostEffEnable(0.0f);
+    EXPECT_FALSE(core().mono());
+    tick(view);
+    EXPECT_TRUE(core().mono());
+    EXPECT_EQ(coloured_pixels(view), 0);
+    editor->setHostEffEnable(1.0f);
+    tick(view);
+    EXPECT_GT(coloured_pixels(view), 0);
+}
+
+TEST_F(Vst2View, TickPollsTheMeter)
+{
+    plug->control_update_meter(0.5f);
+    tick(view);
+    EXPECT_FLOAT_EQ(core().value(Widget::kMeter), 49.5f);
+}
+
+TEST_F(Vst2View, HostProgramChangeShowsTheNameAtTheTick)
+{
+    dispatch(effSetProgram, 3);
+    tick(view);
+    EXPECT_EQ(core().banner_text(), program_name());
+}
+
+// Open and close as hosts do: no view outlives close or the plug-in,
+// whatever its timer has done meanwhile.
+TEST(Vst2ViewLife, NoViewOutlivesCloseThroughItsTimer)
+{
+    mac_host::HostWindow window{470, 512};
+    AEffect* effect = create_plug_effect(recording_host, make_plug_editor);
+    effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0);
+    for (int i = 0; i < 50; ++i) {
+        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+        effect->dispatcher(effect, effEditOpen, 0, 0, window.parent(), 0);
+        EXPECT_EQ(vst2_panel::live_count(), 1);
+        window.run(0.03, [] {});
+        effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
+        [pool release];
+        EXPECT_EQ(vst2_panel::live_count(), 0) << "cycle " << i;
+    }
+    window.run(0.06, [] {});  // ticks left over would reach a freed view here
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    effect->dispatcher(effect, effEditOpen, 0, 0, window.parent(), 0);
+    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0);  // the editor closes its view
+    [pool release];
+    EXPECT_EQ(vst2_panel::live_count(), 0);
+    window.run(0.06, [] {});
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// The macOS VST3 Cocoa view in a host window: edits to the controller, the
+// factory programs on the step buttons, host values, the host's bypass and
+// the frame the host sizes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CPlugController.h"
+#include "CPlugEditorViewMac.h"
+#include "host_objects.h"
+#include "plug_ids.h"
+#include "view_fixture.h"
+#include "vst3_panel.h"
+
+namespace {
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+using namespace mac_view_test;
+using vlt::editor::Widget;
+
+struct Vst3View : ::testing::Test {
+    void SetUp() override
+    {
+        pool = [[NSAutoreleasePool alloc] init];  // the views a test touched end with it
+        ASSERT_EQ(controller->initialize(host), kResultOk);
+        controller->setComponentHandler(handler);
+        editor = static_cast<CPlugEditorViewMac*>(controller->createView("editor"));
+        ASSERT_EQ(editor->attached(window.parent(), "NSView"), kResultOk);
+        view = plugin_view(window);
+        ASSERT_NE(view, nil);
+        handler->log.clear();
+    }
+    void TearDown() override
+    {
+        [pool release];
+        editor->removed();
+        editor->release();
+        controller->terminate();
+        controller->release();
+        handler->release();
+        host->release();
+    }
+    vlt::mac::CocoaViewCore& core() { return core_of(view); }
+    void click(Widget w)
+    {
+        core().press(at_widget(core(), w));
+        core().release(at_widget(core(), w));
+    }
+    std::string preset_name(int32 index)
+    {
+        char8 name[64];
+        controller->getFactoryPresetName(index, name);
+        return name;
+    }
+    int32 program() { return CPlugController::programIndexFromValue(controller->getParamNormalized(vlt650::kPresetId)); }
+
+    mac_host::HostWindow window{468, 510};
+    vst3host::HostApplication* host = new vst3host::HostApplication;
+    vst3host::ComponentHandler* handler = new vst3host::ComponentHandler;
+    CPlugController* controller = new CPlugController;
+    CPlugEditorViewMac* editor = nullptr;
+    NSView* view = nil;
+    NSAutoreleasePool* pool = nil;
+};
+
+TEST_F(Vst3View, KnobEditsGoToTheControllerAndEveryReleaseEndsThem)
+{
+    core().press(at_widget(core(), Widget::kThresholdKnob));
+    core().drag(at_widget(core(), Widget::kThresholdKnob, 0, -10));
+    ASSERT_GE(handler->log.size(), 2u);
+    EXPECT_EQ(handler->log[0], "beginEdit 1");
+    EXPECT_EQ(handler->log[1].rfind("performEdit 1 ", 0), 0u) << handler->log[1];
+    EXPECT_GT(controller->getParamNormalized(vlt650::kThreshId), 0.0);
+    handler->log.clear();
+    core().release(at_widget(core(), Widget::kThresholdKnob));
+    const std::vector<std::string> ends = {"endEdit 0", "endEdit 1", "endEdit 2", "endEdit 3",
+                                           "endEdit 4", "endEdit 5", "endEdit 7"};
+    EXPECT_EQ(handler->log, ends);
+}
+
+TEST_F(Vst3View, PresetButtonsShowThenStepThroughSixPrograms)
+{
+    ASSERT_EQ(program(), 0);
+    click(Widget::kLeftButton);
+    EXPECT_EQ(core().banner_text(), std::string("Factory Defaults"));
+    EXPECT_EQ(program(), 0);
+    click(Widget::kLeftButton);
+    EXPECT_EQ(program(), 5);
+    EXPECT_EQ(core().banner_text(), preset_name(5));
+    click(Widget::kRightButton);
+    EXPECT_EQ(program(), 0);
+    EXPECT_EQ(core().banner_text(), preset_name(0));
+}
+
+TEST_F(Vst3View, ProgramSelectionSleepsWhenTheVersionReturns)
+{
+    click(Widget::kRightButton);
+    for (int i = 0; i < 125; ++i)
+        tick(view);  // 2.5 s: the version line replaces the name
+    click(Widget::kRightButton);
+    EXPECT_EQ(program(), 0);
+    click(Widget::kRightButton);
+    EXPECT_EQ(program(), 1);
+}
+
+TEST_F(Vst3View, HostValueForADraggedKnobIsIgnored)
+{
+    core().press(at_widget(core(), Widget::kAttackKnob));
+    const float held = core().value(Widget::kAttackKnob);
+    controller->setParamNormalized(vlt650::kAttackId, 0.9);
+    EXPECT_EQ(core().value(Widget::kAttackKnob), held);
+    core().release(at_widget(core(), Widget::kAttackKnob));
+    controller->setParamNormalized(vlt650::kAttackId, 0.9);
+    EXPECT_FLOAT_EQ(core().value(Widget::kAttackKnob), 0.9f * 99.0f);
+}
+
+TEST_F(Vst3View, HostBypassAboveHalfDrawsGrey)
+{
+    controller->setParamNormalized(vlt650::kHostBypassId, 0.7);
+    EXPECT_TRUE(core().mono());
+    EXPECT_EQ(coloured_pixels(view), 0);
+    controller->setParamNormalized(vlt650::kHostBypassId, 0.5);
+    EXPECT_FALSE(core().mono());
+    EXPECT_GT(coloured_pixels(view), 0);
+}
+
+TEST_F(Vst3View, HostFrameMagnifiesAndCentresThePanel)
+{
+    EXPECT_EQ(core().x_pos(), 162);
+    struct Case {
+        int32 w, h;
+        float magnification;
+        int x_pos;
+    };
+    for (const Case& c : {Case{936, 1020, 2.0f, 324}, Case{936, 510, 1.0f, 396}}) {
+        ViewRect r{0, 0, c.w, c.h};
+        EXPECT_EQ(editor->onSize(&r), kResultOk);
+        EXPECT_EQ(core().magnification(), c.magnification) << c.w << " x " << c.h;
+        EXPECT_EQ(core().x_pos(), c.x_pos) << c.w << " x " << c.h;
+        EXPECT_EQ(core().width(), c.w);
+        EXPECT_EQ([view frame].size.height, c.h);
+    }
+}
+
+// The host sizes this view: the panel's resize corner changes nothing.
+TEST_F(Vst3View, ResizeCornerKeepsTheHostFrame)
+{
+    vlt::mac::PointerEvent corner;
+    corner.x = core().width() - 2;
+    corner.y = core().height() - 2;
+    core().press(corner);
+    corner.y += 60;
+    corner.delta_y = 60;
+    core().drag(corner);
+    core().release(corner);
+    EXPECT_EQ(core().width(), 468);
+    EXPECT_EQ(core().height(), 510);
+    EXPECT_EQ(core().x_pos(), 162);
+    EXPECT_EQ([view frame].size.width, 468);
+}
+
+TEST_F(Vst3View, RemovedReleasesTheViewAndItsTimer)
+{
+    EXPECT_EQ(vst3_panel::live_count(), 1);
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    editor->removed();
+    [pool release];
+    EXPECT_EQ(vst3_panel::live_count(), 0);
+    window.run(0.06, [] {});
+    EXPECT_EQ(editor->attached(window.parent(), "NSView"), kResultOk);  // a new view
+    EXPECT_EQ(vst3_panel::live_count(), 1);
+}
+
+}  // namespace
