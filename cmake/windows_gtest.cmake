@@ -21,7 +21,8 @@ set(VLT_WINDOWS_TEST_AREAS
   tests/afx_core
   tests/editor
   tests/vst2
-  tests/vst3)
+  tests/vst3
+  tests/aax)
 
 # Windows tree: GoogleTest under the names find_package(GTest) gives
 # natively (newer sources define them themselves), then the suites' folders.
