@@ -16,15 +16,18 @@ void paint_window_rect(const WindowPaint& p, const EditorSize& s, bool mono, flo
     const int cw = x1 - x0, ch = y1 - y0;
     // The image may be replaced by a resize: it stays ours while we draw it.
     std::lock_guard<std::mutex> lock(*p.image_mutex);
+    afx_image* const image = *p.image;
+    if (!image)
+        return;
     if (!p.always_scaled && s.content_scale <= 1.0f && s.x_offset == 0 && s.y_offset == 0)
-        p.engine->afx_blit_pixbuf_fixed(p.image, p.content, x0, y0, x0, y0, cw, ch);
+        p.engine->afx_blit_pixbuf_fixed(image, p.content, x0, y0, x0, y0, cw, ch);
     else
-        p.engine->afx_stretch_blit_pixbuf_CATROM2(p.content, p.image, x0, y0, cw, ch, s.x_offset,
+        p.engine->afx_stretch_blit_pixbuf_CATROM2(p.content, image, x0, y0, cw, ch, s.x_offset,
                                                   s.y_offset, s.content_scale);
     if (mono)
-        p.engine->afx_draw_afx_drawable_mono(p.index, p.image, x0, y0, x0, y0, cw, ch, dpi_scale);
+        p.engine->afx_draw_afx_drawable_mono(p.index, image, x0, y0, x0, y0, cw, ch, dpi_scale);
     else
-        p.engine->afx_draw_afx_drawable(p.index, p.image, x0, y0, x0, y0, cw, ch);
+        p.engine->afx_draw_afx_drawable(p.index, image, x0, y0, x0, y0, cw, ch);
 }
 
 }  // namespace vlt::editor

@@ -13,7 +13,9 @@ namespace vlt::editor {
 struct WindowPaint {
     AFX_engine* engine;
     int index;                // the window's slot
-    afx_image* image;         // the window image, window size
+    // Where the window image (window size) lives: read under image_mutex,
+    // since a resize or a closing editor replaces or frees it.
+    afx_image* const* image;
     const afx_pixbuf* content;
     std::mutex* image_mutex;  // held while the image is drawn and put on screen
     bool always_scaled = false;  // never the 1:1 copy, even unscaled

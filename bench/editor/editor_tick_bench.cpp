@@ -81,7 +81,7 @@ void BM_MeterTick(benchmark::State& state)
     panel.draw_panel();
     core.set_open(true);
     std::mutex image_mutex;
-    const WindowPaint paint{&engine, index, image, panel.content(), &image_mutex};
+    const WindowPaint paint{&engine, index, &image, panel.content(), &image_mutex};
     paint_window_rect(paint, size, false, s, 0, 0, size.width, size.height);
 
     long n = 0, pixels = 0;

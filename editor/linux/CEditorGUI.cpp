@@ -247,7 +247,7 @@ void CEditorGUI::resize_window(const EditorSize&, const EditorSize& to)
 
 void CEditorGUI::expose_handler(int x, int y, int w, int h)
 {
-    const WindowPaint paint{G_GUI_engine, window_index_.load(), window_image_, content(),
+    const WindowPaint paint{G_GUI_engine, window_index_.load(), &window_image_, content(),
                             &editor_mutex_};
     paint_window_rect(paint, core_.size(), core_.mono(), core_.dpi_scale(), x, y, w, h);
 }

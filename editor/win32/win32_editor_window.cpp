@@ -71,7 +71,7 @@ void Win32EditorWindow::expose(const afx_pixbuf* content, const EditorSize& size
 {
     if (!engine_)
         return;
-    WindowPaint paint{engine_, index_.load(), back_buffer_, content, &buffer_mutex_};
+    WindowPaint paint{engine_, index_.load(), &back_buffer_, content, &buffer_mutex_};
     paint.always_scaled = always_scaled_;
     paint_window_rect(paint, size, mono, dpi_scale, x, y, w, h);
 }
