@@ -164,4 +164,6 @@ class AFX_engine : public AFX_drawing {
 
   private:
     backend* b_;
+    // The drag anchor of the delta calls: the same for every backend.
+    double mouse_x_ = 0, mouse_y_ = 0;
 };

@@ -19,7 +19,6 @@ struct CGContext; // Quartz's context, as CGContextRef points to it
 struct afx_image : afx_pixmap {};
 
 struct AFX_engine::backend {
-    double mouse_x = 0, mouse_y = 0; // for the views' drag deltas
     int32_t view_width = 0, view_height = 0;
     int32_t gamma[256] = {};
 };

@@ -1,6 +1,6 @@
-// The shared engine interface as far as a Cocoa view uses it: gamma, mouse
-// position and pixmaps. Window slots, callbacks and the loop belong to the
-// window-owning backends and are not defined here.
+// The shared engine interface as far as a Cocoa view uses it: gamma and
+// pixmaps (the drag deltas are common code). Window slots, callbacks and the
+// loop belong to the window-owning backends and are not defined here.
 #include "afx_engine_cocoa.h"
 
 #include "afx/core/afx_gamma.h"
@@ -10,18 +10,6 @@ AFX_engine::AFX_engine() : b_(new backend) { afx_fill_gamma_table(b_->gamma); }
 AFX_engine::~AFX_engine() { delete b_; }
 
 int AFX_engine::afx_gamma(int i) const { return i >= 0 && i < 256 ? b_->gamma[i] : 0; }
-
-void AFX_engine::init_mouse(double x, double y)
-{
-    b_->mouse_x = x;
-    b_->mouse_y = y;
-}
-
-void AFX_engine::get_last_mouse_pos(double* x, double* y) const
-{
-    *x = b_->mouse_x;
-    *y = b_->mouse_y;
-}
 
 afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height)
 {
@@ -72,17 +60,3 @@ void AFX_engine_cocoa::afx_stretch_copy_pixmap_CATROM2(const afx_image* source,
     afx_pixmap_stretch_copy(source, destination, x, y, width, height, x_offset, y_offset, scale);
 }
 
-// The views' drag deltas: x grows to the right, y upwards (views are flipped).
-int AFX_engine::get_mouse_delta_x(double x)
-{
-    const int d = static_cast<int>(x - b_->mouse_x);
-    b_->mouse_x = x;
-    return d;
-}
-
-int AFX_engine::get_mouse_delta_y(double y)
-{
-    const int d = static_cast<int>(b_->mouse_y - y);
-    b_->mouse_y = y;
-    return d;
-}

@@ -152,28 +152,3 @@ void AFX_engine::set_gui_update_interval(int ms)
 
 int AFX_engine::get_gui_update_interval() const { return b_->gui_interval; }
 
-void AFX_engine::init_mouse(double x, double y)
-{
-    b_->mouse_x = x;
-    b_->mouse_y = y;
-}
-
-int AFX_engine::get_mouse_delta_x(double x)
-{
-    const int d = static_cast<int>(x - b_->mouse_x);
-    b_->mouse_x = x;
-    return d;
-}
-
-int AFX_engine::get_mouse_delta_y(double y)
-{
-    const int d = static_cast<int>(b_->mouse_y - y);
-    b_->mouse_y = y;
-    return d;
-}
-
-void AFX_engine::get_last_mouse_pos(double* x, double* y) const
-{
-    *x = b_->mouse_x;
-    *y = b_->mouse_y;
-}

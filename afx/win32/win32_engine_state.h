@@ -36,7 +36,6 @@ struct AFX_engine::backend {
     int32_t gamma[256];
     int gui_interval = kDefaultGuiIntervalMs;
     float scale_cache = 0.0f;
-    double mouse_x = 0, mouse_y = 0;
     char class_name[128] = {};
     afx_win32_policy policy = afx_win32_vst2_policy;
     bool class_registered = false;

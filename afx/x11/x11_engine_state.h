@@ -73,7 +73,6 @@ struct AFX_engine::backend {
     std::atomic<int> gui_interval{0};
     timespec last_left_press{};
     std::atomic<bool> stop{false};
-    double mouse_x = 0, mouse_y = 0;
     std::atomic<float> scale_cache{0.0f};
     Cursor watch_cursor = 0;
 
