@@ -246,37 +246,6 @@ TEST(AuViewListener, MeterShowsTheUnitsGainReduction)
     }
 }
 
-TEST(AuViewRelease, NoListenerAndNoTickAfterTheViewIsFreed)
-{
-    struct Case {
-        const char* name;
-        bool refuse_removal;
-    } cases[] = {{"plain", false}, {"the unit refuses the removal", true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeAudioUnit unit;
-        {
-            AuViewHost host(unit);
-            unit.refuse_removal = c.refuse_removal;
-            NSView* view = host.take_view();
-            EXPECT_NO_THROW([view release]);  // dealloc logs, never raises
-            host.run(0.1);                    // a tick now would reach freed memory
-        }
-        EXPECT_EQ(fake_au_listener_count(), 0);
-        unit.refuse_removal = false;
-        unit.change(0, 3.0f);  // nobody left to hear it
-    }
-}
-
-TEST(AuViewRelease, AViewNeverAttachedIsFreedWithoutListenerCalls)
-{
-    Class view_class = NSClassFromString(@"BrindleVLT650CocoaView");
-    ASSERT_NE(view_class, Nil);
-    NSView* view = [[view_class alloc] initWithFrame:NSMakeRect(0, 0, 468, 510)];
-    EXPECT_NO_THROW([view release]);
-    EXPECT_EQ(fake_au_listener_count(), 0);
-}
-
 TEST(AuViewBanner, AValueGivesWayToTheVersionThenABlankLine)
 {
     FakeAudioUnit unit;
