@@ -190,6 +190,39 @@ TEST(AuViewInput, DoubleClicks)
     }
 }
 
+// The neon switch takes clicks in its box, edges included, and nowhere
+// else; a click turns the effect out (bypass 1) and the lamp's strip with it.
+TEST(AuViewInput, EffectSwitchClickBox)
+{
+    struct Case {
+        int px, py;
+        bool hit;
+    } cases[] = {{72, 437, true}, {50, 427, true}, {94, 447, true}, {49, 437, false}, {72, 448, false}};
+    auto lamp = [](const AuViewHost& host) {
+        const std::vector<unsigned char> all = host.pixels();
+        std::vector<unsigned char> box;
+        for (int y = 427; y < 447; ++y)
+            box.insert(box.end(), all.begin() + (y * 468 + 162 + 50) * 3, all.begin() + (y * 468 + 162 + 94) * 3);
+        return box;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.px << "," << c.py);
+        FakeAudioUnit unit;
+        AuViewHost host(unit);
+        unit.sets.clear();
+        const std::vector<unsigned char> before = lamp(host);
+        pointer("mousemove " + at(host, c.px, c.py) + " click 1");
+        host.run(0.2);
+        EXPECT_EQ(lamp(host) != before, c.hit);
+        if (!c.hit) {
+            EXPECT_TRUE(unit.sets.empty());
+            continue;
+        }
+        ASSERT_EQ(unit.sets.size(), 1u);
+        EXPECT_EQ(unit.sets[0], std::make_pair(6, 1.0f));
+    }
+}
+
 // Up is more, whatever the device's direction; a sideways wheel does
 // nothing.
 TEST(AuViewInput, WheelStepsTheKnobItIsOver)
@@ -286,8 +319,29 @@ TEST(AuViewDrawing, BackingScalesOtherThan1And2DrawAt1)
         }
         EXPECT_EQ(host.core().view_pixmap()->width, c.pixmap_width);
         EXPECT_EQ(host.core().view_pixmap()->height, c.pixmap_width == 468 ? 510 : 1020);
-        if (c.pixmap_width == 468)
+        if (c.pixmap_width == 468) {
             EXPECT_TRUE(host.pixels() == at_1);
+        }
+    }
+}
+
+// Beside the panel the view shows its own background: dots every 8 points
+// and the orange grip in the bottom-right corner.
+TEST(AuViewDrawing, MarginsShowTheDotsAndTheCornerGrip)
+{
+    const unsigned char dot[3] = {32, 32, 32}, black[3] = {0, 0, 0}, orange[3] = {197, 142, 0};
+    struct Case {
+        int x, y;
+        const unsigned char* rgb;
+    } cases[] = {{0, 0, dot},          {8, 16, dot},         {1, 0, black},        {4, 4, black},
+                 {466, 508, orange},   {467, 509, black},    {465, 507, orange},   {464, 508, black},
+                 {466 - 16, 508, orange}, {466 - 16, 508 - 4, black}};
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    const std::vector<unsigned char> all = host.pixels();
+    for (const Case& c : cases) {
+        const unsigned char* p = &all[static_cast<std::size_t>(c.y * 468 + c.x) * 3];
+        EXPECT_EQ(std::vector<int>(p, p + 3), std::vector<int>(c.rgb, c.rgb + 3)) << c.x << "," << c.y;
     }
 }
 

@@ -87,6 +87,9 @@ void AuViewHost::pixel(int x, int y, unsigned char rgb[3]) const
 
 std::vector<unsigned char> AuViewHost::pixels() const
 {
+    // Drawing retains the view for a while; its pool ends here, so
+    // releasing the view still frees it.
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     NSRect bounds = [view_ bounds];
     NSBitmapImageRep* rep = [view_ bitmapImageRepForCachingDisplayInRect:bounds];
     [view_ cacheDisplayInRect:bounds toBitmapImageRep:rep];
@@ -99,6 +102,7 @@ std::vector<unsigned char> AuViewHost::pixels() const
         for (int x = 0; x < w; ++x)
             out.insert(out.end(), row + x * step, row + x * step + 3);
     }
+    [pool release];
     return out;
 }
 
