@@ -87,8 +87,7 @@ void AuViewHost::pixel(int x, int y, unsigned char rgb[3]) const
 
 std::vector<unsigned char> AuViewHost::pixels() const
 {
-    // Drawing retains the view for a while; its pool ends here, so
-    // releasing the view still frees it.
+    // What drawing autoreleases goes with this pool, not the program's.
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     NSRect bounds = [view_ bounds];
     NSBitmapImageRep* rep = [view_ bitmapImageRepForCachingDisplayInRect:bounds];
