@@ -19,7 +19,7 @@ CEditorGUI* self(void* user) { return static_cast<CEditorGUI*>(user); }
 }  // namespace
 
 CEditorGUI::CEditorGUI(CPlug* plug)
-    // Linux hosts are answered false by getRect, as always.
+    // getRect answers false here, as this editor always has.
     : Vst2EditorBase(plug, kLinuxVst2Build, false)
 {
 }
