@@ -2,9 +2,6 @@
 
 #include "editor_input_relay.h"
 
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 #include "CPlug.h"
@@ -17,24 +14,14 @@ using namespace vlt::editor;
 
 namespace {
 
-void log_printf(const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    std::vprintf(format, args);
-    va_end(args);
-    std::fflush(stdout);
-}
-
 CEditorGUI* self(void* user) { return static_cast<CEditorGUI*>(user); }
 
 }  // namespace
 
 CEditorGUI::CEditorGUI(CPlug* plug)
-    : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), plug_(plug),
-      host_(plug), core_(kLinuxVst2Build, host_, *this)
+    // getRect answers false here, as this editor always has.
+    : Vst2EditorBase(plug, kLinuxVst2Build, false)
 {
-    attach(&core_);
 }
 
 CEditorGUI::~CEditorGUI()
@@ -50,20 +37,6 @@ CEditorGUI::~CEditorGUI()
             G_GUI_engine->afx_pixmap_destroy(window_image_);
         window_image_ = nullptr;
     }
-}
-
-bool CEditorGUI::getRect(ERect** rect)
-{
-    if (!rect)
-        return false;
-    rect_ = {0, 0, 510, 144};
-    if (G_GUI_engine) {
-        const EditorSize s = size_rule(host_.ui_size(), G_GUI_engine->get_optimum_scale_factor());
-        rect_.bottom = static_cast<int16_t>(s.height);
-        rect_.right = static_cast<int16_t>(s.width);
-    }
-    *rect = &rect_;
-    return false;
 }
 
 bool CEditorGUI::open(void* parent)
@@ -94,21 +67,18 @@ void CEditorGUI::start_editor(afx_sys_window host_window)
 
 void CEditorGUI::start_editor_main()
 {
+    if (!engine_running())
+        return;
     AFX_engine* e = G_GUI_engine;
-    if (!e) {
-        log_printf("** ERROR ** VLT650-VST: GUI Engine is not running or was not started\n");
-        return;
-    }
     if (!e->open_display_connection()) {
-        log_printf("** ERROR ** VLT650-VST: Unable to connect to X server\n");
+        log_line("** ERROR ** VLT650-VST: Unable to connect to X server");
         return;
     }
-    core_.set_control(Control::kUiSize, host_.ui_size());
-    const EditorSize s = core_.apply_size_rule(e->get_optimum_scale_factor());
+    const EditorSize s = size_for_open();
 
     const int index = e->create_new_afx_window(0, 0, s.width, s.height, 1.0f, this);
     if (index < 0) {
-        log_printf("** ERROR ** VLT650-VST: Could not create GUI window\n");
+        log_line("** ERROR ** VLT650-VST: Could not create GUI window");
         return;
     }
     e->set_afx_window_scale_factor(index, 1.0f);
@@ -120,15 +90,14 @@ void CEditorGUI::start_editor_main()
         icon_ = AFX_drawing::afx_pixbuf_new_from_inline(artwork(Artwork::kWindowIcon), index);
     if (icon_)
         x11.set_afx_window_icon(icon_, index);
-    {
-        std::lock_guard<std::mutex> lock(title_mutex_);
-        e->set_afx_window_title(index, title_);
-    }
+    char title[256];
+    copy_title(title, sizeof title);
+    e->set_afx_window_title(index, title);
     x11.set_afx_window_type_wm_utility(index);
     x11.select_afx_input_events(index);
 
     if (create_gui_objects(index) < 0) {
-        log_printf("** ERROR ** VLT650-VST: Unable to allocate memory for GUI objects\n");
+        log_line("** ERROR ** VLT650-VST: Unable to allocate memory for GUI objects");
         e->destroy_afx_window(index);  // an unshown window must not keep its slot
         return;
     }
@@ -144,7 +113,7 @@ void CEditorGUI::start_editor_main()
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (x11.reparent_afx_window_to_SYS_window(index, host_window_) == 0)
             break;
-        log_printf("** INFO ** VLT650-VST: Host suplied window was not valid - retrying\n");
+        log_line("** INFO ** VLT650-VST: Host suplied window was not valid - retrying");
         usleep(100 * 1000);
     }
     e->show_afx_window(index);
@@ -198,25 +167,6 @@ void CEditorGUI::stop_editor()
     window_index_.store(-1);
     own_window_.store(0);
 }
-
-// --- plug-in calls, any thread ------------------------------------------------
-
-void CEditorGUI::setParameter(int32_t index, float value) { core_.set_host_parameter(index, value); }
-
-void CEditorGUI::setProgram(int32_t program)
-{
-    char name[64] = {};
-    host_.program_name(name);
-    core_.set_program(program, name);
-}
-
-void CEditorGUI::set_plugin_name(const char* title)
-{
-    std::lock_guard<std::mutex> lock(title_mutex_);
-    std::snprintf(title_, sizeof title_, "%s", title ? title : "");
-}
-
-void CEditorGUI::setHostEffEnable(float enable) { core_.set_host_eff_enable(enable); }
 
 // --- screen side (GUI thread) -----------------------------------------------------
 

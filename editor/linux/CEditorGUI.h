@@ -5,36 +5,18 @@
 #include <atomic>
 #include <mutex>
 
-#include "CPlugEditor.h"
-#include "afx/afx_engine.h"
-#include "editor_core.h"
-#include "panel_view.h"
-#include "vst2_editor_host.h"
+#include "vst2_editor_base.h"
 
-class CPlug;
-class AFX_font_engine;
-
-// The library's engines, made by the loader hook and shared by every editor.
-extern AFX_engine* G_GUI_engine;
-extern AFX_font_engine* G_FONT_engine;
-
-class CEditorGUI : public CPlugEditor, public vlt::editor::CPanelView {
+class CEditorGUI : public vlt::editor::Vst2EditorBase {
 public:
     explicit CEditorGUI(CPlug* plug);
     ~CEditorGUI() override;
 
-    bool getRect(ERect** rect) override;
     bool open(void* parent) override;
     void close() override;
     // A window the window system destroyed with its parent no longer counts.
     bool isOpen() override { return core_.is_open() && own_window_alive(); }
 
-    void setParameter(int32_t index, float value) override;
-    void setProgram(int32_t program) override;
-    void set_plugin_name(const char* title) override;
-    void setHostEffEnable(float enable) override;
-
-    const vlt::editor::CEditorCore& core() const { return core_; }
     int window_index() const { return window_index_.load(); }
 
 private:
@@ -59,16 +41,10 @@ private:
     static bool on_gui_update(void* user);
     void expose_handler(int x, int y, int w, int h);
 
-    CPlug* plug_;
-    vlt::editor::Vst2EditorHost host_;  // the plug-in's edit path
-    vlt::editor::CEditorCore core_;
-    ERect rect_{0, 0, 510, 144};
     std::atomic<int> window_index_{-1};
     afx_sys_window host_window_ = 0;
     std::atomic<afx_sys_window> own_window_{0};  // the X window of our slot
     afx_image* window_image_ = nullptr;
     afx_pixbuf* icon_ = nullptr;
     std::mutex editor_mutex_;  // guards window_image_ against its screen put
-    std::mutex title_mutex_;
-    char title_[256] = "VLT650 BrindleDSP";
 };

@@ -6,9 +6,16 @@
 #include <windows.h>
 
 #include "afx/win32/afx_engine_win32.h"
+#include "editor_input_relay.h"
 #include "window_paint.h"
 
 namespace vlt::editor {
+
+namespace {
+
+Win32EditorWindow* self(void* user) { return static_cast<Win32EditorWindow*>(user); }
+
+}  // namespace
 
 Win32EditorWindow::~Win32EditorWindow()
 {
@@ -19,14 +26,57 @@ Win32EditorWindow::~Win32EditorWindow()
     back_buffer_ = nullptr;
 }
 
-bool Win32EditorWindow::create(afx_sys_window parent, const EditorSize& size, void* user)
+void Win32EditorWindow::open(afx_sys_window parent, const EditorSize& size)
+{
+    if (!create(parent, size)) {
+        hooks_.open_failed(Hooks::Step::kWindow);
+        return;
+    }
+    const int index = index_.load();
+    char title[256];
+    if (hooks_.window_title(title, sizeof title))
+        engine_->set_afx_window_title(index, title);
+    if (!start_panel(index)) {
+        hooks_.open_failed(Hooks::Step::kWidgets);
+        destroy();
+        return;
+    }
+    engine_->show_afx_window(index);
+    core_.set_open(true);
+}
+
+bool Win32EditorWindow::start_panel(int index)
+{
+    if (panel_.create_gui_objects(index) < 0)
+        return false;
+    panel_.init_widgets(index);
+    core_.set_widgets_ready();
+    hooks_.before_init();
+    core_.init_editor();
+    make_back_buffer(hooks_.paint_size(core_), hooks_.paint_scale(core_));
+    panel_.draw_panel();
+    engine_->set_gui_update_interval(core_.build().banner.tick_ms);
+    register_callbacks(index);
+    return true;
+}
+
+// The GUI-update callback goes last: registering it starts the timer.
+void Win32EditorWindow::register_callbacks(int index)
+{
+    relay_input<core_of>(*engine_, index);
+    engine_->register_expose_callback(index, on_expose);
+    engine_->register_window_destroy_callback(index, on_window_destroy);
+    engine_->register_gui_update_callback(index, on_gui_update);
+}
+
+bool Win32EditorWindow::create(afx_sys_window parent, const EditorSize& size)
 {
     if (!engine_)
         return false;
     parent_ = parent;
     // The size is in pixels already: the window's own scale is 1.0.
     const int index =
-        win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, parent, user);
+        win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, parent, this);
     if (index < 0)
         return false;
     engine_->set_afx_window_scale_factor(index, 1.0f);
@@ -35,10 +85,10 @@ bool Win32EditorWindow::create(afx_sys_window parent, const EditorSize& size, vo
     return true;
 }
 
-void Win32EditorWindow::show()
+void Win32EditorWindow::close()
 {
-    if (is_open())
-        engine_->show_afx_window(index_.load());
+    core_.set_open(false);
+    destroy();
 }
 
 void Win32EditorWindow::destroy()
@@ -46,12 +96,6 @@ void Win32EditorWindow::destroy()
     const int index = index_.exchange(-1);
     if (engine_ && index >= 0)
         engine_->destroy_afx_window(index);
-}
-
-void Win32EditorWindow::forget(int index)
-{
-    int expected = index;
-    index_.compare_exchange_strong(expected, -1);
 }
 
 void Win32EditorWindow::make_back_buffer(const EditorSize& size, float d)
@@ -66,21 +110,17 @@ void Win32EditorWindow::make_back_buffer(const EditorSize& size, float d)
         static_cast<int>(8 * d), static_cast<int>(d), index_.load());
 }
 
-void Win32EditorWindow::expose(const afx_pixbuf* content, const EditorSize& size, bool mono,
-                               float dpi_scale, int x, int y, int w, int h)
-{
-    if (!engine_)
-        return;
-    WindowPaint paint{engine_, index_.load(), &back_buffer_, content, &buffer_mutex_};
-    paint.always_scaled = always_scaled_;
-    paint_window_rect(paint, size, mono, dpi_scale, x, y, w, h);
-}
-
 void Win32EditorWindow::queue(int x, int y, int w, int h)
 {
     const int index = index_.load();
     if (engine_ && index >= 0)
         engine_->afx_queue_afx_draw_area_fixed(index, x, y, w, h);
+}
+
+void Win32EditorWindow::queue_all()
+{
+    const EditorSize& s = hooks_.paint_size(core_);
+    queue(0, 0, s.width, s.height);
 }
 
 void Win32EditorWindow::request_size(const EditorSize& from, const EditorSize& to, float dpi)
@@ -133,7 +173,7 @@ void Win32EditorWindow::resize(const EditorSize& to, float dpi)
 
 void Win32EditorWindow::release_engine()
 {
-    destroy();
+    close();
     std::lock_guard<std::mutex> lock(buffer_mutex_);
     if (engine_ && back_buffer_)
         engine_->afx_pixmap_destroy(back_buffer_);
@@ -149,6 +189,43 @@ void Win32EditorWindow::grow_parent(int dw, int dh)
         return;
     SetWindowPos(parent, nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// --- callbacks, on the window's thread -----------------------------------------------
+
+CEditorCore& Win32EditorWindow::core_of(void* user) { return self(user)->core_; }
+
+void Win32EditorWindow::on_expose(int x, int y, int w, int h, int, void* user)
+{
+    Win32EditorWindow* win = self(user);
+    if (!win->engine_)
+        return;
+    Hooks& hooks = win->hooks_;
+    WindowPaint paint{win->engine_, win->index_.load(), &win->back_buffer_, win->panel_.content(),
+                      &win->buffer_mutex_};
+    paint.always_scaled = win->always_scaled_;
+    paint_window_rect(paint, hooks.paint_size(win->core_), win->core_.mono(),
+                      hooks.paint_scale(win->core_), x, y, w, h);
+}
+
+// The host destroyed our window with its own (or the module closed it):
+// the slot is free again and may soon hold another editor's window, so
+// this one lets go of it.
+void Win32EditorWindow::on_window_destroy(int, int, int index, void* user)
+{
+    Win32EditorWindow* win = self(user);
+    win->core_.set_open(false);
+    int expected = index;
+    win->index_.compare_exchange_strong(expected, -1);
+}
+
+bool Win32EditorWindow::on_gui_update(void* user)
+{
+    Win32EditorWindow* win = self(user);
+    win->apply_pending_size();
+    win->hooks_.before_tick();
+    win->core_.gui_update_tick();
+    return true;
 }
 
 }  // namespace vlt::editor

@@ -5,35 +5,64 @@
 // path and the change of size. Size changes asked for on a host thread are
 // only stored: the window's own thread applies them at its next tick, since
 // moving windows across threads can deadlock with a paint.
+//
+// The window is its callbacks' user data: input, ticks and the host's
+// destroy go to the editor's core, exposes copy the editor's panel, and the
+// few things the formats do differently are the hooks below.
 #include <atomic>
+#include <cstddef>
 #include <mutex>
 
 #include "afx/afx_engine.h"
+#include "editor_core.h"
 #include "editor_layout.h"
+#include "panel_view.h"
 
 namespace vlt::editor {
 
 class Win32EditorWindow {
 public:
-    explicit Win32EditorWindow(AFX_engine* engine) : engine_(engine) {}
+    // What an editor adds to its window's open and callbacks. The defaults
+    // fit an editor its core sizes, which reports nothing.
+    class Hooks {
+    public:
+        // The window's title into text; false leaves the engine's own.
+        virtual bool window_title(char* /*text*/, std::size_t /*size*/) { return false; }
+        // Widgets ready, before the core loads them: the host's values now.
+        virtual void before_init() {}
+        // An open that failed: no window, or no widgets in it.
+        enum class Step { kWindow, kWidgets };
+        virtual void open_failed(Step /*step*/) {}
+        // Each GUI tick, before the core's.
+        virtual void before_tick() {}
+        // The size and display scale the window is painted at; a view its
+        // host sizes keeps its own.
+        virtual const EditorSize& paint_size(const CEditorCore& core) { return core.size(); }
+        virtual float paint_scale(const CEditorCore& core) { return core.dpi_scale(); }
+
+    protected:
+        ~Hooks() = default;
+    };
+
+    // The panel, the core and the hooks belong to the editor that holds
+    // this window and outlive it.
+    Win32EditorWindow(AFX_engine* engine, CEditorCore& core, CPanelView& panel, Hooks& hooks)
+        : engine_(engine), core_(core), panel_(panel), hooks_(hooks)
+    {
+    }
     ~Win32EditorWindow();
     Win32EditorWindow(const Win32EditorWindow&) = delete;
     Win32EditorWindow& operator=(const Win32EditorWindow&) = delete;
 
-    // A hidden child of parent at size; false when no slot or window.
-    bool create(afx_sys_window parent, const EditorSize& size, void* user);
-    void show();
-    void destroy();
-    // The window system destroyed the window with its parent: forget it.
-    void forget(int index);
+    // The panel in a new child of parent at size, shown, its callbacks on
+    // and the core open; on a failed step nothing is left open.
+    void open(afx_sys_window parent, const EditorSize& size);
+    // The core closed and the window gone; the panel stays for a later open.
+    void close();
     int index() const { return index_.load(); }
     bool is_open() const { return index_.load() >= 0; }
-
-    // (Re)makes the back buffer at size; dpi_scale sizes the dots and grip.
-    void make_back_buffer(const EditorSize& size, float dpi_scale);
-    void expose(const afx_pixbuf* content, const EditorSize& size, bool mono, float dpi_scale,
-                int x, int y, int w, int h);
     void queue(int x, int y, int w, int h);
+    void queue_all();
 
     // Any thread: the new size is applied now on the window's thread, else
     // at the next tick. The host's window grows by the same amount.
@@ -44,15 +73,30 @@ public:
     void resize(const EditorSize& to, float dpi_scale);
     // Every expose through the scaled path, even at scale 1.
     void set_always_scaled(bool on) { always_scaled_ = on; }
-    // The engine is about to go: destroy the window and the back buffer
-    // while it exists, and touch it no more.
+    // The engine is about to go: close, free the back buffer while the
+    // engine exists, and touch it no more.
     void release_engine();
 
 private:
+    bool create(afx_sys_window parent, const EditorSize& size);
+    void destroy();
+    bool start_panel(int index);
+    void register_callbacks(int index);
+    // (Re)makes the back buffer at size; dpi_scale sizes the dots and grip.
+    void make_back_buffer(const EditorSize& size, float dpi_scale);
+
+    static CEditorCore& core_of(void* user);
+    static void on_expose(int x, int y, int w, int h, int index, void* user);
+    static void on_window_destroy(int root_x, int root_y, int index, void* user);
+    static bool on_gui_update(void* user);
+
     void apply_size(const EditorSize& from, const EditorSize& to, float dpi_scale);
     void grow_parent(int dw, int dh);
 
     AFX_engine* engine_;
+    CEditorCore& core_;
+    CPanelView& panel_;
+    Hooks& hooks_;
     bool always_scaled_ = false;
     std::atomic<int> index_{-1};
     afx_sys_window parent_ = 0;

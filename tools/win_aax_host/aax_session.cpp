@@ -8,8 +8,6 @@ namespace {
 
 int g_failures = 0;
 
-LRESULT CALLBACK frame_procedure(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
-
 }  // namespace
 
 void check(bool ok, const std::string& what, double a, double b)
@@ -27,32 +25,8 @@ void fake::fake_host_failure(const std::string& what) { check(false, what); }
 
 HWND make_frame(int width, int height)
 {
-    static const char* kFrameClass = "aax-host-frame";
-    WNDCLASSA wc{};
-    if (!GetClassInfoA(GetModuleHandleA(nullptr), kFrameClass, &wc)) {
-        wc.lpfnWndProc = frame_procedure;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kFrameClass;
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        RegisterClassA(&wc);
-    }
-    HWND w = CreateWindowExA(0, kFrameClass, "AAX host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                             width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    pump(20);
-    return w;
-}
-
-void pump(int ms)
-{
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
+    static const HostFrameStyle kStyle{"aax-host-frame", "AAX host", 0, 0, WS_CLIPCHILDREN, true, 20};
+    return make_host_frame(kStyle, width, height);
 }
 
 AaxSession::AaxSession(const char* path) : module(fake::Module::load(path))

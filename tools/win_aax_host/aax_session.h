@@ -4,16 +4,12 @@
 // through procedure pointers 0 and 1 and initialised, and a top-level frame
 // of ours whose HWND the view container hands out. The destructor gives
 // everything back and checks that the host's references are balanced.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "fake_host.h"
+#include "host_frame.h"
 #include "module_loader.h"
 
 // Prints one line per failed check; the program's exit code counts them.
@@ -21,7 +17,6 @@ void check(bool ok, const std::string& what, double a = 0, double b = 0);
 int failures();
 
 HWND make_frame(int width, int height);
-void pump(int ms);  // runs this thread's messages for ms milliseconds
 
 class AaxSession {
 public:

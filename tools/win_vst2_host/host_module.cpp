@@ -29,11 +29,6 @@ intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_
     }
 }
 
-LRESULT CALLBACK frame_procedure(HWND w, UINT m, WPARAM wp, LPARAM lp)
-{
-    return DefWindowProcA(w, m, wp, lp);
-}
-
 }  // namespace
 
 HostModule::HostModule(const char* path) : module_(LoadLibraryA(path))
@@ -75,29 +70,6 @@ intptr_t dispatch(AEffect* e, int32_t opcode, int32_t index, intptr_t value, voi
 
 HWND make_frame(int width, int height)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = frame_procedure;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "vlt-test-host-frame";
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    HWND w = CreateWindowExA(0, "vlt-test-host-frame", "test host", WS_POPUP | WS_VISIBLE, 10, 10,
-                             width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    return w;
-}
-
-void pump(int ms)
-{
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    while (static_cast<int>(end - GetTickCount()) > 0) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    }
+    static const HostFrameStyle kStyle{"vlt-test-host-frame", "test host", 10, 10, 0, false, 0};
+    return make_host_frame(kStyle, width, height);
 }

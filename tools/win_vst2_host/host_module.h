@@ -1,13 +1,9 @@
 #pragma once
 // A VST2 module loaded into this process: its instances, their editors in
 // top-level frames of ours, and the calls they made to the host.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <vector>
 
+#include "host_frame.h"
 #include "vst2_interface.h"
 
 // Edits are counted per parameter: a release ends the gestures of every
@@ -41,5 +37,3 @@ intptr_t dispatch(AEffect* e, int32_t opcode, int32_t index = 0, intptr_t value 
 
 // A visible top-level frame to hold an editor.
 HWND make_frame(int width, int height);
-// Runs this thread's messages for ms milliseconds.
-void pump(int ms);

@@ -24,11 +24,6 @@ F entry(HMODULE m, const char* name)
     return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name)));
 }
 
-LRESULT CALLBACK frame_procedure(HWND w, UINT m, WPARAM wp, LPARAM lp)
-{
-    return DefWindowProcA(w, m, wp, lp);
-}
-
 }  // namespace
 
 Vst3Module::Vst3Module(const char* path)
@@ -118,28 +113,6 @@ PluginPair::~PluginPair()
 
 HWND make_frame(int width, int height)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = frame_procedure;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "vlt-vst3-host-frame";
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    return CreateWindowExA(0, "vlt-vst3-host-frame", "VST3 host", WS_POPUP | WS_VISIBLE, 0, 0,
-                           width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-void pump(int ms)
-{
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
+    static const HostFrameStyle kStyle{"vlt-vst3-host-frame", "VST3 host", 0, 0, 0, false, 0};
+    return make_host_frame(kStyle, width, height);
 }

@@ -2,11 +2,7 @@
 // A VST3 module loaded into this process the Windows way: LoadLibraryW of
 // the bundle's file, InitDll, the factory; and one processor and controller
 // pair made from it, initialised and connected as a host would.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
+#include "host_frame.h"
 #include "host_objects.h"
 #include "iplugview.h"
 #include "ipluginbase.h"
@@ -56,5 +52,3 @@ struct PluginPair {
 
 // A visible top-level frame to hold a view.
 HWND make_frame(int width, int height);
-// Runs this thread's messages for ms milliseconds.
-void pump(int ms);

@@ -5,9 +5,10 @@
 #endif
 #include <windows.h>
 
+#include <cstdio>
+
 #include "VLT650_GUI.h"
 #include "VLT650_Layout.h"
-#include "editor_input_relay.h"
 #include "host_map.h"
 
 using namespace vlt::editor;
@@ -17,8 +18,6 @@ namespace {
 constexpr int32_t kWindowHandleContainer = 3;
 constexpr const char* kTitle = "VLT650 Channel Dynamics";
 constexpr float kDisplayScale = 1.0f;  // the host sizes its view from GetViewSize alone
-
-CEditorGUI* self(void* user) { return static_cast<CEditorGUI*>(user); }
 
 // The keys the host's mouse-down handler knows, in its bits.
 uint32_t modifier_keys()
@@ -31,7 +30,7 @@ uint32_t modifier_keys()
 
 CEditorGUI::CEditorGUI()
     : CPanelView(G_GUI_engine, G_FONT_engine), host_(*this, modifier_keys),
-      core_(kWindowsAaxBuild, host_, *this), window_(G_GUI_engine)
+      core_(kWindowsAaxBuild, host_, *this), window_(G_GUI_engine, core_, *this, *this)
 {
     attach(&core_);
     host_.attach(&core_);
@@ -90,38 +89,22 @@ void CEditorGUI::DeleteViewContainer() { stop_editor(); }
 
 void CEditorGUI::start_editor(afx_sys_window host_window)
 {
-    AFX_engine* e = G_GUI_engine;
-    if (!e)
+    if (!G_GUI_engine)
         return;
     core_.apply_size_rule(kDisplayScale);
-    if (!window_.create(host_window, core_.size(), this))
-        return;
-    const int index = window_.index();
-    e->set_afx_window_title(index, kTitle);
-    if (create_gui_objects(index) < 0) {
-        window_.destroy();
-        return;
-    }
-    init_widgets(index);
-    core_.set_widgets_ready();
-    pull_host_values();
-    core_.init_editor();
-    window_.make_back_buffer(core_.size(), core_.dpi_scale());
-    draw_panel();
-    e->set_gui_update_interval(core_.build().banner.tick_ms);
-    register_callbacks(index);
-    window_.show();
-    core_.set_open(true);
+    window_.open(host_window, core_.size());
 }
 
-void CEditorGUI::stop_editor()
+bool CEditorGUI::window_title(char* text, std::size_t size)
 {
-    core_.set_open(false);
-    window_.destroy();
+    std::snprintf(text, size, "%s", kTitle);
+    return true;
 }
+
+void CEditorGUI::stop_editor() { window_.close(); }
 
 // What the panel opens with: the host's values now, not the last ones seen.
-void CEditorGUI::pull_host_values()
+void CEditorGUI::before_init()
 {
     if (AAX_IACFEffectParameters* params = GetEffectParameters())
         for (const HostParam& p : kAaxMap.params) {
@@ -139,47 +122,8 @@ void CEditorGUI::poll_meter()
     core_.set_control(Control::kMeter, 1.0f - AAX_CurrentMeterValue(GetController(), kVLT650_MeterID));
 }
 
-// The GUI-update callback goes last: registering it starts the timer.
-void CEditorGUI::register_callbacks(int index)
-{
-    AFX_engine* e = G_GUI_engine;
-    relay_input<core_of>(*e, index);
-    e->register_expose_callback(index, on_expose);
-    e->register_window_destroy_callback(index, on_window_destroy);
-    e->register_gui_update_callback(index, on_gui_update);
-}
-
 void CEditorGUI::queue_rect(const Rect& r) { window_.queue(r.x, r.y, r.w, r.h); }
 
-void CEditorGUI::repaint_all()
-{
-    const EditorSize& s = core_.size();
-    window_.queue(0, 0, s.width, s.height);
-}
-
-CEditorCore& CEditorGUI::core_of(void* user) { return self(user)->core_; }
-
-void CEditorGUI::on_expose(int x, int y, int w, int h, int, void* user)
-{
-    CEditorGUI* ed = self(user);
-    ed->window_.expose(ed->content(), ed->core_.size(), ed->core_.mono(), ed->core_.dpi_scale(), x,
-                       y, w, h);
-}
-
-// The host destroyed our window with its own: forget the slot.
-void CEditorGUI::on_window_destroy(int, int, int index, void* user)
-{
-    CEditorGUI* ed = self(user);
-    ed->core_.set_open(false);
-    ed->window_.forget(index);
-}
-
-bool CEditorGUI::on_gui_update(void* user)
-{
-    CEditorGUI* ed = self(user);
-    ed->poll_meter();
-    ed->core_.gui_update_tick();
-    return true;
-}
+void CEditorGUI::repaint_all() { window_.queue_all(); }
 
 IACFUnknown* VLT650_GUI_Create() { return static_cast<AAX_IACFEffectGUI*>(new CEditorGUI()); }

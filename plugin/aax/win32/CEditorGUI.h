@@ -11,7 +11,9 @@
 #include "win32_editor_window.h"
 #include "win32_module_engines.h"
 
-class CEditorGUI final : public AAX_CEffectGUI, public vlt::editor::CPanelView {
+class CEditorGUI final : public AAX_CEffectGUI,
+                         public vlt::editor::CPanelView,
+                         private vlt::editor::Win32EditorWindow::Hooks {
 public:
     CEditorGUI();
     ~CEditorGUI() override;
@@ -29,19 +31,17 @@ private:
 
     void start_editor(afx_sys_window host_window);
     void stop_editor();
-    void pull_host_values();
     void poll_meter();
-    void register_callbacks(int index);
+
+    // The window's hooks.
+    bool window_title(char* text, std::size_t size) override;
+    void before_init() override;  // the host's values, not the last ones seen
+    void before_tick() override { poll_meter(); }
 
     // EditorView, screen side: the panel's size never changes.
     void queue_rect(const vlt::editor::Rect& r) override;
     void repaint_all() override;
     void resize_window(const vlt::editor::EditorSize&, const vlt::editor::EditorSize&) override {}
-
-    static vlt::editor::CEditorCore& core_of(void* user);
-    static void on_expose(int x, int y, int w, int h, int index, void* user);
-    static void on_window_destroy(int root_x, int root_y, int index, void* user);
-    static bool on_gui_update(void* user);
 
     VLT650_EditorHost host_;
     vlt::editor::CEditorCore core_;

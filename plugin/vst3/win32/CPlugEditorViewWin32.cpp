@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "CPlugController.h"
-#include "editor_input_relay.h"
 #include "module_engines.h"
 #include "plug_ids.h"
 
@@ -22,8 +21,6 @@ namespace {
 void messageBox(const char* text) { MessageBoxA(nullptr, text, nullptr, MB_OK); }
 
 CPlugEditorViewWin32::FailureNotice gFailureNotice = messageBox;
-
-CPlugEditorViewWin32* self(void* user) { return static_cast<CPlugEditorViewWin32*>(user); }
 
 float engineScale() { return G_GUI_engine ? G_GUI_engine->get_optimum_scale_factor() : 1.0f; }
 
@@ -53,7 +50,7 @@ void CPlugEditorViewWin32::setFailureNotice(FailureNotice notice)
 CPlugEditorViewWin32::CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect)
     : CPlugEditorView(controller, rect), CPanelView(G_GUI_engine, G_FONT_engine),
       controller_(controller), host_(controller), core_(kWindowsVst3Build, host_, *this),
-      window_(G_GUI_engine), displayScale_(engineScale())
+      window_(G_GUI_engine, core_, *this, *this), displayScale_(engineScale())
 {
     attach(&core_);
     host_.attach(&core_);
@@ -71,15 +68,13 @@ CPlugEditorViewWin32::CPlugEditorViewWin32(CPlugController* controller, const Vi
 CPlugEditorViewWin32::~CPlugEditorViewWin32()
 {
     trackView(this, false);
-    core_.set_open(false);
-    window_.destroy();
+    window_.close();
     if (G_GUI_engine)
         cleanup_gui_objects();
 }
 
 void CPlugEditorViewWin32::releaseEngine()
 {
-    core_.set_open(false);
     window_.release_engine();
     cleanup_gui_objects();
 }
@@ -102,8 +97,7 @@ tresult PLUGIN_API CPlugEditorViewWin32::attached(void* parent, FIDString type)
 tresult PLUGIN_API CPlugEditorViewWin32::removed()
 {
     // The widgets and images stay for a later attached.
-    core_.set_open(false);
-    window_.destroy();
+    window_.close();
     return CPlugEditorView::removed();
 }
 
@@ -178,41 +172,19 @@ void CPlugEditorViewWin32::readControllerValues()
 
 void CPlugEditorViewWin32::startEditor()
 {
-    AFX_engine* e = G_GUI_engine;
-    if (!e)
+    if (!G_GUI_engine)
         return;
     if (contentScale_ < 1.0f)
         applySize(size_.width, size_.height);
     else
         core_.set_size(size_, displayScale_);
-    if (!window_.create(parent_, size_, this))
-        return;
-    const int index = window_.index();
-    if (create_gui_objects(index) < 0) {
-        gFailureNotice("Failed to create GUI objects");
-        window_.destroy();
-        return;
-    }
-    init_widgets(index);
-    core_.set_widgets_ready();
-    core_.init_editor();
-    window_.make_back_buffer(size_, displayScale_);
-    draw_panel();
-    e->set_gui_update_interval(core_.build().banner.tick_ms);
-    registerCallbacks(index);
-    window_.show();
-    core_.set_open(true);
+    window_.open(parent_, size_);
 }
 
-// The GUI-update callback goes last: registering it starts the timer.
-void CPlugEditorViewWin32::registerCallbacks(int index)
+void CPlugEditorViewWin32::open_failed(Step step)
 {
-    AFX_engine* e = G_GUI_engine;
-    relay_input<coreOf>(*e, index);
-    e->register_configure_callback(index, [](int, int, int, void*) {});
-    e->register_expose_callback(index, onExpose);
-    e->register_window_destroy_callback(index, onWindowDestroy);
-    e->register_gui_update_callback(index, onGuiUpdate);
+    if (step == Step::kWidgets)
+        gFailureNotice("Failed to create GUI objects");
 }
 
 // --- the controller's calls -----------------------------------------------------------
@@ -235,30 +207,7 @@ void CPlugEditorViewWin32::setProgramName(int32 index, const char8* name)
 
 void CPlugEditorViewWin32::queue_rect(const Rect& r) { window_.queue(r.x, r.y, r.w, r.h); }
 
-void CPlugEditorViewWin32::repaint_all() { window_.queue(0, 0, size_.width, size_.height); }
-
-CEditorCore& CPlugEditorViewWin32::coreOf(void* user) { return self(user)->core_; }
-
-void CPlugEditorViewWin32::onExpose(int x, int y, int w, int h, int, void* user)
-{
-    CPlugEditorViewWin32* v = self(user);
-    v->window_.expose(v->content(), v->size_, v->core_.mono(), v->displayScale_, x, y, w, h);
-}
-
-// The host destroyed our window with its own (or the module closed it):
-// the slot may soon hold another view's window, so this view lets go of it.
-void CPlugEditorViewWin32::onWindowDestroy(int, int, int index, void* user)
-{
-    CPlugEditorViewWin32* v = self(user);
-    v->core_.set_open(false);
-    v->window_.forget(index);
-}
-
-bool CPlugEditorViewWin32::onGuiUpdate(void* user)
-{
-    self(user)->core_.gui_update_tick();
-    return true;
-}
+void CPlugEditorViewWin32::repaint_all() { window_.queue_all(); }
 
 CPlugEditorView* createPlugEditorView(CPlugController& controller, const ViewRect& rect)
 {

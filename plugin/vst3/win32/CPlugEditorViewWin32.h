@@ -14,7 +14,9 @@ namespace Steinberg::Vst {
 
 class CPlugController;
 
-class CPlugEditorViewWin32 final : public CPlugEditorView, public vlt::editor::CPanelView {
+class CPlugEditorViewWin32 final : public CPlugEditorView,
+                                   public vlt::editor::CPanelView,
+                                   private vlt::editor::Win32EditorWindow::Hooks {
 public:
     CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect);
     ~CPlugEditorViewWin32() override;
@@ -43,7 +45,6 @@ private:
     void attachBody(afx_sys_window parent);
     void readControllerValues();
     void startEditor();
-    void registerCallbacks(int index);
     // Width and height at least the minimum; the magnified panel centred.
     void applySize(int32 width, int32 height);
 
@@ -52,10 +53,10 @@ private:
     void repaint_all() override;
     void resize_window(const vlt::editor::EditorSize&, const vlt::editor::EditorSize&) override {}
 
-    static vlt::editor::CEditorCore& coreOf(void* user);
-    static void onExpose(int x, int y, int w, int h, int index, void* user);
-    static void onWindowDestroy(int root_x, int root_y, int index, void* user);
-    static bool onGuiUpdate(void* user);
+    // The window's hooks: painted at the size the host chose.
+    void open_failed(Step step) override;
+    const vlt::editor::EditorSize& paint_size(const vlt::editor::CEditorCore&) override { return size_; }
+    float paint_scale(const vlt::editor::CEditorCore&) override { return displayScale_; }
 
     CPlugController* controller_;
     Vst3EditorHost host_;

@@ -1,0 +1,77 @@
+#include "vst2_editor_base.h"
+
+#include <cstdio>
+
+#include "CPlug.h"
+
+namespace vlt::editor {
+
+Vst2EditorBase::Vst2EditorBase(CPlug* plug, const EditorBuild& build, bool rect_answer)
+    : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), host_(plug),
+      core_(build, host_, *this), rect_answer_(rect_answer)
+{
+    attach(&core_);
+}
+
+bool Vst2EditorBase::getRect(ERect** rect)
+{
+    if (!rect)
+        return false;
+    rect_ = {0, 0, 510, 144};
+    if (G_GUI_engine) {
+        const EditorSize s = size_rule(host_.ui_size(), G_GUI_engine->get_optimum_scale_factor());
+        rect_.bottom = static_cast<int16_t>(s.height);
+        rect_.right = static_cast<int16_t>(s.width);
+    }
+    *rect = &rect_;
+    return rect_answer_;
+}
+
+// --- plug-in calls, any thread ------------------------------------------------
+
+void Vst2EditorBase::setParameter(int32_t index, float value) { core_.set_host_parameter(index, value); }
+
+void Vst2EditorBase::setProgram(int32_t program)
+{
+    char name[64] = {};
+    host_.program_name(name);
+    core_.set_program(program, name);
+}
+
+void Vst2EditorBase::set_plugin_name(const char* title)
+{
+    std::lock_guard<std::mutex> lock(title_mutex_);
+    std::snprintf(title_, sizeof title_, "%s", title ? title : "");
+}
+
+void Vst2EditorBase::setHostEffEnable(float enable) { core_.set_host_eff_enable(enable); }
+
+// --- the open, on the editor's thread ---------------------------------------------
+
+bool Vst2EditorBase::engine_running()
+{
+    if (G_GUI_engine)
+        return true;
+    log_line("** ERROR ** VLT650-VST: GUI Engine is not running or was not started");
+    return false;
+}
+
+EditorSize Vst2EditorBase::size_for_open()
+{
+    core_.set_control(Control::kUiSize, host_.ui_size());
+    return core_.apply_size_rule(G_GUI_engine->get_optimum_scale_factor());
+}
+
+void Vst2EditorBase::copy_title(char* text, std::size_t size)
+{
+    std::lock_guard<std::mutex> lock(title_mutex_);
+    std::snprintf(text, size, "%s", title_);
+}
+
+void Vst2EditorBase::log_line(const char* text)
+{
+    std::printf("%s\n", text);
+    std::fflush(stdout);
+}
+
+}  // namespace vlt::editor
