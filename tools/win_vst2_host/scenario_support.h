@@ -1,0 +1,70 @@
+#pragma once
+// What every scenario of the Windows test host uses: the failure count, an
+// editor opened in a frame of ours, the knob the pointer scenarios work on,
+// and the window's pixels read back.
+#include <cstdint>
+#include <vector>
+
+#include "host_module.h"
+
+extern const char* const kEditorClass;
+
+// Prints one line per failed check and counts it.
+void check(bool ok, const char* what, long a = 0, long b = 0);
+int failures();
+
+HWND editor_child(HWND frame);
+
+struct OpenEditor {
+    AEffect* effect;
+    HWND frame;
+    HWND child;
+};
+
+// A new instance of the module with its editor open in a new frame; the
+// host calls made so far are forgotten.
+OpenEditor open_editor(HostModule& m);
+
+// Runs body(OpenEditor&) on an editor open_editor made, then unloads the
+// module and removes the frame.
+template <class Body>
+void with_editor(const char* path, Body body)
+{
+    HostModule m(path);
+    OpenEditor ed = open_editor(m);
+    if (!ed.child)
+        return check(false, "editor open");
+    body(ed);
+    m.unload();
+    DestroyWindow(ed.frame);
+}
+
+// Threshold knob of the panel at UI size 0 and 96 DPI, in window pixels,
+// and its VST2 parameter; the UI-size parameter.
+constexpr int kKnobX = 210, kKnobY = 155, kKnobParam = 1;
+constexpr int kUiSizeParam = 7;
+
+// Begun edits of the knob, ended edits of it, and begun edits of any other.
+struct Gestures {
+    int begun, ended, others;
+};
+Gestures gestures();
+
+LPARAM at(int x, int y);
+SIZE window_size(HWND w);
+
+// A rectangle of a window's client area as 24-bit top-down rows (B, G, R),
+// each row padded to 4 bytes as a DIB's.
+struct Pixels {
+    int width = 0, height = 0;
+    std::vector<uint8_t> bgr;
+    bool operator==(const Pixels& o) const
+    {
+        return width == o.width && height == o.height && bgr == o.bgr;
+    }
+    bool operator!=(const Pixels& o) const { return !(*this == o); }
+};
+Pixels read_pixels(HWND w, int x, int y, int width, int height);
+Pixels read_client(HWND w);
+// Writes them as a BMP file; false when it cannot.
+bool write_bmp(const Pixels& p, const char* path);
