@@ -215,6 +215,17 @@ void capture_lost(const message_context& c)
         c.s.cb.button_release(p.x, p.y, button, c.index, c.s.user_data);
 }
 
+// A double click is held like a press: a switch or button it presses must
+// hear its release also when the pointer leaves the window first.
+void double_click(const message_context& c, int x, int y)
+{
+    SetFocus(c.window);
+    c.s.pressed = 0;
+    SetCapture(c.window);
+    if (c.s.cb.double_click)
+        c.s.cb.double_click(x, y, 0, c.index, c.s.user_data);
+}
+
 void wheel(const message_context& c, WPARAM wp)
 {
     const int delta = GET_WHEEL_DELTA_WPARAM(wp);
@@ -297,9 +308,7 @@ intptr_t AFX_engine_win32::window_procedure(afx_sys_window window, unsigned mess
         release(c, x, y, 0);
         return 0;
     case WM_LBUTTONDBLCLK:
-        SetFocus(w);
-        if (s->cb.double_click)
-            s->cb.double_click(x, y, 0, index, s->user_data);
+        double_click(c, x, y);
         return 0;
     case WM_RBUTTONDOWN:
         if (!right)

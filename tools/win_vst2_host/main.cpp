@@ -214,6 +214,7 @@ const ScenarioRow kScenarios[] = {
     {"drag", 0, scenario_drag},
     {"double-click-knob", 0, scenario_double_click_knob},
     {"double-click-panel", 0, scenario_double_click_panel},
+    {"double-click-switch-outside", 0, scenario_double_click_switch_outside},
     {"mono", 0, scenario_mono},
     {"reopen", 0, scenario_reopen},
     {"screenshot", 1, scenario_screenshot},

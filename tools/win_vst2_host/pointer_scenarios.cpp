@@ -104,6 +104,28 @@ void scenario_double_click_knob(const char* path, char**)
     });
 }
 
+// A double click on the effect switch presses it again; released outside
+// the window, that press's edit still ends (the double click holds the
+// capture as a press does).
+void scenario_double_click_switch_outside(const char* path, char**)
+{
+    constexpr int kSwitchX = 256, kSwitchY = 431, kSwitchParam = 6;
+    with_editor(path, [](OpenEditor& ed) {
+        g_calls = {};
+        point_at(ed.child, kSwitchX, kSwitchY);
+        send_mouse(MOUSEEVENTF_LEFTDOWN);
+        send_mouse(MOUSEEVENTF_LEFTUP);
+        send_mouse(MOUSEEVENTF_LEFTDOWN);
+        check(GetCapture() == ed.child, "the double click captures the mouse");
+        send_mouse(MOUSEEVENTF_MOVE, 600, 700);
+        send_mouse(MOUSEEVENTF_LEFTUP);
+        pump(100);
+        const int begun = g_calls.begin_edit[kSwitchParam], ended = g_calls.end_edit[kSwitchParam];
+        check(begun == 2 && ended >= begun, "both presses of the switch end their edits", begun, ended);
+        check(GetCapture() != ed.child, "capture released");
+    });
+}
+
 // A double click beside the panel resets the UI size: the editor, and the
 // host through sizeWindow, go back to 468 x 510.
 void scenario_double_click_panel(const char* path, char**)

@@ -5,6 +5,7 @@
 void scenario_drag(const char* path, char** args);
 void scenario_double_click_knob(const char* path, char** args);
 void scenario_double_click_panel(const char* path, char** args);
+void scenario_double_click_switch_outside(const char* path, char** args);
 
 void scenario_mono(const char* path, char** args);
 void scenario_reopen(const char* path, char** args);
