@@ -11,6 +11,7 @@
 #include "host_map.h"
 #include "plug_params.h"
 #include "preset_selector.h"
+#include "view_parts.h"
 #include "vst2_panel.h"
 #include "vst2_view_methods.h"
 
@@ -20,8 +21,6 @@ using vlt::editor::Control;
 namespace mac = vlt::mac;
 
 const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst2Build;
-
-int live_views = 0;
 
 int vst2_index(Control c) { return host_param(*kBuild.host, c).index; }
 
@@ -101,14 +100,15 @@ private:
     CEditorGUI* editor_ = nullptr;
 };
 
+using Vst2Parts = mac::ViewParts<Vst2Surface, Vst2Sink>;
+
 }  // namespace
 
 VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 
 @interface BrindleVLT650VSTCocoaView : NSView <BrindleVLT650VSTViewMethods> {
-    mac::CocoaViewCore* core_;
-    Vst2Surface* surface_;
-    Vst2Sink* sink_;
+    Vst2Parts* parts_;
+    mac::CocoaViewCore* core_;  // the parts' core
     mac::HostInbox* inbox_;
     CPlug* mEffect;
     CEditorGUI* mEditor;
@@ -125,15 +125,11 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    surface_ = new Vst2Surface(self);
-    sink_ = new Vst2Sink;
+    parts_ = new Vst2Parts(self, kBuild, frame.size);
+    core_ = &parts_->core;
     inbox_ = new mac::HostInbox;
     TheGUIUpdateTarget = [[BrindleVLT650VSTTimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
-    core_ = new mac::CocoaViewCore(kBuild, *sink_, *surface_, frame.size.width, frame.size.height,
-                                   mac::screen_backing_scale());
-    sink_->attach(core_);
-    ++live_views;
     return self;
 }
 
@@ -141,25 +137,23 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 {
     [self stopEditor];
     [TheGUIUpdateTarget release];
-    delete core_;
+    core_ = nullptr;
+    delete parts_;
     delete inbox_;
-    delete sink_;
-    delete surface_;
-    --live_views;
     [super dealloc];
 }
 
 - (void)setEffect:(AudioEffect*)effect
 {
     mEffect = static_cast<CPlug*>(effect);
-    sink_->set_effect(mEffect);
-    surface_->set_effect(mEffect);
+    parts_->sink.set_effect(mEffect);
+    parts_->surface.set_effect(mEffect);
 }
 
 - (void)setEditor:(CEditorGUI*)editor
 {
     mEditor = editor;
-    surface_->set_editor(editor);
+    parts_->surface.set_editor(editor);
 }
 
 // 0..6 the plug-in's controls, 7 the UI size; the meter (8) is polled.
@@ -202,7 +196,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     if (changes & mac::HostInbox::kHostEnable)
         core_->set_mono(!(inbox_->host_enable() > 0.5f));
     if ((changes & mac::HostInbox::kProgram) && !opening)
-        sink_->show_program();
+        parts_->sink.show_program();
 }
 
 - (void)guiUpdateCallback
@@ -256,6 +250,6 @@ void close(Panel panel)
     [view release];
 }
 
-int live_count() { return live_views; }
+int live_count() { return Vst2Parts::live(); }
 
 }  // namespace vst2_panel

@@ -7,6 +7,7 @@
 #include "host_map.h"
 #include "plug_ids.h"
 #include "preset_selector.h"
+#include "view_parts.h"
 #include "vst3_panel.h"
 #include "vst3_view_methods.h"
 
@@ -21,8 +22,6 @@ namespace ids = Steinberg::Vst::vlt650;
 namespace mac = vlt::mac;
 
 const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst3Build;
-
-int live_views = 0;
 
 ParamID vst3_id(Control c) { return static_cast<ParamID>(host_param(*kBuild.host, c).index); }
 
@@ -102,14 +101,15 @@ private:
     mac::CocoaViewCore* core_ = nullptr;
 };
 
+using Vst3Parts = mac::ViewParts<Vst3Surface, Vst3Sink>;
+
 }  // namespace
 
 VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 
 @interface BrindleVLT650VST3CocoaView : NSView <BrindleVLT650VST3ViewMethods> {
-    mac::CocoaViewCore* core_;
-    Vst3Surface* surface_;
-    Vst3Sink* sink_;
+    Vst3Parts* parts_;
+    mac::CocoaViewCore* core_;  // the parts' core
     CPlugController* controller;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
@@ -123,16 +123,12 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    surface_ = new Vst3Surface(self);
-    sink_ = new Vst3Sink;
+    parts_ = new Vst3Parts(self, kBuild, frame.size);
+    core_ = &parts_->core;
+    parts_->surface.attach(core_);
+    core_->set_frame_size(frame.size.width, frame.size.height);
     TheGUIUpdateTarget = [[BrindleVLT650VST3TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
-    core_ = new mac::CocoaViewCore(kBuild, *sink_, *surface_, frame.size.width, frame.size.height,
-                                   mac::screen_backing_scale());
-    sink_->attach(core_);
-    surface_->attach(core_);
-    core_->set_frame_size(frame.size.width, frame.size.height);
-    ++live_views;
     return self;
 }
 
@@ -140,17 +136,15 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 {
     [self stopEditor];
     [TheGUIUpdateTarget release];
-    delete core_;
-    delete sink_;
-    delete surface_;
-    --live_views;
+    core_ = nullptr;
+    delete parts_;
     [super dealloc];
 }
 
 - (void)setController:(CPlugController*)owner
 {
     controller = owner;
-    sink_->set_controller(owner);
+    parts_->sink.set_controller(owner);
 }
 
 // The host sizes the view: the panel is magnified to fit and centred.
@@ -172,7 +166,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 
 - (void)setProgramName:(int32)index :(const char8*)name
 {
-    sink_->program_name(index, name);
+    parts_->sink.program_name(index, name);
 }
 
 VLT_COCOA_VIEW_SHELL_METHODS
@@ -218,6 +212,6 @@ void close(Panel panel)
     [view release];
 }
 
-int live_count() { return live_views; }
+int live_count() { return Vst3Parts::live(); }
 
 }  // namespace Steinberg::Vst::vst3_panel
