@@ -30,8 +30,8 @@ IMP replace_scale(Class cls, IMP with)
 ScopedBackingScale::ScopedBackingScale(double scale)
 {
     g_scale = scale;
-    g_screen_scale = replace_scale([NSScreen class], (IMP)scripted_scale);
-    g_window_scale = replace_scale([NSWindow class], (IMP)scripted_scale);
+    g_screen_scale = replace_scale([NSScreen class], (IMP)(void (*)(void))scripted_scale);
+    g_window_scale = replace_scale([NSWindow class], (IMP)(void (*)(void))scripted_scale);
 }
 
 ScopedBackingScale::~ScopedBackingScale()
@@ -46,5 +46,5 @@ void set_inverted_scrolling(bool inverted)
 {
     g_inverted = inverted;
     class_replaceMethod([NSEvent class], NSSelectorFromString(@"isDirectionInvertedFromDevice"),
-                        (IMP)scripted_inverted, "c@:");
+                        (IMP)(void (*)(void))scripted_inverted, "c@:");
 }
