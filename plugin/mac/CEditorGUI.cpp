@@ -60,8 +60,8 @@ bool CEditorGUI::open(void* parent)
     values_[params::kUiSize] = plug_->getParameter(params::kUiSize);
     size_for(values_[params::kUiSize]);
     if (vst2_panel::Panel view = vst2_panel::make(plug_, this, width_, height_, scale_)) {
-        // Host threads reach the view from here on; it is filled after, so
-        // a change meanwhile is not overwritten by an older copy.
+        // Host threads reach the view from here on: a change made while
+        // it is filled is handed on as well.
         view_.set(view);
         fill(view);
         vst2_panel::show(view, parent);
