@@ -1,5 +1,7 @@
 #include "editor_build.h"
 
+#include "value_text.h"
+
 namespace vlt::editor {
 
 namespace {
@@ -133,6 +135,11 @@ const EditorBuild kCocoaVst3Build = {
     kKnobLaw,
     &kCocoaPresetLayout,
     "VLT650-VST3",
+    0,
+    true,
+    true,
+    false,
+    kBlankBannerText,  // 16 blanks
 };
 
 // The AAX view on macOS: the same panel, a fixed size.

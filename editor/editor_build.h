@@ -64,6 +64,9 @@ struct EditorBuild {
     // Without a resize corner a double click off the controls is a press
     // (AAX); otherwise it does nothing (a host-sized view).
     bool double_click_presses = false;
+    // The line the Cocoa views blank their banner with; null for the
+    // views' usual 32 blanks.
+    const char* cocoa_blank_text = nullptr;
 
     bool is_main_button(int button) const
     {

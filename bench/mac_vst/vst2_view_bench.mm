@@ -63,13 +63,3 @@ void BM_TickWithMeterPolled(benchmark::State& state)
 BENCHMARK(BM_TickWithMeterPolled)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    [NSApplication sharedApplication];
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    [pool release];
-    return 0;
-}

@@ -59,42 +59,58 @@ bool CEditorGUI::open(void* parent)
         return false;
     values_[params::kUiSize] = plug_->getParameter(params::kUiSize);
     size_for(values_[params::kUiSize]);
-    mark(kEverything);  // the new view's first tick takes every value
-    view_ = vst2_panel::make(plug_, this, width_, height_, scale_);
-    if (view_)
-        vst2_panel::show(view_, parent);
+    if (vst2_panel::Panel view = vst2_panel::make(plug_, this, width_, height_, scale_)) {
+        // Host threads reach the view from here on: a change made while
+        // it is filled is handed on as well.
+        view_.set(view);
+        fill(view);
+        vst2_panel::show(view, parent);
+    }
     // What isOpen reads, and so what the host hears from effEditOpen.
     systemWindow = parent;
     return false;
+}
+
+// The view starts from the values kept here: the UI size first, then the
+// parameters, the host's bypass and the program.
+void CEditorGUI::fill(vst2_panel::Panel view)
+{
+    vst2_panel::set_parameter(view, params::kUiSize, values_[params::kUiSize]);
+    for (int32_t i = 0; i < params::kUiSize; ++i)
+        vst2_panel::set_parameter(view, i, values_[i]);
+    vst2_panel::set_host_eff_enable(view, host_enable_);
+    vst2_panel::set_program(view, program_);
 }
 
 void CEditorGUI::close()
 {
     if (!isOpen())
         return;
-    if (view_)
-        vst2_panel::close(view_);
-    view_ = nullptr;
+    // Once taken, no host thread is still handing the view a value.
+    if (vst2_panel::Panel view = view_.take())
+        vst2_panel::close(view);
     systemWindow = nullptr;
 }
 
 void CEditorGUI::setProgram(int32_t program)
 {
     program_ = program;
-    mark(kProgramChanged);
+    view_.use([program](vst2_panel::Panel view) { vst2_panel::set_program(view, program); });
 }
 
 void CEditorGUI::setParameter(int32_t index, float value)
 {
-    // 8, the meter, is not stored: the view polls the plug-in for it.
+    // 8, the meter, arrives on the audio thread every block; the view
+    // ignores it (it polls the plug-in), so it does not go there at all.
     if (index < 0 || index > params::kUiSize)
         return;
     values_[index] = value;
-    mark(1u << index);
+    view_.use([index, value](vst2_panel::Panel view) { vst2_panel::set_parameter(view, index, value); });
 }
 
 void CEditorGUI::setHostEffEnable(float enable)
 {
-    host_enable_ = std::clamp(enable, 0.0f, 1.0f);
-    mark(kHostEnableChanged);
+    const float clamped = std::clamp(enable, 0.0f, 1.0f);
+    host_enable_ = clamped;
+    view_.use([clamped](vst2_panel::Panel view) { vst2_panel::set_host_eff_enable(view, clamped); });
 }

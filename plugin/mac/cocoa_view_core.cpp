@@ -31,6 +31,8 @@ constexpr Widget kKnobs[kKnobCount] = {kInGainKnob, kThresholdKnob, kAttackKnob,
 // The small latching buttons a build may have.
 constexpr Widget kLatching[] = {kStatusButton, kLeftButton, kRightButton, kPowerButton, kSpacer};
 
+const char* blank_line(const EditorBuild& b) { return b.cocoa_blank_text ? b.cocoa_blank_text : kBlank32; }
+
 bool is_knob_widget(Widget w) { return w >= kInGainKnob && w < kKnobCount; }
 bool lit(float v) { return v / kOn > 0.5f; }
 int to_int(double v) { return static_cast<int>(v); }
@@ -422,7 +424,7 @@ void CocoaViewCore::tick()
         break;
     }
     case BannerClock::Event::kBlank:
-        set_banner_text(kBlank32);
+        set_banner_text(blank_line(build_));
         redraw(kBanner);
         if (w_->latch[kStatusButton]) {
             set_widget_value(kStatusButton, 0.0f);
@@ -473,7 +475,7 @@ void CocoaViewCore::update_text(Widget w)
         if (lit(value(w)))
             version_text(build_, text, sizeof text);
         else
-            std::snprintf(text, sizeof text, "%s", kBlank32);
+            std::snprintf(text, sizeof text, "%s", blank_line(build_));
     } else {
         return;
     }

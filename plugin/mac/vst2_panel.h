@@ -1,8 +1,11 @@
 #pragma once
-// What the macOS VST2 editor asks of its Cocoa view. The editor stays plain
-// C++; each build links one implementation of these calls. All of them run
-// on the main thread: values from host threads wait in the editor until the
-// view's tick takes them (CEditorGUI::take_changes).
+// What the macOS VST2 editor asks of its Cocoa view, one call for each of
+// the view's methods. The editor stays plain C++; each build links one
+// implementation of these calls. make, show and close run on the main
+// thread; the three setters may run on host threads: they only store, and
+// the view takes what they stored on its next tick.
+#include <cstdint>
+
 class AudioEffect;
 class CEditorGUI;
 
@@ -10,11 +13,15 @@ namespace vst2_panel {
 
 using Panel = void*;  // the Cocoa view, owned by the editor between make and close
 
-// A new view of width x height points for the plug-in and editor, not yet
+// A new view of width x height points (initWithFrame:) told its plug-in
+// (setEffect:), editor (setEditor:) and magnification (setScale:), not yet
 // shown; null where the build has none.
 Panel make(AudioEffect* effect, CEditorGUI* editor, int width, int height, float scale);
-// Starts the view's timer (its first tick takes every value) and embeds it
-// in the host's NSView.
+void set_parameter(Panel panel, int32_t index, float value);  // setParameter::
+void set_host_eff_enable(Panel panel, float enable);           // setHostEffEnable:
+void set_program(Panel panel, int32_t program);                // setProgram:
+// Takes what the setters stored, starts the view's timer (startEditorMain)
+// and embeds it in the host's NSView.
 void show(Panel panel, void* parent);
 // Stops the timer, unembeds and releases the view: no tick reaches it after.
 void close(Panel panel);

@@ -1,21 +1,11 @@
 // The VST3 editor view's Cocoa view calls, recorded.
-#include <cstdio>
-
 #include "recording_panels.h"
 #include "vst3_panel.h"
 
 namespace Steinberg::Vst::vst3_panel {
 
 using mac_test::panel_log;
-
-namespace {
-void record(const char* format, auto... args)
-{
-    char line[96];
-    std::snprintf(line, sizeof(line), format, args...);
-    panel_log().calls.push_back(line);
-}
-}  // namespace
+using mac_test::record;
 
 Panel make(CPlugController&, int32 width, int32 height)
 {

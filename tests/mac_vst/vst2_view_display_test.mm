@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CEditorGUI.h"
@@ -13,6 +14,7 @@
 #include "view_fixture.h"
 #include "vst2_interface.h"
 #include "vst2_panel.h"
+#include "vst2_view_methods.h"
 
 namespace {
 
@@ -166,6 +168,61 @@ TEST_F(Vst2View, HostDisabledEffectDrawsGreyAtTheNextTick)
     editor->setHostEffEnable(1.0f);
     tick(view);
     EXPECT_GT(coloured_pixels(view), 0);
+}
+
+// A host thread's parameter, bypass and program reach the view through
+// its setters, which only store: the panel changes at the next tick.
+TEST_F(Vst2View, HostThreadsOnlyStoreUntilTheTick)
+{
+    const float attack = core().value(Widget::kAttackKnob);
+    const std::string banner = core().banner_text();
+    std::thread host([this] {
+        dispatch(effSetProgram, 3);  // sets the knobs first
+        effect->setParameter(effect, 2, 0.9f);
+        dispatch(effSetBypass, 1);
+    });
+    host.join();
+    EXPECT_EQ(core().value(Widget::kAttackKnob), attack);
+    EXPECT_FALSE(core().mono());
+    EXPECT_EQ(core().banner_text(), banner);
+    tick(view);
+    EXPECT_FLOAT_EQ(core().value(Widget::kAttackKnob), 0.9f * 99.0f);
+    EXPECT_TRUE(core().mono());
+    EXPECT_EQ(core().banner_text(), program_name());
+}
+
+// A UI size from the host is kept for the next open: this view keeps its size.
+TEST_F(Vst2View, HostUiSizeWaitsForTheNextOpen)
+{
+    const NSSize size = [view frame].size;
+    [(id<BrindleVLT650VSTViewMethods>)view control_update_ui_size:1.7f];
+    tick(view);
+    EXPECT_EQ(core().ui_size(), 1.0f);
+    EXPECT_EQ([view frame].size.width, size.width);
+    EXPECT_EQ([view frame].size.height, size.height);
+}
+
+TEST_F(Vst2View, ViewAnswersTheEditorsMethods)
+{
+    for (SEL method : {@selector(setEffect:), @selector(setEditor:), @selector(setParameter::),
+                       @selector(control_update_ui_size:), @selector(setHostEffEnable:), @selector(setProgram:),
+                       @selector(startEditorMain), @selector(stopEditor)})
+        EXPECT_TRUE([view respondsToSelector:method]) << [NSStringFromSelector(method) UTF8String];
+}
+
+TEST_F(Vst2View, IsOpenFollowsOpenAndClose)
+{
+    EXPECT_TRUE(editor->isOpen());
+    dispatch(effEditClose);
+    EXPECT_FALSE(editor->isOpen());
+}
+
+// After the version line the banner blanks with 32 blanks.
+TEST_F(Vst2View, BannerBlanksAfterTheVersion)
+{
+    for (int i = 0; i < core().build().banner.show_ticks; ++i)
+        tick(view);
+    EXPECT_EQ(core().banner_text(), std::string(32, ' '));
 }
 
 TEST_F(Vst2View, TickPollsTheMeter)

@@ -12,6 +12,7 @@
 #include "plug_ids.h"
 #include "view_fixture.h"
 #include "vst3_panel.h"
+#include "vst3_view_methods.h"
 
 namespace {
 
@@ -159,6 +160,21 @@ TEST_F(Vst3View, ResizeCornerKeepsTheHostFrame)
     EXPECT_EQ(core().height(), 510);
     EXPECT_EQ(core().x_pos(), 162);
     EXPECT_EQ([view frame].size.width, 468);
+}
+
+TEST_F(Vst3View, ViewAnswersTheEditorViewsMethods)
+{
+    for (SEL method : {@selector(setController:), @selector(setParameter::), @selector(setProgramName::),
+                       @selector(setFrameSize:), @selector(startEditorMain), @selector(stopEditor)})
+        EXPECT_TRUE([view respondsToSelector:method]) << [NSStringFromSelector(method) UTF8String];
+}
+
+// After the version line the banner blanks with 16 blanks.
+TEST_F(Vst3View, BannerBlanksWithSixteenBlanks)
+{
+    for (int i = 0; i < core().build().banner.show_ticks; ++i)
+        tick(view);
+    EXPECT_EQ(core().banner_text(), std::string(16, ' '));
 }
 
 TEST_F(Vst3View, RemovedReleasesTheViewAndItsTimer)

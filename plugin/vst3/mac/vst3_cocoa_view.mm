@@ -7,7 +7,9 @@
 #include "host_map.h"
 #include "plug_ids.h"
 #include "preset_selector.h"
+#include "view_parts.h"
 #include "vst3_panel.h"
+#include "vst3_view_methods.h"
 
 namespace {
 
@@ -21,36 +23,46 @@ namespace mac = vlt::mac;
 
 const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst3Build;
 
-int live_views = 0;
-
 ParamID vst3_id(Control c) { return static_cast<ParamID>(host_param(*kBuild.host, c).index); }
 
 // Edits go to the controller, which tells the host and every open view;
 // the step buttons select its factory programs through the program
-// parameter.
+// parameter. Nothing goes out before the view has its controller.
 class Vst3Sink final : public mac::EditSink {
 public:
-    explicit Vst3Sink(CPlugController& controller) : controller_(controller) {}
     void attach(mac::CocoaViewCore* core) { core_ = core; }
+    void set_controller(CPlugController* controller) { controller_ = controller; }
 
-    void begin_edit(Control c) override { controller_.beginEdit(vst3_id(c)); }
+    void begin_edit(Control c) override
+    {
+        if (controller_)
+            controller_->beginEdit(vst3_id(c));
+    }
     void set_value(Control c, float fraction) override
     {
-        controller_.setParamNormalized(vst3_id(c), fraction);
-        controller_.performEdit(vst3_id(c), fraction);
+        if (!controller_)
+            return;
+        controller_->setParamNormalized(vst3_id(c), fraction);
+        controller_->performEdit(vst3_id(c), fraction);
     }
-    void end_edit(Control c) override { controller_.endEdit(vst3_id(c)); }
+    void end_edit(Control c) override
+    {
+        if (controller_)
+            controller_->endEdit(vst3_id(c));
+    }
 
     void step_program(int direction) override
     {
+        if (!controller_)
+            return;
         if (selector_.awake(*core_)) {
             program_ = selector_.step(program_, direction);
             // The controller reads round(5 v); it answers with the new name.
-            controller_.setParamNormalized(ids::kPresetId, static_cast<float>(program_) / ids::kPresetSteps);
+            controller_->setParamNormalized(ids::kPresetId, static_cast<float>(program_) / ids::kPresetSteps);
             return;
         }
         char8 name[64];
-        controller_.getFactoryPresetName(program_, name);
+        controller_->getFactoryPresetName(program_, name);
         program_name(program_, name);
     }
 
@@ -63,7 +75,7 @@ public:
     }
 
 private:
-    CPlugController& controller_;
+    CPlugController* controller_ = nullptr;  // not retained: it outlives its views
     mac::CocoaViewCore* core_ = nullptr;
     int32 program_ = 0;
     mac::PresetSelector selector_{kBuild.program_count, mac::PresetSelector::SleepsAt::kVersion};
@@ -89,43 +101,34 @@ private:
     mac::CocoaViewCore* core_ = nullptr;
 };
 
+using Vst3Parts = mac::ViewParts<Vst3Surface, Vst3Sink>;
+
 }  // namespace
 
 VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 
-@interface BrindleVLT650VST3CocoaView : NSView {
-    mac::CocoaViewCore* core_;
-    Vst3Surface* surface_;
-    Vst3Sink* sink_;
+@interface BrindleVLT650VST3CocoaView : NSView <BrindleVLT650VST3ViewMethods> {
+    Vst3Parts* parts_;
+    mac::CocoaViewCore* core_;  // the parts' core
     CPlugController* controller;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 }
-- (id)initWithFrame:(NSRect)frame controller:(CPlugController*)owner;
-- (void)setParameter:(ParamID)paramId value:(float)value;
-- (void)setProgramName:(int32)index name:(const char8*)name;
-- (void)startEditorMain;
-- (void)stopEditor;
 @end
 
 @implementation BrindleVLT650VST3CocoaView
 
-- (id)initWithFrame:(NSRect)frame controller:(CPlugController*)owner
+- (id)initWithFrame:(NSRect)frame
 {
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    controller = owner;
-    surface_ = new Vst3Surface(self);
-    sink_ = new Vst3Sink(*owner);
+    parts_ = new Vst3Parts(self, kBuild, frame.size);
+    core_ = &parts_->core;
+    parts_->surface.attach(core_);
+    core_->set_frame_size(frame.size.width, frame.size.height);
     TheGUIUpdateTarget = [[BrindleVLT650VST3TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
-    core_ = new mac::CocoaViewCore(kBuild, *sink_, *surface_, frame.size.width, frame.size.height,
-                                   mac::screen_backing_scale());
-    sink_->attach(core_);
-    surface_->attach(core_);
-    core_->set_frame_size(frame.size.width, frame.size.height);
-    ++live_views;
     return self;
 }
 
@@ -133,13 +136,18 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 {
     [self stopEditor];
     [TheGUIUpdateTarget release];
-    delete core_;
-    delete sink_;
-    delete surface_;
-    --live_views;
+    core_ = nullptr;
+    delete parts_;
     [super dealloc];
 }
 
+- (void)setController:(CPlugController*)owner
+{
+    controller = owner;
+    parts_->sink.set_controller(owner);
+}
+
+// The host sizes the view: the panel is magnified to fit and centred.
 - (void)setFrameSize:(NSSize)size
 {
     [super setFrameSize:size];
@@ -147,7 +155,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
         core_->set_frame_size(size.width, size.height);
 }
 
-- (void)setParameter:(ParamID)paramId value:(float)value
+- (void)setParameter:(ParamID)paramId :(float)value
 {
     Control c;
     if (paramId == ids::kHostBypassId)
@@ -156,9 +164,9 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
         core_->host_value(c, value);
 }
 
-- (void)setProgramName:(int32)index name:(const char8*)name
+- (void)setProgramName:(int32)index :(const char8*)name
 {
-    sink_->program_name(index, name);
+    parts_->sink.program_name(index, name);
 }
 
 VLT_COCOA_VIEW_SHELL_METHODS
@@ -173,15 +181,16 @@ BrindleVLT650VST3CocoaView* view_of(Panel panel) { return static_cast<BrindleVLT
 
 Panel make(CPlugController& controller, int32 width, int32 height)
 {
-    return [[BrindleVLT650VST3CocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)
-                                                 controller:&controller];
+    BrindleVLT650VST3CocoaView* view = [[BrindleVLT650VST3CocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
+    [view setController:&controller];
+    return view;
 }
 
-void set_parameter(Panel panel, ParamID id, float value) { [view_of(panel) setParameter:id value:value]; }
+void set_parameter(Panel panel, ParamID id, float value) { [view_of(panel) setParameter:id :value]; }
 
 void set_program_name(Panel panel, int32 index, const char8* name)
 {
-    [view_of(panel) setProgramName:index name:name];
+    [view_of(panel) setProgramName:index :name];
 }
 
 void show(Panel panel, void* parent)
@@ -203,6 +212,6 @@ void close(Panel panel)
     [view release];
 }
 
-int live_count() { return live_views; }
+int live_count() { return Vst3Parts::live(); }
 
 }  // namespace Steinberg::Vst::vst3_panel
