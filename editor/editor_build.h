@@ -64,6 +64,9 @@ struct EditorBuild {
     // Without a resize corner a double click off the controls is a press
     // (AAX); otherwise it does nothing (a host-sized view).
     bool double_click_presses = false;
+    // The banner's countdown goes on while the banner holds the press
+    // focus; otherwise it waits for the release.
+    bool banner_counts_held = false;
 
     bool is_main_button(int button) const
     {
