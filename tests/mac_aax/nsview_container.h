@@ -1,9 +1,15 @@
 #pragma once
 // What a macOS host offers as an AAX view container of type 1: the content
-// view of a borderless window on screen.
+// view of a borderless window at the screen's top left, so that screen
+// points are view points for the real pointer.
 #include <memory>
+#include <string>
 
 #include "fake_host.h"
+
+namespace mac_host {
+class HostWindow;
+}
 
 namespace fake {
 
@@ -14,10 +20,15 @@ public:
     void* view() const;            // the NSView*
     int subviewCount() const;
     void* lastSubview() const;     // null without one
+    // The host's event loop: timers fire, pointer events reach the view.
+    void run(double seconds) const;
+    // The real pointer, through xdotool (screen points), then the event
+    // loop for settle seconds so the view has the events.
+    void pointer(const std::string& xdotool_args, double settle = 0.1) const;
     ViewContainer host;
 
 private:
-    void* window;
+    std::unique_ptr<mac_host::HostWindow> window;
 };
 
 }  // namespace fake
