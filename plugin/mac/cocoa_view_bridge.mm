@@ -38,11 +38,16 @@ PointerEvent pointer_event(NSView* view, NSEvent* event)
 
 double wheel_delta(NSEvent* event)
 {
-    double dy = [event deltaY];
+    const double dy = [event deltaY];
     static const SEL inverted = NSSelectorFromString(@"isDirectionInvertedFromDevice");
-    if ([event respondsToSelector:inverted] && [event performSelector:inverted] != nil)
-        dy = -dy;
-    return dy;
+    if (![event respondsToSelector:inverted])
+        return dy;
+    // Called as the BOOL method it is: performSelector: would take the whole
+    // return register for an object, and a "no" with its upper bits set for
+    // yes. (IMP is variadic; the cast through void (*)() says this is meant.)
+    using BoolMethod = BOOL (*)(id, SEL);
+    const auto method = reinterpret_cast<BoolMethod>(reinterpret_cast<void (*)()>([event methodForSelector:inverted]));
+    return method(event, inverted) ? -dy : dy;
 }
 
 void set_backing_scale_source(BackingScaleSource source) { g_scale_source = source; }

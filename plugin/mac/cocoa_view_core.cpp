@@ -37,6 +37,31 @@ int to_int(double v) { return static_cast<int>(v); }
 
 afx_pixbuf* image(const uint8_t* stream) { return AFX_drawing::afx_pixbuf_new_from_inline(stream, 0); }
 
+// The value and focus of a widget, each class under its own names; what a
+// class lacks stays null (no value: 0, no focus: never focused).
+template <class T, class V>
+struct Access {
+    V (T::*value)() const;
+    void (T::*set_value)(V);
+    bool (T::*focus)() const;
+    void (T::*set_focus)(bool);
+};
+constexpr Access<CRotaryControlObject, float> kKnobAccess{
+    &CRotaryControlObject::get_rotary_control_value, &CRotaryControlObject::set_rotary_control_value,
+    &CRotaryControlObject::get_rotary_control_focus, &CRotaryControlObject::set_rotary_control_has_focus};
+constexpr Access<CPushButtonNeonObject, float> kNeonAccess{
+    &CPushButtonNeonObject::get_pushbutton_neon_value, &CPushButtonNeonObject::set_pushbutton_neon_value,
+    &CPushButtonNeonObject::get_pushbutton_neon_focus, &CPushButtonNeonObject::set_pushbutton_neon_has_focus};
+constexpr Access<CPushButtonLatchingObject, float> kLatchAccess{
+    &CPushButtonLatchingObject::get_pushbutton_latching_value,
+    &CPushButtonLatchingObject::set_pushbutton_latching_value,
+    &CPushButtonLatchingObject::get_pushbutton_latching_focus,
+    &CPushButtonLatchingObject::set_pushbutton_latching_has_focus};
+constexpr Access<CBarMeterObject, double> kMeterAccess{&CBarMeterObject::get_bar_meter_value,
+                                                       &CBarMeterObject::set_bar_meter_value, nullptr, nullptr};
+constexpr Access<CBannerObject, float> kBannerAccess{nullptr, nullptr, &CBannerObject::get_banner_has_focus,
+                                                     &CBannerObject::set_banner_has_focus};
+
 }  // namespace
 
 // The widgets and their artwork; a widget the build's layout lacks stays null.
@@ -49,6 +74,23 @@ struct CocoaViewCore::Widgets {
     CBannerObject* banner = nullptr;
     afx_pixbuf* images[kWidgetCount] = {};  // by widget: its strip
     afx_pixbuf* neon_lit = nullptr;         // the neon switch's second strip
+
+    // Calls f(object, its Access) for the object behind w; not at all when
+    // the build lacks it.
+    template <class F>
+    void with(Widget w, F&& f) const
+    {
+        if (is_knob_widget(w))
+            f(*knobs[w], kKnobAccess);
+        else if (w == kEffectSwitch && neon)
+            f(*neon, kNeonAccess);
+        else if (w == kMeter)
+            f(*meter, kMeterAccess);
+        else if (w == kBanner)
+            f(*banner, kBannerAccess);
+        else if (w < kWidgetCount && latch[w])
+            f(*latch[w], kLatchAccess);
+    }
 
     ~Widgets()
     {
@@ -177,30 +219,19 @@ void CocoaViewCore::init_editor()
 
 float CocoaViewCore::value(Widget w) const
 {
-    const Widgets& s = *w_;
-    if (is_knob_widget(w))
-        return s.knobs[w]->get_rotary_control_value();
-    if (w == kEffectSwitch && s.neon)
-        return s.neon->get_pushbutton_neon_value();
-    if (w == kMeter)
-        return static_cast<float>(s.meter->get_bar_meter_value());
-    if (w < kWidgetCount && s.latch[w])
-        return s.latch[w]->get_pushbutton_latching_value();
-    return 0.0f;
+    float v = 0.0f;
+    w_->with(w, [&](auto& o, const auto& a) {
+        if (a.value)
+            v = static_cast<float>((o.*a.value)());
+    });
+    return v;
 }
 
 bool CocoaViewCore::focused(Widget w) const
 {
-    const Widgets& s = *w_;
-    if (is_knob_widget(w))
-        return s.knobs[w]->get_rotary_control_focus();
-    if (w == kEffectSwitch && s.neon)
-        return s.neon->get_pushbutton_neon_focus();
-    if (w == kBanner)
-        return s.banner->get_banner_has_focus();
-    if (w < kWidgetCount && s.latch[w])
-        return s.latch[w]->get_pushbutton_latching_focus();
-    return false;
+    bool f = false;
+    w_->with(w, [&](auto& o, const auto& a) { f = a.focus && (o.*a.focus)(); });
+    return f;
 }
 
 // Builds without a power button are always powered.
@@ -211,28 +242,18 @@ bool CocoaViewCore::power_on() const
 
 void CocoaViewCore::set_widget_value(Widget w, float v)
 {
-    Widgets& s = *w_;
-    if (is_knob_widget(w))
-        s.knobs[w]->set_rotary_control_value(v);
-    else if (w == kEffectSwitch && s.neon)
-        s.neon->set_pushbutton_neon_value(v);
-    else if (w == kMeter)
-        s.meter->set_bar_meter_value(v);
-    else if (s.latch[w])
-        s.latch[w]->set_pushbutton_latching_value(v);
+    w_->with(w, [&](auto& o, const auto& a) {
+        if (a.set_value)
+            (o.*a.set_value)(v);
+    });
 }
 
 void CocoaViewCore::set_focus(Widget w, bool focus)
 {
-    Widgets& s = *w_;
-    if (is_knob_widget(w))
-        s.knobs[w]->set_rotary_control_has_focus(focus);
-    else if (w == kEffectSwitch && s.neon)
-        s.neon->set_pushbutton_neon_has_focus(focus);
-    else if (w == kBanner)
-        s.banner->set_banner_has_focus(focus);
-    else if (s.latch[w])
-        s.latch[w]->set_pushbutton_latching_has_focus(focus);
+    w_->with(w, [&](auto& o, const auto& a) {
+        if (a.set_focus)
+            (o.*a.set_focus)(focus);
+    });
 }
 
 // Any value but 0 counts as on, so a click always toggles.

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "au_view_host.h"
 #include "cocoa_view_core.h"
+#include "scripted_appkit.h"
 
 
 // An assertion handler that records instead of raising, as a host may
@@ -157,18 +159,16 @@ TEST(AuViewInput, KnobDragIsFramedByGesturesAndEndsAllEight)
     EXPECT_GT(unit.sets.back().second, 0.0f);  // upwards: more gain than the 0 dB it had
 }
 
-TEST(AuViewInput, ClicksAndWheel)
+TEST(AuViewInput, DoubleClicks)
 {
     struct Case {
         const char* name;
-        int px, py;        // panel point; px < 0: left of the panel
-        const char* what;  // xdotool after moving there
+        int px, py;  // panel point; px < 0: left of the panel
         int number;
-        float value;       // last AUParameterSet
+        float value;  // last AUParameterSet
     } cases[] = {
-        {"double-click In Gain resets it", kInGainX, kInGainY, "click --repeat 2 --delay 60 1", 0, 0.0f},
-        {"double-click beside the panel: smallest size", -60, 300, "click --repeat 2 --delay 60 1", 9, 1.0f},
-        {"wheel up over In Gain", kInGainX, kInGainY, "click 4", 0, 0.0f},
+        {"In Gain resets to 0 dB", kInGainX, kInGainY, 0, 0.0f},
+        {"beside the panel: smallest size", -60, 300, 9, 1.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -178,18 +178,170 @@ TEST(AuViewInput, ClicksAndWheel)
         AuViewHost host(unit);
         unit.sets.clear();
         unit.gestures.clear();
-        pointer("mousemove " + at(host, c.px, c.py) + " " + c.what);
+        pointer("mousemove " + at(host, c.px, c.py) + " click --repeat 2 --delay 60 1");
         host.run(0.2);
         ASSERT_FALSE(unit.sets.empty());
         EXPECT_EQ(unit.sets.back().first, c.number);
-        if (std::string(c.name).rfind("wheel", 0) == 0)
-            EXPECT_GT(unit.sets.back().second, 6.0f);
-        else
-            EXPECT_NEAR(unit.sets.back().second, c.value, 0.01f);
+        EXPECT_NEAR(unit.sets.back().second, c.value, 0.01f);
         if (c.number == 0) {
             ASSERT_FALSE(unit.gestures.empty());
             EXPECT_EQ(unit.gestures.front(), std::make_pair(0, AudioUnitEventType{1}));
         }
+    }
+}
+
+// The neon switch takes clicks in its box, edges included, and nowhere
+// else; a click turns the effect out (bypass 1) and the lamp's strip with it.
+TEST(AuViewInput, EffectSwitchClickBox)
+{
+    struct Case {
+        int px, py;
+        bool hit;
+    } cases[] = {{72, 437, true}, {50, 427, true}, {94, 447, true}, {49, 437, false}, {72, 448, false}};
+    auto lamp = [](const AuViewHost& host) {
+        const std::vector<unsigned char> all = host.pixels();
+        std::vector<unsigned char> box;
+        for (int y = 427; y < 447; ++y)
+            box.insert(box.end(), all.begin() + (y * 468 + 162 + 50) * 3, all.begin() + (y * 468 + 162 + 94) * 3);
+        return box;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.px << "," << c.py);
+        FakeAudioUnit unit;
+        AuViewHost host(unit);
+        unit.sets.clear();
+        const std::vector<unsigned char> before = lamp(host);
+        pointer("mousemove " + at(host, c.px, c.py) + " click 1");
+        host.run(0.2);
+        EXPECT_EQ(lamp(host) != before, c.hit);
+        if (!c.hit) {
+            EXPECT_TRUE(unit.sets.empty());
+            continue;
+        }
+        ASSERT_EQ(unit.sets.size(), 1u);
+        EXPECT_EQ(unit.sets[0], std::make_pair(6, 1.0f));
+    }
+}
+
+// Up is more, whatever the device's direction; a sideways wheel does
+// nothing.
+TEST(AuViewInput, WheelStepsTheKnobItIsOver)
+{
+    struct Case {
+        const char* name;
+        const char* button;
+        bool inverted;
+        int direction;  // of In Gain's change; 0: nothing sent
+    } cases[] = {
+        {"up", "4", false, 1},
+        {"down", "5", false, -1},
+        {"up, inverted by the device", "4", true, -1},
+        {"down, inverted by the device", "5", true, 1},
+        {"left", "6", false, 0},
+        {"right", "7", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeAudioUnit unit;
+        unit.values[0] = 6.0f;
+        AuViewHost host(unit);
+        unit.sets.clear();
+        set_inverted_scrolling(c.inverted);
+        pointer("mousemove " + at(host, kInGainX, kInGainY) + " click " + c.button);
+        host.run(0.2);
+        set_inverted_scrolling(false);
+        if (c.direction == 0) {
+            EXPECT_TRUE(unit.sets.empty());
+            continue;
+        }
+        ASSERT_EQ(unit.sets.size(), 1u);
+        EXPECT_EQ(unit.sets[0].first, 0);
+        EXPECT_EQ(unit.sets[0].second > 6.0f ? 1 : -1, c.direction) << unit.sets[0].second;
+        EXPECT_EQ(ids_of(unit, kAudioUnitEvent_BeginParameterChangeGesture), std::multiset<int>{0});
+        EXPECT_EQ(ids_of(unit, kAudioUnitEvent_EndParameterChangeGesture), std::multiset<int>{0});
+    }
+}
+
+// The corner grip: down grows the view, up shrinks it, and the host hears
+// the new UI size. The pointer stays in the window: outside it GNUstep
+// reports a drag's deltas from somewhere else.
+TEST(AuViewInput, ResizeDragFromTheCorner)
+{
+    struct Case {
+        float ui_size;
+        int travel;  // points down
+    } cases[] = {{1.0f, 15}, {1.5f, -15}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "from " << c.ui_size << " by " << c.travel);
+        FakeAudioUnit unit;
+        unit.values[9] = c.ui_size;
+        AuViewHost host(unit);
+        const NSSize before = [host.view() frame].size;
+        pointer("mousemove " + std::to_string(static_cast<int>(before.width) - 15) + " " +
+                std::to_string(static_cast<int>(before.height) - 18) + " mousedown 1");
+        host.run(0.1);
+        pointer("mousemove_relative -- 0 " + std::to_string(c.travel));
+        host.run(0.1);
+        pointer("mouseup 1");
+        host.run(0.2);
+        // 1.25 UI-size units per view height of travel.
+        const float ui_size = c.ui_size + 1.25f * c.travel / static_cast<float>(before.height);
+        EXPECT_NEAR(unit.values[9], ui_size, 0.005f);
+        EXPECT_EQ([host.view() frame].size.height, static_cast<int>(510.0f * ui_size + 0.5f));
+        EXPECT_EQ([host.view() frame].size.width, 468);
+    }
+}
+
+// Screens of another backing scale: 1 and 2 are used as they are, anything
+// else draws as 1. GNUstep never calls viewDidChangeBackingProperties, so
+// the test calls it as a Mac does when the window moves to another screen.
+TEST(AuViewDrawing, BackingScalesOtherThan1And2DrawAt1)
+{
+    std::vector<unsigned char> at_1;
+    {
+        FakeAudioUnit unit;
+        AuViewHost host(unit);
+        at_1 = host.pixels();
+    }
+    struct Case {
+        double created, moved;  // moved 0: stays on the first screen
+        int pixmap_width;
+    } cases[] = {{3.0, 0, 468}, {0.5, 0, 468}, {2.0, 0, 936}, {2.0, 3.0, 468}, {2.0, 0.5, 468}, {1.0, 2.0, 936}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.created << " then " << c.moved);
+        ScopedBackingScale screen(c.created);
+        FakeAudioUnit unit;
+        AuViewHost host(unit);
+        if (c.moved != 0) {
+            screen.set(c.moved);
+            [host.view() performSelector:@selector(viewDidChangeBackingProperties)];
+            host.run(0.1);
+        }
+        EXPECT_EQ(host.core().view_pixmap()->width, c.pixmap_width);
+        EXPECT_EQ(host.core().view_pixmap()->height, c.pixmap_width == 468 ? 510 : 1020);
+        if (c.pixmap_width == 468) {
+            EXPECT_TRUE(host.pixels() == at_1);
+        }
+    }
+}
+
+// Beside the panel the view shows its own background: dots every 8 points
+// and the orange grip in the bottom-right corner.
+TEST(AuViewDrawing, MarginsShowTheDotsAndTheCornerGrip)
+{
+    const unsigned char dot[3] = {32, 32, 32}, black[3] = {0, 0, 0}, orange[3] = {197, 142, 0};
+    struct Case {
+        int x, y;
+        const unsigned char* rgb;
+    } cases[] = {{0, 0, dot},          {8, 16, dot},         {1, 0, black},        {4, 4, black},
+                 {466, 508, orange},   {467, 509, black},    {465, 507, orange},   {464, 508, black},
+                 {466 - 16, 508, orange}, {466 - 16, 508 - 4, black}};
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    const std::vector<unsigned char> all = host.pixels();
+    for (const Case& c : cases) {
+        const unsigned char* p = &all[static_cast<std::size_t>(c.y * 468 + c.x) * 3];
+        EXPECT_EQ(std::vector<int>(p, p + 3), std::vector<int>(c.rgb, c.rgb + 3)) << c.x << "," << c.y;
     }
 }
 
@@ -244,37 +396,6 @@ TEST(AuViewListener, MeterShowsTheUnitsGainReduction)
         host.run(0.1);
         EXPECT_FLOAT_EQ(host.core().value(vlt::editor::kMeter), c.shown) << c.db << " dB";
     }
-}
-
-TEST(AuViewRelease, NoListenerAndNoTickAfterTheViewIsFreed)
-{
-    struct Case {
-        const char* name;
-        bool refuse_removal;
-    } cases[] = {{"plain", false}, {"the unit refuses the removal", true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeAudioUnit unit;
-        {
-            AuViewHost host(unit);
-            unit.refuse_removal = c.refuse_removal;
-            NSView* view = host.take_view();
-            EXPECT_NO_THROW([view release]);  // dealloc logs, never raises
-            host.run(0.1);                    // a tick now would reach freed memory
-        }
-        EXPECT_EQ(fake_au_listener_count(), 0);
-        unit.refuse_removal = false;
-        unit.change(0, 3.0f);  // nobody left to hear it
-    }
-}
-
-TEST(AuViewRelease, AViewNeverAttachedIsFreedWithoutListenerCalls)
-{
-    Class view_class = NSClassFromString(@"BrindleVLT650CocoaView");
-    ASSERT_NE(view_class, Nil);
-    NSView* view = [[view_class alloc] initWithFrame:NSMakeRect(0, 0, 468, 510)];
-    EXPECT_NO_THROW([view release]);
-    EXPECT_EQ(fake_au_listener_count(), 0);
 }
 
 TEST(AuViewBanner, AValueGivesWayToTheVersionThenABlankLine)

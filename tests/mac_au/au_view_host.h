@@ -5,6 +5,7 @@
 // view points.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "fake_audio_unit.h"
 #include "host_window.h"
@@ -30,6 +31,8 @@ public:
     void run(double seconds) const;
     // One pixel of what the view shows (RGB), view points.
     void pixel(int x, int y, unsigned char rgb[3]) const;
+    // All of it, RGB, rows top down.
+    std::vector<unsigned char> pixels() const;
     bool screenshot(const std::string& path) const { return window_->screenshot(path); }
     // Gives up the view without releasing it (for tests that release it).
     NSView* take_view();

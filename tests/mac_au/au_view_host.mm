@@ -2,6 +2,7 @@
 
 #include <AudioUnit/AUCocoaUIView.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -79,11 +80,30 @@ void AuViewHost::run(double seconds) const
 
 void AuViewHost::pixel(int x, int y, unsigned char rgb[3]) const
 {
+    const std::vector<unsigned char> all = pixels();
+    const std::size_t at = (static_cast<std::size_t>(y) * static_cast<int>([view_ bounds].size.width) + x) * 3;
+    std::copy(all.begin() + at, all.begin() + at + 3, rgb);
+}
+
+std::vector<unsigned char> AuViewHost::pixels() const
+{
+    // Drawing retains the view for a while; its pool ends here, so
+    // releasing the view still frees it.
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     NSRect bounds = [view_ bounds];
     NSBitmapImageRep* rep = [view_ bitmapImageRepForCachingDisplayInRect:bounds];
     [view_ cacheDisplayInRect:bounds toBitmapImageRep:rep];
-    const unsigned char* p = [rep bitmapData] + y * [rep bytesPerRow] + x * ([rep bitsPerPixel] / 8);
-    rgb[0] = p[0], rgb[1] = p[1], rgb[2] = p[2];
+    const int w = static_cast<int>([rep pixelsWide]), h = static_cast<int>([rep pixelsHigh]);
+    const int step = static_cast<int>([rep bitsPerPixel] / 8);
+    std::vector<unsigned char> out;
+    out.reserve(static_cast<std::size_t>(w) * h * 3);
+    for (int y = 0; y < h; ++y) {
+        const unsigned char* row = [rep bitmapData] + y * [rep bytesPerRow];
+        for (int x = 0; x < w; ++x)
+            out.insert(out.end(), row + x * step, row + x * step + 3);
+    }
+    [pool release];
+    return out;
 }
 
 unsigned AuViewHost::interface_version() { return [factory() interfaceVersion]; }

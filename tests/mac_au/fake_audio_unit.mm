@@ -25,6 +25,14 @@ std::set<AUListenerBase*>& listeners()
     return all;
 }
 
+// Units not yet destroyed: a view may outlive its unit (AppKit can hold it
+// a little longer) and still name the unit in its listener calls.
+std::set<const FakeAudioUnit*>& units()
+{
+    static std::set<const FakeAudioUnit*> all;
+    return all;
+}
+
 bool same(const AudioUnitParameter& a, const AudioUnitParameter& b)
 {
     return a.mAudioUnit == b.mAudioUnit && a.mParameterID == b.mParameterID && a.mScope == b.mScope &&
@@ -104,7 +112,8 @@ void notify(AUListenerBase* sender, FakeAudioUnit* unit, int number)
 
 bool valid(const AudioUnitParameter* p)
 {
-    return p && p->mAudioUnit && p->mParameterID < 10 && p->mScope == kAudioUnitScope_Global && p->mElement == 0;
+    return p && units().count(p->mAudioUnit) && p->mParameterID < 10 && p->mScope == kAudioUnitScope_Global &&
+           p->mElement == 0;
 }
 
 }  // namespace
@@ -113,10 +122,12 @@ bool valid(const AudioUnitParameter* p)
 ComponentInstanceRecord::ComponentInstanceRecord()
     : values{0.0f, -10.0f, 4.0f, 1.0f, 300.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f}
 {
+    units().insert(this);
 }
 
 ComponentInstanceRecord::~ComponentInstanceRecord()
 {
+    units().erase(this);
     for (AUListenerBase* l : listeners())
         l->registered.erase(std::remove_if(l->registered.begin(), l->registered.end(),
                                            [this](const auto& r) { return r.first.mAudioUnit == this; }),
@@ -144,7 +155,7 @@ extern "C" {
 OSStatus AudioUnitGetParameter(AudioUnit unit, AudioUnitParameterID number, AudioUnitScope scope,
                                AudioUnitElement element, AudioUnitParameterValue* out)
 {
-    if (!unit || number >= 10 || scope != kAudioUnitScope_Global || element != 0 || !out)
+    if (!units().count(unit) || number >= 10 || scope != kAudioUnitScope_Global || element != 0 || !out)
         return -1;
     if (number == 9 && unit->refuse_ui_size_read)
         return -1;
