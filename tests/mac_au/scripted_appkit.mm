@@ -20,6 +20,14 @@ CGFloat scripted_scale(id, SEL) { return g_scale; }
 // that reads the whole register.
 std::uintptr_t scripted_inverted(id, SEL) { return g_inverted ? 1 : 0x100; }
 
+// Through a function pointer without arguments, which -Wcast-function-type
+// lets any function type become.
+template <class F>
+IMP as_imp(F* f)
+{
+    return reinterpret_cast<IMP>(reinterpret_cast<void (*)()>(f));
+}
+
 IMP replace_scale(Class cls, IMP with)
 {
     return method_setImplementation(class_getInstanceMethod(cls, @selector(backingScaleFactor)), with);
@@ -30,8 +38,8 @@ IMP replace_scale(Class cls, IMP with)
 ScopedBackingScale::ScopedBackingScale(double scale)
 {
     g_scale = scale;
-    g_screen_scale = replace_scale([NSScreen class], (IMP)scripted_scale);
-    g_window_scale = replace_scale([NSWindow class], (IMP)scripted_scale);
+    g_screen_scale = replace_scale([NSScreen class], as_imp(scripted_scale));
+    g_window_scale = replace_scale([NSWindow class], as_imp(scripted_scale));
 }
 
 ScopedBackingScale::~ScopedBackingScale()
@@ -46,5 +54,5 @@ void set_inverted_scrolling(bool inverted)
 {
     g_inverted = inverted;
     class_replaceMethod([NSEvent class], NSSelectorFromString(@"isDirectionInvertedFromDevice"),
-                        (IMP)scripted_inverted, "c@:");
+                        as_imp(scripted_inverted), "c@:");
 }
