@@ -11,6 +11,7 @@ if(NOT TARGET mac_aax_fake_host)
     ${vlt_aax_tests}/fake_host_gtest.cpp
     ${vlt_aax_tests}/module_loader.cpp
     ${vlt_mac_aax_tests}/module_loader_bundle.mm
+    ${vlt_mac_aax_tests}/gui_host.mm
     ${vlt_mac_aax_tests}/nsview_container.mm)
   target_include_directories(mac_aax_fake_host PUBLIC
     ${vlt_aax_tests} ${vlt_mac_aax_tests} ${CMAKE_SOURCE_DIR}/plugin/aax)

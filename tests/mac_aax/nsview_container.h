@@ -2,6 +2,7 @@
 // What a macOS host offers as an AAX view container of type 1: the content
 // view of a borderless window at the screen's top left, so that screen
 // points are view points for the real pointer.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,9 +23,12 @@ public:
     void* lastSubview() const;     // null without one
     // The host's event loop: timers fire, pointer events reach the view.
     void run(double seconds) const;
+    // The event loop until done() holds, at most limit seconds (a loaded
+    // machine may take its time); answers done().
+    bool run_until(const std::function<bool()>& done, double limit = 5.0) const;
     // The real pointer, through xdotool (screen points), then the event
-    // loop for settle seconds so the view has the events.
-    void pointer(const std::string& xdotool_args, double settle = 0.1) const;
+    // loop until done() holds, or for a fifth of a second without one.
+    void pointer(const std::string& xdotool_args, const std::function<bool()>& done = {}) const;
     ViewContainer host;
 
 private:

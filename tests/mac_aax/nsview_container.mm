@@ -38,12 +38,22 @@ void* NSViewContainer::lastSubview() const
 
 void NSViewContainer::run(double seconds) const { window->run(seconds, {}); }
 
-void NSViewContainer::pointer(const std::string& xdotool_args, double settle) const
+bool NSViewContainer::run_until(const std::function<bool()>& done, double limit) const
+{
+    for (double waited = 0; !done() && waited < limit; waited += 0.02)
+        run(0.02);
+    return done();
+}
+
+void NSViewContainer::pointer(const std::string& xdotool_args, const std::function<bool()>& done) const
 {
     const std::string command = "xdotool " + xdotool_args;
     if (std::system(command.c_str()) != 0)
         throw std::runtime_error(command);
-    run(settle);
+    if (done)
+        run_until(done);
+    else
+        run(0.2);
 }
 
 }  // namespace fake

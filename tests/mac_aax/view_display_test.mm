@@ -8,6 +8,7 @@
 
 #include "cocoa_view_core.h"
 #include "editor_layout.h"
+#include "gui_host.h"
 #include "module_fixture.h"
 #include "nsview_container.h"
 #import "VLT650_AAXViewMessages.h"
@@ -35,11 +36,8 @@ protected:
         (*params)->SetParameterNormalizedValue("In", 1.0);
         params->answerRequests(host);
         host.controller.meter = 0.75f;
-        auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-        void* got = nullptr;
-        ASSERT_EQ(create()->QueryInterface(IID_IAAXEffectGUIV1, &got), 0);
-        gui = static_cast<AAX_IACFEffectGUI*>(got);
-        ASSERT_EQ(gui->Initialize(&host), 0);
+        gui = make_gui(mono(), host);
+        ASSERT_NE(gui, nullptr);
         ASSERT_EQ(attach(&container), 0);
         view = static_cast<AaxView*>(container.lastSubview());
         ASSERT_NE(view, nil);
@@ -56,13 +54,7 @@ protected:
         params.reset();
         Registered::TearDown();
     }
-    AAX_Result attach(NSViewContainer* c)
-    {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        const AAX_Result r = gui->SetViewContainer(c ? &c->host : nullptr);
-        [pool release];
-        return r;
-    }
+    AAX_Result attach(NSViewContainer* c) { return set_container(gui, c); }
     vlt::mac::CocoaViewCore& core() { return *[view viewCore]; }
     float value(Widget w) { return core().value(w); }
 
@@ -165,11 +157,20 @@ TEST_F(ViewOnDisplay, TheRealPointerDragsAKnobUnlessTheHostTakesIt)
         container.host.mouseDowns.clear();
         container.host.mouseDownAnswers["Thresh"] = c.answer;
         const float before = value(vlt::editor::kThresholdKnob);
-        container.pointer("mousemove " + on_screen(vlt::editor::kThresholdKnob) + " mousedown 1");
+        container.pointer("mousemove " + on_screen(vlt::editor::kThresholdKnob) + " mousedown 1",
+                          [&] { return !container.host.mouseDowns.empty(); });
         EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"Thresh 0"});
-        container.pointer("mousemove_relative -- 0 -10");
-        container.pointer("mousemove_relative -- 0 -10");
-        container.pointer("mouseup 1");
+        // Each step waits for what the host hears of it (nothing when the
+        // host took the click).
+        auto heard_more = [&]() -> std::function<bool()> {
+            if (!c.answer)
+                return {};
+            const size_t n = host.automation.events.size();
+            return [=] { return host.automation.events.size() > n; };
+        };
+        container.pointer("mousemove_relative -- 0 -10", heard_more());
+        container.pointer("mousemove_relative -- 0 -10", heard_more());
+        container.pointer("mouseup 1", heard_more());
         EXPECT_EQ(gestures(), c.heard);
         if (c.answer)
             EXPECT_GT(value(vlt::editor::kThresholdKnob), before);
@@ -203,7 +204,9 @@ TEST_F(ViewOnDisplay, RealClicksAndTheWheelAsTheHostHearsThem)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         container.host.mouseDowns.clear();
-        container.pointer("mousemove " + on_screen(c.widget) + " " + c.action, 0.3);
+        container.pointer("mousemove " + on_screen(c.widget) + " " + c.action,
+                          [&] { return host.automation.events.size() >= c.heard.size(); });
+        container.run(0.1);  // and anything more it would send
         EXPECT_EQ(container.host.mouseDowns, c.offered);
         EXPECT_EQ(gestures(), c.heard);
     }
@@ -263,7 +266,7 @@ TEST_F(ViewOnDisplay, TheMeterShowsOneMinusTheValueAndTheTickPollsIt)
     [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0);
     host.controller.meter = 0.25f;
-    container.run(0.1);
+    container.run_until([&] { return value(vlt::editor::kMeter) != 0; });
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0.75f * 99);
 }
 
@@ -307,8 +310,7 @@ TEST_F(ViewOnDisplay, TheDrawnMeterFollowsTheValue)
 TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
 {
     AaxView* first = [view retain];
-    container.run(0.1);
-    EXPECT_GT([first tickCount], 0u);
+    EXPECT_TRUE(container.run_until([&] { return [first tickCount] > 0; }));
     attach(nullptr);
     EXPECT_EQ([first superview], nil);
     const unsigned long stopped = [first tickCount];
@@ -330,11 +332,12 @@ TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
 TEST_F(ViewOnDisplay, TheBannerScrollsNeitherByDragNorByWheel)
 {
     core().show_name("04 Snare Hit Short, and more than the banner shows");
-    container.run(0.2);  // drawn on the ticks
+    container.run_until([&] { return core().banner_ticks() < 1250; });  // drawn on the tick
     const std::vector<unsigned char> shown = drawn(view, core().x_pos(), vlt::editor::kBanner);
-    container.pointer("mousemove " + on_screen(vlt::editor::kBanner) + " mousedown 1");
+    container.pointer("mousemove " + on_screen(vlt::editor::kBanner) + " mousedown 1",
+                      [&] { return core().focused(vlt::editor::kBanner); });
     container.pointer("mousemove_relative -- -30 0");
-    container.pointer("mouseup 1");
+    container.pointer("mouseup 1", [&] { return !core().focused(vlt::editor::kBanner); });
     EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
     container.pointer("click --repeat 3 --delay 30 4");
     EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
@@ -378,8 +381,7 @@ TEST_F(ViewOnDisplay, AViewReleasedWhileTickingStopsItsTimer)
     AaxView* loose = static_cast<AaxView*>([[factory uiViewForAAX] retain]);
     [pool release];
     [loose startEditorMain];
-    container.run(0.1);
-    EXPECT_GT([loose tickCount], 0u);
+    EXPECT_TRUE(container.run_until([&] { return [loose tickCount] > 0; }));
     [loose release];
     container.run(0.1);
     [factory release];

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "gui_host.h"
 #include "module_fixture.h"
 #include "nsview_container.h"
 #import "VLT650_AAXViewMessages.h"
@@ -26,15 +27,6 @@ protected:
         host.effectParameters = nullptr;
         params.reset();
         Registered::TearDown();
-    }
-    AAX_IACFEffectGUI* make_gui()
-    {
-        auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-        void* got = nullptr;
-        EXPECT_EQ(create()->QueryInterface(IID_IAAXEffectGUIV1, &got), 0);
-        auto* gui = static_cast<AAX_IACFEffectGUI*>(got);
-        EXPECT_EQ(gui->Initialize(&host), 0);
-        return gui;
     }
     // One turn of the host's event loop, with its own pool.
     template <class F>
@@ -57,10 +49,12 @@ TEST_F(ViewRelease, NoTickReachesAViewOrHostObjectLetGo)
     for (const char* order : {"cur", "ucr", "ur"}) {
         SCOPED_TRACE(order);
         host.controller.meter = 0.5f;  // the tick polls the controller
-        AAX_IACFEffectGUI* gui = make_gui();
-        turn([&] { ASSERT_EQ(gui->SetViewContainer(&container.host), 0); });
+        AAX_IACFEffectGUI* gui = make_gui(mono(), host);
+        ASSERT_NE(gui, nullptr);
+        ASSERT_EQ(set_container(gui, &container), 0);
         ASSERT_EQ(container.subviewCount(), 1);
-        container.run(0.1);
+        NSView<VLT650_AAXEditorView>* view = static_cast<NSView<VLT650_AAXEditorView>*>(container.lastSubview());
+        EXPECT_TRUE(container.run_until([&] { return [view tickCount] > 0; }));
         for (const char* step = order; *step; ++step) {
             turn([&] {
                 if (*step == 'c')
@@ -84,8 +78,7 @@ TEST_F(ViewRelease, AViewReleasedWhileTickingIsNotTickedAgain)
     NSView<VLT650_AAXEditorView>* view = nil;
     turn([&] { view = static_cast<NSView<VLT650_AAXEditorView>*>([[factory uiViewForAAX] retain]); });
     [view startEditorMain];
-    container.run(0.1);
-    EXPECT_GT([view tickCount], 0u);
+    EXPECT_TRUE(container.run_until([&] { return [view tickCount] > 0; }));
     [view release];
     container.run(0.1);
     [factory release];
