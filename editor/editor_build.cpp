@@ -142,7 +142,9 @@ const EditorBuild kCocoaVst3Build = {
     kBlankBannerText,  // 16 blanks
 };
 
-// The AAX view on macOS: the same panel, a fixed size.
+// The AAX view on macOS: the same panel, a fixed size; presets step
+// through 1..5 of the view's table, the banner takes no drag or wheel and
+// its countdown does not wait for a press on it to end.
 const EditorBuild kCocoaAaxBuild = {
     "VLT650  V2.3.2", "",
     "Threshold %.1f dB", "Out Trim %.1f dB",
@@ -157,6 +159,12 @@ const EditorBuild kCocoaAaxBuild = {
     kKnobLaw,
     &kCocoaPresetLayout,
     "VLT650-AAX",
+    1,
+    false,
+    false,
+    true,
+    nullptr,  // 32 blanks
+    true,
 };
 
 }  // namespace vlt::editor

@@ -67,6 +67,9 @@ struct EditorBuild {
     // The line the Cocoa views blank their banner with; null for the
     // views' usual 32 blanks.
     const char* cocoa_blank_text = nullptr;
+    // The banner's countdown goes on while the banner holds the press
+    // focus; otherwise it waits for the release.
+    bool banner_counts_held = false;
 
     bool is_main_button(int button) const
     {

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "gui_host.h"
 #include "module_fixture.h"
 
 namespace fake {
@@ -22,12 +23,7 @@ public:
     AAX_IACFEffectGUI* makeGui(Instance& params)
     {
         host.effectParameters = params.params;
-        auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-        void* got = nullptr;
-        create()->QueryInterface(IID_IAAXEffectGUIV1, &got);
-        auto* gui = static_cast<AAX_IACFEffectGUI*>(got);
-        gui->Initialize(&host);
-        return gui;
+        return make_gui(mono(), host);
     }
     void dropGui(AAX_IACFEffectGUI* gui)
     {

@@ -415,7 +415,7 @@ bool CocoaViewCore::dirty(Widget w) const
 
 void CocoaViewCore::tick()
 {
-    switch (clock_.tick(w_->banner->get_banner_has_focus())) {
+    switch (clock_.tick(w_->banner->get_banner_has_focus() && !build_.banner_counts_held)) {
     case BannerClock::Event::kShowVersion: {
         char text[kValueTextMax];
         version_text(build_, text, sizeof text);
@@ -658,7 +658,7 @@ void CocoaViewCore::press(const PointerEvent& e)
         redraw(b);
         sink_.step_program(b == kLeftButton ? -1 : 1);
     } else if (hit(kBanner, p)) {
-        set_focus(kBanner, true);  // the countdown waits for the release
+        set_focus(kBanner, true);  // the countdown waits for the release (see the build row)
     } else if (X > width_ - kResizeCorner && Y > height_ - kResizeCorner) {
         resize_drag_ = true;
     } else {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gui_host.h"
 #include "module_fixture.h"
 #include "nsview_container.h"
 #import "recording_gui.h"
@@ -41,11 +42,8 @@ protected:
         (*params)->SetParameterNormalizedValue("In", 1.0);
         params->answerRequests(host);
         host.controller.meter = 0.75f;
-        auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-        void* got = nullptr;
-        ASSERT_EQ(create()->QueryInterface(IID_IAAXEffectGUIV1, &got), 0);
-        gui = static_cast<AAX_IACFEffectGUI*>(got);
-        ASSERT_EQ(gui->Initialize(&host), 0);
+        gui = make_gui(mono(), host);
+        ASSERT_NE(gui, nullptr);
         EXPECT_EQ(take_events(), std::vector<std::string>{"factory"});
     }
     void TearDown() override
@@ -61,13 +59,7 @@ protected:
     }
     // Each call runs as one turn of the host's event loop, with its own
     // pool, so what the plug-in lets go of is gone when the call returns.
-    AAX_Result attach(NSViewContainer* container)
-    {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        const AAX_Result r = gui->SetViewContainer(container ? &container->host : nullptr);
-        [pool release];
-        return r;
-    }
+    AAX_Result attach(NSViewContainer* container) { return set_container(gui, container); }
     AAX_Point size() const
     {
         AAX_Point s{-1, -1};
@@ -195,10 +187,8 @@ TEST_F(GuiObject, DestroyingAnOpenEditorClosesItFirst)
     EXPECT_EQ(take_events(), kClosed);
     EXPECT_EQ(container.subviewCount(), 0);
     // TearDown's calls need an object.
-    auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-    void* got = nullptr;
-    ASSERT_EQ(create()->QueryInterface(IID_IAAXEffectGUIV1, &got), 0);
-    gui = static_cast<AAX_IACFEffectGUI*>(got);
+    gui = make_gui(mono(), host);
+    ASSERT_NE(gui, nullptr);
 }
 
 }  // namespace

@@ -2,26 +2,19 @@
 
 #include "nsview_container.h"
 
+#include <cstdlib>
+#include <stdexcept>
+
+#include "host_window.h"
+
 namespace fake {
 
-static NSWindow* as_window(void* w) { return static_cast<NSWindow*>(w); }
-
-NSViewContainer::NSViewContainer(int32_t type)
-    : host(type), window([[NSWindow alloc] initWithContentRect:NSMakeRect(0, 0, 468, 510)
-                                                     styleMask:NSBorderlessWindowMask
-                                                       backing:NSBackingStoreBuffered
-                                                         defer:NO])
+NSViewContainer::NSViewContainer(int32_t type) : host(type), window(new mac_host::HostWindow(468, 510))
 {
-    [as_window(window) setReleasedWhenClosed:NO];
-    [as_window(window) orderFront:nil];
-    host.view = [as_window(window) contentView];
+    host.view = window->parent();
 }
 
-NSViewContainer::~NSViewContainer()
-{
-    [as_window(window) close];
-    [as_window(window) release];
-}
+NSViewContainer::~NSViewContainer() = default;
 
 void* NSViewContainer::view() const { return host.view; }
 
@@ -30,7 +23,7 @@ void* NSViewContainer::view() const { return host.view; }
 int NSViewContainer::subviewCount() const
 {
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    const int n = int([[[as_window(window) contentView] subviews] count]);
+    const int n = int([[static_cast<NSView*>(host.view) subviews] count]);
     [pool release];
     return n;
 }
@@ -38,9 +31,29 @@ int NSViewContainer::subviewCount() const
 void* NSViewContainer::lastSubview() const
 {
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    void* last = [[[as_window(window) contentView] subviews] lastObject];
+    void* last = [[static_cast<NSView*>(host.view) subviews] lastObject];
     [pool release];
     return last;
+}
+
+void NSViewContainer::run(double seconds) const { window->run(seconds, {}); }
+
+bool NSViewContainer::run_until(const std::function<bool()>& done, double limit) const
+{
+    for (double waited = 0; !done() && waited < limit; waited += 0.02)
+        run(0.02);
+    return done();
+}
+
+void NSViewContainer::pointer(const std::string& xdotool_args, const std::function<bool()>& done) const
+{
+    const std::string command = "xdotool " + xdotool_args;
+    if (std::system(command.c_str()) != 0)
+        throw std::runtime_error(command);
+    if (done)
+        run_until(done);
+    else
+        run(0.2);
 }
 
 }  // namespace fake

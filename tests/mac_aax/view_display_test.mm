@@ -3,13 +3,12 @@
 // the host sees them, its presets, meter and timer.
 #import <AppKit/AppKit.h>
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "cocoa_view_core.h"
 #include "editor_layout.h"
+#include "gui_host.h"
 #include "module_fixture.h"
 #include "nsview_container.h"
 #import "VLT650_AAXViewMessages.h"
@@ -25,11 +24,6 @@ using vlt::editor::Widget;
 
 using AaxView = NSView<VLT650_AAXEditorView>;
 
-void spin(double seconds)
-{
-    [[NSRunLoop currentRunLoop] runUntilDate:[NSDate dateWithTimeIntervalSinceNow:seconds]];
-}
-
 class ViewOnDisplay : public Registered {
 protected:
     void SetUp() override
@@ -42,11 +36,8 @@ protected:
         (*params)->SetParameterNormalizedValue("In", 1.0);
         params->answerRequests(host);
         host.controller.meter = 0.75f;
-        auto create = reinterpret_cast<AAX_CCreateObjectProc>(mono().procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
-        void* got = nullptr;
-        ASSERT_EQ(create()->QueryInterface(IID_IAAXEffectGUIV1, &got), 0);
-        gui = static_cast<AAX_IACFEffectGUI*>(got);
-        ASSERT_EQ(gui->Initialize(&host), 0);
+        gui = make_gui(mono(), host);
+        ASSERT_NE(gui, nullptr);
         ASSERT_EQ(attach(&container), 0);
         view = static_cast<AaxView*>(container.lastSubview());
         ASSERT_NE(view, nil);
@@ -63,13 +54,7 @@ protected:
         params.reset();
         Registered::TearDown();
     }
-    AAX_Result attach(NSViewContainer* c)
-    {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        const AAX_Result r = gui->SetViewContainer(c ? &c->host : nullptr);
-        [pool release];
-        return r;
-    }
+    AAX_Result attach(NSViewContainer* c) { return set_container(gui, c); }
     vlt::mac::CocoaViewCore& core() { return *[view viewCore]; }
     float value(Widget w) { return core().value(w); }
 
@@ -91,6 +76,22 @@ protected:
     {
         [view mouseDown:event(NSLeftMouseDown, centre(w), clicks)];
         [view mouseUp:event(NSLeftMouseUp, centre(w), clicks)];
+    }
+    // The widget's centre on the screen, for xdotool: the container's
+    // window sits at the screen's top left.
+    std::string on_screen(Widget w)
+    {
+        const NSPoint c = centre(w);
+        return std::to_string(core().x_pos() + int(c.x)) + " " + std::to_string(int(c.y));
+    }
+    // What the host heard, without the values.
+    std::vector<std::string> gestures()
+    {
+        std::vector<std::string> out = host.automation.take();
+        for (std::string& e : out)
+            if (e.rfind("request ", 0) == 0)
+                e.erase(e.rfind(' '));
+        return out;
     }
     // The plug-in posts each touch and release twice; one of each is kept.
     std::vector<std::string> edits()
@@ -135,36 +136,83 @@ TEST_F(ViewOnDisplay, ParameterUpdatedMovesTheKnob)
     EXPECT_EQ(gui->ParameterUpdated("MasterBypassID"), -20001);
 }
 
-TEST_F(ViewOnDisplay, AKnobDragIsOfferedThenTouchedSetOnEachMoveAndReleased)
+// The real pointer drags the Threshold knob up by two moves: offered at the
+// press, then touched, set once per move and released, unless the host
+// takes the click. (The plug-in wraps each set in a touch and a release
+// of its own.)
+TEST_F(ViewOnDisplay, TheRealPointerDragsAKnobUnlessTheHostTakesIt)
 {
-    const NSPoint at = centre(vlt::editor::kThresholdKnob);
-    [view mouseDown:event(NSLeftMouseDown, at)];
-    EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"Thresh 0"});
-    EXPECT_EQ(edits(), std::vector<std::string>{"touch Thresh"});
-    [view mouseDragged:event(NSLeftMouseDragged, NSMakePoint(at.x, at.y - 10))];
-    [view mouseDragged:event(NSLeftMouseDragged, NSMakePoint(at.x, at.y - 20))];
-    // The host reads its own touch state, which the fake keeps at "not
-    // touched", so the plug-in wraps each set; one set per move is the view's.
-    std::vector<std::string> moved = edits();
-    std::vector<std::string> sets;
-    std::copy_if(moved.begin(), moved.end(), std::back_inserter(sets),
-                 [](const std::string& e) { return e.rfind("request Thresh", 0) == 0; });
-    EXPECT_EQ(sets.size(), 2u) << ::testing::PrintToString(moved);
-    EXPECT_GT(value(vlt::editor::kThresholdKnob), 0.25f * 99);
-    [view mouseUp:event(NSLeftMouseUp, NSMakePoint(at.x, at.y - 20))];
-    EXPECT_EQ(edits(), std::vector<std::string>{"release Thresh"});
+    struct Case {
+        const char* name;
+        AAX_Result answer;
+        std::vector<std::string> heard;
+    } const cases[] = {
+        {"the view handles it", 1,
+         {"touch Thresh", "touch Thresh", "request Thresh", "release Thresh", "touch Thresh", "request Thresh",
+          "release Thresh", "release Thresh"}},
+        {"the host takes it", 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        container.host.mouseDowns.clear();
+        container.host.mouseDownAnswers["Thresh"] = c.answer;
+        const float before = value(vlt::editor::kThresholdKnob);
+        container.pointer("mousemove " + on_screen(vlt::editor::kThresholdKnob) + " mousedown 1",
+                          [&] { return !container.host.mouseDowns.empty(); });
+        EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"Thresh 0"});
+        // Each step waits for what the host hears of it (nothing when the
+        // host took the click).
+        auto heard_more = [&]() -> std::function<bool()> {
+            if (!c.answer)
+                return {};
+            const size_t n = host.automation.events.size();
+            return [=] { return host.automation.events.size() > n; };
+        };
+        container.pointer("mousemove_relative -- 0 -10", heard_more());
+        container.pointer("mousemove_relative -- 0 -10", heard_more());
+        container.pointer("mouseup 1", heard_more());
+        EXPECT_EQ(gestures(), c.heard);
+        if (c.answer)
+            EXPECT_GT(value(vlt::editor::kThresholdKnob), before);
+        else
+            EXPECT_FLOAT_EQ(value(vlt::editor::kThresholdKnob), before);
+        EXPECT_FALSE(core().focused(vlt::editor::kThresholdKnob));
+    }
 }
 
-TEST_F(ViewOnDisplay, AKnobTheHostTakesIsNeitherTouchedNorMoved)
+// Clicks and the wheel by the real pointer, as the host hears them. A
+// double click's reset is a gesture of its own inside the second press's,
+// so that press's gesture still ends with the release.
+TEST_F(ViewOnDisplay, RealClicksAndTheWheelAsTheHostHearsThem)
 {
-    container.host.mouseDownAnswers["Thresh"] = 0;
-    const NSPoint at = centre(vlt::editor::kThresholdKnob);
-    [view mouseDown:event(NSLeftMouseDown, at)];
-    [view mouseDragged:event(NSLeftMouseDragged, NSMakePoint(at.x, at.y - 20))];
-    [view mouseUp:event(NSLeftMouseUp, NSMakePoint(at.x, at.y - 20))];
-    EXPECT_EQ(container.host.mouseDowns, std::vector<std::string>{"Thresh 0"});
-    EXPECT_TRUE(edits().empty());
-    EXPECT_FLOAT_EQ(value(vlt::editor::kThresholdKnob), 0.25f * 99);
+    struct Case {
+        const char* name;
+        Widget widget;
+        const char* action;
+        std::vector<std::string> offered;
+        std::vector<std::string> heard;
+    } const cases[] = {
+        {"the switch", vlt::editor::kEffectSwitch, "click 1", {"In 0"},
+         {"touch In", "touch In", "request In", "release In", "release In"}},
+        {"a double click on In Gain", vlt::editor::kInGainKnob, "click --repeat 2 --delay 60 1",
+         {"InGain 0", "InGain 0"},
+         {"touch InGain", "release InGain", "touch InGain", "touch InGain", "touch InGain", "request InGain",
+          "release InGain", "release InGain", "release InGain"}},
+        {"the wheel over Threshold", vlt::editor::kThresholdKnob, "click 4", {},
+         {"touch Thresh", "touch Thresh", "request Thresh", "release Thresh", "release Thresh"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        container.host.mouseDowns.clear();
+        container.pointer("mousemove " + on_screen(c.widget) + " " + c.action,
+                          [&] { return host.automation.events.size() >= c.heard.size(); });
+        container.run(0.1);  // and anything more it would send
+        EXPECT_EQ(container.host.mouseDowns, c.offered);
+        EXPECT_EQ(gestures(), c.heard);
+    }
+    EXPECT_FLOAT_EQ(value(vlt::editor::kEffectSwitch), 0);
+    EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 33);
+    EXPECT_GT(value(vlt::editor::kThresholdKnob), 0.25f * 99);
 }
 
 TEST_F(ViewOnDisplay, TheSwitchIsTouchedSetAndReleasedAtThePress)
@@ -175,30 +223,6 @@ TEST_F(ViewOnDisplay, TheSwitchIsTouchedSetAndReleasedAtThePress)
     EXPECT_FLOAT_EQ(value(vlt::editor::kEffectSwitch), 0);
     [view mouseUp:event(NSLeftMouseUp, centre(vlt::editor::kEffectSwitch))];
     EXPECT_TRUE(edits().empty());
-}
-
-TEST_F(ViewOnDisplay, DoubleClickResetsTheKnobAndTheWheelStepsIt)
-{
-    click(vlt::editor::kInGainKnob, 2);
-    EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 33);
-    std::vector<std::string> reset = edits();
-    ASSERT_FALSE(reset.empty());
-    EXPECT_NE(std::find_if(reset.begin(), reset.end(),
-                           [](const std::string& e) { return e.rfind("request InGain 0.33", 0) == 0; }),
-              reset.end());
-    EXPECT_EQ(reset.back(), "release InGain");
-
-    vlt::mac::PointerEvent at;
-    at.x = core().x_pos() + centre(vlt::editor::kThresholdKnob).x;
-    at.y = centre(vlt::editor::kThresholdKnob).y;
-    const float before = value(vlt::editor::kThresholdKnob);
-    core().wheel(at, 1.0);
-    EXPECT_GT(value(vlt::editor::kThresholdKnob), before);
-    std::vector<std::string> wheel = edits();
-    ASSERT_EQ(wheel.size(), 3u);
-    EXPECT_EQ(wheel[0], "touch Thresh");
-    EXPECT_EQ(wheel[1].rfind("request Thresh", 0), 0u);
-    EXPECT_EQ(wheel[2], "release Thresh");
 }
 
 TEST_F(ViewOnDisplay, PresetButtonsShowManualFirstThenStepThroughOneToFive)
@@ -242,13 +266,13 @@ TEST_F(ViewOnDisplay, TheMeterShowsOneMinusTheValueAndTheTickPollsIt)
     [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0);
     host.controller.meter = 0.25f;
-    spin(0.1);
+    container.run_until([&] { return value(vlt::editor::kMeter) != 0; });
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0.75f * 99);
 }
 
-// What the view draws of a widget's rectangle on the panel: the sum of its
-// bytes, read back from the view as the screen would show it.
-long drawn_sum(NSView* view, int x_pos, Widget w)
+// What the view draws of a widget's rectangle on the panel, read back from
+// the view as the screen would show it (RGB, rows top down).
+std::vector<unsigned char> drawn(NSView* view, int x_pos, Widget w)
 {
     [view display];
     NSBitmapImageRep* rep = [view bitmapImageRepForCachingDisplayInRect:[view bounds]];
@@ -256,11 +280,18 @@ long drawn_sum(NSView* view, int x_pos, Widget w)
     const unsigned char* data = [rep bitmapData];
     const NSInteger row = [rep bytesPerRow], step = [rep bitsPerPixel] / 8;
     const vlt::editor::Rect r = vlt::editor::panel_rect(vlt::editor::kStandardLayout, w);
-    long sum = 0;
+    std::vector<unsigned char> out;
     for (int y = r.y; y < r.y + r.h; ++y)  // image rows run top down, as the view's
         for (int x = x_pos + r.x; x < x_pos + r.x + r.w; ++x)
-            for (int c = 0; c < 3; ++c)
-                sum += data[y * row + x * step + c];
+            out.insert(out.end(), data + y * row + x * step, data + y * row + x * step + 3);
+    return out;
+}
+
+long drawn_sum(NSView* view, int x_pos, Widget w)
+{
+    long sum = 0;
+    for (unsigned char c : drawn(view, x_pos, w))
+        sum += c;
     return sum;
 }
 
@@ -279,12 +310,11 @@ TEST_F(ViewOnDisplay, TheDrawnMeterFollowsTheValue)
 TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
 {
     AaxView* first = [view retain];
-    spin(0.1);
-    EXPECT_GT([first tickCount], 0u);
+    EXPECT_TRUE(container.run_until([&] { return [first tickCount] > 0; }));
     attach(nullptr);
     EXPECT_EQ([first superview], nil);
     const unsigned long stopped = [first tickCount];
-    spin(0.1);
+    container.run(0.1);
     EXPECT_EQ([first tickCount], stopped);
 
     NSViewContainer again;
@@ -295,6 +325,23 @@ TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
     EXPECT_FLOAT_EQ(value(vlt::editor::kInGainKnob), 0.5f * 99);
     [first release];
     attach(nullptr);
+}
+
+// A text wider than the banner stays where it is: this view's banner takes
+// neither a drag nor the wheel (the pointer is real).
+TEST_F(ViewOnDisplay, TheBannerScrollsNeitherByDragNorByWheel)
+{
+    core().show_name("04 Snare Hit Short, and more than the banner shows");
+    container.run_until([&] { return core().banner_ticks() < 1250; });  // drawn on the tick
+    const std::vector<unsigned char> shown = drawn(view, core().x_pos(), vlt::editor::kBanner);
+    container.pointer("mousemove " + on_screen(vlt::editor::kBanner) + " mousedown 1",
+                      [&] { return core().focused(vlt::editor::kBanner); });
+    container.pointer("mousemove_relative -- -30 0");
+    container.pointer("mouseup 1", [&] { return !core().focused(vlt::editor::kBanner); });
+    EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
+    container.pointer("click --repeat 3 --delay 30 4");
+    EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
+    EXPECT_TRUE(gestures().empty());
 }
 
 // The view has a fixed size: no resize corner, and a double click away
@@ -334,10 +381,9 @@ TEST_F(ViewOnDisplay, AViewReleasedWhileTickingStopsItsTimer)
     AaxView* loose = static_cast<AaxView*>([[factory uiViewForAAX] retain]);
     [pool release];
     [loose startEditorMain];
-    spin(0.05);
-    EXPECT_GT([loose tickCount], 0u);
+    EXPECT_TRUE(container.run_until([&] { return [loose tickCount] > 0; }));
     [loose release];
-    spin(0.05);
+    container.run(0.1);
     [factory release];
 }
 

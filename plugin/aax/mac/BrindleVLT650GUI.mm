@@ -12,6 +12,14 @@ namespace {
 
 constexpr NSRect kViewFrame = {{0, 0}, {468, 510}};
 
+bool on_banner(const vlt::mac::CocoaViewCore& core, const vlt::mac::PointerEvent& at)
+{
+    const float mag = core.magnification();
+    return vlt::editor::hits(*core.build().layout, vlt::editor::kBanner,
+                             static_cast<int>((at.x - core.x_pos()) / mag + 0.5f),
+                             static_cast<int>((at.y - core.y_pos()) / mag + 0.5f));
+}
+
 }  // namespace
 
 VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
@@ -154,6 +162,20 @@ VLT_COCOA_VIEW_SHELL_METHODS
     if (!knob_held)
         at.click_count = 1;
     core_->release(at);
+}
+
+// The banner takes neither a drag nor the wheel in this build (see its
+// row): a drag that began on it and a notch over it end here.
+- (void)mouseDragged:(NSEvent*)event
+{
+    if (core_->build().banner_input || !core_->focused(vlt::editor::kBanner))
+        [super mouseDragged:event];
+}
+
+- (void)scrollWheel:(NSEvent*)event
+{
+    if (core_->build().banner_input || !on_banner(*core_, vlt::mac::pointer_event(self, event)))
+        [super scrollWheel:event];
 }
 
 // Every tick counts, pulls the meter from the controller, then runs the

@@ -20,7 +20,7 @@ void AaxEditSink::begin_edit(Control control)
     if (n < 0)
         return;
     host_.touch(n);
-    touched_[n] = true;
+    ++open_[n];
 }
 
 // The switch has no drag: its gesture ends with the value it sends.
@@ -34,14 +34,16 @@ void AaxEditSink::set_value(Control control, float fraction)
         end_edit(control);
 }
 
-// The core ends every gesture at a release; only the touched ones end here.
+// The core ends every gesture at a release; only the touched ones end here,
+// one release for each touch. A double click's reset is a gesture inside
+// the press's, so the host hears two releases for that knob.
 void AaxEditSink::end_edit(Control control)
 {
     const int n = edited(control);
-    if (n < 0 || !touched_[n])
+    if (n < 0 || open_[n] == 0)
         return;
     host_.release(n);
-    touched_[n] = false;
+    --open_[n];
 }
 
 bool AaxEditSink::offer_click(Control control, const mac::PointerEvent&)

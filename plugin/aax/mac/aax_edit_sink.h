@@ -42,7 +42,7 @@ private:
     mac::CocoaViewCore* core_ = nullptr;
     CPlugProgram programs_[kProgramCount];
     int current_ = 0;
-    bool touched_[kEdited] = {};
+    int open_[kEdited] = {};  // touches not yet released, per control
     uint32_t modifiers_ = 0;
 };
 
