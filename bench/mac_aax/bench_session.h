@@ -34,14 +34,3 @@ public:
 };
 
 }  // namespace fake
-
-#define VLT_MAC_AAX_BENCH_MAIN                               \
-    int main(int argc, char** argv)                          \
-    {                                                        \
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init]; \
-        [NSApplication sharedApplication];                   \
-        benchmark::Initialize(&argc, argv);                  \
-        benchmark::RunSpecifiedBenchmarks();                 \
-        [pool release];                                      \
-        return 0;                                            \
-    }

@@ -45,5 +45,3 @@ BENCHMARK(BM_MeterPoll);
 
 }  // namespace
 }  // namespace fake
-
-VLT_MAC_AAX_BENCH_MAIN

@@ -55,5 +55,3 @@ BENCHMARK(BM_TickWithMeterPoll);
 
 }  // namespace
 }  // namespace fake
-
-VLT_MAC_AAX_BENCH_MAIN

@@ -46,14 +46,3 @@ void BM_TickWithTheMeterMoving(benchmark::State& state)
 BENCHMARK(BM_TickWithTheMeterMoving)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    [NSApplication sharedApplication];
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    [pool release];
-    return 0;
-}

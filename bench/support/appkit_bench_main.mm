@@ -1,5 +1,6 @@
-// The main of the view benchmarks: the application object first, as in any
-// macOS host, and one autorelease pool around the run.
+// The main of the AppKit view benchmarks (Audio Unit, VST, AAX views): the
+// application object first, as in any macOS host, and one autorelease pool
+// around the run.
 #import <AppKit/AppKit.h>
 
 #include <benchmark/benchmark.h>
