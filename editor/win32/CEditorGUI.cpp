@@ -19,10 +19,15 @@ bool CEditorGUI::open(void* parent)
     if (isOpen())
         return false;
     close();
-    if (engine_running())
-        window_.open(reinterpret_cast<afx_sys_window>(parent), size_for_open());
+    start_editor(reinterpret_cast<afx_sys_window>(parent));
     systemWindow = isOpen() ? parent : nullptr;
     return isOpen();
+}
+
+void CEditorGUI::start_editor(afx_sys_window host_window)
+{
+    if (engine_running())
+        window_.start_editor(host_window, size_for_open());
 }
 
 void CEditorGUI::close()
@@ -51,5 +56,5 @@ void CEditorGUI::repaint_all() { window_.queue_all(); }
 
 void CEditorGUI::resize_window(const EditorSize& from, const EditorSize& to)
 {
-    window_.request_size(from, to, core_.dpi_scale());
+    window_.control_update_ui_size(from, to, core_.dpi_scale());
 }

@@ -16,6 +16,8 @@ public:
     bool isOpen() override { return core_.is_open() && window_.is_open(); }
 
 private:
+    void start_editor(afx_sys_window host_window);
+
     // The window's hooks.
     bool window_title(char* text, std::size_t size) override;
     void open_failed(Step step) override;

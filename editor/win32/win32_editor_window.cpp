@@ -20,15 +20,21 @@ Win32EditorWindow* self(void* user) { return static_cast<Win32EditorWindow*>(use
 Win32EditorWindow::~Win32EditorWindow()
 {
     destroy();
-    std::lock_guard<std::mutex> lock(buffer_mutex_);
+    std::lock_guard<std::mutex> lock(critical_section_);
     if (engine_ && back_buffer_)
         engine_->afx_pixmap_destroy(back_buffer_);
     back_buffer_ = nullptr;
 }
 
-void Win32EditorWindow::open(afx_sys_window parent, const EditorSize& size)
+void Win32EditorWindow::start_editor(afx_sys_window host_window, const EditorSize& size)
 {
-    if (!create(parent, size)) {
+    host_window_ = host_window;
+    start_editor_main(size);
+}
+
+void Win32EditorWindow::start_editor_main(const EditorSize& size)
+{
+    if (!create(size)) {
         hooks_.open_failed(Hooks::Step::kWindow);
         return;
     }
@@ -36,28 +42,21 @@ void Win32EditorWindow::open(afx_sys_window parent, const EditorSize& size)
     char title[256];
     if (hooks_.window_title(title, sizeof title))
         engine_->set_afx_window_title(index, title);
-    if (!start_panel(index)) {
+    if (panel_.create_gui_objects(index) < 0) {
         hooks_.open_failed(Hooks::Step::kWidgets);
         destroy();
         return;
     }
-    engine_->show_afx_window(index);
-    core_.set_open(true);
-}
-
-bool Win32EditorWindow::start_panel(int index)
-{
-    if (panel_.create_gui_objects(index) < 0)
-        return false;
     panel_.init_widgets(index);
     core_.set_widgets_ready();
     hooks_.before_init();
     core_.init_editor();
-    make_back_buffer(hooks_.paint_size(core_), hooks_.paint_scale(core_));
+    create_editor_drawables(hooks_.paint_size(core_), hooks_.paint_scale(core_));
     panel_.draw_panel();
     engine_->set_gui_update_interval(core_.build().banner.tick_ms);
     register_callbacks(index);
-    return true;
+    engine_->show_afx_window(index);
+    core_.set_open(true);
 }
 
 // The GUI-update callback goes last: registering it starts the timer.
@@ -69,14 +68,13 @@ void Win32EditorWindow::register_callbacks(int index)
     engine_->register_gui_update_callback(index, on_gui_update);
 }
 
-bool Win32EditorWindow::create(afx_sys_window parent, const EditorSize& size)
+bool Win32EditorWindow::create(const EditorSize& size)
 {
     if (!engine_)
         return false;
-    parent_ = parent;
     // The size is in pixels already: the window's own scale is 1.0.
     const int index =
-        win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, parent, this);
+        win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, host_window_, this);
     if (index < 0)
         return false;
     engine_->set_afx_window_scale_factor(index, 1.0f);
@@ -98,11 +96,11 @@ void Win32EditorWindow::destroy()
         engine_->destroy_afx_window(index);
 }
 
-void Win32EditorWindow::make_back_buffer(const EditorSize& size, float d)
+void Win32EditorWindow::create_editor_drawables(const EditorSize& size, float d)
 {
     if (!engine_)
         return;
-    std::lock_guard<std::mutex> lock(buffer_mutex_);
+    std::lock_guard<std::mutex> lock(critical_section_);
     if (back_buffer_)
         engine_->afx_pixmap_destroy(back_buffer_);
     back_buffer_ = win32_ext(*engine_).afx_pixmap_create_fixed(
@@ -123,7 +121,7 @@ void Win32EditorWindow::queue_all()
     queue(0, 0, s.width, s.height);
 }
 
-void Win32EditorWindow::request_size(const EditorSize& from, const EditorSize& to, float dpi)
+void Win32EditorWindow::control_update_ui_size(const EditorSize& from, const EditorSize& to, float dpi)
 {
     if (!engine_)
         return;
@@ -158,7 +156,7 @@ void Win32EditorWindow::apply_size(const EditorSize& from, const EditorSize& to,
     if (index_.load() < 0)
         return;
     resize(to, dpi);
-    grow_parent(to.width - from.width, to.height - from.height);
+    resizeParentWindow(to.width - from.width, to.height - from.height);
 }
 
 void Win32EditorWindow::resize(const EditorSize& to, float dpi)
@@ -167,23 +165,23 @@ void Win32EditorWindow::resize(const EditorSize& to, float dpi)
     if (!engine_ || index < 0)
         return;
     engine_->afx_window_resize(index, to.width, to.height);
-    make_back_buffer(to, dpi);
+    create_editor_drawables(to, dpi);
     queue(0, 0, to.width, to.height);
 }
 
 void Win32EditorWindow::release_engine()
 {
     close();
-    std::lock_guard<std::mutex> lock(buffer_mutex_);
+    std::lock_guard<std::mutex> lock(critical_section_);
     if (engine_ && back_buffer_)
         engine_->afx_pixmap_destroy(back_buffer_);
     back_buffer_ = nullptr;
     engine_ = nullptr;
 }
 
-void Win32EditorWindow::grow_parent(int dw, int dh)
+void Win32EditorWindow::resizeParentWindow(int dw, int dh)
 {
-    HWND parent = reinterpret_cast<HWND>(parent_);
+    HWND parent = reinterpret_cast<HWND>(host_window_);
     RECT r{};
     if (!parent || (dw == 0 && dh == 0) || !GetWindowRect(parent, &r))
         return;
@@ -197,15 +195,17 @@ CEditorCore& Win32EditorWindow::core_of(void* user) { return self(user)->core_; 
 
 void Win32EditorWindow::on_expose(int x, int y, int w, int h, int, void* user)
 {
-    Win32EditorWindow* win = self(user);
-    if (!win->engine_)
+    self(user)->expose_handler(x, y, w, h);
+}
+
+void Win32EditorWindow::expose_handler(int x, int y, int w, int h)
+{
+    if (!engine_)
         return;
-    Hooks& hooks = win->hooks_;
-    WindowPaint paint{win->engine_, win->index_.load(), &win->back_buffer_, win->panel_.content(),
-                      &win->buffer_mutex_};
-    paint.always_scaled = win->always_scaled_;
-    paint_window_rect(paint, hooks.paint_size(win->core_), win->core_.mono(),
-                      hooks.paint_scale(win->core_), x, y, w, h);
+    WindowPaint paint{engine_, index_.load(), &back_buffer_, panel_.content(), &critical_section_};
+    paint.always_scaled = always_scaled_;
+    paint_window_rect(paint, hooks_.paint_size(core_), core_.mono(), hooks_.paint_scale(core_), x,
+                      y, w, h);
 }
 
 // The host destroyed our window with its own (or the module closed it):

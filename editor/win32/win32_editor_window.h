@@ -1,10 +1,10 @@
 #pragma once
 // The editor's window on Windows, the piece every Windows editor (VST2,
 // VST3, AAX) holds: a child window of the host's window, its back buffer
-// and the lock that keeps the buffer alive while it is copied, the expose
-// path and the change of size. Size changes asked for on a host thread are
-// only stored: the window's own thread applies them at its next tick, since
-// moving windows across threads can deadlock with a paint.
+// and the critical section that keeps the buffer alive while it is copied,
+// the expose path and the change of size. Size changes asked for on a host
+// thread are only stored: the window's own thread applies them at its next
+// tick, since moving windows across threads can deadlock with a paint.
 //
 // The window is its callbacks' user data: input, ticks and the host's
 // destroy go to the editor's core, exposes copy the editor's panel, and the
@@ -54,9 +54,11 @@ public:
     Win32EditorWindow(const Win32EditorWindow&) = delete;
     Win32EditorWindow& operator=(const Win32EditorWindow&) = delete;
 
-    // The panel in a new child of parent at size, shown, its callbacks on
-    // and the core open; on a failed step nothing is left open.
-    void open(afx_sys_window parent, const EditorSize& size);
+    // Keeps the host's window and starts the editor in a new child of it.
+    void start_editor(afx_sys_window host_window, const EditorSize& size);
+    // The panel in a new child of the host's window at size, shown, its
+    // callbacks on and the core open; on a failed step nothing is left open.
+    void start_editor_main(const EditorSize& size);
     // The core closed and the window gone; the panel stays for a later open.
     void close();
     int index() const { return index_.load(); }
@@ -66,7 +68,7 @@ public:
 
     // Any thread: the new size is applied now on the window's thread, else
     // at the next tick. The host's window grows by the same amount.
-    void request_size(const EditorSize& from, const EditorSize& to, float dpi_scale);
+    void control_update_ui_size(const EditorSize& from, const EditorSize& to, float dpi_scale);
     void apply_pending_size();
     // Window, back buffer and redraw at a size the host chose; the host's
     // window is left alone. UI thread.
@@ -78,20 +80,20 @@ public:
     void release_engine();
 
 private:
-    bool create(afx_sys_window parent, const EditorSize& size);
+    bool create(const EditorSize& size);
     void destroy();
-    bool start_panel(int index);
     void register_callbacks(int index);
     // (Re)makes the back buffer at size; dpi_scale sizes the dots and grip.
-    void make_back_buffer(const EditorSize& size, float dpi_scale);
+    void create_editor_drawables(const EditorSize& size, float dpi_scale);
 
     static CEditorCore& core_of(void* user);
     static void on_expose(int x, int y, int w, int h, int index, void* user);
     static void on_window_destroy(int root_x, int root_y, int index, void* user);
     static bool on_gui_update(void* user);
+    void expose_handler(int x, int y, int w, int h);
 
     void apply_size(const EditorSize& from, const EditorSize& to, float dpi_scale);
-    void grow_parent(int dw, int dh);
+    void resizeParentWindow(int dw, int dh);
 
     AFX_engine* engine_;
     CEditorCore& core_;
@@ -99,10 +101,10 @@ private:
     Hooks& hooks_;
     bool always_scaled_ = false;
     std::atomic<int> index_{-1};
-    afx_sys_window parent_ = 0;
+    afx_sys_window host_window_ = 0;
     unsigned long ui_thread_ = 0;
     afx_image* back_buffer_ = nullptr;
-    std::mutex buffer_mutex_; // creation, destruction and copies of back_buffer_
+    std::mutex critical_section_; // creation, destruction and copies of back_buffer_
 
     std::mutex pending_mutex_;
     bool pending_ = false;

@@ -92,7 +92,7 @@ void CEditorGUI::start_editor(afx_sys_window host_window)
     if (!G_GUI_engine)
         return;
     core_.apply_size_rule(kDisplayScale);
-    window_.open(host_window, core_.size());
+    window_.start_editor(host_window, core_.size());
 }
 
 bool CEditorGUI::window_title(char* text, std::size_t size)

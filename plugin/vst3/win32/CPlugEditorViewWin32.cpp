@@ -178,7 +178,7 @@ void CPlugEditorViewWin32::startEditor()
         applySize(size_.width, size_.height);
     else
         core_.set_size(size_, displayScale_);
-    window_.open(parent_, size_);
+    window_.start_editor(parent_, size_);
 }
 
 void CPlugEditorViewWin32::open_failed(Step step)
