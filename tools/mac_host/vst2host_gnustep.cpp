@@ -4,10 +4,11 @@
 // logs what the plug-in asked of the host.
 //
 //   vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...
-//                    [--screenshot FILE.png] [--calls] [--drag X,Y,DY]
+//                    [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]
 //
 // --drag has xdotool press the left button at window point X,Y, move the
 // pointer DY points down (negative: up) and release it, as a user would.
+// --bypass sets the host's bypass once the editor is open.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,6 +18,7 @@
 #include "bundle_loader.h"
 #include "host_window.h"
 #include "plugin_instance.h"
+#include "pointer_drag.h"
 
 namespace {
 
@@ -27,26 +29,9 @@ struct Options {
     std::vector<std::pair<std::string, float>> params;
     std::string screenshot;
     bool calls = false;
+    bool bypass = false;  // the host's bypass (effSetBypass 1)
     std::string drag;  // "X,Y,DY"
 };
-
-// The window sits at the screen's top-left corner, so window points are
-// the X server's. Runs in the background while the run loop takes the
-// events; the editor gets a moment to show first.
-void start_drag(const std::string& drag)
-{
-    int x = 0, y = 0, dy = 0;
-    if (std::sscanf(drag.c_str(), "%d,%d,%d", &x, &y, &dy) != 3)
-        return;
-    char command[256];
-    std::snprintf(command, sizeof command,
-                  "(sleep 0.3; xdotool mousemove %d %d mousedown 1 sleep 0.1 mousemove %d %d sleep 0.1 "
-                  "mousemove %d %d sleep 0.1 mouseup 1) >/dev/null 2>&1 &",
-                  x, y, x, y + dy / 2, x, y + dy);
-    if (std::system(command) != 0)
-        std::fprintf(stderr, "vst2host: could not start xdotool\n");
-    std::printf("drag: %d,%d by %d\n", x, y, dy);
-}
 
 bool parse(int argc, char** argv, Options& o)
 {
@@ -67,6 +52,8 @@ bool parse(int argc, char** argv, Options& o)
             o.screenshot = argv[++i];
         } else if (arg == "--drag" && has_value) {
             o.drag = argv[++i];
+        } else if (arg == "--bypass") {
+            o.bypass = true;
         } else if (arg == "--calls") {
             o.calls = true;
         } else if (o.bundle.empty() && arg[0] != '-') {
@@ -124,6 +111,8 @@ int run(const Options& o)
     };
     const intptr_t opened = plugin.dispatch(effEditOpen, 0, 0, window.parent());
     std::printf("editor open: %ld\n", static_cast<long>(opened));
+    if (o.bypass)
+        plugin.dispatch(effSetBypass, 0, 1);
 
     // The host's audio, on the main thread's tick: one block of the tone.
     const int rate = static_cast<int>(log.sample_rate);
@@ -133,8 +122,8 @@ int run(const Options& o)
     float* inputs[2] = {in_l.data(), in_r.data()};
     float* outputs[2] = {out_l.data(), out_r.data()};
     long pos = 0;
-    if (!o.drag.empty())
-        start_drag(o.drag);
+    if (!o.drag.empty() && !mac_host::start_drag(o.drag))
+        std::fprintf(stderr, "vst2host: --drag wants X,Y,DY\n");
     window.run(o.seconds, [&] {
         for (int32_t i = 0; i < block; ++i, pos = (pos + 1) % tone.frames()) {
             in_l[i] = tone.left[pos];
@@ -166,7 +155,7 @@ int main(int argc, char** argv)
     if (!parse(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...\n"
-                     "                        [--screenshot FILE.png] [--calls] [--drag X,Y,DY]\n");
+                     "                        [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]\n");
         return 2;
     }
     return run(o);

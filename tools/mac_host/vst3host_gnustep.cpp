@@ -1,9 +1,15 @@
 // The GNUstep build of vst3host's editor mode: loads a macOS VST3 bundle
 // through its bundle and enters it with bundleEntry, as a macOS host does,
 // attaches the controller's view to an NSView of a borderless window, runs
-// the run loop and logs the edits the view sends.
+// the run loop and logs the edits the view sends ("handler: beginEdit ID",
+// "handler: performEdit ID VALUE", "handler: endEdit ID").
 //
 //   vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]
+//                    [--drag X,Y,DY] [--bypass VALUE]
+//
+// --drag moves the pointer by xdotool as vst2host-gnustep does; --bypass
+// sets the controller's bypass parameter (the one flagged kIsBypass) to
+// VALUE once the view is open, as a host's bypass button would.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -13,6 +19,7 @@
 #include "host_window.h"
 #include "ipluginbase.h"
 #include "iplugview.h"
+#include "pointer_drag.h"
 
 using namespace vst3host;
 
@@ -23,6 +30,8 @@ struct Options {
     double seconds = 1.0;
     int width = 0, height = 0;  // 0: the view's own size
     std::string screenshot;
+    std::string drag;     // "X,Y,DY"
+    double bypass = -1;   // below 0: left alone
 };
 
 bool parse(int argc, char** argv, Options& o)
@@ -37,6 +46,10 @@ bool parse(int argc, char** argv, Options& o)
                 return false;
         } else if (arg == "--screenshot" && has_value) {
             o.screenshot = argv[++i];
+        } else if (arg == "--drag" && has_value) {
+            o.drag = argv[++i];
+        } else if (arg == "--bypass" && has_value) {
+            o.bypass = std::atof(argv[++i]);
         } else if (o.bundle.empty() && arg[0] != '-') {
             o.bundle = arg;
         } else {
@@ -44,6 +57,20 @@ bool parse(int argc, char** argv, Options& o)
         }
     }
     return !o.bundle.empty();
+}
+
+// A host finds its bypass among the parameters by the flag, not by id.
+void set_bypass(IEditController* controller, double value)
+{
+    for (int32 i = 0; i < controller->getParameterCount(); ++i) {
+        ParameterInfo p{};
+        if (controller->getParameterInfo(i, p) == kResultOk && (p.flags & ParameterInfo::kIsBypass)) {
+            controller->setParamNormalized(p.id, value);
+            std::printf("bypass: %u = %.2f\n", static_cast<unsigned>(p.id), value);
+            return;
+        }
+    }
+    std::fprintf(stderr, "vst3host: no bypass parameter\n");
 }
 
 template <typename T>
@@ -57,7 +84,7 @@ T* create(IPluginFactory* factory, const TUID cid)
 
 // The editor in the window: attached, run, shot, removed. Answers the
 // exit status.
-int show_editor(IPlugView* view, const Options& o)
+int show_editor(IEditController* controller, IPlugView* view, const Options& o)
 {
     std::printf("NSView: %s\n", view->isPlatformTypeSupported("NSView") == kResultOk ? "supported" : "refused");
     ViewRect size{};
@@ -70,6 +97,10 @@ int show_editor(IPlugView* view, const Options& o)
     std::printf("view size: %d x %d\n", size.getWidth(), size.getHeight());
     mac_host::HostWindow window(size.getWidth(), size.getHeight());
     std::printf("attached: %d\n", view->attached(window.parent(), "NSView"));
+    if (o.bypass >= 0)
+        set_bypass(controller, o.bypass);
+    if (!o.drag.empty() && !mac_host::start_drag(o.drag))
+        std::fprintf(stderr, "vst3host: --drag wants X,Y,DY\n");
     window.run(o.seconds, [] {});
     int status = 0;
     if (!o.screenshot.empty() && !window.screenshot(o.screenshot)) {
@@ -107,7 +138,7 @@ int run(const Options& o)
     if (controller && controller->initialize(host) == kResultOk) {
         controller->setComponentHandler(handler);
         if (IPlugView* view = controller->createView("editor")) {
-            status = show_editor(view, o);
+            status = show_editor(controller, view, o);
             view->release();
         } else {
             std::fprintf(stderr, "vst3host: the controller made no view\n");
@@ -131,7 +162,8 @@ int main(int argc, char** argv)
 {
     Options o;
     if (!parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]\n");
+        std::fprintf(stderr, "usage: vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]\n"
+                             "                        [--drag X,Y,DY] [--bypass VALUE]\n");
         return 2;
     }
     return run(o);
