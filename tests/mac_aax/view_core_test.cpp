@@ -175,8 +175,9 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
             view.tick();
         if (c.knob_between)
             press(vlt::editor::kRatioKnob);
-        if (c.banner)
+        if (c.banner) {
             EXPECT_STREQ(view.banner_text(), c.banner);
+        }
         press(vlt::editor::kRightButton);
         EXPECT_EQ(step_sink.current_program(), c.to);
         EXPECT_STREQ(view.banner_text(), step_sink.program(c.to).name);
