@@ -165,6 +165,15 @@ const EditorBuild kCocoaAaxBuild = {
     true,
     nullptr,  // 32 blanks
     true,
+    false,  // its pixmap is its size in points
 };
+
+int EditorBuild::step_program(int from, int direction) const
+{
+    const int n = program_count - first_program;
+    if (from < first_program)
+        return direction > 0 ? first_program : program_count - 1;
+    return first_program + ((from - first_program + direction) % n + n) % n;
+}
 
 }  // namespace vlt::editor

@@ -70,6 +70,14 @@ struct EditorBuild {
     // The banner's countdown goes on while the banner holds the press
     // focus; otherwise it waits for the release.
     bool banner_counts_held = false;
+    // The Cocoa view draws at the screen's backing scale and follows its
+    // changes; otherwise its pixmap is its size in points (scale 1).
+    bool follows_backing_scale = true;
+
+    // The program a preset button selects from `from`: one step within
+    // first_program..program_count-1, wrapping; from a program below that
+    // range, left goes to the last and right to the first.
+    int step_program(int from, int direction) const;
 
     bool is_main_button(int button) const
     {

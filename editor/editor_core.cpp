@@ -229,11 +229,7 @@ void CEditorCore::step_preset(int direction)
 {
     dirty_[direction > 0 ? kRightButton : kLeftButton].store(true);
     if (preset_armed_.load()) {
-        const int first = build_.first_program;
-        const int n = build_.program_count - first;
-        const int from = program_.load();
-        const int p = from < first ? (direction > 0 ? first : first + n - 1)
-                                   : first + ((from - first + direction) % n + n) % n;
+        const int p = build_.step_program(program_.load(), direction);
         program_.store(p);
         host_.set_program(p);
     }

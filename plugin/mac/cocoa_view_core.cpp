@@ -124,7 +124,7 @@ CocoaViewCore::CocoaViewCore(const EditorBuild& build, EditSink& sink, ViewSurfa
     height_ = to_int(frame_height + 0.5);
     font_.reset(new AFX_font_engine(engine_.get()));
     cocoa_ext(*engine_).afx_set_view_dimensions(kPanelWidth, kPanelHeight);
-    backing_scale_ = usable_backing_scale(backing_scale);
+    backing_scale_ = build_.follows_backing_scale ? usable_backing_scale(backing_scale) : 1.0;
     std::printf("** INFO ** %s: Using retinaDisplayScale of %f\n", build_.log_name, backing_scale_);
     create_gui_objects();
     init_editor();
@@ -538,6 +538,8 @@ void CocoaViewCore::set_frame_size(double width, double height)
 
 void CocoaViewCore::backing_scale_changed(double scale)
 {
+    if (!build_.follows_backing_scale)
+        return;
     std::printf("** INFO ** %s: backingScaleFactor changed to %f\n", build_.log_name, scale);
     if (scale == backing_scale_)
         return;

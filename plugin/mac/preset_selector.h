@@ -1,7 +1,7 @@
 #pragma once
-// The preset step buttons of the VST2 and VST3 views: the first press only
-// shows the current program's name; presses while a name still shows step
-// through the programs. A name stops showing when any other text takes its
+// The preset step buttons of the VST2, VST3 and AAX views: the first press
+// only shows the current program's name; presses while a name still shows
+// step through the build's programs. A name stops showing when any other text takes its
 // place or, per build, when the banner turns to the version line or blank.
 #include <cstdio>
 #include <cstring>
@@ -14,7 +14,7 @@ class PresetSelector {
 public:
     enum class SleepsAt { kVersion, kBlank };
 
-    PresetSelector(int program_count, SleepsAt sleeps) : count_(program_count), sleeps_(sleeps) {}
+    PresetSelector(const editor::EditorBuild& build, SleepsAt sleeps) : build_(build), sleeps_(sleeps) {}
 
     bool awake(const CocoaViewCore& core) const
     {
@@ -23,8 +23,7 @@ public:
         return shown_[0] != '\0' && std::strcmp(core.parameter_display(), shown_) == 0 &&
                core.banner_ticks() > until;
     }
-    // The program one step from index, wrapping within the build's count.
-    int step(int index, int direction) const { return ((index + direction) % count_ + count_) % count_; }
+    int step(int index, int direction) const { return build_.step_program(index, direction); }
     void show(CocoaViewCore& core, const char* name)
     {
         std::snprintf(shown_, sizeof shown_, "%s", name);
@@ -32,7 +31,7 @@ public:
     }
 
 private:
-    int count_;
+    const editor::EditorBuild& build_;
     SleepsAt sleeps_;
     char shown_[64] = {};
 };

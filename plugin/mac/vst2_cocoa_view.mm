@@ -74,7 +74,7 @@ public:
 private:
     CPlug* plug_ = nullptr;
     mac::CocoaViewCore* core_ = nullptr;
-    mac::PresetSelector selector_{kBuild.program_count, mac::PresetSelector::SleepsAt::kBlank};
+    mac::PresetSelector selector_{kBuild, mac::PresetSelector::SleepsAt::kBlank};
 };
 
 // A UI-size change resizes the view, then asks the host to resize its window.

@@ -60,6 +60,36 @@ TEST(AaxViewTick, TheBannerCountdownUnderThePressIsTheBuildsChoice)
     }
 }
 
+// The AAX view's pixmap is its size in points: a backing scale, at
+// creation or changed later, leaves it at 468 x 510 (the others follow it).
+TEST(AaxViewSize, TheBackingScaleIsTheBuildsChoice)
+{
+    struct Case {
+        const vlt::editor::EditorBuild* build;
+        double scale;
+    } const cases[] = {
+        {&vlt::editor::kCocoaAaxBuild, 1.0},
+        {&vlt::editor::kCocoaAuBuild, 2.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.build->log_name);
+        for (bool at_creation : {true, false}) {
+            vlt::mac::test::RecordingSink sink;
+            vlt::mac::test::RecordingSurface surface;
+            CocoaViewCore core(*c.build, sink, surface, 468, 510, at_creation ? 2.0 : 1.0);
+            core.set_scale(1.0f);
+            core.start();
+            if (!at_creation)
+                core.backing_scale_changed(2.0);
+            EXPECT_EQ(core.backing_scale(), c.scale) << at_creation;
+            EXPECT_EQ(core.width(), 468);
+            EXPECT_EQ(core.height(), 510);
+            EXPECT_EQ(core.view_pixmap()->width, 468 * c.scale) << at_creation;
+            EXPECT_EQ(core.view_pixmap()->height, 510 * c.scale) << at_creation;
+        }
+    }
+}
+
 class AaxViewEdits : public Registered {
 protected:
     void SetUp() override
@@ -109,6 +139,49 @@ TEST_F(AaxViewEdits, ADoubleClickResetIsReleasedTwice)
               (std::vector<std::string>{"touch InGain", "touch InGain", "touch InGain", "request InGain 0.333333",
                                         "release InGain", "release InGain", "release InGain"}));
     EXPECT_FLOAT_EQ(core->value(vlt::editor::kInGainKnob), 33);
+}
+
+// The first press shows "Manual"; a second press steps while that name
+// has not been replaced or blanked: the version line that follows after
+// 2.5 s does not end it, another text (a knob's) or the blank line does.
+TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
+{
+    struct Case {
+        int ticks;
+        bool knob_between;
+        int to;
+        const char* banner;  // before the second press; null: not checked
+    } const cases[] = {
+        {0, false, 1, "Manual"},
+        {130, false, 1, "VLT650  V2.3.2"},
+        {1124, false, 1, nullptr},
+        {1125, false, 0, nullptr},  // blank
+        {0, true, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ticks);
+        vlt::aax_view::AaxEditSink step_sink{view_host};
+        CocoaViewCore view(vlt::editor::kCocoaAaxBuild, step_sink, surface, 468, 510, 1.0);
+        step_sink.attach(&view);
+        view.set_scale(1.0f);
+        view.start();
+        const auto press = [&](Widget w) {
+            view.press(at_centre(view, w));
+            view.release(at_centre(view, w));
+        };
+        press(vlt::editor::kRightButton);
+        ASSERT_STREQ(view.banner_text(), "Manual");
+        for (int i = 0; i < c.ticks; ++i)
+            view.tick();
+        if (c.knob_between)
+            press(vlt::editor::kRatioKnob);
+        if (c.banner) {
+            EXPECT_STREQ(view.banner_text(), c.banner);
+        }
+        press(vlt::editor::kRightButton);
+        EXPECT_EQ(step_sink.current_program(), c.to);
+        EXPECT_STREQ(view.banner_text(), step_sink.program(c.to).name);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "aax_view_programs.h"
+#include "editor_build.h"
 
 namespace {
 
@@ -27,14 +28,23 @@ TEST(AaxViewPrograms, ManualThenTheFactoryPresetsInThisBuildsRecords)
     EXPECT_NEAR(table[3].value[3], 0.052633, 5e-7);
 }
 
+// One step rule for every build with step buttons: the AAX view steps
+// through records 1..5 only, the VST views through all their programs.
 TEST(AaxViewPrograms, SteppingVisitsRecordsOneToFiveAndWraps)
 {
+    using vlt::editor::EditorBuild;
     struct Case {
+        const EditorBuild* build;
         int from, direction, to;
     };
-    const Case cases[] = {{0, -1, 5}, {0, +1, 1}, {1, -1, 5}, {5, +1, 1}, {3, -1, 2}, {3, +1, 4}, {2, -1, 1}};
+    const EditorBuild* aax = &vlt::editor::kCocoaAaxBuild;
+    const EditorBuild* vst2 = &vlt::editor::kCocoaVst2Build;
+    const Case cases[] = {{aax, 0, -1, 5},  {aax, 0, +1, 1},  {aax, 1, -1, 5},  {aax, 5, +1, 1},
+                          {aax, 3, -1, 2},  {aax, 3, +1, 4},  {aax, 2, -1, 1},  {vst2, 0, -1, 8},
+                          {vst2, 8, +1, 0}, {vst2, 4, +1, 5}, {&vlt::editor::kCocoaVst3Build, 5, +1, 0}};
     for (const Case& c : cases)
-        EXPECT_EQ(step_program(c.from, c.direction), c.to) << c.from << " " << c.direction;
+        EXPECT_EQ(c.build->step_program(c.from, c.direction), c.to)
+            << c.build->log_name << " " << c.from << " " << c.direction;
 }
 
 }  // namespace

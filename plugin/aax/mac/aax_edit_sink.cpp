@@ -1,7 +1,5 @@
 #include "aax_edit_sink.h"
 
-#include <cstring>
-
 namespace vlt::aax_view {
 
 using mac::Control;
@@ -52,15 +50,16 @@ bool AaxEditSink::offer_click(Control control, const mac::PointerEvent&)
     return n >= 0 && !host_.offer_click(n, modifiers_);
 }
 
-// The first press shows the current record's name; while that name is
-// still on the banner, further presses step through records 1..5.
+// The first press shows the current record's name; while that name has not
+// been replaced by another text or blanked (the version line in between
+// does not count), further presses step through records 1..5.
 void AaxEditSink::step_program(int direction)
 {
     if (!core_)
         return;
-    if (std::strcmp(core_->banner_text(), programs_[current_].name) == 0)
-        select_program(vlt::aax_view::step_program(current_, direction));
-    core_->show_name(programs_[current_].name);
+    if (selector_.awake(*core_))
+        select_program(selector_.step(current_, direction));
+    selector_.show(*core_, programs_[current_].name);
 }
 
 void AaxEditSink::select_program(int index)

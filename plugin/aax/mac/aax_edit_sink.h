@@ -8,6 +8,7 @@
 #include "aax_view_host.h"
 #include "aax_view_programs.h"
 #include "cocoa_view_core.h"
+#include "preset_selector.h"
 
 namespace vlt::aax_view {
 
@@ -42,6 +43,7 @@ private:
     mac::CocoaViewCore* core_ = nullptr;
     CPlugProgram programs_[kProgramCount];
     int current_ = 0;
+    mac::PresetSelector selector_{editor::kCocoaAaxBuild, mac::PresetSelector::SleepsAt::kBlank};
     int open_[kEdited] = {};  // touches not yet released, per control
     uint32_t modifiers_ = 0;
 };

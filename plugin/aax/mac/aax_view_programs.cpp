@@ -30,12 +30,4 @@ void init_factory_presets(CPlugProgram (&table)[kProgramCount])
     }
 }
 
-int step_program(int current, int direction)
-{
-    constexpr int last = kProgramCount - 1;
-    if (direction < 0)
-        return current < 2 ? last : current - 1;
-    return current + 1 > last ? 1 : current + 1;
-}
-
 }  // namespace vlt::aax_view

@@ -17,8 +17,4 @@ constexpr int kProgramCount = 1 + vlt::params::kNamedPresets;
 // names ("%02d Light Vocal" ...) and values.
 void init_factory_presets(CPlugProgram (&table)[kProgramCount]);
 
-// The record a step press shows next: stepping visits records 1..5 only and
-// wraps; record 0 is where the view starts and is never stepped back to.
-int step_program(int current, int direction);
-
 }  // namespace vlt::aax_view

@@ -78,7 +78,7 @@ private:
     CPlugController* controller_ = nullptr;  // not retained: it outlives its views
     mac::CocoaViewCore* core_ = nullptr;
     int32 program_ = 0;
-    mac::PresetSelector selector_{kBuild.program_count, mac::PresetSelector::SleepsAt::kVersion};
+    mac::PresetSelector selector_{kBuild, mac::PresetSelector::SleepsAt::kVersion};
 };
 
 // The host sizes this view: a UI-size change from the panel (the resize
