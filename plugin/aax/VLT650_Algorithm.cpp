@@ -7,6 +7,7 @@
 
 #include "CNFq.h"
 #include "denormal_guard.h"
+#include "apply_control.h"
 #include "audio_path.h"
 #include "gain_meter.h"
 #include "plug_params.h"
@@ -18,12 +19,9 @@ using namespace vlt::params;
 // Port values reach the DSP every call; its own smoothing makes repeats free.
 void apply_ports(const SVLT650_Alg_Context& c, CNFq& dsp)
 {
-    dsp.nqs_input_gain(in_gain_db(clamp_unit(*c.mInGainP)));
-    dsp.nqs_threshold(threshold_db(clamp_unit(*c.mThreshP)));
-    dsp.nqs_attack(attack_ms<AaxPrecision>(clamp_unit(*c.mAttackP)));
-    dsp.nqs_decay(release_ms(clamp_unit(*c.mReleaseP)));
-    dsp.nqs_ratio(ratio(clamp_unit(*c.mRatioP)));
-    dsp.nqs_makeup(makeup_db(clamp_unit(*c.mMakeupP)));
+    const float* const ports[] = {c.mInGainP, c.mThreshP, c.mAttackP, c.mReleaseP, c.mRatioP, c.mMakeupP};
+    for (int index = kInGain; index <= kMakeup; ++index)
+        apply<AaxPrecision>(dsp, index, clamp_unit(*ports[index]));
     dsp.nqs_comp_in(*c.mBypassP == 0 && *c.mInP >= kVLT650_InThreshold);
 }
 

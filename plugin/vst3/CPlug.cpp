@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "apply_control.h"
 #include "audio_path.h"
 #include "denormal_guard.h"
 #include "gain_meter.h"
@@ -133,16 +134,7 @@ void CPlug::applyControl(int index, float v)
     control_[index] = v;
     // The stored value stays as received; the compressor only ever sees
     // 0..1, so a stray NaN cannot poison its state.
-    const float dsp = params::dsp_value<params::Vst3Precision>(index, clamp01(v));
-    switch (index) {
-    case params::kInGain: compressor_->nqs_input_gain(dsp); break;
-    case params::kThreshold: compressor_->nqs_threshold(dsp); break;
-    case params::kAttack: compressor_->nqs_attack(dsp); break;
-    case params::kRelease: compressor_->nqs_decay(dsp); break;
-    case params::kRatio: compressor_->nqs_ratio(dsp); break;
-    case params::kMakeup: compressor_->nqs_makeup(dsp); break;
-    default: break;
-    }
+    params::apply<params::Vst3Precision>(*compressor_, index, clamp01(v));
 }
 
 void CPlug::updateSwitch()
