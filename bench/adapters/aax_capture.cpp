@@ -6,6 +6,7 @@
 //   VLT_CAPTURE_AAX_MODULE=PATH aax_capture
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 
 #include "capture_scenarios.h"
 #include "module_fixture.h"
@@ -49,3 +50,14 @@ TEST_F(Registered, CaptureDigests)
 
 }  // namespace
 }  // namespace fake
+
+int main(int argc, char** argv)
+{
+    const char* path = std::getenv("VLT_CAPTURE_AAX_MODULE");
+    if (!path || !*path) {
+        std::fprintf(stderr, "usage: VLT_CAPTURE_AAX_MODULE=PATH aax_capture\n");
+        return 2;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
