@@ -101,7 +101,10 @@ private:
     static constexpr int kSteadyMax = 64;  // frames per steady_block call
     bool steady_block_applies() const;
     float steady_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
-    float general_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
+    float general_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n,
+                        int& done);
+    float switched_out_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
+    float settled_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
 
     using RFloat = vlt::Relaxed<float>;
 

@@ -1,10 +1,10 @@
 // Block entry of the compressor. Switched in and steady (the usual case),
-// CNFq_steady_block.cpp does the work. Any other switched-in state takes the
-// general path here: the whole frame recursion (ramps, both envelope
-// followers, threshold and ratio steps, crossfades) runs serially for a few
-// frames into small arrays, and the rest of each frame (level, gain law,
-// gain, makeup, clipper, crossfade) four frames at a time. Switched out,
-// frames go one by one through nq_prc.
+// CNFq_steady_block.cpp does the work. Any other switched-in state, and the
+// fade out, take the general path here: the whole frame recursion (ramps,
+// both envelope followers, threshold and ratio steps, crossfades) runs
+// serially for a few frames into small arrays, and the rest of each frame
+// (level, gain law, gain, makeup, clipper, crossfade) four frames at a time.
+// Switched out with the fade over, CNFq_out_block.cpp.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -89,12 +89,12 @@ float CNFq::nq_prc_block(const float* inL, const float* inR, float* outL, float*
 {
     if (n < 1)
         return 0.0f;
-    // Switched out, the detector and the dry short cut depend on the previous
-    // frame's gain; that state is cheap or rare, so it keeps the frame path.
     if (!comp_in)
-        return frames_one_by_one(inL, inR, outL, outR, gains, n);
-    if (!steady_block_applies())
-        return general_block(inL, inR, outL, outR, gains, n);
+        return switched_out_block(inL, inR, outL, outR, gains, n);
+    if (!steady_block_applies()) {
+        int done = 0;
+        return general_block(inL, inR, outL, outR, gains, n, done);
+    }
     float g = 0.0f;
     for (int pos = 0; pos < n; pos += kSteadyMax) {
         const int len = std::min(kSteadyMax, n - pos);
@@ -104,8 +104,12 @@ float CNFq::nq_prc_block(const float* inL, const float* inR, float* outL, float*
 }
 
 // Any state the steady path does not model: input gain or crossfade moving,
-// the two envelopes apart, the makeup channels apart.
-float CNFq::general_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n)
+// the two envelopes apart, the makeup channels apart; and a fade to the
+// switched-out state, up to the frame where both crossfades have ended
+// (from there the frame takes the dry short cut). done tells how many
+// frames were processed.
+float CNFq::general_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n,
+                          int& done)
 {
     // The recursion's state lives in locals for the whole block.
     GainRamp inRamp[2] = {in_ramp[0], in_ramp[1]};
@@ -121,9 +125,16 @@ float CNFq::general_block(const float* inL, const float* inR, float* outL, float
     v4 lastGain = S::splat(gain);
     int lastLane = 0;
 
-    for (int base = 0; base < n; base += kChunk) {
-        const int m = std::min(kChunk, n - base);
+    bool faded_out = false;
+    done = 0;
+    for (int base = 0; base < n && !faded_out; base += kChunk) {
+        int m = std::min(kChunk, n - base);
         for (int j = 0; j < m; ++j) {
+            if (!comp_in && fade[0].done && fade[1].done) {
+                m = j;
+                faded_out = true;
+                break;
+            }
             const float l = inL[base + j], r = inR[base + j];
             const float xl = l * read_out(inRamp[0]);
             const float xr = r * read_out(inRamp[1]);
@@ -165,6 +176,7 @@ float CNFq::general_block(const float* inL, const float* inR, float* outL, float
             lastGain = g;
             lastLane = std::min(3, m - 1 - v);
         }
+        done += m;
         std::memcpy(outL + base, oL, sizeof(float) * static_cast<size_t>(m));
         std::memcpy(outR + base, oR, sizeof(float) * static_cast<size_t>(m));
         if (gains)

@@ -14,6 +14,7 @@
 #include <type_traits>
 
 #include "CNFq.h"
+#include "follower_chain.h"
 #include "frame_steps.h"
 #include "simd_frame_math.h"
 #include "simd_lanes.h"
@@ -139,9 +140,7 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
     if (!one_run)
         fill_ramps(lanes, f.ramps, n);
 
-    // The one serial chain: the follower. Both products are formed and the
-    // direction picks one, which keeps the compare off the critical path.
-    const v4 zero = _mm_setzero_ps();
+    // The one serial chain: the follower.
     v4 e = _mm_set_ss(env);
     v4 rampCur = _mm_load_ps(lanes.cur);
     const v4 rampStep = run_steps(lanes);
@@ -155,23 +154,7 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
             // acts from the next frame.
             const float af = attack_coef, rf = release_coef;
             f.maxGr[i] = max_gr;
-            const v4 d = _mm_sub_ss(_mm_load_ss(f.peak + i), e);
-            const v4 up = _mm_add_ss(e, _mm_mul_ss(_mm_set_ss(af), d));
-            const v4 down = _mm_add_ss(e, _mm_mul_ss(_mm_set_ss(rf), d));
-            // With both coefficients positive, the faster one gives the
-            // larger step in both directions (rounding is monotonic), so
-            // up for d > 0 and down otherwise is simply the max or the min
-            // of the two; ties and NaN give down, as the frame path does.
-            // That is one operation on the chain instead of three.
-            if (af >= rf && rf > 0.0f) [[likely]]
-                e = _mm_max_ss(up, down);
-            else if (rf > af && af > 0.0f)
-                e = _mm_min_ss(up, down);
-            else
-                e = simd::pick<S>(_mm_cmpgt_ss(d, zero), up, down);
-            const float mag = std::fabs(_mm_cvtss_f32(e));
-            if (!(mag >= kEnvFloor && mag <= FLT_MAX)) [[unlikely]]
-                e = zero;
+            e = vlt::chain::follow_step(e, _mm_load_ss(f.peak + i), af, rf);
             _mm_store_ss(f.env + i, e);
         }
     };

@@ -7,21 +7,12 @@
 #include <vector>
 
 #include "CNFq.h"
+#include "bench_material.h"
 #include "denormal_guard.h"
 
 namespace {
 
-std::vector<float> burst_signal(int frames, uint32_t seed)
-{
-    std::vector<float> s(frames);
-    const float levels[] = {0.9f, 0.05f, 0.4f, 0.0f, 0.7f, 0.01f};
-    for (int i = 0; i < frames; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        const float noise = static_cast<float>(static_cast<int32_t>(seed)) / 2147483648.0f;
-        s[i] = noise * levels[(i / 2000) % 6];
-    }
-    return s;
-}
+using vlt::bench::burst_signal;
 
 // Runs one 64-frame sub-block after its nq_recalc.
 struct FrameLoop {

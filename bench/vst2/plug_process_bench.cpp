@@ -8,6 +8,7 @@
 
 #include "CNFq.h"
 #include "CPlugFactory.h"
+#include "bench_material.h"
 #include "vst2_interface.h"
 
 namespace {
@@ -53,17 +54,7 @@ void BM_PluginProcessReplacing(benchmark::State& state)
 
 // The compressor as the plug-in sets it up, driven directly.
 struct Compressor {
-    Compressor()
-    {
-        dsp.nq_srate(48000);
-        dsp.nq_init();
-        dsp.nqs_max_gr(40.0f);
-        dsp.nqs_threshold(-14.7f);
-        dsp.nqs_attack(3.48f);
-        dsp.nqs_decay(407.89f);
-        dsp.nqs_ratio(10.6f);
-        dsp.nqs_makeup(3.68f);
-    }
+    Compressor() { vlt::bench::prepare_compressing(dsp); }
     CNFq dsp;
 };
 

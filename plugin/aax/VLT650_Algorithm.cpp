@@ -7,7 +7,8 @@
 
 #include "CNFq.h"
 #include "denormal_guard.h"
-#include "finite_input.h"
+#include "apply_control.h"
+#include "audio_path.h"
 #include "gain_meter.h"
 #include "plug_params.h"
 
@@ -15,17 +16,12 @@ namespace {
 
 using namespace vlt::params;
 
-constexpr int kSubBlock = 64;
-
 // Port values reach the DSP every call; its own smoothing makes repeats free.
 void apply_ports(const SVLT650_Alg_Context& c, CNFq& dsp)
 {
-    dsp.nqs_input_gain(in_gain_db(clamp_unit(*c.mInGainP)));
-    dsp.nqs_threshold(threshold_db(clamp_unit(*c.mThreshP)));
-    dsp.nqs_attack(attack_ms<AaxPrecision>(clamp_unit(*c.mAttackP)));
-    dsp.nqs_decay(release_ms(clamp_unit(*c.mReleaseP)));
-    dsp.nqs_ratio(ratio(clamp_unit(*c.mRatioP)));
-    dsp.nqs_makeup(makeup_db(clamp_unit(*c.mMakeupP)));
+    const float* const ports[] = {c.mInGainP, c.mThreshP, c.mAttackP, c.mReleaseP, c.mRatioP, c.mMakeupP};
+    for (int index = kInGain; index <= kMakeup; ++index)
+        apply<AaxPrecision>(dsp, index, clamp_unit(*ports[index]));
     dsp.nqs_comp_in(*c.mBypassP == 0 && *c.mInP >= kVLT650_InThreshold);
 }
 
@@ -43,25 +39,14 @@ void process_instance(const SVLT650_Alg_Context& c)
     float* outL = c.mOutputPP[0];
     float* outR = Channels == 2 ? c.mOutputPP[1] : nullptr;
 
-    static constexpr float kSilence[kSubBlock] = {};  // the mono build's right input
-    float gain = 1.0f;
-    for (int32_t start = 0; start < frames; start += kSubBlock) {
-        const int n = std::min<int32_t>(kSubBlock, frames - start);
-        dsp.nq_recalc(n);
-        float scratchL[kSubBlock], scratchR[kSubBlock];
-        const float* l = vlt::finite_input(inL + start, scratchL, n);
-        const float* r = Channels == 2 ? vlt::finite_input(inR + start, scratchR, n) : kSilence;
-        float wetL[kSubBlock], wetR[kSubBlock];
-        // Bypassed, the DSP still runs (its state keeps following the input)
-        // but the input passes; the block entry may write over its input.
-        float* toL = bypassed ? wetL : outL + start;
-        float* toR = bypassed || Channels != 2 ? wetR : outR + start;
-        gain = dsp.nq_prc_block(l, r, toL, toR, nullptr, n);
-        if (bypassed) {
-            std::memmove(outL + start, inL + start, sizeof(float) * static_cast<size_t>(n));
-            if (Channels == 2)
-                std::memmove(outR + start, inR + start, sizeof(float) * static_cast<size_t>(n));
-        }
+    // Bypassed, the DSP still runs (its state keeps following the input)
+    // but its output goes nowhere and the input passes.
+    const float gain = vlt::run_sub_blocks(dsp, {inL, inR, bypassed ? nullptr : outL, bypassed ? nullptr : outR},
+                                           frames);
+    if (bypassed) {
+        std::memmove(outL, inL, sizeof(float) * static_cast<size_t>(frames));
+        if (Channels == 2)
+            std::memmove(outR, inR, sizeof(float) * static_cast<size_t>(frames));
     }
     *c.mMetersPP[0] = meter_from_gain<AaxPrecision>(gain);
 }

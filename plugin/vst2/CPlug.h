@@ -44,6 +44,7 @@ public:
     void Idle() {}
     static float bend_ratio(float x);
 
+    void control_update(int index, float v);  // In Gain .. Makeup
     void control_update_in_gain(float v);
     void control_update_threshold(float v);
     void control_update_attack(float v);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "CPlug.h"
+#include "apply_control.h"
 #include "build_traits.h"
 #include "plug_params.h"
 #include "text_copy.h"
@@ -24,12 +25,12 @@ void CPlug::setParameter(int32_t index, float value)
     if constexpr (kBuild.locks_parameters)
         lock.lock();
     switch (index) {
-    case params::kInGain: control_update_in_gain(v); break;
-    case params::kThreshold: control_update_threshold(v); break;
-    case params::kAttack: control_update_attack(v); break;
-    case params::kRelease: control_update_release(v); break;
-    case params::kRatio: control_update_ratio(v); break;
-    case params::kMakeup: control_update_makeup_gain(v); break;
+    case params::kInGain:
+    case params::kThreshold:
+    case params::kAttack:
+    case params::kRelease:
+    case params::kRatio:
+    case params::kMakeup: control_update(index, v); break;
     case params::kEffect: control_update_bypass_switch(v); break;
     case params::kUiSize: control_update_ui_size(v); break;
     case params::kMeter: control_update_meter(v); break;
@@ -45,41 +46,19 @@ void CPlug::store_value(int index, float v)
         gui->setParameter(index, v);
 }
 
-void CPlug::control_update_in_gain(float v)
+// The six knobs differ only in their index.
+void CPlug::control_update(int index, float v)
 {
-    dsp->nqs_input_gain(params::in_gain_db(v));
-    store_value(params::kInGain, v);
+    params::apply<params::Vst2Precision>(*dsp, index, v);
+    store_value(index, v);
 }
 
-void CPlug::control_update_threshold(float v)
-{
-    dsp->nqs_threshold(params::threshold_db(v));
-    store_value(params::kThreshold, v);
-}
-
-void CPlug::control_update_attack(float v)
-{
-    dsp->nqs_attack(params::attack_ms<params::Vst2Precision>(v));
-    store_value(params::kAttack, v);
-}
-
-void CPlug::control_update_release(float v)
-{
-    dsp->nqs_decay(params::release_ms(v));
-    store_value(params::kRelease, v);
-}
-
-void CPlug::control_update_ratio(float v)
-{
-    dsp->nqs_ratio(params::ratio(v));
-    store_value(params::kRatio, v);
-}
-
-void CPlug::control_update_makeup_gain(float v)
-{
-    dsp->nqs_makeup(params::makeup_db(v));
-    store_value(params::kMakeup, v);
-}
+void CPlug::control_update_in_gain(float v) { control_update(params::kInGain, v); }
+void CPlug::control_update_threshold(float v) { control_update(params::kThreshold, v); }
+void CPlug::control_update_attack(float v) { control_update(params::kAttack, v); }
+void CPlug::control_update_release(float v) { control_update(params::kRelease, v); }
+void CPlug::control_update_ratio(float v) { control_update(params::kRatio, v); }
+void CPlug::control_update_makeup_gain(float v) { control_update(params::kMakeup, v); }
 
 void CPlug::control_update_bypass_switch(float v)
 {

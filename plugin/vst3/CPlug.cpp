@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "apply_control.h"
+#include "audio_path.h"
 #include "denormal_guard.h"
-#include "finite_input.h"
 #include "gain_meter.h"
-#include "plug_blocks.h"
 #include "plug_ids.h"
 #include "plug_params.h"
 #include "plug_state.h"
@@ -134,16 +134,7 @@ void CPlug::applyControl(int index, float v)
     control_[index] = v;
     // The stored value stays as received; the compressor only ever sees
     // 0..1, so a stray NaN cannot poison its state.
-    const float dsp = params::dsp_value<params::Vst3Precision>(index, clamp01(v));
-    switch (index) {
-    case params::kInGain: compressor_->nqs_input_gain(dsp); break;
-    case params::kThreshold: compressor_->nqs_threshold(dsp); break;
-    case params::kAttack: compressor_->nqs_attack(dsp); break;
-    case params::kRelease: compressor_->nqs_decay(dsp); break;
-    case params::kRatio: compressor_->nqs_ratio(dsp); break;
-    case params::kMakeup: compressor_->nqs_makeup(dsp); break;
-    default: break;
-    }
+    params::apply<params::Vst3Precision>(*compressor_, index, clamp01(v));
 }
 
 void CPlug::updateSwitch()
@@ -183,44 +174,26 @@ void CPlug::runBlock(ProcessData& data)
     AudioBusBuffers& outBus = data.outputs[0];
     const int32 inCount = channel_count(inBus);
     const int32 outCount = channel_count(outBus);
-    float* in[kMaxChannels];
-    float* out[kMaxChannels];
-    for (int32 c = 0; c < inCount; ++c)
-        in[c] = inBus.channelBuffers32[c];
-    for (int32 c = 0; c < outCount; ++c)
-        out[c] = outBus.channelBuffers32[c];
+    auto input = [&](int32 c) -> const float* { return c < inCount ? inBus.channelBuffers32[c] : nullptr; };
+    auto output = [&](int32 c) -> float* { return c < outCount ? outBus.channelBuffers32[c] : nullptr; };
 
-    float frame[kMaxChannels] = {};
-    float result[kMaxChannels] = {};
-    float scratchL[::vlt::kSubBlock], scratchR[::vlt::kSubBlock];
-    float gain = 0.0f;
-    // The usual stereo layout goes through the block entry, which may write
-    // over its input; any other layout keeps the frame loop below.
-    const bool stereo = inCount >= 2 && outCount == 2 && in[0] && in[1] && out[0] && out[1];
-    ::vlt::for_each_sub_block(data.numSamples, [&](int32 offset, int32 length) {
-        compressor_->nq_recalc(length);
-        if (stereo) {
-            gain = compressor_->nq_prc_block(::vlt::finite_input(in[0] + offset, scratchL, length),
-                                             ::vlt::finite_input(in[1] + offset, scratchR, length),
-                                             out[0] + offset, out[1] + offset, nullptr, length);
-            return;
-        }
-        for (int32 i = offset; i < offset + length; ++i) {
-            for (int32 c = 0; c < inCount; ++c)
-                if (in[c])
-                    frame[c] = in[c][i];
-            for (int32 c = 0; c < outCount; ++c)
-                result[c] = frame[c];
-            // Channels beyond the first two pass through as they came.
-            compressor_->nq_prc(::vlt::finite_or_zero(frame[0]), ::vlt::finite_or_zero(frame[1]), &result[0],
-                                &result[1], &gain);
-            for (int32 c = 0; c < outCount; ++c)
-                if (out[c])
-                    out[c][i] = result[c];
-        }
-    });
+    // The compressor takes channels 0 and 1 (a missing one is silence, a
+    // mono bus feeds 0 on the right); channels beyond pass through as they
+    // came, silent where the input has no such channel.
+    const int32 frames = data.numSamples;
+    const float gain = ::vlt::run_sub_blocks(*compressor_, {input(0), input(1), output(0), output(1)}, frames);
+    for (int32 c = 2; c < outCount; ++c) {
+        float* out = output(c);
+        const float* in = input(c);
+        if (!out || frames <= 0 || out == in)
+            continue;
+        if (in)
+            std::memmove(out, in, sizeof(float) * static_cast<size_t>(frames));
+        else
+            std::memset(out, 0, sizeof(float) * static_cast<size_t>(frames));
+    }
     outBus.silenceFlags = 0;
-    if (data.numSamples > 0)
+    if (frames > 0)
         meter_ = params::meter_from_gain<params::Vst3Precision>(gain);
 }
 

@@ -4,7 +4,10 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "CNFq.h"
+#include "apply_control.h"
 #include "plug_params.h"
 
 namespace {
@@ -78,6 +81,39 @@ TEST(Params, NamedPresetsInDspUnits)
         for (int i = 0; i < 6; ++i)
             EXPECT_NEAR(dsp_value(i, kNamedPresetTable[p].value[i]), dsp[p][i], 0.006f)
                 << kNamedPresetTable[p].name << " parameter " << i;
+}
+
+}  // namespace
+
+namespace {
+
+// Each control reaches its own setter with its formula, in either
+// precision, and nothing else moves; other indices change nothing.
+template <class Precision>
+void expect_apply_sets_only_its_target()
+{
+    using namespace vlt::params;
+    auto targets = [](const CNFq& d) {
+        return std::vector<float>{d.input_gain_target(), d.threshold_target(), d.attack_time(),
+                                  d.release_time(),      d.ratio_target(),     d.makeup_target()};
+    };
+    for (int index = -1; index <= kMakeup + 2; ++index) {
+        CNFq d;
+        d.nq_srate(48000);
+        const std::vector<float> before = targets(d);
+        apply<Precision>(d, index, 0.37f);
+        const std::vector<float> after = targets(d);
+        for (int k = 0; k <= kMakeup; ++k) {
+            const float want = k == index ? dsp_value<Precision>(k, 0.37f) : before[static_cast<size_t>(k)];
+            EXPECT_EQ(after[static_cast<size_t>(k)], want) << "index " << index << ", target " << k;
+        }
+    }
+}
+
+TEST(Params, ApplyReachesTheMatchingSetter)
+{
+    expect_apply_sets_only_its_target<vlt::params::SinglePrecision>();
+    expect_apply_sets_only_its_target<vlt::params::Vst3Precision>();
 }
 
 }  // namespace

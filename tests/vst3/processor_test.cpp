@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "host_fp_mode.h"
-#include "plug_blocks.h"
 #include "plugin_fixture.h"
 
 namespace vst3test {
@@ -21,25 +20,6 @@ Buffers buffers(int channels, int frames, float value = 0.0f)
 }
 
 using ProcessorTest = PluginFixture;
-
-TEST(Vst3SubBlocks, CutsBlocksIntoAtMost64Frames)
-{
-    struct Case {
-        int32_t frames;
-        std::vector<int32_t> lengths;
-    };
-    const Case cases[] = {{130, {64, 64, 2}}, {64, {64}}, {65, {64, 1}}, {1, {1}}, {0, {}}, {-5, {}}};
-    for (const Case& c : cases) {
-        std::vector<int32_t> got;
-        int32_t next = 0;
-        ::vlt::for_each_sub_block(c.frames, [&](int32_t offset, int32_t length) {
-            EXPECT_EQ(offset, next);
-            next += length;
-            got.push_back(length);
-        });
-        EXPECT_EQ(got, c.lengths) << c.frames;
-    }
-}
 
 TEST_F(ProcessorTest, BlockMatchesTheCompressorRunIn64_64_2)
 {
@@ -127,9 +107,8 @@ TEST_F(ProcessorTest, NonFiniteParameterNeverReachesTheCompressor)
     EXPECT_TRUE(std::isfinite(out[0][63]));
 }
 
-// Inf and NaN samples reach the compressor as 0 on both paths (the block
-// entry for stereo, the frame loop for mono): the output stays finite and
-// the host's input is left as it was.
+// Inf and NaN samples reach the compressor as 0, stereo and mono: the
+// output stays finite and the host's input is left as it was.
 TEST_F(ProcessorTest, NonFiniteInputReachesTheCompressorAsZero)
 {
     setParams({{7, 1.0}, {1, 1.0}, {4, 1.0}});
