@@ -126,6 +126,9 @@ void CEditorCore::write_banner_text(const char* text)
     std::snprintf(banner_text_, sizeof banner_text_, "%s", text);
 }
 
+// The user's edits write their own text before showing it: a host need not
+// echo the value back (an AAX host does not, and skips a held knob), and one
+// that does has already written the same text from the same value.
 void CEditorCore::write_knob_text(int knob)
 {
     char text[kValueTextMax];
@@ -348,6 +351,7 @@ void CEditorCore::step_knobs(const Point& p, int step)
         focus_[k] = true;
         values_[k].store(step_knob(values_[k].load(), step, place(*build_.layout, w).frames));
         send_knob(k);
+        write_knob_text(k);
         show_banner_text();
         redraw(w);
         end(knob_control(k));
@@ -382,6 +386,7 @@ void CEditorCore::main_press(int x, int y)
         const float v = values_[kEffectSwitch].load();
         values_[kEffectSwitch].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
         send(Control::kEffect, values_[kEffectSwitch].load() / kKnobMax);
+        write_banner_text(switch_text(build_, values_[kEffectSwitch].load()));
         show_banner_text();
         redraw(kEffectSwitch);
         // The release sends the end of this gesture.
@@ -474,6 +479,7 @@ void CEditorCore::motion(int x, int y)
         values_[k].store(m.value);
         velocity_[k] = m.velocity;
         send_knob(k);
+        write_knob_text(k);
         show_banner_text();
         redraw(w);
     }
@@ -511,6 +517,7 @@ void CEditorCore::double_click(int x, int y, int button)
         send_knob(k);
         end(knob_control(k));
         touched_[k] = false;  // a whole gesture of its own
+        write_knob_text(k);
         show_banner_text();
         redraw(static_cast<Widget>(k));
         return;

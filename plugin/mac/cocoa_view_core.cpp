@@ -813,8 +813,10 @@ void CocoaViewCore::host_value(Control c, float fraction)
     if (focused(w))
         return;  // the user's drag wins over the host
     set_widget_value(w, is_knob(c) ? fraction * kOn : (fraction > 0.5f ? kOn : 0.0f));
-    if (w == kPowerButton)
+    if (w == kPowerButton) {
         apply_power_state();
+        editor_dirty_ = true;  // colour or grey, the whole view changes
+    }
     redraw(w);
 }
 

@@ -13,13 +13,18 @@ namespace {
 using Calls = std::vector<std::string>;
 
 // Plays the plug-in: every automated change comes straight back into the
-// editor, as the plug-in's parameter path does. Calls are written with the
-// host's ids from the given map.
+// editor, as the plug-in's parameter path does, unless echo is off (an AAX
+// host and an Audio Unit do not echo the editor's own edits). Calls are
+// written with the host's ids from the given map.
 class EchoHost : public EditorHost {
 public:
-    explicit EchoHost(const HostMap& map = kVst2Map) : map(map) {}
+    explicit EchoHost(const HostMap& map = kVst2Map)
+        : map(map), echo(&map != &kAaxMap && &map != &kAuMap)
+    {
+    }
 
     const HostMap& map;
+    bool echo;
     CEditorCore* core = nullptr;
     Calls calls;
     int program = 0;
@@ -36,14 +41,16 @@ public:
         char text[64];
         std::snprintf(text, sizeof text, "set %s %.4f", id(c).c_str(), v);
         calls.push_back(text);
-        core->set_control(c, v);
+        if (echo)
+            core->set_control(c, v);
     }
     void set_ui_size(float u) override
     {
         char text[64];
         std::snprintf(text, sizeof text, "ui size %.4f", u);
         calls.push_back(text);
-        core->set_control(Control::kUiSize, u);
+        if (echo)
+            core->set_control(Control::kUiSize, u);
     }
     void set_program(int p) override
     {
@@ -51,7 +58,8 @@ public:
         calls.push_back("program " + std::to_string(p));
         char name[64];
         program_name(name);
-        core->set_program(p, name);
+        if (echo)
+            core->set_program(p, name);
     }
     void program_name(char* text) override { std::snprintf(text, 64, "Preset %d", program); }
     void size_window(int w, int h) override
@@ -359,6 +367,77 @@ struct BuildEditor {
     RecordingView view;
     CEditorCore core;
 };
+
+const EditorBuild* const kEveryBuild[] = {&kLinuxVst2Build, &kWindowsVst2Build, &kWindowsVst3Build,
+                                          &kWindowsAaxBuild, &kCocoaAuBuild,     &kCocoaVst2Build,
+                                          &kCocoaVst3Build,  &kCocoaAaxBuild};
+
+// Every edit the user makes shows its own text at once, whether or not the
+// host echoes the value back: a drag, a wheel notch, a double-click reset,
+// a switch press, a preset step. A host value that comes later still moves
+// the knob.
+TEST(EditorCoreTexts, EditsShowTheirOwnTextWithOrWithoutAnEcho)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        for (bool echo : {true, false}) {
+            SCOPED_TRACE(std::string(b->log_name) + " " + b->host->format + (echo ? " echo" : " no echo"));
+            BuildEditor e(*b);
+            e.host.echo = echo;
+            CEditorCore& core = e.core;
+            auto shown = [&] { return e.view.banner.empty() ? std::string() : e.view.banner.back(); };
+            auto knob_text = [&](Widget w) {
+                char text[kValueTextMax];
+                knob_value_text(*b, w, core.value(w), text, sizeof text);
+                return std::string(text);
+            };
+            auto centre = [&](Widget w) {
+                const Rect r = panel_to_window(core.size(), panel_rect(*b->layout, w));
+                return Point{r.x + r.w / 2, r.y + r.h / 2};
+            };
+
+            const Point t = centre(kThresholdKnob);
+            core.button_press(t.x, t.y, 0);
+            core.motion(t.x, t.y - 12);
+            EXPECT_GT(core.value(kThresholdKnob), 0.0f);
+            EXPECT_EQ(shown(), knob_text(kThresholdKnob)) << "drag";
+            core.button_release(t.x, t.y - 12, 0);
+
+            const Point a = centre(kAttackKnob);
+            core.wheel(a.x, a.y, 1);
+            EXPECT_GT(core.value(kAttackKnob), 0.0f);
+            EXPECT_EQ(shown(), knob_text(kAttackKnob)) << "wheel";
+            core.button_release(a.x, a.y, 0);
+
+            core.double_click(t.x, t.y, 0);
+            EXPECT_FLOAT_EQ(core.value(kThresholdKnob), 0.0f);
+            EXPECT_EQ(shown(), knob_text(kThresholdKnob)) << "double click";
+            core.button_release(t.x, t.y, 0);
+
+            const Point s = centre(kEffectSwitch);
+            for (const char* want : {b->effect_out_text, b->effect_in_text}) {
+                if (!on_panel(*b->layout, kEffectSwitch))
+                    break;
+                core.button_press(s.x, s.y, 0);
+                EXPECT_EQ(shown(), want) << "switch";
+                core.button_release(s.x, s.y, 0);
+            }
+
+            const Point r = centre(kRightButton);
+            for (int press = 0; press < 2 && on_panel(*b->layout, kRightButton); ++press) {
+                core.button_press(r.x, r.y, 0);
+                core.button_release(r.x, r.y, 0);
+                char name[64];
+                e.host.program_name(name);
+                EXPECT_EQ(shown(), name) << "preset " << press;
+            }
+
+            // The host's own change, later: the knob follows.
+            core.set_control(Control::kAttack, 1.0f);
+            core.gui_update_tick();
+            EXPECT_FLOAT_EQ(core.value(kAttackKnob), 99.0f);
+        }
+    }
+}
 
 // The same gestures through each format's host map: the ids the host hears,
 // the end-of-gesture sweep at the release (never the meter), the UI size

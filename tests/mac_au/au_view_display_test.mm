@@ -367,6 +367,35 @@ TEST(AuViewDrawing, PowerOffDrawsTheWholeViewInGrey)
     EXPECT_EQ(colourful(), 0);
 }
 
+// The host switching the power off greys the whole view at once, margins
+// and knobs too, as a click on the power button does.
+TEST(AuViewDrawing, HostPowerOffGreysTheWholeViewAtOnce)
+{
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    host.run(0.1);
+    const struct Case {
+        int x, y;
+        unsigned char on[3], off[3];
+    } cases[] = {{466, 508, {197, 142, 0}, {105, 105, 105}}, {0, 0, {32, 32, 32}, {25, 25, 25}}};
+    auto at = [&](const Case& c) {
+        unsigned char p[3];
+        host.pixel(c.x, c.y, p);
+        return std::vector<int>(p, p + 3);
+    };
+    for (const Case& c : cases)
+        ASSERT_EQ(at(c), std::vector<int>(c.on, c.on + 3)) << c.x << "," << c.y;
+    unit.change(7, 0.0f);
+    host.run(0.2);
+    EXPECT_FALSE(host.core().power_on());
+    for (const Case& c : cases)
+        EXPECT_EQ(at(c), std::vector<int>(c.off, c.off + 3)) << c.x << "," << c.y;
+    unit.change(7, 1.0f);
+    host.run(0.2);
+    for (const Case& c : cases)
+        EXPECT_EQ(at(c), std::vector<int>(c.on, c.on + 3)) << c.x << "," << c.y;
+}
+
 TEST(AuViewListener, OwnWritesAreNotEchoedButOthersHearThem)
 {
     FakeAudioUnit unit;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "CEditorGUI.h"
@@ -167,13 +168,22 @@ TEST(HostViewSlot, NoHostThreadReachesAnEndedView)
                 ++handed;
             });
     });
-    for (int i = 0; i < 2000; ++i) {
+    auto cycle = [&](std::chrono::microseconds open_for) {
         auto* view = new std::atomic<int>(0);
         slot.set(view);
-        std::this_thread::yield();
+        if (open_for.count() > 0)
+            std::this_thread::sleep_for(open_for);
+        else
+            std::this_thread::yield();
         EXPECT_EQ(slot.take(), view);
         delete view;
-    }
+    };
+    for (int i = 0; i < 2000; ++i)
+        cycle(std::chrono::microseconds(0));
+    // On a loaded machine the host thread may not have run yet: views stay
+    // open longer until it has reached one.
+    while (handed.load() == 0)
+        cycle(std::chrono::microseconds(500));
     done = true;
     host.join();
     EXPECT_EQ(slot.get(), nullptr);

@@ -328,6 +328,54 @@ void scenario_parameter_updated(const char* path)
     check(s.gui->ParameterUpdated(nullptr) == -20001, "ParameterUpdated(null) -20001");
 }
 
+// Each edit shows its own text on the banner at once: this host, like a
+// real AAX host, does not echo the values back. A drag's and a notch's
+// text is the one a plain press on that knob then shows (the press writes
+// the knob's text itself); the switch alternates between its two texts.
+void scenario_banner_texts(const char* path)
+{
+    using namespace vlt::editor;
+    AaxSession s(path);
+    HWND child = s.ready() ? s.open() : nullptr;
+    if (!child)
+        return check(false, "editor open");
+    s.container->mouseDownAnswer = 1;  // the host leaves every press to the editor
+    auto banner = [&] {
+        pump(150);  // the next ticks draw it
+        return grab(child, area(kBanner));
+    };
+    auto press_shows = [&](Widget w) {
+        press(child, w);
+        const Pixels shown = banner();
+        release(child, w);
+        return shown;
+    };
+    const Pixels version = banner();
+
+    press(child, kAttackKnob);
+    POINT p = centre(kAttackKnob);
+    p.y -= 30;
+    SendMessageA(child, WM_MOUSEMOVE, MK_LBUTTON, at(p));
+    const Pixels dragged = banner();
+    release(child, kAttackKnob);
+    check(!(dragged == version), "a drag writes its text");
+    check(dragged == press_shows(kAttackKnob), "the knob's value text after a drag");
+
+    const Pixels out = press_shows(kEffectSwitch), in = press_shows(kEffectSwitch);
+    check(!(out == version) && !(in == version) && !(in == out), "a switch press writes its text");
+    check(press_shows(kEffectSwitch) == out, "\" Effect  Out\" again on the third press");
+
+    POINT w = centre(kRatioKnob);
+    ClientToScreen(child, &w);
+    SetCursorPos(w.x, w.y);
+    SendMessageA(child, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(w.x, w.y));
+    const Pixels notched = banner();
+    check(!(notched == out), "a wheel notch writes its text");
+    check(notched == press_shows(kRatioKnob), "the knob's value text after a notch");
+    SendMessageA(child, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(w.x, w.y));
+    check(!(banner() == notched), "the next notch its own");
+}
+
 // The host reports the gain; the bar shows (1 - m) x 99 of its length.
 void scenario_meter(const char* path)
 {
@@ -493,7 +541,7 @@ int main(int argc, char** argv)
 {
     if (argc < 3) {
         std::printf("usage: win_aax_host MODULE view | pull | offer | wheel | presets | "
-                    "parameter-updated | meter | lifecycle | mutex | cycles N | screenshot FILE.bmp | bench [N]\n");
+                    "parameter-updated | banner-texts | meter | lifecycle | mutex | cycles N | screenshot FILE.bmp | bench [N]\n");
         return 2;
     }
     const char* path = argv[1];
@@ -510,6 +558,8 @@ int main(int argc, char** argv)
         scenario_presets(path);
     else if (!std::strcmp(what, "parameter-updated"))
         scenario_parameter_updated(path);
+    else if (!std::strcmp(what, "banner-texts"))
+        scenario_banner_texts(path);
     else if (!std::strcmp(what, "meter"))
         scenario_meter(path);
     else if (!std::strcmp(what, "lifecycle"))
