@@ -23,7 +23,7 @@ struct priv_timings {
 };
 
 // The whole environment of su and sudo: a fixed system PATH, the C locale
-// (untranslated prompts) and a terminal type.
+// (untranslated prompts and messages) and a terminal type.
 const std::vector<std::string>& default_root_environment();
 
 class CPrivCommands {

@@ -57,7 +57,7 @@ bool CPrivCommands::find_sudo(const std::vector<std::string>& candidates) {
 child_outcome CPrivCommands::run_without_input(const std::vector<std::string>& argv, int finish_ms) {
   CPtyChild child;
   child.set_kill_grace_ms(timings.kill_grace_ms);
-  if (!child.spawn(argv, &root_environment)) {
+  if (!child.spawn(argv, root_environment)) {
     log_printf("** ERROR ** %s: failed to fork pty for sudo\n", installer_title());
     return {};
   }

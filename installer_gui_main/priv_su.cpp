@@ -15,7 +15,7 @@ child_outcome CPrivCommands::su_run(const std::string& command, const char* pass
   child.set_kill_grace_ms(timings.kill_grace_ms);
   // -s: the command line is quoted for sh, and root's login shell may be
   // another (or read start-up files of its own).
-  if (!child.spawn({su_path_, "-s", "/bin/sh", "-c", command}, &root_environment)) {
+  if (!child.spawn({su_path_, "-s", "/bin/sh", "-c", command}, root_environment)) {
     log_printf("** ERROR ** %s: failed to fork pty for su\n", installer_title());
     return {};
   }

@@ -32,7 +32,7 @@ child_outcome CPrivCommands::sudo_exchange(const std::vector<std::string>& comma
   argv.insert(argv.end(), command.begin(), command.end());
   CPtyChild child;
   child.set_kill_grace_ms(timings.kill_grace_ms);
-  if (!child.spawn(argv, &root_environment)) {
+  if (!child.spawn(argv, root_environment)) {
     log_printf("** ERROR ** %s: failed to fork pty for sudo\n", installer_title());
     return {};
   }

@@ -12,8 +12,6 @@
 
 #include <cerrno>
 
-extern char** environ;
-
 namespace {
 
 constexpr size_t kMaxKeptOutput = 64 * 1024;
@@ -29,28 +27,15 @@ int remaining_ms(long long deadline) {
   return left > 0 ? static_cast<int>(left) : 0;
 }
 
-bool is_locale_variable(const char* entry) {
-  return strncmp(entry, "LC_", 3) == 0 || strncmp(entry, "LANG=", 5) == 0 ||
-         strncmp(entry, "LANGUAGE=", 9) == 0;
-}
-
 // Built before fork: after fork in a threaded program only async-signal-safe
 // calls are allowed, so the child must not allocate.
 struct exec_image {
-  std::vector<std::string> store;
   std::vector<char*> argv, envp;
 
-  exec_image(const std::vector<std::string>& args, const std::vector<std::string>* env) {
+  exec_image(const std::vector<std::string>& args, const std::vector<std::string>& env) {
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    if (env) {
-      for (const auto& e : *env) envp.push_back(const_cast<char*>(e.c_str()));
-    } else {
-      for (char** e = environ; e && *e; ++e)
-        if (!is_locale_variable(*e)) envp.push_back(*e);
-      store.emplace_back("LC_ALL=C");
-      envp.push_back(store.back().data());
-    }
+    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
   }
 };
@@ -77,7 +62,7 @@ CPtyChild::~CPtyChild() {
   explicit_bzero(out_.data(), out_.size());
 }
 
-bool CPtyChild::spawn(const std::vector<std::string>& argv, const std::vector<std::string>* env) {
+bool CPtyChild::spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
   if (pid_ > 0 || argv.empty()) return false;
   const exec_image img(argv, env);
   int master = -1;

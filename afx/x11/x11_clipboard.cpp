@@ -65,8 +65,8 @@ unsigned char* copy_selection(const unsigned char* data, size_t length)
 
 unsigned char* AFX_engine::backend::read_selection(const XSelectionEvent& ev)
 {
-    // A refused conversion names no property. The window's PRIMARY may
-    // still hold an earlier paste, which must not come back as this one.
+    // A refused conversion names no property: no text came, and an
+    // earlier paste must not come back as this one.
     if (ev.property == None)
         return nullptr;
     afx_lock dl(display_mx);

@@ -116,7 +116,7 @@ TestUser::~TestUser() {
   run({"userdel", name_});
   // sudo keeps its timestamps per user name, which a later user of the
   // same name would inherit.
-  for (const char* dir : {"/run/sudo/ts/", "/var/run/sudo/ts/", "/var/lib/sudo/ts/"})
+  for (const char* dir : {"/run/sudo/ts/", "/var/lib/sudo/ts/"})
     std::filesystem::remove(dir + name_, ec);
 }
 
