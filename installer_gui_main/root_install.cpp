@@ -76,9 +76,10 @@ std::vector<std::string> root_messages(std::string_view output, std::string_view
     std::string_view line = output.substr(at, end - at);
     at = end + 1;
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.substr(0, kMarker.size()) != kMarker) continue;
+    const bool marked = line.substr(0, kMarker.size()) == kMarker;
+    if (!marked && line.substr(0, 4) != "su: " && line.substr(0, 6) != "sudo: ") continue;
     if (!secret.empty() && line.find(secret) != std::string_view::npos) continue;
-    out.emplace_back(line.substr(kMarker.size()));
+    out.emplace_back(marked ? line.substr(kMarker.size()) : line);
   }
   return out;
 }

@@ -26,8 +26,9 @@ std::vector<std::string> root_install_argv(const root_install_args& a);
 // The one command line for `su -c` (run by /bin/sh): the values quoted.
 std::string root_install_command_line(const root_install_args& a);
 
-// The marked lines of what the terminal showed, marker and CR removed;
-// lines holding `secret` (when not empty) are left out.
+// The marked lines of what the terminal showed, marker and CR removed, and
+// the complaints of su and sudo themselves ("su: ...", "sudo: ..."); lines
+// holding `secret` (when not empty) are left out.
 std::vector<std::string> root_messages(std::string_view output, std::string_view secret);
 
 // Trailing '/' removed, except from "/" itself.
