@@ -183,14 +183,13 @@ bool InstallerRun::start(const options& o, const std::string& log_path) {
     const int fd = report[1];
     dup2(log_fd, STDOUT_FILENO);
     dup2(log_fd, STDERR_FILENO);
-    if (!o.su_stand_in.empty() || !o.shadow_stand_in.empty() || o.hide_programs) {
+    if (!o.su_stand_in.empty() || !o.etc_stand_in.empty() || o.hide_programs) {
       // Our own view of the file tree: these mounts are seen by this run only.
       if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         child_fail(fd, child_step::private_mounts);
       if (!o.su_stand_in.empty() && mount(o.su_stand_in.c_str(), "/usr/bin/su", nullptr, MS_BIND, nullptr) != 0)
         child_fail(fd, child_step::private_mounts);
-      if (!o.shadow_stand_in.empty() &&
-          mount(o.shadow_stand_in.c_str(), "/etc/shadow", nullptr, MS_BIND, nullptr) != 0)
+      if (!o.etc_stand_in.empty() && mount(o.etc_stand_in.c_str(), "/etc", nullptr, MS_BIND | MS_REC, nullptr) != 0)
         child_fail(fd, child_step::private_mounts);
       if (o.hide_programs)
         for (const char* dir : {"/usr/bin", "/usr/sbin", "/usr/local/bin"})

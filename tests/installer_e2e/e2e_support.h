@@ -47,7 +47,10 @@ class InstallerRun {
     std::string display;
     const TestUser* user = nullptr;  // null: run as ourselves
     std::string su_stand_in;         // bound over /usr/bin/su when set
-    std::string shadow_stand_in;     // bound over /etc/shadow when set
+    // A folder bound over /etc when set: a whole folder, as a file bound
+    // over /etc/shadow would be dropped as soon as anyone adds or removes
+    // a user (which renames a new shadow file into place).
+    std::string etc_stand_in;
     std::vector<std::string> extra_env;  // NAME=value entries the user has set
     bool hide_programs = false;      // empty program folders (so no su, no sudo) for this run
     int pause_percent = 100;         // test builds only

@@ -470,15 +470,18 @@ TEST_P(InstallerEndToEndSuEnvironment, NothingOfTheUsersEnvironmentRunsAsRoot) {
   if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace";
   InstallerRun::options o = run_options(test_installer, kFast);
   if (real_su) {
-    // Root's password becomes the test user's, for this run only.
+    // Root's password becomes the test user's, for this run only, in a
+    // copy of /etc that the run sees in place of the real one.
     const std::string root_line = user->shadow_entry_for("root");
     ASSERT_FALSE(root_line.empty());
+    o.etc_stand_in = work + "/etc";
+    // A file that goes meanwhile (another test's user lock) fails cp, harmlessly.
+    e2e::run({"cp", "-a", "/etc", o.etc_stand_in});
+    ASSERT_TRUE(fs::exists(o.etc_stand_in + "/passwd") && fs::exists(o.etc_stand_in + "/pam.d/su"));
     std::istringstream shadow(e2e::read_file("/etc/shadow"));
     std::string copy;
     for (std::string line; std::getline(shadow, line);) copy += (line.rfind("root:", 0) == 0 ? root_line : line) + "\n";
-    o.shadow_stand_in = work + "/shadow";
-    std::ofstream(o.shadow_stand_in) << copy;
-    ASSERT_EQ(chmod(o.shadow_stand_in.c_str(), 0600), 0);
+    std::ofstream(o.etc_stand_in + "/shadow", std::ios::trunc) << copy;
   } else {
     o.su_stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
     ASSERT_FALSE(o.su_stand_in.empty());
