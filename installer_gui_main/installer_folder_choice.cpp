@@ -35,7 +35,9 @@ void CFolderChoice::folder_selector_ok_callback(char* path, void* user) {
     std::lock_guard<std::mutex> lock(self->mx_);
     self->install_folder_ = path;
   }
-  log_printf("** INFO ** %s: Installing to - %s\n", installer_title(), path);
+  // Logged escaped: a folder name may hold line breaks and terminal escapes
+  // (the copy step refuses such a name before anything runs as root).
+  log_printf("** INFO ** %s: Installing to - %s\n", installer_title(), log_safe(path).c_str());
   run_flags().folder_chosen.store(1);
 }
 

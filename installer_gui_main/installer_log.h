@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdarg>
+#include <string>
+#include <string_view>
 
 #if defined(__GNUC__)
 #define QELM_PRINTF_LIKE(f, a) __attribute__((format(printf, f, a)))
@@ -15,3 +17,8 @@ void log_printf(const char* fmt, ...) QELM_PRINTF_LIKE(1, 2);
 // "%s %s Installer" with product name and version; log lines carry it.
 const char* installer_title();
 void set_installer_title(const char* product, const char* version);
+
+// Text from outside (a folder name, a program's message) as one log line:
+// control bytes and backslashes written as \xHH and \\, so it can neither
+// end the line nor reach the terminal as an escape sequence.
+std::string log_safe(std::string_view text);

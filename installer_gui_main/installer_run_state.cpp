@@ -12,12 +12,23 @@ namespace {
 
 installer_flags g_flags;
 char g_heading[1024] = "";
-struct sigaction g_old_term, g_old_int;
 
-// Formatted before the handlers go in: a handler may only write(2), as the
-// interrupted thread may hold stdio's lock.
-char g_term_line[1100], g_int_line[1100];
-size_t g_term_len = 0, g_int_len = 0;
+// The signals that end a run as SIGTERM does: a closed terminal (SIGHUP)
+// or Ctrl-\ must not leave the lock and the payload behind either. Each
+// line is formatted before the handlers go in: a handler may only write(2),
+// as the interrupted thread may hold stdio's lock.
+struct abort_signal {
+  int sig;
+  const char* name;
+  char line[1100];
+  size_t len;
+  struct sigaction old;
+};
+abort_signal g_signals[] = {{SIGTERM, "SIGTERM", "", 0, {}},
+                            {SIGINT, "SIGINT", "", 0, {}},
+                            {SIGHUP, "SIGHUP", "", 0, {}},
+                            {SIGQUIT, "SIGQUIT", "", 0, {}}};
+struct sigaction g_old_pipe;
 
 void say(const char* line, size_t len) {
   while (len > 0) {
@@ -28,22 +39,10 @@ void say(const char* line, size_t len) {
   }
 }
 
-void sigterm_handler(int) {
-  say(g_term_line, g_term_len);
+void abort_handler(int sig) {
+  for (const abort_signal& s : g_signals)
+    if (s.sig == sig) say(s.line, s.len);
   g_flags.abort_requested.store(1);
-}
-
-void sigint_handler(int) {
-  say(g_int_line, g_int_len);
-  g_flags.abort_requested.store(1);
-}
-
-void set_handler(int sig, void (*fn)(int), struct sigaction* old) {
-  struct sigaction sa {};
-  sa.sa_handler = fn;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = 0;
-  sigaction(sig, &sa, old);
 }
 
 }  // namespace
@@ -57,15 +56,26 @@ void set_installer_heading(const char* product, const char* version) {
 }
 
 void install_abort_signals() {
-  snprintf(g_term_line, sizeof g_term_line, "** INFO ** %s: Caught SIGTERM\n", installer_title());
-  snprintf(g_int_line, sizeof g_int_line, "** INFO ** %s: Caught SIGINT\n", installer_title());
-  g_term_len = strlen(g_term_line);
-  g_int_len = strlen(g_int_line);
-  set_handler(SIGTERM, sigterm_handler, &g_old_term);
-  set_handler(SIGINT, sigint_handler, &g_old_int);
+  for (abort_signal& s : g_signals) {
+    snprintf(s.line, sizeof s.line, "** INFO ** %s: Caught %s\n", installer_title(), s.name);
+    s.len = strlen(s.line);
+  }
+  for (abort_signal& s : g_signals) {
+    struct sigaction sa {};
+    sa.sa_handler = abort_handler;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = 0;
+    sigaction(s.sig, &sa, &s.old);
+  }
+  // With the terminal or a pipe reader gone, a log line must not end the
+  // run before it has cleaned up.
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGPIPE, &ignore, &g_old_pipe);
 }
 
 void restore_abort_signals() {
-  sigaction(SIGTERM, &g_old_term, nullptr);
-  sigaction(SIGINT, &g_old_int, nullptr);
+  for (const abort_signal& s : g_signals) sigaction(s.sig, &s.old, nullptr);
+  sigaction(SIGPIPE, &g_old_pipe, nullptr);
 }

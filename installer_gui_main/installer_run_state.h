@@ -25,7 +25,7 @@ installer_flags& run_flags();
 const char* installer_heading();
 void set_installer_heading(const char* product, const char* version);
 
-// SIGINT and SIGTERM end the run at its next check; the previous actions
-// are kept for restore_abort_signals.
+// SIGTERM, SIGINT, SIGHUP and SIGQUIT end the run at its next check; the
+// previous actions are kept for restore_abort_signals.
 void install_abort_signals();
 void restore_abort_signals();

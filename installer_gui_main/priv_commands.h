@@ -1,12 +1,15 @@
 // Work that needs root, handed to su or sudo on a pseudo-terminal and fed
 // the user's password the way a person would type it. The password only
 // ever travels through the terminal: never in argv, the environment or logs.
+// Nothing of the user's environment reaches them either: su without '-'
+// would hand it to root's shell and tar (BASH_ENV, TAR_OPTIONS, PATH).
 #pragma once
 
 #include <atomic>
 #include <string>
 #include <vector>
 
+#include "root_install.h"
 #include "wait_status.h"
 
 struct priv_timings {
@@ -18,6 +21,10 @@ struct priv_timings {
   int kill_grace_ms = 1000;   // each step of ending a program that overstays
   int settle_ms = 5000;       // after a successful install, abortable
 };
+
+// The whole environment of su and sudo: a fixed system PATH, the C locale
+// (untranslated prompts and messages) and a terminal type.
+const std::vector<std::string>& default_root_environment();
 
 class CPrivCommands {
  public:
@@ -44,8 +51,10 @@ class CPrivCommands {
   int sudo_install(const char* folder, const char* payload, const char* password);
 
   bool su_check_password(const char* password);
-  // Runs a shell command line through su -c; the caller quotes it.
-  child_outcome su_run(const std::string& command, const char* password, int finish_ms);
+  // Runs a command line through su, by /bin/sh whatever root's login shell
+  // is; the caller quotes it. The terminal's output goes to `output` when given.
+  child_outcome su_run(const std::string& command, const char* password, int finish_ms,
+                       std::string* output = nullptr);
   int su_install(const char* folder, const char* payload, const char* password);
 
   void set_su_path(const std::string& p) { su_path_ = p; }
@@ -55,12 +64,17 @@ class CPrivCommands {
   const std::string& sudo_path() const { return sudo_path_; }
 
   priv_timings timings;
+  std::vector<std::string> root_environment = default_root_environment();
 
  private:
-  child_outcome sudo_exchange(const std::vector<std::string>& command, const char* password, int finish_ms);
+  child_outcome sudo_exchange(const std::vector<std::string>& command, const char* password, int finish_ms,
+                              std::string* output = nullptr);
   child_outcome run_without_input(const std::vector<std::string>& argv, int finish_ms);
-  int settle(const child_outcome& o) const;
-  bool install_arguments_ok(const char* folder, const char* payload) const;
+  // Logs what root's side said went wrong (then wipes `output`), then the
+  // settle wait.
+  int settle(const child_outcome& o, std::string& output, const char* password) const;
+  // What root's side gets; false (logged) when the folder is refused.
+  bool install_arguments(const char* folder, const char* payload, root_install_args& args) const;
 
   const std::atomic<int>* abort_requested_;
   std::string su_path_, sudo_path_, tar_path_ = "/bin/tar";

@@ -3,28 +3,34 @@
 #include "installer_log.h"
 #include "priv_commands.h"
 #include "pty_child.h"
-#include "shell_quote.h"
 
 const std::vector<std::string>& CPrivCommands::default_su_paths() {
   static const std::vector<std::string> p{"/bin/su", "/usr/bin/su", "/usr/local/bin/su", "/usr/sbin/su"};
   return p;
 }
 
-child_outcome CPrivCommands::su_run(const std::string& command, const char* password, int finish_ms) {
+child_outcome CPrivCommands::su_run(const std::string& command, const char* password, int finish_ms,
+                                    std::string* output) {
   CPtyChild child;
   child.set_kill_grace_ms(timings.kill_grace_ms);
-  if (!child.spawn({su_path_, "-c", command})) {
+  // -s: the command line is quoted for sh, and root's login shell may be
+  // another (or read start-up files of its own).
+  if (!child.spawn({su_path_, "-s", "/bin/sh", "-c", command}, root_environment)) {
     log_printf("** ERROR ** %s: failed to fork pty for su\n", installer_title());
     return {};
   }
   // su's prompt is translated and not ours to choose: wait for any text
   // and for echo off, the sign that it reads the password now (input typed
   // earlier would be flushed).
-  if (!child.wait_for_secret_prompt("", timings.prompt_ms, timings.echo_grace_ms))
-    return child.finish(timings.kill_grace_ms);
-  const bool sent = child.write_all(password, strlen(password)) && child.write_all("\n", 1);
-  if (!sent) return child.terminate();
-  return child.finish(finish_ms);
+  child_outcome o;
+  if (!child.wait_for_secret_prompt("", timings.prompt_ms, timings.echo_grace_ms)) {
+    o = child.finish(timings.kill_grace_ms);
+  } else {
+    const bool sent = child.write_all(password, strlen(password)) && child.write_all("\n", 1);
+    o = sent ? child.finish(finish_ms) : child.terminate();
+  }
+  if (output) *output = child.output();
+  return o;
 }
 
 bool CPrivCommands::su_check_password(const char* password) {
@@ -32,9 +38,9 @@ bool CPrivCommands::su_check_password(const char* password) {
 }
 
 int CPrivCommands::su_install(const char* folder, const char* payload, const char* password) {
-  if (!install_arguments_ok(folder, payload)) return 1;
-  // su hands one string to root's shell: every part is a quoted word.
-  const std::string cmd = shell_single_quote(tar_path_) + " -xzf " + shell_single_quote(payload) + " -C " +
-                          shell_single_quote(folder);
-  return settle(su_run(cmd, password, timings.install_ms));
+  root_install_args args;
+  if (!install_arguments(folder, payload, args)) return 1;
+  std::string output;
+  const child_outcome o = su_run(root_install_command_line(args), password, timings.install_ms, &output);
+  return settle(o, output, password);
 }

@@ -27,12 +27,12 @@ bool CPrivCommands::sudo_probe(const char* user_name) {
 bool CPrivCommands::sudo_forget() { return run_without_input({sudo_path_, "-k"}, timings.probe_ms).succeeded(); }
 
 child_outcome CPrivCommands::sudo_exchange(const std::vector<std::string>& command, const char* password,
-                                           int finish_ms) {
+                                           int finish_ms, std::string* output) {
   std::vector<std::string> argv{sudo_path_, "-S", "-p", kSudoPrompt, "--"};
   argv.insert(argv.end(), command.begin(), command.end());
   CPtyChild child;
   child.set_kill_grace_ms(timings.kill_grace_ms);
-  if (!child.spawn(argv)) {
+  if (!child.spawn(argv, root_environment)) {
     log_printf("** ERROR ** %s: failed to fork pty for sudo\n", installer_title());
     return {};
   }
@@ -43,7 +43,9 @@ child_outcome CPrivCommands::sudo_exchange(const std::vector<std::string>& comma
   }
   // Asked a second time: the password was wrong; stop rather than wait
   // for sudo's own retries to run out.
-  return child.finish(finish_ms, asked_again);
+  const child_outcome o = child.finish(finish_ms, asked_again);
+  if (output) *output = child.output();
+  return o;
 }
 
 bool CPrivCommands::sudo_run(const std::vector<std::string>& command, const char* password) {
@@ -56,8 +58,11 @@ bool CPrivCommands::sudo_check_password(const char* password) {
 }
 
 int CPrivCommands::sudo_install(const char* folder, const char* payload, const char* password) {
-  if (!install_arguments_ok(folder, payload)) return 1;
+  root_install_args args;
+  if (!install_arguments(folder, payload, args)) return 1;
   sudo_forget();
   // An argument vector: blanks and shell characters in the folder stay in it.
-  return settle(sudo_exchange({tar_path_, "-xzf", payload, "-C", folder}, password, timings.install_ms));
+  std::string output;
+  const child_outcome o = sudo_exchange(root_install_argv(args), password, timings.install_ms, &output);
+  return settle(o, output, password);
 }

@@ -12,8 +12,6 @@
 
 #include <cerrno>
 
-extern char** environ;
-
 namespace {
 
 constexpr size_t kMaxKeptOutput = 64 * 1024;
@@ -29,24 +27,15 @@ int remaining_ms(long long deadline) {
   return left > 0 ? static_cast<int>(left) : 0;
 }
 
-bool is_locale_variable(const char* entry) {
-  return strncmp(entry, "LC_", 3) == 0 || strncmp(entry, "LANG=", 5) == 0 ||
-         strncmp(entry, "LANGUAGE=", 9) == 0;
-}
-
 // Built before fork: after fork in a threaded program only async-signal-safe
 // calls are allowed, so the child must not allocate.
 struct exec_image {
-  std::vector<std::string> store;
   std::vector<char*> argv, envp;
 
-  explicit exec_image(const std::vector<std::string>& args) {
+  exec_image(const std::vector<std::string>& args, const std::vector<std::string>& env) {
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    for (char** e = environ; e && *e; ++e)
-      if (!is_locale_variable(*e)) envp.push_back(*e);
-    store.emplace_back("LC_ALL=C");
-    envp.push_back(store.back().data());
+    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
   }
 };
@@ -55,9 +44,10 @@ struct exec_image {
   sigset_t none;
   sigemptyset(&none);
   sigprocmask(SIG_SETMASK, &none, nullptr);
-  signal(SIGPIPE, SIG_DFL);
-  signal(SIGINT, SIG_DFL);
-  signal(SIGTERM, SIG_DFL);
+  // An ignored signal would stay ignored in the program, root's included.
+  for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
+  // Not a folder the user browsed into: nothing there is looked at as root.
+  if (chdir("/") != 0) _exit(255);
   // Nothing of ours (lock file, X connection, payload) leaks into a root program.
   syscall(SYS_close_range, 3u, ~0u, 0u);
   execve(img.argv[0], img.argv.data(), img.envp.data());
@@ -72,9 +62,9 @@ CPtyChild::~CPtyChild() {
   explicit_bzero(out_.data(), out_.size());
 }
 
-bool CPtyChild::spawn(const std::vector<std::string>& argv) {
+bool CPtyChild::spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
   if (pid_ > 0 || argv.empty()) return false;
-  const exec_image img(argv);
+  const exec_image img(argv, env);
   int master = -1;
   const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
   if (pid < 0) return false;

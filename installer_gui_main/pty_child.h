@@ -19,9 +19,10 @@ class CPtyChild {
   CPtyChild(const CPtyChild&) = delete;
   CPtyChild& operator=(const CPtyChild&) = delete;
 
-  // Starts argv[0] with argv on a new terminal, in its own session, with
-  // the C locale so its messages and prompts are the untranslated ones.
-  bool spawn(const std::vector<std::string>& argv);
+  // Starts argv[0] with argv on a new terminal, in its own session, in the
+  // root folder, with every signal at its default action and with exactly
+  // the environment `env` (nothing of ours).
+  bool spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env);
 
   // Reads what the program shows until the deadline or until the terminal
   // closes. Returns false when the terminal has closed.

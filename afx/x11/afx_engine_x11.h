@@ -91,7 +91,8 @@ class AFX_engine_x11 {
 
     // Clipboard text: asked for here, handed later to the window's selection
     // callback, which owns it and frees it with free_clipboard_data (null is
-    // ignored). No callback follows when the clipboard has no owner.
+    // ignored), which wipes it first. The window's property that carried it
+    // is gone by then. No callback follows when the clipboard has no owner.
     void convert_AFX_clipboard_data(int index);
     static void free_clipboard_data(unsigned char* data);
 

@@ -4,6 +4,11 @@
 
 #include <X11/Xatom.h>
 
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <string.h>
+
 namespace {
 
 // Longest selection read, in 32-bit units.
@@ -31,10 +36,37 @@ void AFX_engine_x11::convert_AFX_clipboard_data(int index)
     XFlush(d);
 }
 
+namespace {
+
+// Selection text as the callbacks get it: our own copy, with its length in
+// front so that freeing can wipe it (it may be a pasted password).
+struct selection_block {
+    size_t length;
+    unsigned char text[1]; // length bytes and a terminating zero
+};
+
+selection_block* block_of(unsigned char* text)
+{
+    return reinterpret_cast<selection_block*>(text - offsetof(selection_block, text));
+}
+
+unsigned char* copy_selection(const unsigned char* data, size_t length)
+{
+    auto* b = static_cast<selection_block*>(std::malloc(offsetof(selection_block, text) + length + 1));
+    if (b == nullptr)
+        return nullptr;
+    b->length = length;
+    std::memcpy(b->text, data, length);
+    b->text[length] = 0;
+    return b->text;
+}
+
+} // namespace
+
 unsigned char* AFX_engine::backend::read_selection(const XSelectionEvent& ev)
 {
-    // A refused conversion names no property. The window's PRIMARY may
-    // still hold an earlier paste, which must not come back as this one.
+    // A refused conversion names no property: no text came, and an
+    // earlier paste must not come back as this one.
     if (ev.property == None)
         return nullptr;
     afx_lock dl(display_mx);
@@ -46,19 +78,31 @@ unsigned char* AFX_engine::backend::read_selection(const XSelectionEvent& ev)
     unsigned char* data = nullptr;
     const int r = XGetWindowProperty(display, ev.requestor, XA_PRIMARY, 0, kSelectionLimit, False,
                                      XA_STRING, &type, &format, &items, &after, &data);
+    // Any client could read the text from the window for as long as it is
+    // there: it goes as soon as it has been read, whatever its type. (A
+    // delete in the read itself would keep a property of another type.)
+    afx_trap_errors(display);
+    XDeleteProperty(display, ev.requestor, XA_PRIMARY);
+    XSync(display, False);
+    afx_untrap_errors(display);
     if (r != Success)
         return nullptr;
+    unsigned char* text = nullptr;
     // Another type still hands back an (empty) block: that is no text.
-    if (type != XA_STRING || format != 8) {
-        if (data != nullptr)
-            XFree(data);
-        return nullptr;
+    if (type == XA_STRING && format == 8 && data != nullptr)
+        text = copy_selection(data, items);
+    if (data != nullptr) {
+        explicit_bzero(data, type == XA_STRING && format == 8 ? items : 0);
+        XFree(data);
     }
-    return data;
+    return text;
 }
 
 void AFX_engine_x11::free_clipboard_data(unsigned char* data)
 {
-    if (data != nullptr)
-        XFree(data);
+    if (data == nullptr)
+        return;
+    selection_block* b = block_of(data);
+    explicit_bzero(b->text, b->length);
+    std::free(b);
 }

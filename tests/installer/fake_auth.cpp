@@ -127,8 +127,11 @@ int main(int argc, char** argv) {
   record(argc, argv);
   std::vector<char*> cmd;
   static char sh[] = "/bin/sh", dash_c[] = "-c";
+  char* shell = sh;
   for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "-c") == 0) cmd = {sh, dash_c, argv[i + 1]};
+    if (std::strcmp(argv[i], "-s") == 0) shell = argv[i + 1];
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "-c") == 0) cmd = {shell, dash_c, argv[i + 1]};
   if (ask(translated() ? "Passwort: " : "Password: ") != kPassword) {
     say(translated() ? "su: Authentifizierung fehlgeschlagen\n" : "su: Authentication failure\n");
     return 1;

@@ -48,6 +48,9 @@ class RealSudoTest : public ::testing::Test {
     std::error_code ec;
     if (!sudoers.empty()) fs::remove(sudoers, ec);
     if (made_user) run("userdel " + user + " 2>/dev/null");
+    // sudo's timestamps are kept by user name: a later user of the name
+    // would inherit them.
+    for (const char* dir : {"/run/sudo/ts/", "/var/lib/sudo/ts/"}) fs::remove(dir + user, ec);
   }
 
   // Runs body as the test user in a child; its exit status is the result.

@@ -4,9 +4,11 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-ClipboardOwner::ClipboardOwner(const std::string& display, std::string text) : text_(std::move(text)) {
+ClipboardOwner::ClipboardOwner(const std::string& display, std::string text, const char* answer_type)
+    : text_(std::move(text)) {
   display_ = XOpenDisplay(display.c_str());
   if (!display_) return;
+  answer_type_ = XInternAtom(display_, answer_type, False);
   window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
   const Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
   XSetSelectionOwner(display_, clipboard, window_, CurrentTime);
@@ -37,13 +39,13 @@ void ClipboardOwner::serve() {
       reply.time = rq.time;
       reply.property = None;  // refused unless it asks for plain text
       if (rq.target == XA_STRING && rq.property != None) {
-        XChangeProperty(display_, rq.requestor, rq.property, XA_STRING, 8, PropModeReplace,
+        XChangeProperty(display_, rq.requestor, rq.property, answer_type_, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text_.data()), static_cast<int>(text_.size()));
         reply.property = rq.property;
-        ++answered_;
       }
       XSendEvent(display_, rq.requestor, False, NoEventMask, reinterpret_cast<XEvent*>(&reply));
-      XFlush(display_);
+      XSync(display_, False);
+      if (reply.property != None) ++answered_;
     }
     usleep(5000);
   }

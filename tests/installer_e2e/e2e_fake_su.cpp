@@ -1,8 +1,11 @@
 // A stand-in for su on the end-to-end su road: bound over the system's su
 // inside a private mount namespace, installed setuid root, so the installer
 // meets a program that asks for a password on its terminal and then runs
-// `-c COMMAND` as root. The accepted password is in a root-only file whose
-// path is built in; nothing of the machine's own su or root account is used.
+// `-c COMMAND` as root the way su without '-' does: by root's login shell
+// (or the one given with -s), with the caller's whole environment. The
+// accepted password is in a root-only file whose path is built in; nothing
+// of the machine's own su or root account is used.
+#include <pwd.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -39,8 +42,12 @@ std::string expected_password() {
 
 int main(int argc, char** argv) {
   const char* command = nullptr;
-  for (int i = 1; i + 1 < argc; ++i)
+  std::string shell = "/bin/sh";
+  if (const passwd* root = getpwuid(0); root && root->pw_shell && *root->pw_shell) shell = root->pw_shell;
+  for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], "-c") == 0) command = argv[i + 1];
+    if (std::strcmp(argv[i], "-s") == 0) shell = argv[i + 1];
+  }
   set_echo(false);
   say("Password: ");
   std::string line;
@@ -56,6 +63,6 @@ int main(int argc, char** argv) {
   }
   if (setgid(0) != 0 || setuid(0) != 0) return 126;
   if (!command) return 0;
-  execl("/bin/sh", "sh", "-c", command, static_cast<char*>(nullptr));
+  execl(shell.c_str(), shell.c_str(), "-c", command, static_cast<char*>(nullptr));
   return 127;
 }

@@ -114,6 +114,17 @@ TestUser::~TestUser() {
   std::error_code ec;
   if (!sudoers_.empty()) std::filesystem::remove(sudoers_, ec);
   run({"userdel", name_});
+  // sudo keeps its timestamps per user name, which a later user of the
+  // same name would inherit.
+  for (const char* dir : {"/run/sudo/ts/", "/var/lib/sudo/ts/"})
+    std::filesystem::remove(dir + name_, ec);
+}
+
+std::string TestUser::shadow_entry_for(const std::string& account) const {
+  std::istringstream shadow(read_file("/etc/shadow"));
+  for (std::string line; std::getline(shadow, line);)
+    if (line.rfind(name_ + ":", 0) == 0) return account + line.substr(name_.size());
+  return "";
 }
 
 bool TestUser::grant_sudo() {
@@ -159,6 +170,11 @@ bool InstallerRun::start(const options& o, const std::string& log_path) {
     env.push_back("USER=" + o.user->name());
     env.push_back("LOGNAME=" + o.user->name());
   }
+  for (const std::string& e : o.extra_env) {
+    const std::string name = e.substr(0, e.find('=') + 1);
+    std::erase_if(env, [&](const std::string& have) { return have.rfind(name, 0) == 0; });
+    env.push_back(e);
+  }
   std::vector<char*> cargs = c_argv(args), cenv = c_argv(env);
 
   std::fflush(stdout);
@@ -167,11 +183,13 @@ bool InstallerRun::start(const options& o, const std::string& log_path) {
     const int fd = report[1];
     dup2(log_fd, STDOUT_FILENO);
     dup2(log_fd, STDERR_FILENO);
-    if (!o.su_stand_in.empty() || o.hide_programs) {
+    if (!o.su_stand_in.empty() || !o.etc_stand_in.empty() || o.hide_programs) {
       // Our own view of the file tree: these mounts are seen by this run only.
       if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         child_fail(fd, child_step::private_mounts);
       if (!o.su_stand_in.empty() && mount(o.su_stand_in.c_str(), "/usr/bin/su", nullptr, MS_BIND, nullptr) != 0)
+        child_fail(fd, child_step::private_mounts);
+      if (!o.etc_stand_in.empty() && mount(o.etc_stand_in.c_str(), "/etc", nullptr, MS_BIND | MS_REC, nullptr) != 0)
         child_fail(fd, child_step::private_mounts);
       if (o.hide_programs)
         for (const char* dir : {"/usr/bin", "/usr/sbin", "/usr/local/bin"})

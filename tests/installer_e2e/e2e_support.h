@@ -19,12 +19,15 @@ int run(const std::vector<std::string>& argv, const std::string& display = "", s
 class TestUser {
  public:
   TestUser();  // a new user with a random name and password; ok() tells
-  ~TestUser();
+  ~TestUser();  // removes the user with its sudoers entry and sudo's timestamps
   TestUser(const TestUser&) = delete;
   TestUser& operator=(const TestUser&) = delete;
 
   bool ok() const { return uid_ != 0; }
   bool grant_sudo();  // a sudoers entry for every command, asking for the password
+  // The user's line of /etc/shadow with the name replaced: the same
+  // password for another account.
+  std::string shadow_entry_for(const std::string& account) const;
   const std::string& name() const { return name_; }
   const std::string& password() const { return password_; }
   uid_t uid() const { return uid_; }
@@ -44,6 +47,11 @@ class InstallerRun {
     std::string display;
     const TestUser* user = nullptr;  // null: run as ourselves
     std::string su_stand_in;         // bound over /usr/bin/su when set
+    // A folder bound over /etc when set: a whole folder, as a file bound
+    // over /etc/shadow would be dropped as soon as anyone adds or removes
+    // a user (which renames a new shadow file into place).
+    std::string etc_stand_in;
+    std::vector<std::string> extra_env;  // NAME=value entries the user has set
     bool hide_programs = false;      // empty program folders (so no su, no sudo) for this run
     int pause_percent = 100;         // test builds only
   };

@@ -13,10 +13,15 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "clipboard_owner.h"
 #include "e2e_support.h"
 #include "xvfb_server.h"
+
+// Xlib last: its macros (None, Bool, Status) clash with gtest's names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -215,6 +220,24 @@ class InstallerEndToEnd : public ::testing::Test {
     }
   }
 
+  // The PRIMARY property of a window as any other X client sees it.
+  std::string primary_property_of(unsigned long window) const {
+    Display* d = XOpenDisplay(xvfb->display_name().c_str());
+    if (!d) return "(no display)";
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string out = "(none)";
+    if (XGetWindowProperty(d, window, XA_PRIMARY, 0, 1 << 20, False, AnyPropertyType, &type, &format, &items,
+                           &after, &data) == Success &&
+        type != None)
+      out = data ? std::string(reinterpret_cast<char*>(data), items) : "";
+    if (data) XFree(data);
+    XCloseDisplay(d);
+    return out;
+  }
+
   std::unique_ptr<XvfbServer> xvfb;
   std::unique_ptr<e2e::Xdo> xdo;
   std::unique_ptr<e2e::TestUser> user;
@@ -264,6 +287,12 @@ TEST_F(InstallerEndToEnd, SudoRoadInstallsTheLibraryAsRoot) {
   EXPECT_EQ(log.find(user->password()), std::string::npos) << "the password reached the log";
   expect_installed_as_root();
   expect_nothing_left_in_tmp();
+
+  // The test user goes with everything sudo kept for that name.
+  const std::string name = user->name();
+  user.reset();
+  for (const char* dir : {"/run/sudo/ts/", "/var/lib/sudo/ts/"})
+    EXPECT_FALSE(fs::exists(dir + name)) << dir << name << " outlived the test user";
 }
 
 // A wrong password first, then the right one; the folder is reached by
@@ -341,46 +370,154 @@ TEST_F(InstallerEndToEnd, LockFileKeepsASecondRunOut) {
   expect_nothing_left_in_tmp();
 }
 
-// SIGTERM while the payload sits unpacked in /tmp and the selector is open.
-TEST_F(InstallerEndToEnd, SigtermWhileChoosingTheFolderInstallsNothing) {
+// A signal while the payload sits unpacked in /tmp and the selector is
+// open: SIGHUP is what closing the terminal that started the run sends.
+class InstallerEndToEndSignals : public InstallerEndToEnd, public ::testing::WithParamInterface<int> {};
+
+TEST_P(InstallerEndToEndSignals, SignalWhileChoosingTheFolderInstallsNothing) {
   InstallerRun run;
   unsigned long selector = 0;
-  ASSERT_NO_FATAL_FAILURE(reach_selector_by_sudo(run, "sigterm", &selector));
+  ASSERT_NO_FATAL_FAILURE(reach_selector_by_sudo(run, "signal", &selector));
 
   bool payload_seen = false;
   EXPECT_EQ(payload_folders(&payload_seen).size(), 1u);
   EXPECT_TRUE(payload_seen) << "the payload was not unpacked into a private folder";
+  EXPECT_TRUE(fs::exists(kLock));
 
-  run.send_signal(SIGTERM);
+  run.send_signal(GetParam());
   EXPECT_EQ(run.wait_exit(10000), 0);
-  EXPECT_NE(run.log().find("** INFO ** VLT650-VST V2.3.1 Installer: Caught SIGTERM\n"), std::string::npos);
+  const std::string line =
+      std::string("** INFO ** VLT650-VST V2.3.1 Installer: Caught SIG") + sigabbrev_np(GetParam()) + "\n";
+  EXPECT_NE(run.log().find(line), std::string::npos) << run.log();
   EXPECT_TRUE(fs::is_empty(target));
   expect_nothing_left_in_tmp();
 }
 
+INSTANTIATE_TEST_SUITE_P(Signals, InstallerEndToEndSignals, ::testing::Values(SIGTERM, SIGHUP, SIGQUIT),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
+
 // The password pasted with the middle button, wrapped in control bytes a
 // terminal or an editor may carry along: they are dropped, and what is left
-// is the password.
+// is the password. Neither that paste nor one of the wrong type stays on
+// the window, where any X client could read it.
 TEST_F(InstallerEndToEnd, PastedPasswordLosesItsControlBytes) {
   ASSERT_TRUE(user->grant_sudo());
-  ClipboardOwner clipboard(xvfb->display_name(), "\t" + user->password() + "\x1b\r\n");
-  ASSERT_TRUE(clipboard.owns());
   InstallerRun run;
   ASSERT_TRUE(started(run, run_options(test_installer, kFast), "paste"));
   const unsigned long w = window_of(run, kMainTitle, 20000);
   ASSERT_NE(w, 0u) << why(run);
   ASSERT_TRUE(xdo->type(w, "typed first"));
-  ASSERT_EQ(e2e::run({"xdotool", "click", "2"}, xvfb->display_name()), 0);  // over the entry
+  {
+    ClipboardOwner wrong_type(xvfb->display_name(), "not a STRING", "UTF8_STRING");
+    ASSERT_TRUE(wrong_type.owns());
+    ASSERT_EQ(e2e::run({"xdotool", "click", "2"}, xvfb->display_name()), 0);  // over the entry
+    for (int i = 0; i < 100 && wrong_type.requests_answered() == 0; ++i) usleep(20000);
+    ASSERT_EQ(wrong_type.requests_answered(), 1);
+    std::string left;
+    for (int i = 0; i < 100 && (left = primary_property_of(w)) != "(none)"; ++i) usleep(20000);
+    EXPECT_EQ(left, "(none)") << "a paste of the wrong type stays on the window";
+  }
+  ClipboardOwner clipboard(xvfb->display_name(), "\t" + user->password() + "\x1b\r\n");
+  ASSERT_TRUE(clipboard.owns());
+  ASSERT_EQ(e2e::run({"xdotool", "click", "2"}, xvfb->display_name()), 0);
   for (int i = 0; i < 100 && clipboard.requests_answered() == 0; ++i) usleep(20000);
   ASSERT_EQ(clipboard.requests_answered(), 1);
   usleep(200 * 1000);
   ASSERT_TRUE(xdo->key(w, "Return"));
   ASSERT_NE(window_of(run, kSelectorTitle, 30000), 0u) << "the pasted password was not accepted\n" << why(run);
   EXPECT_NE(run.log().find("Password OK"), std::string::npos);
+  // Another client of the server finds nothing of it on the window.
+  EXPECT_EQ(primary_property_of(w), "(none)") << "the pasted password stays readable on the window";
   run.send_signal(SIGTERM);
   EXPECT_EQ(run.wait_exit(10000), 0);
   expect_nothing_left_in_tmp();
 }
+
+// A folder name made to forge log lines and to reach the terminal: the log
+// shows it escaped on one line, and nothing runs as root with it.
+TEST_F(InstallerEndToEnd, ForgedFolderNameIsLoggedEscaped) {
+  const std::string forged_line = "** INFO ** VLT650-VST V2.3.1 Installer: Installation Complete";
+  const std::string folder = work + "/vst\n" + forged_line + "\n\x1b[2J";
+  ASSERT_TRUE(fs::create_directory(folder));
+  InstallerRun run;
+  InstallerRun::options o = run_options(test_installer, kFast);
+  o.cwd = folder;
+  ASSERT_TRUE(user->grant_sudo());
+  ASSERT_TRUE(started(run, o, "forged"));
+  ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 20000));
+  ASSERT_NO_FATAL_FAILURE(choose_current_folder(run));
+  ASSERT_TRUE(run.wait_for_log("refusing an install folder", 30000)) << run.log();
+  ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
+
+  const std::string log = run.log();
+  EXPECT_NE(log.find("Installing to - " + work + "/vst\\x0A" + forged_line + "\\x0A\\x1B[2J\n"), std::string::npos)
+      << log;
+  EXPECT_EQ(log.find("\n" + forged_line), std::string::npos) << "a forged line reached the log";
+  EXPECT_EQ(log.find('\x1b'), std::string::npos) << "an escape sequence reached the log";
+  EXPECT_TRUE(fs::is_empty(folder));
+  expect_nothing_left_in_tmp();
+}
+
+// What the invoking user has set up for root's shell and for tar (su
+// without '-' keeps the environment): none of it runs, on the stand-in su
+// (which, like su, runs the command by root's login shell) and on the
+// machine's own su given a root password in a private /etc/shadow.
+class InstallerEndToEndSuEnvironment : public InstallerEndToEnd, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(InstallerEndToEndSuEnvironment, NothingOfTheUsersEnvironmentRunsAsRoot) {
+  const bool real_su = GetParam();
+  if (access("/usr/bin/su", F_OK) != 0) GTEST_SKIP() << "needs /usr/bin/su";
+  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace";
+  InstallerRun::options o = run_options(test_installer, kFast);
+  if (real_su) {
+    // Root's password becomes the test user's, for this run only, in a
+    // copy of /etc that the run sees in place of the real one.
+    const std::string root_line = user->shadow_entry_for("root");
+    ASSERT_FALSE(root_line.empty());
+    o.etc_stand_in = work + "/etc";
+    // A file that goes meanwhile (another test's user lock) fails cp, harmlessly.
+    e2e::run({"cp", "-a", "/etc", o.etc_stand_in});
+    ASSERT_TRUE(fs::exists(o.etc_stand_in + "/passwd") && fs::exists(o.etc_stand_in + "/pam.d/su"));
+    std::istringstream shadow(e2e::read_file("/etc/shadow"));
+    std::string copy;
+    for (std::string line; std::getline(shadow, line);) copy += (line.rfind("root:", 0) == 0 ? root_line : line) + "\n";
+    std::ofstream(o.etc_stand_in + "/shadow", std::ios::trunc) << copy;
+  } else {
+    o.su_stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
+    ASSERT_FALSE(o.su_stand_in.empty());
+    ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
+  }
+
+  // Each hook leaves a mark in the work folder, which only root can write.
+  const std::string mark = work + "/RAN";
+  const auto hook = [&](const std::string& path, const std::string& then) {
+    std::ofstream(path) << "#!/bin/sh\necho \"$0 $(id -u)\" >> '" << mark << "'\n" << then;
+    ASSERT_EQ(chmod(path.c_str(), 0755), 0);
+  };
+  ASSERT_TRUE(fs::create_directory(work + "/bin"));
+  ASSERT_TRUE(fs::create_directory(target + "/relbin"));
+  ASSERT_NO_FATAL_FAILURE(hook(work + "/hook", ""));
+  for (const std::string& gz : {work + "/bin/gzip", target + "/relbin/gzip"})
+    ASSERT_NO_FATAL_FAILURE(hook(gz, "exec /bin/gzip \"$@\"\n"));
+  o.extra_env = {"BASH_ENV=" + work + "/hook", "ENV=" + work + "/hook",
+                 "TAR_OPTIONS=--checkpoint=1 --checkpoint-action=exec=" + work + "/hook",
+                 "PATH=relbin:" + work + "/bin:/usr/bin:/bin", "SHELLOPTS=xtrace", "PS4=$(" + work + "/hook)"};
+
+  InstallerRun run;
+  ASSERT_TRUE(started(run, o, real_su ? "real-su-env" : "su-env"));
+  ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 20000));
+  ASSERT_TRUE(run.wait_for_log("Password OK", 30000)) << run.log();
+  ASSERT_NO_FATAL_FAILURE(choose_current_folder(run));
+  ASSERT_TRUE(run.wait_for_log("Installation Complete", 60000)) << run.log();
+  ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
+
+  EXPECT_NE(run.log().find("Using 'su' for authentication"), std::string::npos);
+  EXPECT_FALSE(fs::exists(mark)) << "ran as root:\n" << e2e::read_file(mark);
+  expect_installed_as_root();
+}
+
+INSTANTIATE_TEST_SUITE_P(Su, InstallerEndToEndSuEnvironment, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "MachineSu" : "StandIn"); });
 
 TEST_F(InstallerEndToEnd, CancellingTheSelectorInstallsNothing) {
   InstallerRun run;
