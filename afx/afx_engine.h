@@ -1,11 +1,15 @@
-// AFX_engine: what every AFX window backend provides (X11 in afx/x11, Win32
-// and Cocoa in their own folders): window slots, callbacks, window images,
-// queued drawing of areas, the display scale, the GUI-update timer and the
-// loop. Callers address windows by slot index (0..254), never by a
-// window-system id, and receive events through plain callbacks with a user
-// pointer. What only one backend has lives in that backend's extension header
-// (afx/x11/afx_engine_x11.h), reached explicitly by the callers that need it.
-// The platform-free drawing primitives come from AFX_drawing (afx/core).
+// AFX_engine: the toolkit's engine, one class over three window backends
+// (X11 in afx/x11, Win32 in afx/win32, Cocoa in afx/cocoa). Every backend
+// provides the gamma table, window images and the drag and timing helpers.
+// The two that own windows (X11, Win32) add window slots addressed by index
+// (0..254, never a window-system id), callbacks with a user pointer, drawing
+// into windows, queued repaints, the display scale and the GUI-update timer.
+// What a single backend has stands in its extension header
+// (afx/x11/afx_engine_x11.h, afx/win32/afx_engine_win32.h,
+// afx/cocoa/afx_engine_cocoa.h), reached explicitly by the callers that need
+// it; the few X11 calls declared here are marked as X11's. A call to what a
+// backend lacks fails to compile in that tree, not to link. The
+// platform-free drawing primitives come from AFX_drawing (afx/core).
 #pragma once
 
 #include "afx/core/afx_pixbuf.h"
@@ -13,8 +17,7 @@
 #include <cstdint>
 #include <ctime>
 
-// The build picks the backend (cmake/platform.cmake); this header itself is
-// the same for all of them.
+// The build picks the backend (cmake/platform.cmake).
 #if defined(AFX_BACKEND_X11) + defined(AFX_BACKEND_WIN32) + defined(AFX_BACKEND_COCOA) != 1
 #error "The build sets exactly one of AFX_BACKEND_X11, AFX_BACKEND_WIN32, AFX_BACKEND_COCOA"
 #endif
@@ -51,39 +54,44 @@ using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, i
 using afx_selection_cb = void (*)(unsigned char* data, int index, void* user);
 using afx_gui_update_cb = bool (*)(void* user); // false: stop calling me
 
-// One window's callbacks, null = none.
-struct afx_callbacks {
-    afx_configure_cb configure = nullptr;
-    afx_expose_cb expose = nullptr;
-    afx_button_cb button_press = nullptr;
-    afx_button_cb button_release = nullptr;
-    afx_motion_cb motion = nullptr;
-    afx_reparent_cb reparent = nullptr;
-    afx_client_message_cb client_message = nullptr;
-    afx_create_cb create = nullptr;
-    afx_expose_cb redraw = nullptr; // stored only
-    afx_button_cb double_click = nullptr;
-    afx_wheel_cb wheel = nullptr;
-    afx_window_destroy_cb window_destroy = nullptr;
-    afx_key_cb key_press = nullptr;
-    afx_key_cb key_release = nullptr;
-    afx_selection_cb selection = nullptr;
-    afx_gui_update_cb gui_update = nullptr;
-};
-
 class AFX_engine : public AFX_drawing {
   public:
+    // What every backend provides.
     AFX_engine();
     ~AFX_engine();
     AFX_engine(const AFX_engine&) = delete;
     AFX_engine& operator=(const AFX_engine&) = delete;
 
-    // Connection to the window system.
-    bool open_display_connection();
-    void close_display_connection(); // stops the loop and waits for it
+    int afx_gamma(int i) const;
 
-    // Windows. Creation returns the slot index or -1.
-    int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
+    // Window images.
+    afx_image* afx_pixmap_create_fixed(int width, int height);
+    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                       int margin, int period, int dot);
+    void afx_pixmap_destroy(afx_image* image);
+    void afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                               int dst_x, int dst_y, int width, int height);
+    void afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                               int dst_x, int dst_y, int width, int height);
+
+    // Timing and drag helpers.
+    static int diff_time(const timespec& start, const timespec& end);
+    static double diff_timef(const timespec& start, const timespec& end);
+    void init_mouse(double x, double y);
+    int get_mouse_delta_x(double x);
+    int get_mouse_delta_y(double y); // upward motion is positive
+    void get_last_mouse_pos(double* x, double* y) const;
+
+#if !defined(AFX_BACKEND_COCOA)
+    // What the backends that own windows provide (X11 and Win32; a Cocoa
+    // view is drawn by AppKit and has none of this), and what the editor
+    // core draws and listens through.
+
+    // Windows. A child of the host's window (an X11 window id, an HWND), not
+    // yet shown: the slot index, or -1 when it cannot be made or the parent
+    // is no window.
+    int create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
+                                float scale, void* user);
     int destroy_afx_window(int index); // window-system error code, 0 = none
     void free_afx_window(int index);   // the system window is already gone
     void destroy_all_windows();
@@ -100,49 +108,20 @@ class AFX_engine : public AFX_drawing {
     bool check_all_windows_closed() const;
     void register_data_pointer(int index, void* pointer);
     void* get_window_data_pointer(int index) const;
-    int afx_gamma(int i) const;
 
-    // Callbacks.
-    void register_configure_callback(int index, afx_configure_cb cb);
+    // Callbacks both backends deliver.
     void register_expose_callback(int index, afx_expose_cb cb);
     void register_button_press_callback(int index, afx_button_cb cb);
     void register_button_release_callback(int index, afx_button_cb cb);
     void register_motion_notify_callback(int index, afx_motion_cb cb);
-    void register_reparent_callback(int index, afx_reparent_cb cb);
-    void register_client_message_callback(int index, afx_client_message_cb cb);
-    void register_create_callback(int index, afx_create_cb cb);
-    void register_redraw_callback(int index, afx_expose_cb cb);
     void register_double_click_callback(int index, afx_button_cb cb);
     void register_wheel_callback(int index, afx_wheel_cb cb);
     void register_window_destroy_callback(int index, afx_window_destroy_cb cb);
-    void register_keypress_callback(int index, afx_key_cb cb);
-    void register_keyrelease_callback(int index, afx_key_cb cb);
-    void register_selection_callback(int index, afx_selection_cb cb);
     void register_gui_update_callback(int index, afx_gui_update_cb cb);
-
-    // Engine loop.
-    void run_engine();
-    void stop_engine();
     void set_gui_update_interval(int ms);
     int get_gui_update_interval() const;
 
-    // Timing and drag helpers.
-    static int diff_time(const timespec& start, const timespec& end);
-    static double diff_timef(const timespec& start, const timespec& end);
-    void init_mouse(double x, double y);
-    int get_mouse_delta_x(double x);
-    int get_mouse_delta_y(double y); // upward motion is positive
-    void get_last_mouse_pos(double* x, double* y) const;
-
-    // Window images.
-    afx_image* afx_pixmap_create_fixed(int width, int height);
-    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
-                                       int margin, int period, int dot);
-    void afx_pixmap_destroy(afx_image* image);
-    void afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
-                               int dst_x, int dst_y, int width, int height);
-    void afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
-                               int dst_x, int dst_y, int width, int height);
+    // Drawing into windows.
     void afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x, int y,
                                          int width, int height, int x_offset, int y_offset,
                                          float scale);
@@ -156,6 +135,29 @@ class AFX_engine : public AFX_drawing {
     // Display scale: 1.0 to 2.0 in steps of 1/8, computed once.
     float get_optimum_scale_factor();
     int get_dpi(int* vertical, int* horizontal); // screen count, 0 without a display
+#endif
+
+#if defined(AFX_BACKEND_X11)
+    // X11's own: the display connection, the loop its GUI thread runs,
+    // top-level windows and the event kinds only X11 delivers (Win32 has
+    // the host's message loop and child windows instead). The Linux editor
+    // and the installer call these on the engine itself, so they are
+    // members here rather than in afx/x11/afx_engine_x11.h with the rest of
+    // X11's own calls; no other tree sees them.
+    bool open_display_connection();
+    void close_display_connection(); // stops the loop and waits for it
+    void run_engine();
+    void stop_engine();
+    int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
+    void register_configure_callback(int index, afx_configure_cb cb);
+    void register_reparent_callback(int index, afx_reparent_cb cb);
+    void register_client_message_callback(int index, afx_client_message_cb cb);
+    void register_create_callback(int index, afx_create_cb cb);
+    void register_redraw_callback(int index, afx_expose_cb cb);
+    void register_keypress_callback(int index, afx_key_cb cb);
+    void register_keyrelease_callback(int index, afx_key_cb cb);
+    void register_selection_callback(int index, afx_selection_cb cb);
+#endif
 
     // Per-platform state, defined by the backend. Only the backend's own
     // sources and its extension header can use it.

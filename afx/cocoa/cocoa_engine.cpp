@@ -1,6 +1,6 @@
-// The shared engine interface as far as a Cocoa view uses it: gamma and
-// pixmaps (the drag deltas are common code). Window slots, callbacks and the
-// loop belong to the window-owning backends and are not defined here.
+// What every backend provides, for a Cocoa view: gamma and pixmaps (the
+// drag and timing helpers are common code). Window slots, callbacks and the
+// loop belong to the backends that own windows; this one has none.
 #include "afx_engine_cocoa.h"
 
 #include "afx/core/afx_gamma.h"

@@ -1,5 +1,5 @@
-// Engine life cycle, policy, slot bookkeeping, callback registration and
-// the pointer helpers. Everything here runs on the host's UI thread.
+// Engine life cycle, policy, the scale factor and the GUI-update timer.
+// Everything here runs on the host's UI thread.
 #include "win32_engine_state.h"
 
 #include <cmath>
@@ -50,56 +50,6 @@ void AFX_engine_win32::set_policy(const afx_win32_policy& policy)
 
 const char* AFX_engine_win32::window_class_name() const { return b_->class_name; }
 
-bool AFX_engine::open_display_connection() { return true; }
-void AFX_engine::close_display_connection() {}
-// The host's message loop drives the windows: no loop of our own.
-void AFX_engine::run_engine() {}
-void AFX_engine::stop_engine() {}
-
-int AFX_engine::afx_get_afx_window_width(int index) const
-{
-    const afx_win32_slot* s = b_->slot(index);
-    return s ? s->width : 0;
-}
-
-int AFX_engine::afx_get_afx_window_height(int index) const
-{
-    const afx_win32_slot* s = b_->slot(index);
-    return s ? s->height : 0;
-}
-
-float AFX_engine::afx_get_scale_factor(int index) const
-{
-    const afx_win32_slot* s = b_->slot(index);
-    return s ? s->scale : 1.0f;
-}
-
-afx_sys_window AFX_engine::get_SYS_window_idx_for_afx_window(int index) const
-{
-    const afx_win32_slot* s = b_->slot(index);
-    return s ? reinterpret_cast<afx_sys_window>(s->window) : 0;
-}
-
-bool AFX_engine::check_all_windows_closed() const
-{
-    for (const auto& s : b_->slots)
-        if (s.in_use)
-            return false;
-    return true;
-}
-
-void AFX_engine::register_data_pointer(int index, void* pointer)
-{
-    if (afx_win32_slot* s = b_->slot(index))
-        s->data_pointer = pointer;
-}
-
-void* AFX_engine::get_window_data_pointer(int index) const
-{
-    const afx_win32_slot* s = b_->slot(index);
-    return s ? s->data_pointer : nullptr;
-}
-
 int AFX_engine::afx_gamma(int i) const { return b_->gamma[i & 255]; }
 
 void AFX_engine::set_afx_window_scale_factor(int index, float scale)
@@ -108,40 +58,11 @@ void AFX_engine::set_afx_window_scale_factor(int index, float scale)
         s->scale = scale;
 }
 
-#define AFX_REGISTER(name, field, type)                                                         \
-    void AFX_engine::name(int index, type cb)                                                   \
-    {                                                                                           \
-        if (afx_win32_slot* s = b_->slot(index))                                                \
-            s->cb.field = cb;                                                                   \
-    }
-
-AFX_REGISTER(register_configure_callback, configure, afx_configure_cb)
-AFX_REGISTER(register_expose_callback, expose, afx_expose_cb)
-AFX_REGISTER(register_button_press_callback, button_press, afx_button_cb)
-AFX_REGISTER(register_button_release_callback, button_release, afx_button_cb)
-AFX_REGISTER(register_motion_notify_callback, motion, afx_motion_cb)
-AFX_REGISTER(register_reparent_callback, reparent, afx_reparent_cb)
-AFX_REGISTER(register_client_message_callback, client_message, afx_client_message_cb)
-AFX_REGISTER(register_create_callback, create, afx_create_cb)
-AFX_REGISTER(register_redraw_callback, redraw, afx_expose_cb)
-AFX_REGISTER(register_double_click_callback, double_click, afx_button_cb)
-AFX_REGISTER(register_wheel_callback, wheel, afx_wheel_cb)
-AFX_REGISTER(register_window_destroy_callback, window_destroy, afx_window_destroy_cb)
-AFX_REGISTER(register_keypress_callback, key_press, afx_key_cb)
-AFX_REGISTER(register_keyrelease_callback, key_release, afx_key_cb)
-AFX_REGISTER(register_selection_callback, selection, afx_selection_cb)
-#undef AFX_REGISTER
-
-// The GUI-update callback runs on the window's own timer, at the interval
-// set before the registration.
-void AFX_engine::register_gui_update_callback(int index, afx_gui_update_cb cb)
+void AFX_engine::backend::gui_update_registered(int index)
 {
-    afx_win32_slot* s = b_->slot(index);
-    if (!s)
-        return;
-    s->cb.gui_update = cb;
-    if (cb)
-        SetTimer(s->window, kGuiTimerId, static_cast<UINT>(b_->gui_interval), nullptr);
+    const afx_win32_slot& s = slots[index];
+    if (s.cb.gui_update)
+        SetTimer(s.window, kGuiTimerId, static_cast<UINT>(gui_interval), nullptr);
 }
 
 void AFX_engine::set_gui_update_interval(int ms)

@@ -2,6 +2,7 @@
 // per-build policy. Private to afx/win32; callers see only the two headers.
 #pragma once
 
+#include "afx/afx_callback_table.h"
 #include "afx/win32/afx_engine_win32.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -19,7 +20,7 @@ struct afx_win32_slot {
     HWND window = nullptr;
     HDC window_dc = nullptr;
     HDC memory_dc = nullptr;
-    afx_callbacks cb;
+    afx_callback_table<afx_plain_cell> cb;
     void* user_data = nullptr;
     void* data_pointer = nullptr;
     float scale = 1.0f;
@@ -52,6 +53,15 @@ struct AFX_engine::backend {
         return index >= 0 && index < AFX_MAX_WINDOWS && slots[index].in_use ? &slots[index]
                                                                              : nullptr;
     }
+    afx_win32_slot* used(int index) { return slot(index); }
+    const afx_win32_slot* used(int index) const { return slot(index); }
+    static afx_sys_window sys_window(const afx_win32_slot& s)
+    {
+        return reinterpret_cast<afx_sys_window>(s.window);
+    }
+    // The GUI-update callback runs on the window's own timer, at the
+    // interval set before the registration.
+    void gui_update_registered(int index);
 };
 
 // Process-wide: the module that owns the class and resources, the engine the

@@ -40,9 +40,11 @@ static LRESULT CALLBACK afx_wndproc(HWND w, UINT m, WPARAM wp, LPARAM lp)
     return AFX_engine_win32::window_procedure(reinterpret_cast<afx_sys_window>(w), m, wp, lp);
 }
 
-// Windows of this backend are always children of a host window: the
-// parentless form has nothing to attach to.
-int AFX_engine::create_new_afx_window(int, int, int, int, float, void*) { return -1; }
+int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width,
+                                        int height, float scale, void* user)
+{
+    return win32_ext(*this).create_new_afx_window(x, y, width, height, scale, parent, user);
+}
 
 int AFX_engine_win32::create_new_afx_window(int x, int y, int width, int height, float scale,
                                             afx_sys_window parent_window, void* user)

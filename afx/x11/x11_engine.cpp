@@ -6,26 +6,6 @@
 #include <cmath>
 #include <cstdio>
 
-void afx_atomic_callbacks::clear()
-{
-    configure = nullptr;
-    expose = nullptr;
-    button_press = nullptr;
-    button_release = nullptr;
-    motion = nullptr;
-    reparent = nullptr;
-    client_message = nullptr;
-    create = nullptr;
-    redraw = nullptr;
-    double_click = nullptr;
-    wheel = nullptr;
-    window_destroy = nullptr;
-    key_press = nullptr;
-    key_release = nullptr;
-    selection = nullptr;
-    gui_update = nullptr;
-}
-
 // A reset clears every callback, the destroy callback included: a freed slot
 // must never call into an object that belonged to its last window.
 void AFX_engine::backend::reset_slot(int index)
@@ -197,28 +177,6 @@ int AFX_engine::afx_gamma(int i) const
     return i >= 0 && i < 256 ? b_->gamma[i] : 0;
 }
 
-// Slot fields, read without a lock.
-
-int AFX_engine::afx_get_afx_window_width(int index) const
-{
-    return b_->valid(index) ? b_->slots[index].width.load() : 0;
-}
-
-int AFX_engine::afx_get_afx_window_height(int index) const
-{
-    return b_->valid(index) ? b_->slots[index].height.load() : 0;
-}
-
-float AFX_engine::afx_get_scale_factor(int index) const
-{
-    return b_->valid(index) ? b_->slots[index].scale.load() : 1.0f;
-}
-
-afx_sys_window AFX_engine::get_SYS_window_idx_for_afx_window(int index) const
-{
-    return b_->used(index) ? b_->slots[index].window.load() : 0;
-}
-
 int AFX_engine_x11::get_AFX_window_idx_for_X_window(afx_sys_window window) const
 {
     // Free slots hold window 0; an event naming window 0 must not find one.
@@ -230,25 +188,6 @@ int AFX_engine_x11::get_AFX_window_idx_for_X_window(afx_sys_window window) const
             return i;
     }
     return -1;
-}
-
-bool AFX_engine::check_all_windows_closed() const
-{
-    for (const auto& s : b_->slots)
-        if (s.in_use)
-            return false;
-    return true;
-}
-
-void AFX_engine::register_data_pointer(int index, void* pointer)
-{
-    if (b_->valid(index))
-        b_->slots[index].data_pointer = pointer;
-}
-
-void* AFX_engine::get_window_data_pointer(int index) const
-{
-    return b_->valid(index) ? b_->slots[index].data_pointer.load() : nullptr;
 }
 
 void AFX_engine::backend::add_active(int index)

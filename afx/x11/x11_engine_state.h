@@ -2,6 +2,7 @@
 // Private to afx/x11; callers see only afx/afx_engine.h.
 #pragma once
 
+#include "afx/afx_callback_table.h"
 #include "afx/x11/afx_engine_x11.h"
 #include "afx/core/afx_region.h"
 #include "x11_build_policy.h"
@@ -18,26 +19,7 @@
 
 // Callback pointers are registered from any thread and read by the GUI
 // thread, so each one is an atomic.
-struct afx_atomic_callbacks {
-    std::atomic<afx_configure_cb> configure{nullptr};
-    std::atomic<afx_expose_cb> expose{nullptr};
-    std::atomic<afx_button_cb> button_press{nullptr};
-    std::atomic<afx_button_cb> button_release{nullptr};
-    std::atomic<afx_motion_cb> motion{nullptr};
-    std::atomic<afx_reparent_cb> reparent{nullptr};
-    std::atomic<afx_client_message_cb> client_message{nullptr};
-    std::atomic<afx_create_cb> create{nullptr};
-    std::atomic<afx_expose_cb> redraw{nullptr};
-    std::atomic<afx_button_cb> double_click{nullptr};
-    std::atomic<afx_wheel_cb> wheel{nullptr};
-    std::atomic<afx_window_destroy_cb> window_destroy{nullptr};
-    std::atomic<afx_key_cb> key_press{nullptr};
-    std::atomic<afx_key_cb> key_release{nullptr};
-    std::atomic<afx_selection_cb> selection{nullptr};
-    std::atomic<afx_gui_update_cb> gui_update{nullptr};
-
-    void clear();
-};
+using afx_atomic_callbacks = afx_callback_table<std::atomic>;
 
 struct afx_window_slot {
     std::atomic<Window> window{0}; // 0 when free
@@ -93,6 +75,12 @@ struct AFX_engine::backend {
     {
         return valid(index) && slots[index].in_use.load() ? &slots[index] : nullptr;
     }
+    const afx_window_slot* used(int index) const
+    {
+        return valid(index) && slots[index].in_use.load() ? &slots[index] : nullptr;
+    }
+    static afx_sys_window sys_window(const afx_window_slot& s) { return s.window.load(); }
+    void gui_update_registered(int) {} // the loop's own clock runs it
 
     void reset_slot(int index);
     void release_slot(int index); // free icon, reset, drop from the active list

@@ -69,6 +69,22 @@ int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, f
                          user);
 }
 
+// A top-level window moved into the host's: a parent that does not exist
+// takes the new window with it.
+int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width,
+                                        int height, float scale, void* user)
+{
+    const int index = create_window(*b_, window_kind::plain, x, y, width, height, scale, false,
+                                    user);
+    if (index < 0)
+        return -1;
+    if (parent == 0 || x11_ext(*this).reparent_afx_window_to_SYS_window(index, parent) != 0) {
+        destroy_afx_window(index);
+        return -1;
+    }
+    return index;
+}
+
 int AFX_engine_x11::create_new_simple_afx_window(int x, int y, int width, int height,
                                                  float scale, void* user)
 {

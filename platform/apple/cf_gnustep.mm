@@ -7,10 +7,6 @@
 
 #include <dlfcn.h>
 
-#include <map>
-#include <mutex>
-#include <string>
-
 namespace {
 
 template <typename Ref>
@@ -58,17 +54,6 @@ Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSi
                                         encoding:NSUTF8StringEncoding];
 }
 
-CFStringRef __CFStringMakeConstantString(const char* cStr)
-{
-    static std::mutex lock;
-    static std::map<std::string, NSString*>* interned = new std::map<std::string, NSString*>;
-    std::lock_guard<std::mutex> hold(lock);
-    NSString*& s = (*interned)[cStr];
-    if (!s)
-        s = [[NSString alloc] initWithUTF8String:cStr];
-    return ref<CFStringRef>(s);
-}
-
 CFURLRef CFURLCreateFromFileSystemRepresentation(CFAllocatorRef, const UInt8* buffer, CFIndex bufLen,
                                                  Boolean isDirectory)
 {
@@ -103,11 +88,6 @@ CFBundleRef CFBundleGetBundleWithIdentifier(CFStringRef bundleID)
     if (!bundleID)
         return nullptr;
     return ref<CFBundleRef>([NSBundle bundleWithIdentifier:(NSString*)obj(bundleID)]);
-}
-
-CFStringRef CFBundleGetIdentifier(CFBundleRef bundle)
-{
-    return bundle ? ref<CFStringRef>([(NSBundle*)obj(bundle) bundleIdentifier]) : nullptr;
 }
 
 CFURLRef CFBundleCopyExecutableURL(CFBundleRef bundle)

@@ -2,6 +2,7 @@
 // What the controller tells an open editor. Each platform's view derives
 // from this; Linux has none.
 #include "editcontroller.h"
+#include "plug_ids.h"
 
 namespace Steinberg::Vst {
 
@@ -10,6 +11,17 @@ public:
     using EditorView::EditorView;
     virtual void setParameter(ParamID id, ParamValue value) {}
     virtual void setProgramName(int32 index, const char8* name) {}
+
+protected:
+    // The controller keeps the size for the next view, as pixel counts in
+    // the undeclared ids 98 and 99 (not 0..1 values).
+    void reportSize(const ViewRect& rect)
+    {
+        if (EditController* c = getController()) {
+            c->setParamNormalized(vlt650::kEditorWidthId, rect.getWidth());
+            c->setParamNormalized(vlt650::kEditorHeightId, rect.getHeight());
+        }
+    }
 };
 
 class CPlugController;

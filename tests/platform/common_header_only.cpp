@@ -1,6 +1,8 @@
 // Uses the shared engine interface the way platform-free code does, with
-// nothing but the common header: it must compile for every backend and pull
-// in no window-system header.
+// nothing but the common header: it must compile for every backend, pull in
+// no window-system header, and give each backend the calls it has and none
+// that it lacks (a missing one would otherwise surface as a link error in
+// one tree only).
 #include "afx/afx_engine.h"
 
 #include <type_traits>
@@ -12,6 +14,50 @@
 static_assert(sizeof(afx_sys_window) == sizeof(void*), "native handles are pointer-sized");
 static_assert(std::is_integral_v<afx_sys_window>, "native handles are integers");
 
+template <class E>
+constexpr bool has_every_backends_calls = requires(E& e, afx_image* i, timespec t) {
+    e.afx_gamma(0);
+    e.afx_pixmap_destroy(e.afx_pixmap_create_fixed(1, 1));
+    e.afx_blit_pixbuf_fixed(i, nullptr, 0, 0, 0, 0, 1, 1);
+    e.init_mouse(0.0, 0.0);
+    E::diff_time(t, t);
+};
+template <class E>
+constexpr bool owns_windows = requires(E& e) {
+    e.register_expose_callback(0, afx_expose_cb{});
+    e.register_gui_update_callback(0, afx_gui_update_cb{});
+    e.afx_queue_afx_draw_area_fixed(0, 0, 0, 1, 1);
+    e.get_optimum_scale_factor();
+    e.destroy_afx_window(0);
+};
+template <class E>
+constexpr bool runs_its_own_loop = requires(E& e) {
+    e.open_display_connection();
+    e.run_engine();
+    e.create_new_afx_window(0, 0, 1, 1, 1.0f, nullptr);
+};
+template <class E>
+constexpr bool delivers_keys_and_selections = requires(E& e) {
+    e.register_keypress_callback(0, afx_key_cb{});
+    e.register_selection_callback(0, afx_selection_cb{});
+    e.register_configure_callback(0, afx_configure_cb{});
+};
+
+static_assert(has_every_backends_calls<AFX_engine>);
+#if defined(AFX_BACKEND_X11)
+static_assert(owns_windows<AFX_engine> && runs_its_own_loop<AFX_engine> &&
+              delivers_keys_and_selections<AFX_engine>);
+#elif defined(AFX_BACKEND_WIN32)
+static_assert(owns_windows<AFX_engine>);
+static_assert(!runs_its_own_loop<AFX_engine>, "the host's message loop drives Win32 windows");
+static_assert(!delivers_keys_and_selections<AFX_engine>, "Win32 delivers no key or selection");
+#else
+static_assert(!owns_windows<AFX_engine> && !runs_its_own_loop<AFX_engine> &&
+                  !delivers_keys_and_selections<AFX_engine>,
+              "a Cocoa view has no windows of the engine's");
+#endif
+
+#if !defined(AFX_BACKEND_COCOA)
 // An editor's paint and repaint request through the common surface only.
 void afx_common_header_paint(AFX_engine& engine, const afx_pixbuf* panel, int index)
 {
@@ -24,3 +70,4 @@ void afx_common_header_paint(AFX_engine& engine, const afx_pixbuf* panel, int in
     engine.afx_pixmap_destroy(image);
     engine.afx_queue_afx_draw_area_scaled(index, 0, 0, 10, 10);
 }
+#endif

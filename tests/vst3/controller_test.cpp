@@ -175,6 +175,34 @@ TEST_F(ControllerTest, EditorSizeTravelsAsIds98And99)
     EXPECT_EQ(controller->createView(nullptr), nullptr);
 }
 
+TEST_F(ControllerTest, HostSizeGoesThroughTheViewsLimitsToGetSizeAndTheNextView)
+{
+    auto* view = static_cast<RecordingView*>(controller->createView("editor"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->onSize(nullptr), kInvalidArgument);
+    EXPECT_EQ(view->getSize(nullptr), kInvalidArgument);
+    EXPECT_TRUE(view->applied.empty());
+
+    ViewRect asked{10, 20, 70, 320};  // 60 x 300, narrower than the view allows
+    EXPECT_EQ(view->onSize(&asked), kResultOk);
+    ViewRect kept{};
+    EXPECT_EQ(view->getSize(&kept), kResultOk);
+    EXPECT_EQ(kept.left, 0);
+    EXPECT_EQ(kept.top, 0);
+    EXPECT_EQ(kept.getWidth(), 100);
+    EXPECT_EQ(kept.getHeight(), 300);
+    ASSERT_EQ(view->applied.size(), 1u);
+    EXPECT_EQ(view->applied[0].getWidth(), 100);
+    // The controller keeps the size for the next view.
+    view->release();
+    IPlugView* next = controller->createView("editor");
+    ASSERT_NE(next, nullptr);
+    next->getSize(&kept);
+    EXPECT_EQ(kept.getWidth(), 100);
+    EXPECT_EQ(kept.getHeight(), 300);
+    next->release();
+}
+
 TEST_F(ControllerTest, ViewsLeaveTheEditorListHoweverTheyGo)
 {
     auto* removedFirst = static_cast<RecordingView*>(controller->createView("editor"));

@@ -7,6 +7,17 @@ namespace {
 
 using WindowTable = EngineTest;
 
+// The window's parent as the server holds it.
+Window parent_of(Display* d, Window w)
+{
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int n = 0;
+    XQueryTree(d, w, &root, &parent, &children, &n);
+    if (children)
+        XFree(children);
+    return parent;
+}
+
 TEST_F(WindowTable, HoldsExactly255WindowsAndRefusesTheNextWithoutAnXWindow)
 {
     const int before = root_children();
@@ -73,12 +84,7 @@ TEST_F(WindowTable, ReparentsIntoAHostWindowAndTrapsABogusOne)
     const int i = engine.create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
     EXPECT_EQ(x11_ext(engine).SYS_window_valid(host), 0);
     EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(i, host), 0);
-    Window root, parent, *children = nullptr;
-    unsigned int n = 0;
-    XQueryTree(peer, xid(i), &root, &parent, &children, &n);
-    if (children)
-        XFree(children);
-    EXPECT_EQ(parent, host);
+    EXPECT_EQ(parent_of(peer, xid(i)), host);
 
     const Window bogus = host + 0x1234;
     ::testing::internal::CaptureStdout();
@@ -94,6 +100,28 @@ TEST_F(WindowTable, ReparentsIntoAHostWindowAndTrapsABogusOne)
     EXPECT_EQ(h, 0);
     // The engine's connection still works.
     EXPECT_EQ(engine.destroy_afx_window(i), 0);
+    XDestroyWindow(peer, host);
+}
+
+TEST_F(WindowTable, ChildOfAHostWindowOrNoWindowWhenTheHostIsGone)
+{
+    const Window host = XCreateSimpleWindow(peer, DefaultRootWindow(peer), 0, 0, 300, 600, 0, 0, 0);
+    XSync(peer, False);
+    const int before = root_children();
+    const int i = engine.create_child_afx_window(host, 0, 0, 144, 510, 1.0f, nullptr);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(parent_of(peer, xid(i)), host);
+    EXPECT_EQ(root_children(), before);
+    EXPECT_EQ(engine.destroy_afx_window(i), 0);
+
+    // A host window that no longer exists, or none at all: no slot and no
+    // stray top-level window stay behind.
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(engine.create_child_afx_window(host + 0x1234, 0, 0, 144, 510, 1.0f, nullptr), -1);
+    EXPECT_EQ(engine.create_child_afx_window(0, 0, 0, 144, 510, 1.0f, nullptr), -1);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_EQ(root_children(), before);
     XDestroyWindow(peer, host);
 }
 

@@ -22,6 +22,7 @@
 
 #include "host_objects.h"
 #include "ipluginbase.h"
+#include "module_entry_points.h"
 
 using namespace vst3host;
 
@@ -76,15 +77,6 @@ std::string hex_uid(const int8* cid)
     char text[40];
     std::snprintf(text, sizeof(text), "%08X%08X%08X%08X", w.l1, w.l2, w.l3, w.l4);
     return text;
-}
-
-template <typename T>
-IPtr<T> create(IPluginFactory* factory, const int8* cid)
-{
-    void* obj = nullptr;
-    if (factory->createInstance(cid, T::iid, &obj) != kResultOk || !obj)
-        return {};
-    return IPtr<T>(static_cast<T*>(obj), false);
 }
 
 void list_factory(IPluginFactory* factory)
@@ -216,16 +208,15 @@ int run(const Options& o)
         std::printf("error: %s\n", dlerror());
         return 1;
     }
-    auto entry = reinterpret_cast<bool (*)(void*)>(dlsym(lib, "ModuleEntry"));
-    auto exit_ = reinterpret_cast<bool (*)()>(dlsym(lib, "ModuleExit"));
-    auto getFactory = reinterpret_cast<IPluginFactory* (*)()>(dlsym(lib, "GetPluginFactory"));
-    if (!entry || !exit_ || !getFactory || !entry(lib)) {
+    const auto module = find_entry_points<void*>([lib](const char* name) { return dlsym(lib, name); },
+                                                  "ModuleEntry", "ModuleExit");
+    if (!module || !module.enter(lib)) {
         std::printf("error: module entry points missing or failed\n");
         return 1;
     }
     int status = 1;
     {
-        IPtr<IPluginFactory> factory(getFactory(), false);
+        IPtr<IPluginFactory> factory(module.getFactory(), false);
         list_factory(factory.get());
         PClassInfo first{};
         factory->getClassInfo(0, &first);
@@ -233,11 +224,11 @@ int run(const Options& o)
         auto* host = new HostApplication;
         auto* handler = new ComponentHandler;
         handler->echo = true;
-        IPtr<IComponent> component = create<IComponent>(factory.get(), first.cid);
+        IPtr<IComponent> component = create_instance<IComponent>(factory.get(), first.cid);
         TUID controllerCid{};
         IPtr<IEditController> controller;
         if (component && component->getControllerClassId(controllerCid) == kResultOk)
-            controller = create<IEditController>(factory.get(), controllerCid);
+            controller = create_instance<IEditController>(factory.get(), controllerCid);
         IPtr<IAudioProcessor> processor = query<IAudioProcessor>(component.get());
         if (component && controller && processor && component->initialize(host) == kResultOk &&
             controller->initialize(host) == kResultOk) {
@@ -300,7 +291,7 @@ int run(const Options& o)
         handler->release();
         host->release();
     }
-    exit_();
+    module.leave();
     dlclose(lib);
     std::printf("done\n");
     return status;

@@ -14,7 +14,6 @@ typedef struct __CFBundle* CFBundleRef;
 
 CFBundleRef CFBundleCreate(CFAllocatorRef allocator, CFURLRef bundleURL);
 CFBundleRef CFBundleGetBundleWithIdentifier(CFStringRef bundleID);
-CFStringRef CFBundleGetIdentifier(CFBundleRef bundle);
 CFURLRef CFBundleCopyExecutableURL(CFBundleRef bundle);
 Boolean CFBundleLoadExecutable(CFBundleRef bundle);
 void* CFBundleGetFunctionPointerForName(CFBundleRef bundle, CFStringRef functionName);

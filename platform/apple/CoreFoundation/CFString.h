@@ -16,10 +16,6 @@ CFStringRef CFStringCreateWithCString(CFAllocatorRef alloc, const char* cStr, CF
    byte or cannot be expressed in the encoding. */
 Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize, CFStringEncoding encoding);
 
-/* A string that lives as long as the process, one per distinct text. */
-CFStringRef __CFStringMakeConstantString(const char* cStr);
-#define CFSTR(cStr) __CFStringMakeConstantString("" cStr "")
-
 #ifdef __cplusplus
 }
 #endif

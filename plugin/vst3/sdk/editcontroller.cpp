@@ -192,7 +192,8 @@ tresult PLUGIN_API EditorView::onSize(ViewRect* newSize)
 {
     if (!newSize)
         return kInvalidArgument;
-    rect_ = *newSize;
+    rect_ = sizeRequested(*newSize);
+    sizeApplied(rect_);
     return kResultOk;
 }
 

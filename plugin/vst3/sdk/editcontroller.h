@@ -129,6 +129,9 @@ public:
     tresult PLUGIN_API onWheel(float distance) override { return kResultFalse; }
     tresult PLUGIN_API onKeyDown(char16 key, int16 keyCode, int16 modifiers) override { return kResultFalse; }
     tresult PLUGIN_API onKeyUp(char16 key, int16 keyCode, int16 modifiers) override { return kResultFalse; }
+    // getSize answers the rect the view keeps. onSize keeps what
+    // sizeRequested makes of the host's rect, then calls sizeApplied; a
+    // view with limits or a window to follow overrides those two, not these.
     tresult PLUGIN_API getSize(ViewRect* size) override;
     tresult PLUGIN_API onSize(ViewRect* newSize) override;
     tresult PLUGIN_API onFocus(TBool state) override { return kResultFalse; }
@@ -145,6 +148,11 @@ public:
 protected:
     virtual void attachedToParent();
     virtual void removedFromParent();
+    virtual ViewRect sizeRequested(const ViewRect& rect) { return rect; }
+    virtual void sizeApplied(const ViewRect& rect) {}
+    // For a view whose size changes without the host asking (its own grip,
+    // a new display scale), so that getSize answers it.
+    void setRect(const ViewRect& rect) { rect_ = rect; }
 
 private:
     EditController* controller_;
