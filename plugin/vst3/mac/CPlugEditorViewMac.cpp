@@ -30,11 +30,10 @@ CPlugEditorView* createPlugEditorView(CPlugController& controller, const ViewRec
 }
 
 CPlugEditorViewMac::CPlugEditorViewMac(CPlugController& controller, const ViewRect& rect)
-    : CPlugEditorView(&controller, &rect),
-      controller_(controller),
-      width_(rect.getWidth() > 0 ? rect.getWidth() : vlt650::kEditorWidth),
-      height_(rect.getHeight() > 0 ? rect.getHeight() : vlt650::kEditorHeight)
+    : CPlugEditorView(&controller, &rect), controller_(controller)
 {
+    setRect({0, 0, rect.getWidth() > 0 ? rect.getWidth() : vlt650::kEditorWidth,
+             rect.getHeight() > 0 ? rect.getHeight() : vlt650::kEditorHeight});
 }
 
 CPlugEditorViewMac::~CPlugEditorViewMac() { closePanel(); }
@@ -57,27 +56,13 @@ tresult PLUGIN_API CPlugEditorViewMac::removed()
     return CPlugEditorView::removed();
 }
 
-tresult PLUGIN_API CPlugEditorViewMac::getSize(ViewRect* size)
-{
-    if (!size)
-        return kInvalidArgument;
-    *size = {0, 0, width_, height_};
-    return kResultOk;
-}
+ViewRect CPlugEditorViewMac::sizeRequested(const ViewRect& rect) { return vlt650::raised_view_size(rect); }
 
-tresult PLUGIN_API CPlugEditorViewMac::onSize(ViewRect* newSize)
+void CPlugEditorViewMac::sizeApplied(const ViewRect& rect)
 {
-    if (!newSize)
-        return kInvalidArgument;
-    const ViewRect size = vlt650::raised_view_size(*newSize);
-    width_ = size.right;
-    height_ = size.bottom;
-    // Pixel counts, not 0..1: the controller keeps them for the next view.
-    controller_.setParamNormalized(vlt650::kEditorWidthId, width_);
-    controller_.setParamNormalized(vlt650::kEditorHeightId, height_);
+    reportSize(rect);
     if (panel_)
-        vst3_panel::set_frame_size(panel_, width_, height_);
-    return kResultOk;
+        vst3_panel::set_frame_size(panel_, rect.getWidth(), rect.getHeight());
 }
 
 tresult PLUGIN_API CPlugEditorViewMac::checkSizeConstraint(ViewRect* rect)
@@ -102,7 +87,7 @@ void CPlugEditorViewMac::setProgramName(int32 index, const char8* name)
 
 void CPlugEditorViewMac::openPanel(void* parent)
 {
-    panel_ = vst3_panel::make(controller_, width_, height_);
+    panel_ = vst3_panel::make(controller_, getRect().getWidth(), getRect().getHeight());
     if (!panel_)
         return;
     for (ParamID id : kInitialIds)

@@ -14,8 +14,6 @@ public:
     tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
     tresult PLUGIN_API attached(void* parent, FIDString type) override;
     tresult PLUGIN_API removed() override;
-    tresult PLUGIN_API getSize(ViewRect* size) override;
-    tresult PLUGIN_API onSize(ViewRect* newSize) override;
     tresult PLUGIN_API canResize() override { return kResultTrue; }
     tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;
 
@@ -24,6 +22,10 @@ public:
 
     bool isOpen() const { return open_; }
 
+protected:
+    ViewRect sizeRequested(const ViewRect& rect) override;
+    void sizeApplied(const ViewRect& rect) override;
+
 private:
     void openPanel(void* parent);
     void closePanel();
@@ -31,8 +33,6 @@ private:
     CPlugController& controller_;
     bool open_ = false;
     vst3_panel::Panel panel_ = nullptr;
-    int32 width_;
-    int32 height_;
 };
 
 }  // namespace Steinberg::Vst

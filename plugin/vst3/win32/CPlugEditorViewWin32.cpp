@@ -62,6 +62,7 @@ CPlugEditorViewWin32::CPlugEditorViewWin32(CPlugController* controller, const Vi
         size_.width = static_cast<int32>(vlt650::kEditorWidth * displayScale_ + 0.5f);
         size_.height = static_cast<int32>(vlt650::kEditorHeight * displayScale_ + 0.5f);
     }
+    setRect({0, 0, size_.width, size_.height});
     trackView(this, true);
 }
 
@@ -101,27 +102,18 @@ tresult PLUGIN_API CPlugEditorViewWin32::removed()
     return CPlugEditorView::removed();
 }
 
-tresult PLUGIN_API CPlugEditorViewWin32::getSize(ViewRect* size)
+ViewRect CPlugEditorViewWin32::sizeRequested(const ViewRect& rect)
 {
-    if (!size)
-        return kInvalidArgument;
-    *size = {0, 0, size_.width, size_.height};
-    return kResultOk;
+    applySize(rect.getWidth(), rect.getHeight());
+    return {0, 0, size_.width, size_.height};
 }
 
-tresult PLUGIN_API CPlugEditorViewWin32::onSize(ViewRect* newSize)
+void CPlugEditorViewWin32::sizeApplied(const ViewRect& rect)
 {
-    if (!newSize)
-        return kInvalidArgument;
-    applySize(newSize->getWidth(), newSize->getHeight());
-    if (controller_) {
-        controller_->setParamNormalized(vlt650::kEditorWidthId, size_.width);
-        controller_->setParamNormalized(vlt650::kEditorHeightId, size_.height);
-    }
+    reportSize(rect);
     // Only an open view has a window to follow. A back buffer that cannot
     // be made at this size leaves it blank until a smaller size arrives.
     window_.resize(size_, displayScale_);
-    return kResultOk;
 }
 
 tresult PLUGIN_API CPlugEditorViewWin32::checkSizeConstraint(ViewRect* rect)
@@ -146,6 +138,7 @@ void CPlugEditorViewWin32::applySize(int32 width, int32 height)
     size_.y_offset = 0;
     size_.width_factor = contentScale_ / s;
     size_.height_factor = contentScale_ / s;
+    setRect({0, 0, w, h});
     core_.set_size(size_, s);
 }
 

@@ -24,8 +24,6 @@ public:
     tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
     tresult PLUGIN_API attached(void* parent, FIDString type) override;
     tresult PLUGIN_API removed() override;
-    tresult PLUGIN_API getSize(ViewRect* size) override;
-    tresult PLUGIN_API onSize(ViewRect* newSize) override;
     tresult PLUGIN_API canResize() override { return kResultTrue; }
     tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;
 
@@ -41,11 +39,16 @@ public:
     using FailureNotice = void (*)(const char* text);
     static void setFailureNotice(FailureNotice notice);
 
+protected:
+    ViewRect sizeRequested(const ViewRect& rect) override;
+    void sizeApplied(const ViewRect& rect) override;
+
 private:
     void attachBody(afx_sys_window parent);
     void readControllerValues();
     void startEditor();
     // Width and height at least the minimum; the magnified panel centred.
+    // Keeps the view's rect, which the host reads back, equal to it.
     void applySize(int32 width, int32 height);
 
     // CPanelView, screen side.
