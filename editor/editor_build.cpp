@@ -1,7 +1,5 @@
 #include "editor_build.h"
 
-#include "value_text.h"
-
 namespace vlt::editor {
 
 namespace {
@@ -10,55 +8,63 @@ constexpr KnobLaw kKnobLaw = {0.25f, 0.01f, false};
 
 // The Linux and Windows backends follow every wheel notch with a release.
 constexpr ButtonRules kLeftOnly = {kLeftMouse, true, ReleaseSweep::kAllMapped};
+constexpr ButtonRules kCocoaButtons = {kLeftMouse, false, ReleaseSweep::kAllMapped};
+
+constexpr char kBlank32[] = "                                ";
 
 }  // namespace
 
 const EditorBuild kLinuxVst2Build = {
-    "VLT650 V%s", "2.3.1",
-    "Thresh %.1f dB", "Makeup %.1f dB",
-    " Effect In ", " Effect Out",
-    &kVst2Map,
-    kLeftOnly,
-    ResizeAxis::kWidth,
-    9,
-    false,
-    kTimerTicks50ms,
-    MeterRedraw::kOnTick,
-    kKnobLaw,
+    .version_format = "VLT650 V%s",
+    .version = "2.3.1",
+    .threshold_format = "Thresh %.1f dB",
+    .makeup_format = "Makeup %.1f dB",
+    .effect_in_text = " Effect In ",
+    .effect_out_text = " Effect Out",
+    .host = &kVst2Map,
+    .buttons = kLeftOnly,
+    .resize_axis = ResizeAxis::kWidth,
+    .program_count = 9,
+    .version_on_open = false,
+    .banner = kTimerTicks50ms,
+    .meter_redraw = MeterRedraw::kOnTick,
+    .knob = kKnobLaw,
 };
 
 const EditorBuild kWindowsVst2Build = {
-    "VLT650  V2.3.2", "",
-    "Thresh %.1f dB", "Out Trim %.1f dB",
-    " Effect In ", " Effect Out",
-    &kVst2Map,
-    kLeftOnly,
-    ResizeAxis::kHeight,
-    9,
-    true,
-    kTimerTicks50ms,
-    MeterRedraw::kOnTick,
-    kKnobLaw,
+    .version_format = "VLT650  V2.3.2",
+    .version = "",
+    .threshold_format = "Thresh %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = " Effect In ",
+    .effect_out_text = " Effect Out",
+    .host = &kVst2Map,
+    .buttons = kLeftOnly,
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 9,
+    .version_on_open = true,
+    .banner = kTimerTicks50ms,
+    .meter_redraw = MeterRedraw::kOnTick,
+    .knob = kKnobLaw,
 };
 
 // The VST3 view is sized by its host: no resize corner; six programs.
 const EditorBuild kWindowsVst3Build = {
-    "VLT650 2.3.3 VST3", "",
-    "Thresh %.1f dB", "Out Trim %.1f dB",
-    " Effect  In ", " Effect  Out",
-    &kVst3Map,
-    kLeftOnly,
-    ResizeAxis::kHeight,
-    6,
-    true,
-    kTimerTicks50ms,
-    MeterRedraw::kOnTick,
-    kKnobLaw,
-    &kStandardLayout,
-    "VLT650",
-    0,
-    true,
-    false,
+    .version_format = "VLT650 2.3.3 VST3",
+    .version = "",
+    .threshold_format = "Thresh %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = " Effect  In ",
+    .effect_out_text = " Effect  Out",
+    .host = &kVst3Map,
+    .buttons = kLeftOnly,
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 6,
+    .version_on_open = true,
+    .banner = kTimerTicks50ms,
+    .meter_redraw = MeterRedraw::kOnTick,
+    .knob = kKnobLaw,
+    .resize_corner = false,
 };
 
 // The AAX Windows editor: the right button only offers the press to the
@@ -66,106 +72,132 @@ const EditorBuild kWindowsVst3Build = {
 // step through 1..5 of the editor's table ("Manual" is only the start), and
 // the fixed-size panel has no resize corner and no banner input.
 const EditorBuild kWindowsAaxBuild = {
-    "VLT650  V2.3.1", "",
-    "Threshold %.1f dB", "Out Trim %.1f dB",
-    " Effect  In ", " Effect  Out",
-    &kAaxMap,
-    {kLeftMouse, true, ReleaseSweep::kTouched},
-    ResizeAxis::kHeight,
-    6,
-    true,
-    kTimerTicks50ms,
-    MeterRedraw::kOnTick,
-    {0.25f, 0.5f, true},
-    &kStandardLayout,
-    "VLT650",
-    1,
-    false,
-    false,
-    true,
+    .version_format = "VLT650  V2.3.1",
+    .version = "",
+    .threshold_format = "Threshold %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = " Effect  In ",
+    .effect_out_text = " Effect  Out",
+    .host = &kAaxMap,
+    .buttons = {kLeftMouse, true, ReleaseSweep::kTouched},
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 6,
+    .version_on_open = true,
+    .banner = kTimerTicks50ms,
+    .meter_redraw = MeterRedraw::kOnTick,
+    .knob = {0.25f, 0.5f, true},
+    .first_program = 1,
+    .banner_input = false,
+    .resize_corner = false,
+    .double_click_presses = true,
 };
 
-// The Cocoa view scrolls without a release and redraws the meter as its
-// value arrives.
+// The Cocoa views: a 20 ms tick, the meter redrawn as its value arrives
+// (both on the main thread), no release after a wheel notch, 32 blanks, the
+// double click read from the second release and the resize drag by the
+// device's travel.
 const EditorBuild kCocoaAuBuild = {
-    "VLT650  V2.3.1", "",
-    "Thresh %.1f dB", "Out Trim %.1f dB",
-    " Effect In ", " Effect Out",
-    &kAuMap,
-    {kLeftMouse, false, ReleaseSweep::kAllMapped},
-    ResizeAxis::kHeight,
-    9,
-    true,
-    kTimerTicks20ms,
-    MeterRedraw::kOnArrival,
-    kKnobLaw,
-    &kCocoaLayout,
-    "VLT650-AU",
+    .version_format = "VLT650  V2.3.1",
+    .version = "",
+    .threshold_format = "Thresh %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = " Effect In ",
+    .effect_out_text = " Effect Out",
+    .host = &kAuMap,
+    .buttons = kCocoaButtons,
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 9,
+    .version_on_open = true,
+    .banner = kTimerTicks20ms,
+    .meter_redraw = MeterRedraw::kOnArrival,
+    .knob = kKnobLaw,
+    .layout = &kCocoaLayout,
+    .log_name = "VLT650-AU",
+    .blank_text = kBlank32,
+    .double_click = DoubleClick::kFocusedKnobs,
+    .resize_law = ResizeLaw::kDeviceTravel,
 };
 
 // The macOS VST2 and VST3 views: the Cocoa view's timing with the preset
 // step buttons and the latching switch of the standard panel.
 const EditorBuild kCocoaVst2Build = {
-    "VLT650  V2.3.2", "",
-    "Thresh %.1f dB", "Out Trim %.1f dB",
-    " Effect In ", " Effect Out",
-    &kVst2Map,
-    {kLeftMouse, false, ReleaseSweep::kAllMapped},
-    ResizeAxis::kHeight,
-    9,
-    true,
-    kTimerTicks20ms,
-    MeterRedraw::kOnArrival,
-    kKnobLaw,
-    &kCocoaPresetLayout,
-    "VLT650-VST",
+    .version_format = "VLT650  V2.3.2",
+    .version = "",
+    .threshold_format = "Thresh %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = " Effect In ",
+    .effect_out_text = " Effect Out",
+    .host = &kVst2Map,
+    .buttons = kCocoaButtons,
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 9,
+    .version_on_open = true,
+    .banner = kTimerTicks20ms,
+    .meter_redraw = MeterRedraw::kOnArrival,
+    .knob = kKnobLaw,
+    .layout = &kCocoaPresetLayout,
+    .log_name = "VLT650-VST",
+    .blank_text = kBlank32,
+    .double_click = DoubleClick::kFocusedKnobs,
+    .resize_law = ResizeLaw::kDeviceTravel,
+    .preset_sleep = PresetSleep::kAtBlank,
+    .switch_press_ends = true,
 };
 
+// The macOS VST3 view blanks its banner with 16 blanks.
 const EditorBuild kCocoaVst3Build = {
-    "VLT650 2.3.3 VST3", "",
-    "Thresh %.1f dB", "Out Trim %.1f dB",
-    "Effect In ", "Effect Out",
-    &kVst3Map,
-    {kLeftMouse, false, ReleaseSweep::kAllMapped},
-    ResizeAxis::kHeight,
-    6,
-    true,
-    kTimerTicks20ms,
-    MeterRedraw::kOnArrival,
-    kKnobLaw,
-    &kCocoaPresetLayout,
-    "VLT650-VST3",
-    0,
-    true,
-    true,
-    false,
-    kBlankBannerText,  // 16 blanks
+    .version_format = "VLT650 2.3.3 VST3",
+    .version = "",
+    .threshold_format = "Thresh %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = "Effect In ",
+    .effect_out_text = "Effect Out",
+    .host = &kVst3Map,
+    .buttons = kCocoaButtons,
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 6,
+    .version_on_open = true,
+    .banner = kTimerTicks20ms,
+    .meter_redraw = MeterRedraw::kOnArrival,
+    .knob = kKnobLaw,
+    .layout = &kCocoaPresetLayout,
+    .log_name = "VLT650-VST3",
+    .double_click = DoubleClick::kFocusedKnobs,
+    .resize_law = ResizeLaw::kDeviceTravel,
 };
 
-// The AAX view on macOS: the same panel, a fixed size; presets step
+// The AAX view on macOS: the same panel, a fixed size; a release ends the
+// gestures the press began (each touch is released once), presets step
 // through 1..5 of the view's table, the banner takes no drag or wheel and
 // its countdown does not wait for a press on it to end.
 const EditorBuild kCocoaAaxBuild = {
-    "VLT650  V2.3.2", "",
-    "Threshold %.1f dB", "Out Trim %.1f dB",
-    " Effect In ", " Effect Out",
-    &kAaxMap,
-    {kLeftMouse, false, ReleaseSweep::kAllMapped},
-    ResizeAxis::kHeight,
-    6,
-    true,
-    kTimerTicks20ms,
-    MeterRedraw::kOnArrival,
-    kKnobLaw,
-    &kCocoaPresetLayout,
-    "VLT650-AAX",
-    1,
-    false,
-    false,
-    true,
-    nullptr,  // 32 blanks
-    true,
-    false,  // its pixmap is its size in points
+    .version_format = "VLT650  V2.3.2",
+    .version = "",
+    .threshold_format = "Threshold %.1f dB",
+    .makeup_format = "Out Trim %.1f dB",
+    .effect_in_text = " Effect In ",
+    .effect_out_text = " Effect Out",
+    .host = &kAaxMap,
+    .buttons = {kLeftMouse, false, ReleaseSweep::kTouched},
+    .resize_axis = ResizeAxis::kHeight,
+    .program_count = 6,
+    .version_on_open = true,
+    .banner = kTimerTicks20ms,
+    .meter_redraw = MeterRedraw::kOnArrival,
+    .knob = kKnobLaw,
+    .layout = &kCocoaPresetLayout,
+    .log_name = "VLT650-AAX",
+    .first_program = 1,
+    .banner_input = false,
+    .resize_corner = false,
+    .double_click_presses = true,
+    .blank_text = kBlank32,
+    .banner_counts_held = true,
+    .follows_backing_scale = false,  // its pixmap is its size in points
+    .double_click = DoubleClick::kFocusedKnobs,
+    .resize_law = ResizeLaw::kDeviceTravel,
+    .preset_sleep = PresetSleep::kAtBlank,
+    .switch_press_ends = true,
 };
 
 int EditorBuild::step_program(int from, int direction) const

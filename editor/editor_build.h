@@ -37,6 +37,24 @@ struct ButtonRules {
     ReleaseSweep release;
 };
 
+// What a double click does. The Linux and Windows backends deliver it as an
+// event of its own at the pointer (a second press there); the Cocoa views
+// read it from the release of the second click, whose press has already
+// focused what it hit: the knobs it holds go back to their reset values, and
+// nothing held at all resets the UI size.
+enum class DoubleClick { kAtPointer, kFocusedKnobs };
+
+// How a drag from the resize corner changes the UI size: from the pointer's
+// travel summed over two events against the window's edge (the backends
+// that own their windows), or by 1.25 UI-size units per view height of the
+// device's own travel at each event (the Cocoa views, whose pointer may sit
+// still at the screen's edge).
+enum class ResizeLaw { kEdgeRatio, kDeviceTravel };
+
+// When a preset name a step button showed stops arming the next step: when
+// the banner turns to the version line, or only when it blanks.
+enum class PresetSleep { kAtVersion, kAtBlank };
+
 struct EditorBuild {
     const char* version_format;  // banner version text, "%s" takes version
     const char* version;
@@ -64,15 +82,20 @@ struct EditorBuild {
     // Without a resize corner a double click off the controls is a press
     // (AAX); otherwise it does nothing (a host-sized view).
     bool double_click_presses = false;
-    // The line the Cocoa views blank their banner with; null for the
-    // views' usual 32 blanks.
-    const char* cocoa_blank_text = nullptr;
+    // The line the banner blanks with; null for the usual 16 blanks.
+    const char* blank_text = nullptr;
     // The banner's countdown goes on while the banner holds the press
     // focus; otherwise it waits for the release.
     bool banner_counts_held = false;
     // The Cocoa view draws at the screen's backing scale and follows its
     // changes; otherwise its pixmap is its size in points (scale 1).
     bool follows_backing_scale = true;
+    DoubleClick double_click = DoubleClick::kAtPointer;
+    ResizeLaw resize_law = ResizeLaw::kEdgeRatio;
+    PresetSleep preset_sleep = PresetSleep::kAtVersion;
+    // A press on the effect switch is a whole gesture (begin, set and end at
+    // once); otherwise the release ends it.
+    bool switch_press_ends = false;
 
     // The program a preset button selects from `from`: one step within
     // first_program..program_count-1, wrapping; from a program below that

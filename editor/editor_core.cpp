@@ -13,6 +13,12 @@ namespace {
 constexpr float kStartCache[kEditedControls] = {0.33333334f, 0, 0, 0, 0, 0, 1.0f};
 constexpr float kInGainReset = 33.0f;
 constexpr int kEffectSlot = control_number(Control::kEffect);
+constexpr char kPowerOnText[] = " Power On ";
+constexpr char kPowerOffText[] = " Power Off ";
+// A Cocoa resize drag: UI-size units per view height of the device's travel.
+constexpr double kTravelRate = 1.25;
+
+bool lit(float v) { return v / kKnobMax > 0.5f; }
 
 }  // namespace
 
@@ -25,7 +31,16 @@ CEditorCore::CEditorCore(const EditorBuild& build, EditorHost& host, EditorView&
         values_[w].store(0.0f);
         dirty_[w].store(false);
     }
+    // Powered, and the spacer shows its only frame.
+    for (Widget w : {kPowerButton, kSpacer})
+        if (on_panel(*build_.layout, w))
+            values_[w].store(kKnobMax);
     version_text(build_, banner_text_, sizeof banner_text_);
+}
+
+bool CEditorCore::power_on() const
+{
+    return !on_panel(*build_.layout, kPowerButton) || lit(values_[kPowerButton].load());
 }
 
 // --- host threads ---------------------------------------------------------
@@ -40,7 +55,7 @@ void CEditorCore::set_control(Control control, float value)
         ui_size_.store(params::clamp_unit(value));
     else if (control == Control::kMeter)
         update_meter(value);
-    // The power button is the Cocoa panel's; this panel has none.
+    // The power button's host value arrives on the GUI thread (host_value).
 }
 
 void CEditorCore::set_host_parameter(int index, float value)
@@ -115,7 +130,7 @@ void CEditorCore::set_program(int index, const char* name)
 
 void CEditorCore::set_host_eff_enable(float value)
 {
-    host_enable_changed_.store(true);
+    repaint_pending_.store(true);
     mono_.store(value <= 0.5f);
     redraw_flag_.store(true);
 }
@@ -213,6 +228,21 @@ void CEditorCore::show_banner_text()
     redraw_flag_.store(true);
 }
 
+void CEditorCore::show_value_text(const char* text)
+{
+    if (!power_on())
+        return;
+    write_banner_text(text);
+    show_banner_text();
+}
+
+void CEditorCore::show_knob_text(int knob)
+{
+    char text[kValueTextMax];
+    knob_value_text(build_, knob, values_[knob].load(), text, sizeof text);
+    show_value_text(text);
+}
+
 void CEditorCore::update_status_button()
 {
     dirty_[kStatusButton].store(true);
@@ -221,7 +251,7 @@ void CEditorCore::update_status_button()
         version_text(build_, text, sizeof text);
         write_banner_text(text);
     } else {
-        write_banner_text(kBlankBannerText);
+        write_banner_text(blank_line(build_));
     }
     show_banner_text();
     clock_.show_status();
@@ -263,28 +293,29 @@ void CEditorCore::gui_update_tick()
         view_.set_banner_text(text, false);
     }
     if (widgets_ready_.load()) {
-        const BannerClock::Event e = clock_.tick(focus_[kBanner]);
+        const BannerClock::Event e = clock_.tick(focus_[kBanner] && !build_.banner_counts_held);
         if (e != BannerClock::Event::kNone) {
             char text[kBannerTextSize];
             if (e == BannerClock::Event::kShowVersion)
                 version_text(build_, text, sizeof text);
             else
-                std::snprintf(text, sizeof text, "%s", kBlankBannerText);
+                std::snprintf(text, sizeof text, "%s", blank_line(build_));
             write_banner_text(text);
             view_.set_banner_text(text, false);
             redraw(kBanner);
-            preset_armed_.store(false);
+            if (e == BannerClock::Event::kBlank || build_.preset_sleep == PresetSleep::kAtVersion)
+                preset_armed_.store(false);
             if (e == BannerClock::Event::kBlank) {
                 values_[kStatusButton].store(0.0f);
                 mark(kStatusButton);
             }
         }
     }
-    if (host_enable_changed_.exchange(false))
+    if (repaint_pending_.exchange(false))
         view_.repaint_all();
     if (redraw_flag_.exchange(false)) {
         for (Widget w : {kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob,
-                         kMakeupKnob, kEffectSwitch, kStatusButton, kMeter, kBanner})
+                         kMakeupKnob, kEffectSwitch, kPowerButton, kStatusButton, kMeter, kBanner})
             if (dirty_[w].load())
                 redraw(w);
     }
@@ -342,6 +373,7 @@ int CEditorCore::hit_knob(const Point& p)
 
 void CEditorCore::step_knobs(const Point& p, int step)
 {
+    const bool released = build_.buttons.wheel_then_release;  // a release ends the focus
     for (int k = 0; k < kKnobCount; ++k) {
         const Widget w = static_cast<Widget>(k);
         if (!hits(*build_.layout, w, p.x, p.y))
@@ -351,17 +383,35 @@ void CEditorCore::step_knobs(const Point& p, int step)
         focus_[k] = true;
         values_[k].store(step_knob(values_[k].load(), step, place(*build_.layout, w).frames));
         send_knob(k);
-        write_knob_text(k);
-        show_banner_text();
+        show_knob_text(k);
         redraw(w);
         end(knob_control(k));
         touched_[k] = false;  // ended here: a following release must not end it again
+        if (!released)
+            focus_[k] = false;
     }
     if (build_.banner_input && hits(*build_.layout, kBanner, p.x, p.y)) {
-        focus_[kBanner] = true;
+        if (released)
+            focus_[kBanner] = true;
         view_.step_banner(step);
         redraw(kBanner);
     }
+}
+
+// The power button: the whole panel greys or colours, and its text shows
+// whatever the state.
+void CEditorCore::press_power()
+{
+    focus_[kPowerButton] = true;
+    const float v = lit(values_[kPowerButton].load()) ? 0.0f : kKnobMax;
+    values_[kPowerButton].store(v);
+    mono_.store(!lit(v));
+    begin(Control::kPower);
+    send(Control::kPower, v / kKnobMax);
+    write_banner_text(lit(v) ? kPowerOnText : kPowerOffText);
+    show_banner_text();
+    redraw(kPowerButton);
+    repaint_pending_.store(true);
 }
 
 void CEditorCore::main_press(int x, int y)
@@ -374,8 +424,7 @@ void CEditorCore::main_press(int x, int y)
         velocity_[k] = 0.0f;
         begin(knob_control(k));
         focus_[k] = true;
-        write_knob_text(k);
-        show_banner_text();
+        show_knob_text(k);
     }
     if (build_.banner_input && hits(*build_.layout, kBanner, p.x, p.y))
         focus_[kBanner] = true;
@@ -386,10 +435,13 @@ void CEditorCore::main_press(int x, int y)
         const float v = values_[kEffectSwitch].load();
         values_[kEffectSwitch].store(static_cast<int>(2.0f * v / 100.0f) == 0 ? kKnobMax : 0.0f);
         send(Control::kEffect, values_[kEffectSwitch].load() / kKnobMax);
-        write_banner_text(switch_text(build_, values_[kEffectSwitch].load()));
-        show_banner_text();
+        if (build_.switch_press_ends) {
+            end(Control::kEffect);
+            touched_[kEffectSlot] = false;
+        }
+        show_value_text(switch_text(build_, values_[kEffectSwitch].load()));
         redraw(kEffectSwitch);
-        // The release sends the end of this gesture.
+        // Otherwise the release sends the end of this gesture.
     }
     if (hits(*build_.layout, kStatusButton, p.x, p.y)) {
         focus_[kStatusButton] = true;
@@ -398,6 +450,9 @@ void CEditorCore::main_press(int x, int y)
         update_status_button();
         redraw(kStatusButton);
     }
+    if (on_panel(*build_.layout, kPowerButton) && hits(*build_.layout, kPowerButton, p.x, p.y) &&
+        !host_.host_takes_press(Control::kPower, false))
+        press_power();
     for (Widget w : {kLeftButton, kRightButton}) {
         if (!hits(*build_.layout, w, p.x, p.y))
             continue;
@@ -443,7 +498,7 @@ void CEditorCore::button_release(int, int, int)
 {
     for (int k = 0; k < kKnobCount; ++k)
         focus_[k] = false;
-    focus_[kEffectSwitch] = focus_[kStatusButton] = focus_[kBanner] = false;
+    focus_[kEffectSwitch] = focus_[kStatusButton] = focus_[kPowerButton] = focus_[kBanner] = false;
     if (resize_active_) {
         resize_active_ = false;
         redraw_ui_size();
@@ -456,6 +511,12 @@ void CEditorCore::button_release(int, int, int)
         redraw(w);
     }
     end_gestures();
+    if (ui_reset_pending_) {
+        ui_reset_pending_ = false;
+        ui_size_.store(0.0f);
+        host_.set_ui_size(0.0f);
+        redraw_ui_size();
+    }
 }
 
 int CEditorCore::resize_divisor() const
@@ -469,27 +530,61 @@ void CEditorCore::motion(int x, int y)
     const int dx = static_cast<int>(x - last_x_);
     last_x_ = x;
     last_y_ = y;
+    drag_by(static_cast<float>(dx), static_cast<float>(dy), dx, -dy);
+}
+
+void CEditorCore::drag(int x, int y, double device_dx, double device_dy)
+{
+    double dx = x - last_x_;
+    double dy = last_y_ - y;  // upwards positive
+    last_x_ = x;
+    last_y_ = y;
+    if (dx == 0)
+        dx = device_dx;
+    if (dy == 0)
+        dy = -device_dy;
+    drag_by(static_cast<float>(dx), static_cast<float>(std::trunc(dy)), device_dx, device_dy);
+}
+
+void CEditorCore::drag_by(float dx, float dy, double device_dx, double device_dy)
+{
     for (int k = 0; k < kKnobCount; ++k) {
         if (!focus_[k])
             continue;
         const Widget w = static_cast<Widget>(k);
         KnobMotion m{values_[k].load(), velocity_[k]};
         const WidgetPlace& wp = place(*build_.layout, w);
-        drag_knob(m, static_cast<float>(dy), wp.detent, wp.frames, build_.knob);
+        drag_knob(m, dy, wp.detent, wp.frames, build_.knob);
         values_[k].store(m.value);
         velocity_[k] = m.velocity;
         send_knob(k);
-        write_knob_text(k);
-        show_banner_text();
+        show_knob_text(k);
         redraw(w);
     }
     if (focus_[kBanner]) {
-        view_.scroll_banner(dx);
+        view_.scroll_banner(static_cast<int>(dx));
         redraw(kBanner);
     }
-    if (!resize_active_)
+    if (resize_active_)
+        resize_by(dx, dy, device_dx, device_dy);
+}
+
+void CEditorCore::resize_by(float dx, float dy, double device_dx, double device_dy)
+{
+    if (build_.resize_law == ResizeLaw::kDeviceTravel) {
+        double d = std::sqrt(device_dx * device_dx + device_dy * device_dy);
+        if (device_dy < 0 || device_dx < 0)
+            d = -d;
+        if (std::fabs(d) < 1.0)
+            return;
+        const float u = params::clamp_unit(
+            static_cast<float>(ui_size_.load() + d * kTravelRate / size_.height));
+        ui_size_.store(u);
+        host_.set_ui_size(u);
+        redraw_ui_size();
         return;
-    const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+    }
+    const float d = std::sqrt(dx * dx + dy * dy);
     if (d < 1.0f)
         return;
     resize_sum_ += (dy > 0 || dx < 0) ? -d : d;
@@ -504,10 +599,37 @@ void CEditorCore::motion(int x, int y)
     resize_sum_ = 0.0f;
 }
 
+// The knobs the second click's press holds go back to their reset values,
+// each as a gesture of its own; with nothing held at all, the release that
+// follows resets the UI size (where the panel has a resize corner).
+void CEditorCore::reset_focused_knobs()
+{
+    bool any = false;
+    for (int k = 0; k < kKnobCount; ++k) {
+        if (!focus_[k])
+            continue;
+        any = true;
+        velocity_[k] = 0.0f;
+        values_[k].store(place(*build_.layout, static_cast<Widget>(k)).detent);
+        begin(knob_control(k));  // inside the gesture the press began
+        send_knob(k);
+        end(knob_control(k));
+        show_knob_text(k);
+        redraw(static_cast<Widget>(k));
+    }
+    const bool held = any || focus_[kEffectSwitch] || focus_[kStatusButton] || focus_[kPowerButton] ||
+                      focus_[kLeftButton] || focus_[kRightButton];
+    ui_reset_pending_ = !held && build_.resize_corner;
+}
+
 void CEditorCore::double_click(int x, int y, int button)
 {
     if (!build_.is_main_button(button))
         return;
+    if (build_.double_click == DoubleClick::kFocusedKnobs) {
+        reset_focused_knobs();
+        return;
+    }
     const Point p = window_to_panel(size_, x, y);
     const int k = hit_knob(p);
     if (k >= 0) {
@@ -517,8 +639,7 @@ void CEditorCore::double_click(int x, int y, int button)
         send_knob(k);
         end(knob_control(k));
         touched_[k] = false;  // a whole gesture of its own
-        write_knob_text(k);
-        show_banner_text();
+        show_knob_text(k);
         redraw(static_cast<Widget>(k));
         return;
     }
@@ -536,6 +657,41 @@ void CEditorCore::double_click(int x, int y, int button)
     ui_size_.store(0.0f);
     host_.set_ui_size(0.0f);
     redraw_ui_size();
+}
+
+// --- GUI thread: host values (Cocoa views) -------------------------------------
+
+void CEditorCore::host_value(Control c, float value)
+{
+    if (c == Control::kUiSize) {
+        if (!resize_active_)
+            ui_size_.store(params::clamp_unit(value));
+        return;
+    }
+    if (c == Control::kMeter) {
+        values_[kMeter].store(value * kKnobMax);
+        redraw(kMeter);
+        return;
+    }
+    Widget w;
+    if (is_knob(c))
+        w = static_cast<Widget>(control_number(c));
+    else if (c == Control::kEffect)
+        w = kEffectSwitch;
+    else if (c == Control::kPower && on_panel(*build_.layout, kPowerButton))
+        w = kPowerButton;
+    else
+        return;
+    if (focus_[w])
+        return;  // the user's drag wins over the host
+    if (c != Control::kPower)
+        cache_[control_number(c)].store(value);
+    values_[w].store(is_knob(c) ? value * kKnobMax : (value > 0.5f ? kKnobMax : 0.0f));
+    if (w == kPowerButton) {
+        mono_.store(!power_on());
+        repaint_pending_.store(true);  // colour or grey, the whole panel changes
+    }
+    redraw(w);
 }
 
 }  // namespace vlt::editor

@@ -58,14 +58,24 @@ public:
     void button_release(int x, int y, int button);
     void wheel(int x, int y, int step);
     void motion(int x, int y);
+    // A drag as the Cocoa views see it: the pointer's position and the
+    // device's own deltas (downwards and right positive), which stand in
+    // for the pointer's travel where it did not move (the screen's edge).
+    void drag(int x, int y, double device_dx, double device_dy);
     void double_click(int x, int y, int button);
     void gui_update_tick();
+    // A host value that arrives on the GUI thread (the Cocoa views): the
+    // widget shows it at once, unless the user holds it; no text.
+    void host_value(Control control, float value);
 
     // --- what the view draws -----------------------------------------------
     float value(Widget w) const { return values_[w].load(std::memory_order_relaxed); }
     bool focused(Widget w) const { return focus_[w]; }
     bool dirty(Widget w) const { return dirty_[w].load(std::memory_order_relaxed); }
     bool mono() const { return mono_.load(); }
+    // Builds without a power button are always powered.
+    bool power_on() const;
+    bool resize_active() const { return resize_active_; }
     bool is_open() const { return open_.load(); }
     float cached(Control c) const { return cache_[control_number(c)].load(); }
     float ui_size() const { return ui_size_.load(); }
@@ -84,6 +94,13 @@ private:
     void write_banner_text(const char* text);
     void write_knob_text(int knob);
     void show_banner_text();  // puts the banner text on the banner
+    // A value text: shown only while powered.
+    void show_value_text(const char* text);
+    void show_knob_text(int knob);
+    void press_power();
+    void drag_by(float dx, float dy, double device_dx, double device_dy);
+    void resize_by(float dx, float dy, double device_dx, double device_dy);
+    void reset_focused_knobs();
     void update_status_button();
     void step_preset(int direction);
     void redraw(Widget w);
@@ -114,7 +131,7 @@ private:
     std::atomic<bool> widgets_ready_{false};
     std::atomic<bool> open_{false};
     std::atomic<bool> mono_{false};
-    std::atomic<bool> host_enable_changed_{false};
+    std::atomic<bool> repaint_pending_{false};  // the whole panel at the next tick
     std::atomic<bool> preset_armed_{false};
     std::atomic<bool> banner_pending_{false};
     BannerClock clock_;
@@ -128,6 +145,7 @@ private:
     float velocity_[kKnobCount] = {};
     double last_x_ = 0, last_y_ = 0;
     bool resize_active_ = false;
+    bool ui_reset_pending_ = false;  // a double click the release completes
     int resize_events_ = 0;
     float resize_sum_ = 0.0f;
     EditorSize size_;

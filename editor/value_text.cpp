@@ -11,6 +11,8 @@ namespace vlt::editor {
 
 const char kBlankBannerText[] = "                ";
 
+const char* blank_line(const EditorBuild& b) { return b.blank_text ? b.blank_text : kBlankBannerText; }
+
 namespace {
 
 // The build's formats come from a fixed table, never from input.

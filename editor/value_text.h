@@ -15,5 +15,7 @@ void knob_value_text(const EditorBuild& b, int knob, float k, char* text, std::s
 const char* switch_text(const EditorBuild& b, float switch_value);  // value 0..99
 void version_text(const EditorBuild& b, char* text, std::size_t size);
 extern const char kBlankBannerText[];
+// The line the build blanks its banner with.
+const char* blank_line(const EditorBuild& b);
 
 }  // namespace vlt::editor

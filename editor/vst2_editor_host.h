@@ -1,7 +1,9 @@
 #pragma once
 // The VST2 plug-in as the editor's host: edits, programs and the window
 // size go through the plug-in's AudioEffectX calls, controls are numbered
-// by the VST2 map. Shared by every VST2 editor, whatever its window system.
+// by the VST2 map. Shared by every VST2 editor, whatever its window system;
+// nothing goes out before it has its plug-in (a Cocoa view gets it after
+// it is made).
 #include "editor_host.h"
 
 class AudioEffectX;
@@ -10,7 +12,8 @@ namespace vlt::editor {
 
 class Vst2EditorHost final : public EditorHost {
 public:
-    explicit Vst2EditorHost(AudioEffectX* plug) : plug_(plug) {}
+    explicit Vst2EditorHost(AudioEffectX* plug = nullptr) : plug_(plug) {}
+    void attach(AudioEffectX* plug) { plug_ = plug; }
 
     // The UI size the plug-in keeps, which sizes the window before an open.
     float ui_size() const;

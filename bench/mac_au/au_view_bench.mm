@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "au_view_host.h"
-#include "cocoa_view_core.h"
+#include "cocoa/cocoa_editor_window.h"
 
 namespace {
 

@@ -14,7 +14,7 @@ using namespace vlt::editor;
 
 class VLT650_HeadlessGUI final : public AAX_CEffectGUI {
 public:
-    VLT650_HeadlessGUI() : m_host(*this), m_core(kWindowsAaxBuild, m_host, m_view) {}
+    VLT650_HeadlessGUI() : m_core(kWindowsAaxBuild, m_host, m_view) {}
 
     AAX_Result ParameterUpdated(AAX_CParamID id) override
     {
@@ -46,7 +46,8 @@ private:
     }
     void DeleteViewContainer() override {}
 
-    VLT650_EditorHost m_host;
+    VLT650_GuiHostObjects m_host_objects{*this};
+    VLT650_EditorHost m_host{m_host_objects, &VLT650_preset(0)};
     HeadlessView m_view;
     CEditorCore m_core;
 };

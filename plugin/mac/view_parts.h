@@ -1,20 +1,23 @@
 #pragma once
 // What the macOS VST2 and VST3 views own beside the AppKit object: the
-// format's surface and edit sink and the view core over them, made in that
-// order and freed in reverse, and how many such views are alive (a timer
-// must never keep one alive).
-#include "cocoa_view_bridge.h"
-#include "cocoa_view_core.h"
+// view's screen side, the format's editor host and the window glue over
+// them, made in that order and freed in reverse, and how many such views
+// are alive (a timer must never keep one alive).
+#include <utility>
+
+#include "cocoa/cocoa_editor_window.h"
+#include "cocoa/cocoa_view_bridge.h"
 
 namespace vlt::mac {
 
-template <class Surface, class Sink>
+template <class Surface, class Host>
 class ViewParts {
 public:
-    ViewParts(NSView* view, const editor::EditorBuild& build, NSSize frame)
-        : surface(view), core(build, sink, surface, frame.width, frame.height, screen_backing_scale())
+    template <class... HostArgs>
+    ViewParts(NSView* view, const editor::EditorBuild& build, NSSize frame, HostArgs&&... host_args)
+        : surface(view), host(std::forward<HostArgs>(host_args)...),
+          window(build, host, surface, frame.width, frame.height, screen_backing_scale())
     {
-        sink.attach(&core);
         ++live_;
     }
     ~ViewParts() { --live_; }
@@ -24,8 +27,8 @@ public:
     static int live() { return live_; }
 
     Surface surface;
-    Sink sink;
-    CocoaViewCore core;
+    Host host;
+    editor::CocoaEditorWindow window;
 
 private:
     static inline int live_ = 0;  // main thread only

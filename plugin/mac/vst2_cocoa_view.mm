@@ -1,7 +1,8 @@
-// The macOS VST2 editor's Cocoa view: the shared view core with the VST2
-// build row, edits to the plug-in, the nine programs on the step buttons,
-// the meter polled on every tick and the host window sized with the view.
-#include "cocoa_view_shell.h"
+// The macOS VST2 editor's Cocoa view: the shared editor core with the VST2
+// build row behind the Cocoa window glue, edits to the plug-in through the
+// VST2 editor host, the nine programs on the step buttons, the meter polled
+// on every tick and the host window sized with the view.
+#include "cocoa/cocoa_view_shell.h"
 
 #include <algorithm>
 
@@ -10,8 +11,8 @@
 #include "host_inbox.h"
 #include "host_map.h"
 #include "plug_params.h"
-#include "preset_selector.h"
 #include "view_parts.h"
+#include "vst2_editor_host.h"
 #include "vst2_panel.h"
 #include "vst2_view_methods.h"
 
@@ -22,85 +23,10 @@ namespace mac = vlt::mac;
 
 const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst2Build;
 
-int vst2_index(Control c) { return host_param(*kBuild.host, c).index; }
-
 // Edits go to the plug-in, which runs its own parameter path and tells the
-// host; the step buttons select the plug-in's programs. Nothing goes out
-// before the view has its plug-in (setEffect:).
-class Vst2Sink final : public mac::EditSink {
-public:
-    void attach(mac::CocoaViewCore* core) { core_ = core; }
-    void set_effect(CPlug* plug) { plug_ = plug; }
-
-    void begin_edit(Control c) override
-    {
-        if (plug_)
-            plug_->beginEdit(vst2_index(c));
-    }
-    void set_value(Control c, float fraction) override
-    {
-        if (!plug_)
-            return;
-        plug_->setParameterAutomated(vst2_index(c), fraction);
-        if (c == Control::kEffect)
-            end_edit(c);  // a switch press is a whole gesture: begin, set and end at once
-    }
-    void end_edit(Control c) override
-    {
-        if (plug_)
-            plug_->endEdit(vst2_index(c));
-    }
-
-    void step_program(int direction) override
-    {
-        if (!plug_)
-            return;
-        if (selector_.awake(*core_)) {
-            plug_->setProgram(selector_.step(plug_->getProgram(), direction));
-            plug_->updateDisplay();
-        }
-        show_program();
-    }
-
-    void show_program()
-    {
-        if (!plug_)
-            return;
-        char name[vlt::editor::kValueTextMax] = {};
-        plug_->getProgramName(name);
-        selector_.show(*core_, name);
-    }
-
-private:
-    CPlug* plug_ = nullptr;
-    mac::CocoaViewCore* core_ = nullptr;
-    mac::PresetSelector selector_{kBuild, mac::PresetSelector::SleepsAt::kBlank};
-};
-
-// A UI-size change resizes the view, then asks the host to resize its window.
-class Vst2Surface final : public mac::ViewSurface {
-public:
-    explicit Vst2Surface(NSView* view) { view_.attach(view); }
-    void set_effect(CPlug* plug) { plug_ = plug; }
-    void set_editor(CEditorGUI* editor) { editor_ = editor; }
-    void invalidate(int x, int y, int w, int h) override { view_.invalidate(x, y, w, h); }
-    void invalidate_all() override { view_.invalidate_all(); }
-    void resize_frame(int width, int height) override
-    {
-        view_.resize_frame(width, height);
-        if (plug_)
-            plug_->sizeWindow(width, height);
-        if (editor_)
-            editor_->resizeParentWindow();
-    }
-
-private:
-    mac::NSViewSurface view_;
-    CPlug* plug_ = nullptr;
-    CEditorGUI* editor_ = nullptr;
-};
-
-using Vst2Parts = mac::ViewParts<Vst2Surface, Vst2Sink>;
+// host; the step buttons select the plug-in's programs; a UI-size change
+// resizes the view, then the host's window through the plug-in.
+using Vst2Parts = mac::ViewParts<mac::NSViewSurface, vlt::editor::Vst2EditorHost>;
 
 }  // namespace
 
@@ -108,7 +34,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 
 @interface BrindleVLT650VSTCocoaView : NSView <BrindleVLT650VSTViewMethods> {
     Vst2Parts* parts_;
-    mac::CocoaViewCore* core_;  // the parts' core
+    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
     mac::HostInbox* inbox_;
     CPlug* mEffect;
     CEditorGUI* mEditor;
@@ -126,7 +52,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     if (!self)
         return nil;
     parts_ = new Vst2Parts(self, kBuild, frame.size);
-    core_ = &parts_->core;
+    core_ = &parts_->window;
     inbox_ = new mac::HostInbox;
     TheGUIUpdateTarget = [[BrindleVLT650VSTTimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
@@ -146,14 +72,12 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 - (void)setEffect:(AudioEffect*)effect
 {
     mEffect = static_cast<CPlug*>(effect);
-    parts_->sink.set_effect(mEffect);
-    parts_->surface.set_effect(mEffect);
+    parts_->host.attach(mEffect);
 }
 
 - (void)setEditor:(CEditorGUI*)editor
 {
     mEditor = editor;
-    parts_->surface.set_editor(editor);
 }
 
 // 0..6 the plug-in's controls, 7 the UI size; the meter (8) is polled.
@@ -194,9 +118,17 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
             core_->host_value(c, inbox_->value(i));
     }
     if (changes & mac::HostInbox::kHostEnable)
-        core_->set_mono(!(inbox_->host_enable() > 0.5f));
-    if ((changes & mac::HostInbox::kProgram) && !opening)
-        parts_->sink.show_program();
+        core_->core().set_host_eff_enable(inbox_->host_enable());
+    if (!(changes & mac::HostInbox::kProgram) || !mEffect)
+        return;
+    if (opening) {
+        core_->core().set_program_index(mEffect->getProgram());
+        return;
+    }
+    char name[vlt::editor::kValueTextMax] = {};
+    mEffect->getProgramName(name);
+    name[sizeof name - 1] = '\0';
+    core_->core().set_program(mEffect->getProgram(), name);
 }
 
 - (void)guiUpdateCallback
@@ -209,7 +141,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     core_->tick();
 }
 
-VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK
+VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK(vlt::editor::CocoaEditorWindow)
 
 @end
 

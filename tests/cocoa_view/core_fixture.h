@@ -1,13 +1,14 @@
-// A view core with a recording edit sink and screen side, without AppKit
-// views: what the core asks of the format and of the screen, in order.
+// The Cocoa window glue with a recording host and screen side, without
+// AppKit views: what the editor asks of the format and of the screen, in
+// order.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "cocoa_view_core.h"
+#include "cocoa/cocoa_editor_window.h"
 
-namespace vlt::mac::test {
+namespace vlt::editor::test {
 
 struct Edit {
     char kind;  // 'b' begin, 's' set, 'e' end
@@ -16,14 +17,18 @@ struct Edit {
     bool operator==(const Edit&) const = default;
 };
 
-class RecordingSink : public EditSink {
+class RecordingHost : public EditorHost {
 public:
     std::vector<Edit> edits;
     bool take_clicks = false;
     void begin_edit(Control c) override { edits.push_back({'b', c, 0}); }
     void set_value(Control c, float f) override { edits.push_back({'s', c, f}); }
     void end_edit(Control c) override { edits.push_back({'e', c, 0}); }
-    bool offer_click(Control, const PointerEvent&) override { return take_clicks; }
+    void set_ui_size(float u) override { set_value(Control::kUiSize, u); }
+    void set_program(int) override {}
+    void program_name(char* text) override { text[0] = '\0'; }
+    void size_window(int, int) override {}
+    bool host_takes_press(Control, bool) override { return take_clicks; }
 };
 
 class RecordingSurface : public ViewSurface {
@@ -39,14 +44,14 @@ public:
     }
 };
 
-// The Audio Unit view's core, as the factory makes it at UI size 0.
+// The Audio Unit view's glue, as the factory makes it at UI size 0.
 struct CoreFixture {
-    RecordingSink sink;
+    RecordingHost sink;
     RecordingSurface surface;
-    CocoaViewCore core;
+    CocoaEditorWindow core;
 
     explicit CoreFixture(double backing_scale = 1.0, double height = 510)
-        : core(editor::kCocoaAuBuild, sink, surface, 468, height, backing_scale)
+        : core(kCocoaAuBuild, sink, surface, 468, height, backing_scale)
     {
         core.set_scale(static_cast<float>(height / 510));
         core.start();
@@ -61,11 +66,11 @@ struct CoreFixture {
         e.click_count = clicks;
         return e;
     }
-    PointerEvent at_centre(editor::Widget w, int clicks = 1) const
+    PointerEvent at_centre(Widget w, int clicks = 1) const
     {
-        const editor::Rect r = editor::panel_rect(editor::kCocoaLayout, w);
+        const Rect r = panel_rect(kCocoaLayout, w);
         return at_panel(r.x + r.w / 2, r.y + r.h / 2, clicks);
     }
 };
 
-}  // namespace vlt::mac::test
+}  // namespace vlt::editor::test

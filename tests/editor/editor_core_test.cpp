@@ -408,6 +408,10 @@ TEST(EditorCoreTexts, EditsShowTheirOwnTextWithOrWithoutAnEcho)
             EXPECT_EQ(shown(), knob_text(kAttackKnob)) << "wheel";
             core.button_release(a.x, a.y, 0);
 
+            // The Cocoa views read the double click from the second
+            // release, after its press.
+            if (b->double_click == DoubleClick::kFocusedKnobs)
+                core.button_press(t.x, t.y, 0);
             core.double_click(t.x, t.y, 0);
             EXPECT_FLOAT_EQ(core.value(kThresholdKnob), 0.0f);
             EXPECT_EQ(shown(), knob_text(kThresholdKnob)) << "double click";
@@ -490,8 +494,15 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
         take();
 
         // Empty panel: the UI size, by its own call, unless the panel has a fixed size.
+        // (The Cocoa views reset it from the release that completes the
+        // double click, after its sweep.)
         core.double_click(100, 300, 0);
-        EXPECT_EQ(take(), (c.build->resize_corner ? Calls{"ui size 0.0000", "size 468x510"} : Calls{}));
+        Calls reset = c.build->resize_corner ? Calls{"ui size 0.0000", "size 468x510"} : Calls{};
+        if (c.build->double_click == DoubleClick::kFocusedKnobs) {
+            core.button_release(100, 300, 0);
+            reset = after(c.drag_release, reset);
+        }
+        EXPECT_EQ(take(), reset);
 
         // Host values arrive by the format's ids; a meter id is never ended.
         const HostParam& meter = host_param(*c.build->host, Control::kMeter);
@@ -722,6 +733,245 @@ TEST(EditorCoreHostMaps, TheVst3ViewIsSizedByItsHost)
         core.button_release(rx, ry, 0);
     }
     EXPECT_EQ(core.program(), 0);  // named 5 first, then wrapped at six
+}
+
+
+// --- every build row: the gestures, host values and banner timing each row
+// --- gives (what a window glue only forwards)
+
+struct RowEditor : BuildEditor {
+    explicit RowEditor(const EditorBuild& b) : BuildEditor(b), build(b) { host.echo = false; }
+    Point centre(Widget w) const
+    {
+        const Rect r = panel_to_window(core.size(), panel_rect(*build.layout, w));
+        return {r.x + r.w / 2, r.y + r.h / 2};
+    }
+    void click(Widget w)
+    {
+        const Point p = centre(w);
+        core.button_press(p.x, p.y, 0);
+        core.button_release(p.x, p.y, 0);
+    }
+    std::string shown() const { return view.banner.empty() ? std::string() : view.banner.back(); }
+    std::string id(Control c) const { return host.id(c); }
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            core.gui_update_tick();
+    }
+    const EditorBuild& build;
+};
+
+bool blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+// A still pointer (the screen's edge) drags by the device's own delta, and
+// a host value for the knob being dragged is dropped until the release.
+TEST(EditorCoreRows, DragsFollowTheDeviceAndWinOverTheHost)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        RowEditor e(*b);
+        const Point t = e.centre(kThresholdKnob);
+        e.core.button_press(t.x, t.y, 0);
+        e.core.drag(t.x, t.y, 0.0, -6.0);  // the device moved up; the pointer did not
+        const float dragged = e.core.value(kThresholdKnob);
+        EXPECT_GT(dragged, 0.0f);
+        e.core.host_value(Control::kThreshold, 1.0f);
+        EXPECT_EQ(e.core.value(kThresholdKnob), dragged);
+        e.core.button_release(t.x, t.y, 0);
+        e.core.host_value(Control::kThreshold, 1.0f);
+        EXPECT_EQ(e.core.value(kThresholdKnob), 99.0f);
+    }
+}
+
+// A double click sets the knob to its reset value as a gesture of its own
+// (In Gain: 33, 0.0 dB); on empty panel space it resets the UI size where
+// the panel has a resize corner. The Cocoa views read it from the second
+// release, after that click's press.
+TEST(EditorCoreRows, DoubleClicksResetTheKnobOrTheUiSize)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        RowEditor e(*b);
+        const bool on_release = b->double_click == DoubleClick::kFocusedKnobs;
+        e.core.host_value(Control::kInGain, 1.0f);
+        const Point g = e.centre(kInGainKnob);
+        if (on_release)
+            e.core.button_press(g.x, g.y, 0);
+        e.take();
+        e.core.double_click(g.x, g.y, 0);
+        EXPECT_EQ(e.core.value(kInGainKnob), 33.0f);
+        const std::string in = e.id(Control::kInGain);
+        EXPECT_EQ(e.take(), (Calls{"begin " + in, "set " + in + " 0.3333", "end " + in}));
+        EXPECT_EQ(e.shown(), "In Gain 0.0 dB");
+        e.core.button_release(g.x, g.y, 0);
+
+        e.core.host_value(Control::kUiSize, 1.0f);
+        const int x = e.core.size().x_offset + 10, y = 480;  // beside the knobs
+        if (on_release)
+            e.core.button_press(x, y, 0);
+        e.core.double_click(x, y, 0);
+        if (on_release)
+            e.core.button_release(x, y, 0);
+        EXPECT_EQ(e.core.ui_size(), b->resize_corner ? 0.0f : 1.0f);
+        const Calls calls = e.take();
+        EXPECT_EQ(!calls.empty() && calls.back().rfind("size ", 0) == 0, b->resize_corner);
+    }
+}
+
+// A wheel notch over a knob is a complete gesture, leaves no focus behind
+// and shows the knob's text; a notch of 0 does nothing.
+TEST(EditorCoreRows, AWheelNotchIsACompleteGesture)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        RowEditor e(*b);
+        const Point a = e.centre(kAttackKnob);
+        e.take();
+        e.core.wheel(a.x, a.y, 0);
+        EXPECT_TRUE(e.take().empty());
+        e.core.wheel(a.x, a.y, 1);
+        const float v = e.core.value(kAttackKnob);
+        EXPECT_GT(v, 0.0f);
+        const Calls calls = e.take();
+        const std::string at = e.id(Control::kAttack);
+        ASSERT_GE(calls.size(), 3u);
+        EXPECT_EQ(calls[0], "begin " + at);
+        EXPECT_EQ(calls[1].rfind("set " + at + " ", 0), 0u) << calls[1];
+        EXPECT_EQ(calls[2], "end " + at);
+        EXPECT_FALSE(e.core.focused(kAttackKnob));
+        e.core.wheel(a.x, a.y, -1);
+        EXPECT_EQ(e.core.value(kAttackKnob), 0.0f);
+    }
+}
+
+// The Cocoa views' resize drag: 1.25 UI-size units per view height of the
+// device's travel, nothing for a step under a point, within 0..1, and a host
+// UI size is ignored while it lasts.
+TEST(EditorCoreRows, AResizeDragByTheDevicesTravel)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        if (b->resize_law != ResizeLaw::kDeviceTravel || !b->resize_corner)
+            continue;
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        RowEditor e(*b);
+        e.core.button_press(460, 505, 0);
+        ASSERT_TRUE(e.core.resize_active());
+        e.core.drag(461, 505, 0.0, 0.5);
+        EXPECT_EQ(e.core.ui_size(), 0.0f);
+        e.core.drag(461, 505, 0.0, 102.0);  // a fifth of the view's height: a quarter of the range
+        EXPECT_NEAR(e.core.ui_size(), 0.25f, 1e-6);
+        EXPECT_EQ(e.core.size().height, 638);
+        e.core.drag(461, 505, 0.0, -2000.0);
+        EXPECT_EQ(e.core.ui_size(), 0.0f);
+        e.core.host_value(Control::kUiSize, 1.0f);
+        EXPECT_EQ(e.core.ui_size(), 0.0f);
+        e.core.button_release(461, 505, 0);
+        EXPECT_FALSE(e.core.resize_active());
+    }
+}
+
+// The power button (the Audio Unit view's): off greys the whole panel, shows
+// its own text and silences the value texts until it is on again; a host's
+// power value does the same.
+TEST(EditorCoreRows, PowerOffGreysThePanelAndSilencesValueTexts)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        RowEditor e(*b);
+        EXPECT_TRUE(e.core.power_on());
+        if (!on_panel(*b->layout, kPowerButton))
+            continue;
+        const int repaints = e.view.repaints;
+        e.click(kPowerButton);
+        EXPECT_FALSE(e.core.power_on());
+        EXPECT_TRUE(e.core.mono());
+        EXPECT_EQ(e.shown(), " Power Off ");
+        const std::string power = e.id(Control::kPower);
+        EXPECT_EQ(e.take()[1], "set " + power + " 0.0000");
+        e.core.gui_update_tick();
+        EXPECT_EQ(e.view.repaints, repaints + 1);
+        const Point t = e.centre(kThresholdKnob);
+        e.core.wheel(t.x, t.y, 1);
+        EXPECT_EQ(e.shown(), " Power Off ");  // the text stays
+        e.core.host_value(Control::kPower, 1.0f);
+        EXPECT_FALSE(e.core.mono());
+        e.core.gui_update_tick();
+        EXPECT_EQ(e.view.repaints, repaints + 2);
+    }
+}
+
+// A value text shows for the row's count, then the version line, then the
+// row's blank line; a banner held by a press waits, unless the row's
+// countdown goes on under it; STATUS shows the version and goes off when
+// the banner blanks.
+TEST(EditorCoreRows, TheBannerCountdownOfEachRow)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        const BannerTiming& t = b->banner;
+        char version[kValueTextMax];
+        version_text(*b, version, sizeof version);
+        {
+            RowEditor e(*b);
+            const Point k = e.centre(kThresholdKnob);
+            e.core.wheel(k.x, k.y, 1);
+            const std::string value_text = e.shown();
+            EXPECT_EQ(value_text.rfind(b->threshold_format[0] == 'T' ? "Thresh" : "", 0), 0u);
+            e.ticks(t.show_ticks - t.version_at - 1);
+            EXPECT_EQ(e.shown(), value_text);
+            e.ticks(1);
+            EXPECT_EQ(e.shown(), version);
+            e.ticks(t.version_at - t.blank_at);
+            EXPECT_EQ(e.shown(), blank_line(*b));
+            EXPECT_TRUE(blank(e.shown()));
+        }
+        if (b->banner_input) {
+            RowEditor e(*b);
+            const Point p = e.centre(kBanner);
+            e.core.button_press(p.x, p.y, 0);
+            const int before = e.core.banner_ticks();
+            e.core.gui_update_tick();
+            EXPECT_EQ(e.core.banner_ticks(), b->banner_counts_held ? before - 1 : before);
+            e.core.button_release(p.x, p.y, 0);
+            e.core.gui_update_tick();
+            EXPECT_EQ(e.core.banner_ticks(), b->banner_counts_held ? before - 2 : before - 1);
+        }
+        if (on_panel(*b->layout, kStatusButton)) {
+            RowEditor e(*b);
+            e.click(kStatusButton);
+            EXPECT_EQ(e.core.value(kStatusButton), 99.0f);
+            EXPECT_EQ(e.shown(), version);
+            EXPECT_EQ(e.core.banner_ticks(), t.status_ticks);
+            e.ticks(t.status_ticks - t.blank_at);
+            EXPECT_EQ(e.core.value(kStatusButton), 0.0f);
+        }
+    }
+}
+
+// Host values on the GUI thread: the meter, the switch and the knobs show
+// them at once; a press the host takes is left alone.
+TEST(EditorCoreRows, HostValuesShowAtOnceAndATakenPressIsLeftAlone)
+{
+    for (const EditorBuild* b : kEveryBuild) {
+        SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format);
+        RowEditor e(*b);
+        e.view.redrawn.clear();
+        e.core.host_value(Control::kMeter, 1.0f);
+        EXPECT_EQ(e.core.value(kMeter), 99.0f);
+        e.core.host_value(Control::kEffect, 0.0f);
+        EXPECT_EQ(e.core.value(kEffectSwitch), 0.0f);
+        e.core.host_value(Control::kRatio, 0.5f);
+        EXPECT_FLOAT_EQ(e.core.value(kRatioKnob), 49.5f);
+        EXPECT_EQ(e.view.redrawn, (std::vector<Widget>{kMeter, kEffectSwitch, kRatioKnob}));
+
+        e.host.takes = true;
+        e.take();
+        e.click(kEffectSwitch);
+        EXPECT_EQ(e.core.value(kEffectSwitch), 0.0f);
+        for (const std::string& call : e.take())
+            EXPECT_EQ(call.rfind("end ", 0), 0u) << call;  // only a release's sweep
+    }
 }
 
 }  // namespace

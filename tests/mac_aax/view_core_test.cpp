@@ -1,10 +1,12 @@
-// The AAX view's core and edit sink without a display: its tick, and its
-// edits as the plug-in's parameters post them to the host.
+// The AAX view's window glue and editor host without a display: its tick,
+// and its edits as the plug-in's parameters post them to the host.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "aax_edit_sink.h"
+#include "VLT650_EditorHost.h"
+#include "aax_view_host.h"
+#include "aax_view_programs.h"
 #include "core_fixture.h"
 #include "module_fixture.h"
 
@@ -12,8 +14,8 @@ namespace fake {
 namespace {
 
 using vlt::editor::Widget;
-using vlt::mac::CocoaViewCore;
-using vlt::mac::PointerEvent;
+using CocoaViewCore = vlt::editor::CocoaEditorWindow;
+using vlt::editor::PointerEvent;
 
 PointerEvent at_centre(const CocoaViewCore& core, Widget w, int clicks = 1)
 {
@@ -27,8 +29,9 @@ PointerEvent at_centre(const CocoaViewCore& core, Widget w, int clicks = 1)
 
 bool blank(const char* text) { return std::string(text).find_first_not_of(' ') == std::string::npos; }
 
-// A press on the banner holds it; the AAX view's countdown goes on under
-// it (to the blank line), the other views' waits for the release.
+// A press on the banner holds it, but not in the AAX view, whose banner
+// takes no input; the AAX view's countdown goes on whatever the press (to
+// the blank line), the other views' waits for the release.
 TEST(AaxViewTick, TheBannerCountdownUnderThePressIsTheBuildsChoice)
 {
     struct Case {
@@ -41,13 +44,13 @@ TEST(AaxViewTick, TheBannerCountdownUnderThePressIsTheBuildsChoice)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.build->log_name);
-        vlt::mac::test::RecordingSink sink;
-        vlt::mac::test::RecordingSurface surface;
+        vlt::editor::test::RecordingHost sink;
+        vlt::editor::test::RecordingSurface surface;
         CocoaViewCore core(*c.build, sink, surface, 468, 510, 1.0);
         core.set_scale(1.0f);
         core.start();
         core.press(at_centre(core, vlt::editor::kBanner));
-        ASSERT_TRUE(core.focused(vlt::editor::kBanner));
+        ASSERT_EQ(core.focused(vlt::editor::kBanner), c.build->banner_input);
         const int before = core.banner_ticks();
         ASSERT_GT(before, 10);
         for (int i = 0; i < before; ++i)
@@ -74,8 +77,8 @@ TEST(AaxViewSize, TheBackingScaleIsTheBuildsChoice)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.build->log_name);
         for (bool at_creation : {true, false}) {
-            vlt::mac::test::RecordingSink sink;
-            vlt::mac::test::RecordingSurface surface;
+            vlt::editor::test::RecordingHost sink;
+            vlt::editor::test::RecordingSurface surface;
             CocoaViewCore core(*c.build, sink, surface, 468, 510, at_creation ? 2.0 : 1.0);
             core.set_scale(1.0f);
             core.start();
@@ -97,8 +100,9 @@ protected:
         Registered::SetUp();
         params = std::make_unique<Instance>(mono(), host);
         view_host.set_parameters(params->params);
+        vlt::aax_view::init_factory_presets(programs);
         core = std::make_unique<CocoaViewCore>(vlt::editor::kCocoaAaxBuild, sink, surface, 468, 510, 1.0);
-        sink.attach(core.get());
+        sink.attach(&core->core());
         core->set_scale(1.0f);
         core->start();
         host.automation.take();
@@ -117,8 +121,9 @@ protected:
 
     std::unique_ptr<Instance> params;
     vlt::aax_view::AaxViewHost view_host;
-    vlt::aax_view::AaxEditSink sink{view_host};
-    vlt::mac::test::RecordingSurface surface;
+    vlt::aax_view::ProgramTable programs;
+    VLT650_EditorHost sink{view_host, programs};
+    vlt::editor::test::RecordingSurface surface;
     std::unique_ptr<CocoaViewCore> core;
 };
 
@@ -160,9 +165,9 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ticks);
-        vlt::aax_view::AaxEditSink step_sink{view_host};
+        VLT650_EditorHost step_sink{view_host, programs};
         CocoaViewCore view(vlt::editor::kCocoaAaxBuild, step_sink, surface, 468, 510, 1.0);
-        step_sink.attach(&view);
+        step_sink.attach(&view.core());
         view.set_scale(1.0f);
         view.start();
         const auto press = [&](Widget w) {
@@ -180,7 +185,7 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
         }
         press(vlt::editor::kRightButton);
         EXPECT_EQ(step_sink.current_program(), c.to);
-        EXPECT_STREQ(view.banner_text(), step_sink.program(c.to).name);
+        EXPECT_STREQ(view.banner_text(), programs[c.to].name);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cocoa_view_core.h"
+#include "cocoa/cocoa_editor_window.h"
 #include "editor_layout.h"
 #include "gui_host.h"
 #include "module_fixture.h"
@@ -14,7 +14,7 @@
 #import "VLT650_AAXViewMessages.h"
 
 @interface NSView (VLT650AaxViewUnderTest)
-- (vlt::mac::CocoaViewCore*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)viewCore;
 @end
 
 namespace fake {
@@ -55,7 +55,7 @@ protected:
         Registered::TearDown();
     }
     AAX_Result attach(NSViewContainer* c) { return set_container(gui, c); }
-    vlt::mac::CocoaViewCore& core() { return *[view viewCore]; }
+    vlt::editor::CocoaEditorWindow& core() { return *[view viewCore]; }
     float value(Widget w) { return core().value(w); }
 
     // A mouse event at a point of the panel (its own coordinates), or at
@@ -331,13 +331,18 @@ TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
 // neither a drag nor the wheel (the pointer is real).
 TEST_F(ViewOnDisplay, TheBannerScrollsNeitherByDragNorByWheel)
 {
-    core().show_name("04 Snare Hit Short, and more than the banner shows");
+    core().core().set_program(0, "04 Snare Hit Short, and more than the banner shows");
     container.run_until([&] { return core().banner_ticks() < 1250; });  // drawn on the tick
     const std::vector<unsigned char> shown = drawn(view, core().x_pos(), vlt::editor::kBanner);
-    container.pointer("mousemove " + on_screen(vlt::editor::kBanner) + " mousedown 1",
-                      [&] { return core().focused(vlt::editor::kBanner); });
-    container.pointer("mousemove_relative -- -30 0");
-    container.pointer("mouseup 1", [&] { return !core().focused(vlt::editor::kBanner); });
+    // The banner never holds a press here: a few ticks let each event in.
+    const auto ticks_on = [&] {
+        const unsigned long from = [view tickCount];
+        return [&, from] { return [view tickCount] > from + 3; };
+    };
+    container.pointer("mousemove " + on_screen(vlt::editor::kBanner) + " mousedown 1", ticks_on());
+    EXPECT_FALSE(core().focused(vlt::editor::kBanner));
+    container.pointer("mousemove_relative -- -30 0", ticks_on());
+    container.pointer("mouseup 1", ticks_on());
     EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
     container.pointer("click --repeat 3 --delay 30 4");
     EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
@@ -350,7 +355,7 @@ TEST_F(ViewOnDisplay, NeitherTheCornerNorADoubleClickResizesTheView)
 {
     const NSPoint corner = NSMakePoint(460 - core().x_pos(), 505);
     [view mouseDown:event(NSLeftMouseDown, corner)];
-    vlt::mac::PointerEvent drag;  // the deltas a made-up event cannot carry
+    vlt::editor::PointerEvent drag;  // the deltas a made-up event cannot carry
     drag.x = 468;
     drag.y = 510;
     drag.delta_x = drag.delta_y = 8;
@@ -358,7 +363,7 @@ TEST_F(ViewOnDisplay, NeitherTheCornerNorADoubleClickResizesTheView)
     [view mouseUp:event(NSLeftMouseUp, NSMakePoint(corner.x + 8, corner.y + 8))];
     EXPECT_EQ([view frame].size.height, 510);
     EXPECT_EQ(core().ui_size(), 0.0f);
-    core().host_value(vlt::mac::Control::kUiSize, 0.5f);  // a stored size a reset would undo
+    core().host_value(vlt::editor::Control::kUiSize, 0.5f);  // a stored size a reset would undo
     const NSPoint empty = NSMakePoint(10, 480);
     [view mouseDown:event(NSLeftMouseDown, empty, 2)];
     [view mouseUp:event(NSLeftMouseUp, empty, 2)];

@@ -1,14 +1,17 @@
-// The view's calls into the host objects, against the plug-in's own
-// effect parameters and the fake host's container and controller.
+// The AAX editor host over the macOS view's host objects, against the
+// plug-in's own effect parameters and the fake host's container and
+// controller.
 #include <memory>
 
 #include "aax_view_host.h"
+#include "aax_view_programs.h"
 #include "module_fixture.h"
 
 namespace fake {
 namespace {
 
 using vlt::aax_view::AaxViewHost;
+using vlt::editor::Control;
 
 class ViewHost : public Registered {
 protected:
@@ -30,14 +33,20 @@ protected:
 TEST_F(ViewHost, EditsGoAsTouchSetReleaseByTheAaxIdentifiers)
 {
     AaxViewHost view;
-    view.edit(0, 0.5);  // nothing to call yet
+    vlt::aax_view::ProgramTable programs;
+    vlt::aax_view::init_factory_presets(programs);
+    VLT650_EditorHost editor(view, programs);
+    editor.begin_edit(Control::kEffect);  // nothing to call yet
     EXPECT_TRUE(host.automation.take().empty());
 
     view.set_parameters(params->params);
-    view.edit(6, 1.0);
-    view.touch(1);
-    view.set(1, 0.25);
-    view.release(1);
+    editor.begin_edit(Control::kEffect);
+    editor.set_value(Control::kEffect, 1.0f);
+    editor.end_edit(Control::kEffect);
+    editor.begin_edit(Control::kThreshold);
+    editor.set_value(Control::kThreshold, 0.25f);
+    editor.end_edit(Control::kThreshold);
+    editor.begin_edit(Control::kUiSize);  // not a parameter of the effect
     // The plug-in's parameters post each touch and release twice (see the
     // module tests); the order is what matters here.
     EXPECT_EQ(host.automation.take(),
@@ -46,15 +55,19 @@ TEST_F(ViewHost, EditsGoAsTouchSetReleaseByTheAaxIdentifiers)
                                         "release Thresh"}));
 }
 
-TEST_F(ViewHost, TheContainerAnswersTheOfferedClick)
+TEST_F(ViewHost, TheContainerAnswersTheOfferedClickWithThePressModifiers)
 {
     AaxViewHost view;
-    EXPECT_TRUE(view.offer_click(1, 16));  // no container: the view handles every click
+    vlt::aax_view::ProgramTable programs;
+    VLT650_EditorHost editor(view, programs);
+    view.set_press_modifiers(16);
+    EXPECT_FALSE(editor.host_takes_press(Control::kThreshold, false));  // no container: the view handles it
     AAX_VViewContainer wrapped(&container);
     view.set_container(&wrapped);
     container.mouseDownAnswers["Thresh"] = 0;
-    EXPECT_FALSE(view.offer_click(1, 16));
-    EXPECT_TRUE(view.offer_click(6, 0));
+    EXPECT_TRUE(editor.host_takes_press(Control::kThreshold, false));
+    view.set_press_modifiers(0);
+    EXPECT_FALSE(editor.host_takes_press(Control::kEffect, false));
     EXPECT_EQ(container.mouseDowns, (std::vector<std::string>{"Thresh 16", "In 0"}));
 }
 

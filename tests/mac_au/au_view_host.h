@@ -16,8 +16,8 @@
 typedef struct objc_object NSView;
 #endif
 
-namespace vlt::mac {
-class CocoaViewCore;
+namespace vlt::editor {
+class CocoaEditorWindow;
 }
 
 class AuViewHost {
@@ -26,7 +26,7 @@ public:
     ~AuViewHost();  // closes the window and releases the view
 
     NSView* view() const { return view_; }
-    vlt::mac::CocoaViewCore& core() const;
+    vlt::editor::CocoaEditorWindow& core() const;
     // Lets the run loop deliver events, notifications and ticks.
     void run(double seconds) const;
     // One pixel of what the view shows (RGB), view points.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "cocoa_view_core.h"
+#include "cocoa/cocoa_editor_window.h"
 
 namespace {
 
@@ -56,9 +56,9 @@ NSView* AuViewHost::take_view()
     return v;
 }
 
-vlt::mac::CocoaViewCore& AuViewHost::core() const
+vlt::editor::CocoaEditorWindow& AuViewHost::core() const
 {
-    return *static_cast<vlt::mac::CocoaViewCore*>((void*)[view_ performSelector:@selector(viewCore)]);
+    return *static_cast<vlt::editor::CocoaEditorWindow*>((void*)[view_ performSelector:@selector(viewCore)]);
 }
 
 // Events go through the application as in any host: the run loop alone

@@ -3,12 +3,12 @@
 // window, its core, pointer events in panel points, and the view's pixels.
 #import <AppKit/AppKit.h>
 
-#include "cocoa_view_core.h"
+#include "cocoa/cocoa_editor_window.h"
 #include "editor_layout.h"
 #include "host_window.h"
 
 @protocol VltCoreView
-- (vlt::mac::CocoaViewCore*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)viewCore;
 - (void)guiUpdateCallback;
 @end
 
@@ -23,16 +23,16 @@ inline NSView* plugin_view(const mac_host::HostWindow& window)
     return view;
 }
 
-inline vlt::mac::CocoaViewCore& core_of(NSView* view) { return *[(id<VltCoreView>)view viewCore]; }
+inline vlt::editor::CocoaEditorWindow& core_of(NSView* view) { return *[(id<VltCoreView>)view viewCore]; }
 
 inline void tick(NSView* view) { [(id<VltCoreView>)view guiUpdateCallback]; }
 
 // A pointer event at a panel point (the panel image's coordinates, below
 // the button row), moved by (dx, dy) view points.
-inline vlt::mac::PointerEvent at_panel(const vlt::mac::CocoaViewCore& core, double px, double py, double dx = 0,
+inline vlt::editor::PointerEvent at_panel(const vlt::editor::CocoaEditorWindow& core, double px, double py, double dx = 0,
                                        double dy = 0)
 {
-    vlt::mac::PointerEvent e;
+    vlt::editor::PointerEvent e;
     e.x = core.x_pos() + px * core.magnification() + dx;
     e.y = core.y_pos() + py * core.magnification() + dy;
     e.delta_x = dx;
@@ -41,7 +41,7 @@ inline vlt::mac::PointerEvent at_panel(const vlt::mac::CocoaViewCore& core, doub
 }
 
 // A widget's centre in panel points.
-inline vlt::mac::PointerEvent at_widget(const vlt::mac::CocoaViewCore& core, vlt::editor::Widget w, double dx = 0,
+inline vlt::editor::PointerEvent at_widget(const vlt::editor::CocoaEditorWindow& core, vlt::editor::Widget w, double dx = 0,
                                         double dy = 0)
 {
     const vlt::editor::WidgetPlace& p = vlt::editor::place(*core.build().layout, w);

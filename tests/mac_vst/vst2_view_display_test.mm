@@ -74,7 +74,7 @@ struct Vst2View : ::testing::Test {
     {
         return {host_calls.end() - std::min(n, host_calls.size()), host_calls.end()};
     }
-    vlt::mac::CocoaViewCore& core() { return core_of(view); }
+    vlt::editor::CocoaEditorWindow& core() { return core_of(view); }
 
     mac_host::HostWindow window{470, 512};
     AEffect* effect = nullptr;
@@ -119,8 +119,8 @@ TEST_F(Vst2View, SwitchPressIsAWholeGesture)
 
 TEST_F(Vst2View, ResizeDragAutomatesTheUiSizeAndSizesTheWindow)
 {
-    const vlt::mac::CocoaViewCore& c = core();
-    vlt::mac::PointerEvent corner;
+    const vlt::editor::CocoaEditorWindow& c = core();
+    vlt::editor::PointerEvent corner;
     corner.x = c.width() - 2;
     corner.y = c.height() - 2;
     core().press(corner);

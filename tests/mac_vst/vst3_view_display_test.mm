@@ -43,7 +43,7 @@ struct Vst3View : ::testing::Test {
         handler->release();
         host->release();
     }
-    vlt::mac::CocoaViewCore& core() { return core_of(view); }
+    vlt::editor::CocoaEditorWindow& core() { return core_of(view); }
     void click(Widget w)
     {
         core().press(at_widget(core(), w));
@@ -148,7 +148,7 @@ TEST_F(Vst3View, HostFrameMagnifiesAndCentresThePanel)
 // The host sizes this view: the panel's resize corner changes nothing.
 TEST_F(Vst3View, ResizeCornerKeepsTheHostFrame)
 {
-    vlt::mac::PointerEvent corner;
+    vlt::editor::PointerEvent corner;
     corner.x = core().width() - 2;
     corner.y = core().height() - 2;
     core().press(corner);

@@ -1,34 +1,30 @@
 // The GUI bundle of the macOS AAX plug-in: its principal class, the view
-// factory, and the editor view, a thin shell on the Cocoa view core with
-// the AAX edit sink. The GUI object reaches both through the messages of
+// factory, and the editor view, a thin shell on the Cocoa window glue and
+// the shared editor core, with the AAX editor host over the host objects
+// it is handed. The GUI object reaches both through the messages of
 // VLT650_AAXViewMessages.h only.
 #import "VLT650_AAXViewMessages.h"
 
-#include "aax_edit_sink.h"
+#include "VLT650_EditorHost.h"
 #include "aax_event_modifiers.h"
-#include "cocoa_view_shell.h"
+#include "aax_view_host.h"
+#include "aax_view_programs.h"
+#include "cocoa/cocoa_editor_window.h"
+#include "cocoa/cocoa_view_shell.h"
 
 namespace {
 
 constexpr NSRect kViewFrame = {{0, 0}, {468, 510}};
 
-bool on_banner(const vlt::mac::CocoaViewCore& core, const vlt::mac::PointerEvent& at)
-{
-    const float mag = core.magnification();
-    return vlt::editor::hits(*core.build().layout, vlt::editor::kBanner,
-                             static_cast<int>((at.x - core.x_pos()) / mag + 0.5f),
-                             static_cast<int>((at.y - core.y_pos()) / mag + 0.5f));
-}
-
 }  // namespace
 
 VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 
-// The core's shell under this build's names; the view below adds the AAX
+// The glue's shell under this build's names; the view below adds the AAX
 // parts (the shell owns the methods every build shares).
 @interface BrindleVLT650_AAX_ViewShell : NSView {
 @protected
-    vlt::mac::CocoaViewCore* core_;
+    vlt::editor::CocoaEditorWindow* core_;
     vlt::mac::NSViewSurface* surface_;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
@@ -37,18 +33,19 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 - (void)startEditorMain;
 - (void)stopEditor;
 - (void)guiUpdateCallback;
-- (vlt::mac::CocoaViewCore*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)viewCore;
 @end
 
 @implementation BrindleVLT650_AAX_ViewShell
-VLT_COCOA_VIEW_SHELL_METHODS
+VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 @end
 
 // It answers every message of VLT650_AAXEditorView; the protocol is not
 // named here because GCC does not count the shell's methods towards it.
 @interface BrindleVLT650_AAX_CocoaView : BrindleVLT650_AAX_ViewShell {
-    vlt::aax_view::AaxViewHost* host_;
-    vlt::aax_view::AaxEditSink* sink_;
+    vlt::aax_view::AaxViewHost* objects_;
+    vlt::aax_view::ProgramTable* programs_;  // the view's own preset table
+    VLT650_EditorHost* host_;
     unsigned long ticks_;
 }
 @end
@@ -62,14 +59,16 @@ VLT_COCOA_VIEW_SHELL_METHODS
         return nil;
     surface_ = new vlt::mac::NSViewSurface;
     surface_->attach(self);
-    host_ = new vlt::aax_view::AaxViewHost;
-    sink_ = new vlt::aax_view::AaxEditSink(*host_);
+    objects_ = new vlt::aax_view::AaxViewHost;
+    programs_ = new vlt::aax_view::ProgramTable[1];
+    [self initFactoryPresets];
+    host_ = new VLT650_EditorHost(*objects_, *programs_);
     TheGUIUpdateTarget = [[BrindleVLT650_AAX_TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
     // The AAX view has no backing scale: its pixmap is its size in points.
-    core_ = new vlt::mac::CocoaViewCore(vlt::editor::kCocoaAaxBuild, *sink_, *surface_, frame.size.width,
-                                        frame.size.height, 1.0);
-    sink_->attach(core_);
+    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAaxBuild, *host_, *surface_, frame.size.width,
+                                               frame.size.height, 1.0);
+    host_->attach(&core_->core());
     return self;
 }
 
@@ -79,38 +78,39 @@ VLT_COCOA_VIEW_SHELL_METHODS
     [self stopEditor];
     [TheGUIUpdateTarget release];
     delete core_;
-    delete sink_;
     delete host_;
+    delete[] programs_;
+    delete objects_;
     delete surface_;
     [super dealloc];
 }
 
 - (void)setEffectParameterPtr:(AAX_IACFEffectParameters*)parameters
 {
-    host_->set_parameters(parameters);
+    objects_->set_parameters(parameters);
 }
 
 - (void)setViewContainerPtr:(AAX_IViewContainer*)container
 {
-    host_->set_container(container);
+    objects_->set_container(container);
 }
 
 - (void)setEffectControllerPtr:(AAX_IController*)controller
 {
-    host_->set_controller(controller);
+    objects_->set_controller(controller);
 }
 
 - (void)setParameter:(int32_t)index :(float)value
 {
     if (index == kVLT650_AAXViewMeterIndex)
-        core_->host_value(vlt::mac::Control::kMeter, 1.0f - value);
+        core_->host_value(vlt::editor::Control::kMeter, 1.0f - value);
     else if (index >= 0 && index < kVLT650_AAXViewMeterIndex)
-        core_->host_value(static_cast<vlt::mac::Control>(index), value);
+        core_->host_value(static_cast<vlt::editor::Control>(index), value);
 }
 
 - (void)control_update_meter:(float)x
 {
-    core_->host_value(vlt::mac::Control::kMeter, x);
+    core_->host_value(vlt::editor::Control::kMeter, x);
 }
 
 - (uint32_t)GetAAXModifiersFromNSEvent:(NSEvent*)event
@@ -118,19 +118,24 @@ VLT_COCOA_VIEW_SHELL_METHODS
     return aax_modifiers_from_event(event);
 }
 
+// Applies record index as seven touch / set / release triples; the step
+// buttons go on from it.
 - (void)setProgram:(int32_t)index
 {
-    sink_->select_program(index);
+    if (index < 0 || index >= vlt::aax_view::kProgramCount)
+        return;
+    host_->set_program(index);
+    core_->core().set_program_index(index);
 }
 
 - (void)initFactoryPresets
 {
-    sink_->init_factory_presets();
+    vlt::aax_view::init_factory_presets(*programs_);
 }
 
 - (int32_t)currentProgram
 {
-    return sink_->current_program();
+    return host_->current_program();
 }
 
 - (unsigned long)tickCount
@@ -147,35 +152,8 @@ VLT_COCOA_VIEW_SHELL_METHODS
     const double left = core_->x_pos(), right = left + vlt::editor::kPanelWidth * core_->magnification();
     if (at.x < left || at.x > right)
         return;
-    sink_->set_modifiers([self GetAAXModifiersFromNSEvent:event]);
+    objects_->set_press_modifiers([self GetAAXModifiersFromNSEvent:event]);
     [super mouseDown:event];
-}
-
-// A double click resets the knobs it lands on; with none held it is a plain
-// release, as there is no UI size to reset.
-- (void)mouseUp:(NSEvent*)event
-{
-    vlt::mac::PointerEvent at = vlt::mac::pointer_event(self, event);
-    bool knob_held = false;
-    for (int k = vlt::editor::kInGainKnob; k <= vlt::editor::kMakeupKnob; ++k)
-        knob_held = knob_held || core_->focused(static_cast<vlt::editor::Widget>(k));
-    if (!knob_held)
-        at.click_count = 1;
-    core_->release(at);
-}
-
-// The banner takes neither a drag nor the wheel in this build (see its
-// row): a drag that began on it and a notch over it end here.
-- (void)mouseDragged:(NSEvent*)event
-{
-    if (core_->build().banner_input || !core_->focused(vlt::editor::kBanner))
-        [super mouseDragged:event];
-}
-
-- (void)scrollWheel:(NSEvent*)event
-{
-    if (core_->build().banner_input || !on_banner(*core_, vlt::mac::pointer_event(self, event)))
-        [super scrollWheel:event];
 }
 
 // Every tick counts, pulls the meter from the controller, then runs the
@@ -183,8 +161,8 @@ VLT_COCOA_VIEW_SHELL_METHODS
 - (void)guiUpdateCallback
 {
     ++ticks_;
-    if (host_->has_controller())
-        [self control_update_meter:1.0f - host_->poll_meter()];
+    if (objects_->has_controller())
+        [self control_update_meter:1.0f - objects_->poll_meter()];
     [super guiUpdateCallback];
 }
 

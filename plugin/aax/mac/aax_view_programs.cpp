@@ -15,7 +15,7 @@ void set(CPlugProgram& p, const char* name, const float (&value)[vlt::params::kP
 
 }  // namespace
 
-void init_factory_presets(CPlugProgram (&table)[kProgramCount])
+void init_factory_presets(ProgramTable& table)
 {
     for (CPlugProgram& p : table) {
         p = CPlugProgram{};

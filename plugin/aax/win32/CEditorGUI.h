@@ -43,6 +43,7 @@ private:
     void repaint_all() override;
     void resize_window(const vlt::editor::EditorSize&, const vlt::editor::EditorSize&) override {}
 
+    VLT650_GuiHostObjects host_objects_;
     VLT650_EditorHost host_;
     vlt::editor::CEditorCore core_;
     vlt::editor::Win32EditorWindow window_;

@@ -1,21 +1,22 @@
-// The Audio Unit editor view: a thin shell over the shared Cocoa view core
-// that follows an Audio Unit's ten parameters through a parameter listener
-// and writes edits back through AuEditSink.
+// The Audio Unit editor view: a thin shell over the Cocoa window glue and
+// the shared editor core, which follows an Audio Unit's ten parameters
+// through a parameter listener and writes edits back through AuEditorHost.
 #pragma once
 
 #include <AudioToolbox/AudioToolbox.h>
 
-#include "au_edit_sink.h"
-#include "cocoa_view_shell.h"
+#include "au_editor_host.h"
+#include "cocoa/cocoa_editor_window.h"
+#include "cocoa/cocoa_view_shell.h"
 
 // The listener callback: user data is the view.
 extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, const AudioUnitParameter* inParameter,
                                             AudioUnitParameterValue inValue);
 
 @interface BrindleVLT650CocoaView : NSView {
-    vlt::mac::CocoaViewCore* core_;
+    vlt::editor::CocoaEditorWindow* core_;
     vlt::mac::NSViewSurface* surface_;
-    vlt::mac::AuEditSink* sink_;
+    vlt::mac::AuEditorHost* host_;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 
@@ -33,5 +34,5 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, cons
 - (void)startEditorMain;
 - (void)stopEditor;
 - (void)guiUpdateCallback;
-- (vlt::mac::CocoaViewCore*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)viewCore;
 @end

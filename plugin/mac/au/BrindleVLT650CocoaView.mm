@@ -52,11 +52,11 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, cons
     }
     surface_ = new vlt::mac::NSViewSurface;
     surface_->attach(self);
-    sink_ = new vlt::mac::AuEditSink(self, &mParameterListener, parameter);
+    host_ = new vlt::mac::AuEditorHost(self, &mParameterListener, parameter);
     TheGUIUpdateTarget = [[BrindleVLT650TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
-    core_ = new vlt::mac::CocoaViewCore(vlt::editor::kCocoaAuBuild, *sink_, *surface_, frame.size.width,
-                                       frame.size.height, vlt::mac::screen_backing_scale());
+    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAuBuild, *host_, *surface_, frame.size.width,
+                                               frame.size.height, vlt::mac::screen_backing_scale());
     return self;
 }
 
@@ -70,12 +70,12 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, cons
     [self _removeListenersMayRaise:false];
     delete core_;
     core_ = nullptr;
-    delete sink_;
+    delete host_;
     delete surface_;
     [super dealloc];
 }
 
-VLT_COCOA_VIEW_SHELL_METHODS
+VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 
 - (void)setAU:(AudioUnit)inAU
 {

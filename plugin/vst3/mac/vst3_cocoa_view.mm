@@ -1,13 +1,14 @@
-// The macOS VST3 editor's Cocoa view: the shared view core with the VST3
-// build row, edits to the controller, the six factory programs on the step
-// buttons and a frame the host sizes.
-#include "cocoa_view_shell.h"
+// The macOS VST3 editor's Cocoa view: the shared editor core with the VST3
+// build row behind the Cocoa window glue, edits to the controller through
+// the VST3 editor host, the six factory programs on the step buttons and a
+// frame the host sizes.
+#include "cocoa/cocoa_view_shell.h"
 
 #include "CPlugController.h"
 #include "host_map.h"
 #include "plug_ids.h"
-#include "preset_selector.h"
 #include "view_parts.h"
+#include "vst3_editor_host.h"
 #include "vst3_panel.h"
 #include "vst3_view_methods.h"
 
@@ -17,91 +18,37 @@ using Steinberg::int32;
 using Steinberg::char8;
 using Steinberg::Vst::CPlugController;
 using Steinberg::Vst::ParamID;
+using Steinberg::Vst::Vst3EditorHost;
 using vlt::editor::Control;
 namespace ids = Steinberg::Vst::vlt650;
 namespace mac = vlt::mac;
 
 const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst3Build;
 
-ParamID vst3_id(Control c) { return static_cast<ParamID>(host_param(*kBuild.host, c).index); }
-
-// Edits go to the controller, which tells the host and every open view;
-// the step buttons select its factory programs through the program
-// parameter. Nothing goes out before the view has its controller.
-class Vst3Sink final : public mac::EditSink {
-public:
-    void attach(mac::CocoaViewCore* core) { core_ = core; }
-    void set_controller(CPlugController* controller) { controller_ = controller; }
-
-    void begin_edit(Control c) override
-    {
-        if (controller_)
-            controller_->beginEdit(vst3_id(c));
-    }
-    void set_value(Control c, float fraction) override
-    {
-        if (!controller_)
-            return;
-        controller_->setParamNormalized(vst3_id(c), fraction);
-        controller_->performEdit(vst3_id(c), fraction);
-    }
-    void end_edit(Control c) override
-    {
-        if (controller_)
-            controller_->endEdit(vst3_id(c));
-    }
-
-    void step_program(int direction) override
-    {
-        if (!controller_)
-            return;
-        if (selector_.awake(*core_)) {
-            program_ = selector_.step(program_, direction);
-            // The controller reads round(5 v); it answers with the new name.
-            controller_->setParamNormalized(ids::kPresetId, static_cast<float>(program_) / ids::kPresetSteps);
-            return;
-        }
-        char8 name[64];
-        controller_->getFactoryPresetName(program_, name);
-        program_name(program_, name);
-    }
-
-    // name null: the index only.
-    void program_name(int32 index, const char8* name)
-    {
-        program_ = index;
-        if (name)
-            selector_.show(*core_, name);
-    }
-
-private:
-    CPlugController* controller_ = nullptr;  // not retained: it outlives its views
-    mac::CocoaViewCore* core_ = nullptr;
-    int32 program_ = 0;
-    mac::PresetSelector selector_{kBuild, mac::PresetSelector::SleepsAt::kVersion};
-};
-
 // The host sizes this view: a UI-size change from the panel (the resize
 // corner) keeps the host's frame.
 class Vst3Surface final : public mac::ViewSurface {
 public:
-    explicit Vst3Surface(NSView* view) : ns_view_(view) { view_.attach(view); }
-    void attach(mac::CocoaViewCore* core) { core_ = core; }
+    explicit Vst3Surface(NSView* view) : view_(view), ns_view_(view) {}
+    void attach(vlt::editor::CocoaEditorWindow* window) { window_ = window; }
     void invalidate(int x, int y, int w, int h) override { view_.invalidate(x, y, w, h); }
     void invalidate_all() override { view_.invalidate_all(); }
     void resize_frame(int, int) override
     {
         const NSSize size = [ns_view_ frame].size;
-        core_->set_frame_size(size.width, size.height);
+        window_->set_frame_size(size.width, size.height);
     }
 
 private:
     mac::NSViewSurface view_;
     NSView* ns_view_;  // not retained: the view owns us
-    mac::CocoaViewCore* core_ = nullptr;
+    vlt::editor::CocoaEditorWindow* window_ = nullptr;
 };
 
-using Vst3Parts = mac::ViewParts<Vst3Surface, Vst3Sink>;
+// Edits go to the controller, which tells the host and every open view;
+// the step buttons select its factory programs through the program
+// parameter, and the controller answers with the new name.
+using Vst3Parts = mac::ViewParts<Vst3Surface, Vst3EditorHost>;
 
 }  // namespace
 
@@ -109,7 +56,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 
 @interface BrindleVLT650VST3CocoaView : NSView <BrindleVLT650VST3ViewMethods> {
     Vst3Parts* parts_;
-    mac::CocoaViewCore* core_;  // the parts' core
+    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
     CPlugController* controller;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
@@ -123,9 +70,10 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    parts_ = new Vst3Parts(self, kBuild, frame.size);
-    core_ = &parts_->core;
+    parts_ = new Vst3Parts(self, kBuild, frame.size, nullptr, Vst3EditorHost::ProgramValue::kFloat);
+    core_ = &parts_->window;
     parts_->surface.attach(core_);
+    parts_->host.attach(&core_->core());
     core_->set_frame_size(frame.size.width, frame.size.height);
     TheGUIUpdateTarget = [[BrindleVLT650VST3TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
@@ -144,7 +92,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 - (void)setController:(CPlugController*)owner
 {
     controller = owner;
-    parts_->sink.set_controller(owner);
+    parts_->host.set_controller(owner);
 }
 
 // The host sizes the view: the panel is magnified to fit and centred.
@@ -159,17 +107,21 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 {
     Control c;
     if (paramId == ids::kHostBypassId)
-        core_->set_mono(value > 0.5f);  // grey while the host bypasses
+        core_->core().set_host_eff_enable(value > 0.5f ? 0.0f : 1.0f);  // grey while the host bypasses
     else if (control_of_index(*kBuild.host, static_cast<int>(paramId), &c))
         core_->host_value(c, value);
 }
 
 - (void)setProgramName:(int32)index :(const char8*)name
 {
-    parts_->sink.program_name(index, name);
+    // No name: only the index, the banner untouched.
+    if (name)
+        core_->core().set_program(index, name);
+    else
+        core_->core().set_program_index(index);
 }
 
-VLT_COCOA_VIEW_SHELL_METHODS
+VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 
 @end
 

@@ -1,11 +1,11 @@
-#include "au_edit_sink.h"
+#include "au_editor_host.h"
 
 #include "au_value_table.h"
 #include "host_map.h"
 
 namespace vlt::mac {
 
-const AudioUnitParameter* AuEditSink::record(Control control) const
+const AudioUnitParameter* AuEditorHost::record(Control control) const
 {
     const int id = editor::host_param(editor::kAuMap, control).index;
     if (id < 0 || id >= kAuParameterCount || !parameters_[id].mAudioUnit)
@@ -13,7 +13,7 @@ const AudioUnitParameter* AuEditSink::record(Control control) const
     return &parameters_[id];
 }
 
-void AuEditSink::gesture(Control control, AudioUnitEventType type)
+void AuEditorHost::gesture(Control control, AudioUnitEventType type)
 {
     const AudioUnitParameter* p = record(control);
     if (!p)
@@ -24,11 +24,11 @@ void AuEditSink::gesture(Control control, AudioUnitEventType type)
     AUEventListenerNotify(*listener_, view_, &event);
 }
 
-void AuEditSink::begin_edit(Control control) { gesture(control, kAudioUnitEvent_BeginParameterChangeGesture); }
+void AuEditorHost::begin_edit(Control control) { gesture(control, kAudioUnitEvent_BeginParameterChangeGesture); }
 
-void AuEditSink::end_edit(Control control) { gesture(control, kAudioUnitEvent_EndParameterChangeGesture); }
+void AuEditorHost::end_edit(Control control) { gesture(control, kAudioUnitEvent_EndParameterChangeGesture); }
 
-void AuEditSink::set_value(Control control, float fraction)
+void AuEditorHost::set_value(Control control, float fraction)
 {
     if (const AudioUnitParameter* p = record(control))
         AUParameterSet(*listener_, view_, p, au_plain_value(control, fraction), 0);  // result ignored

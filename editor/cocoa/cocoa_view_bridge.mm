@@ -1,6 +1,4 @@
-#include "cocoa_view_bridge.h"
-
-#include "quartz_view_context.h"
+#include "cocoa/cocoa_view_bridge.h"
 
 namespace vlt::mac {
 
@@ -81,24 +79,6 @@ NSTimer* start_gui_timer(id target)
     [loop addTimer:timer forMode:NSDefaultRunLoopMode];
     [loop addTimer:timer forMode:NSEventTrackingRunLoopMode];
     return timer;
-}
-
-void draw_view(CocoaViewCore& core, NSView* view)
-{
-    std::lock_guard<std::mutex> lock(core.draw_lock());
-    NSGraphicsContext* g = [NSGraphicsContext currentContext];
-    [g saveGraphicsState];
-    [g setCompositingOperation:NSCompositeCopy];
-    CGContextRef context = vlt_quartz_context_for_current_view();
-    CGContextSetInterpolationQuality(context, kCGInterpolationNone);
-    const NSRect* rects = nullptr;
-    NSInteger count = 0;
-    [view getRectsBeingDrawn:&rects count:&count];
-    for (NSInteger i = 0; i < count; ++i)
-        core.draw_rect(context, rects[i].origin.x, rects[i].origin.y, rects[i].size.width,
-                       rects[i].size.height);
-    CGContextRelease(context);
-    [g restoreGraphicsState];
 }
 
 void NSViewSurface::invalidate(int x, int y, int w, int h)

@@ -1,13 +1,19 @@
 // What every macOS view class does with AppKit, once: reading events into
-// the core's terms, the backing scale, the GUI timer, drawRect:, and the
-// view's screen side. Objective-C++; the view classes include this.
+// the window glue's terms, the backing scale, the GUI timer, drawRect:, and
+// the view's screen side. Objective-C++; the view classes include this.
 #pragma once
 
 #import <AppKit/AppKit.h>
 
-#include "cocoa_view_core.h"
+#include <mutex>
+
+#include "cocoa/cocoa_view_surface.h"
+#include "quartz_view_context.h"
 
 namespace vlt::mac {
+
+using editor::PointerEvent;
+using editor::ViewSurface;
 
 // The event's position in the view and its deltas in the Mac's convention
 // (GNUstep reports a drag's deltaY with the opposite sign).
@@ -29,12 +35,32 @@ double window_backing_scale(NSWindow* window);
 // modes; it sends TimerCallback: to target (retained by the timer).
 NSTimer* start_gui_timer(id target);
 
-// drawRect: of a view around core: every rectangle being drawn, copied.
-void draw_view(CocoaViewCore& core, NSView* view);
+// drawRect: of a view around core (its window glue): every rectangle
+// being drawn, copied under the glue's draw lock.
+template <class Core>
+void draw_view(Core& core, NSView* view)
+{
+    std::lock_guard<std::mutex> lock(core.draw_lock());
+    NSGraphicsContext* g = [NSGraphicsContext currentContext];
+    [g saveGraphicsState];
+    [g setCompositingOperation:NSCompositeCopy];
+    CGContextRef context = vlt_quartz_context_for_current_view();
+    CGContextSetInterpolationQuality(context, kCGInterpolationNone);
+    const NSRect* rects = nullptr;
+    NSInteger count = 0;
+    [view getRectsBeingDrawn:&rects count:&count];
+    for (NSInteger i = 0; i < count; ++i)
+        core.draw_rect(context, rects[i].origin.x, rects[i].origin.y, rects[i].size.width,
+                       rects[i].size.height);
+    CGContextRelease(context);
+    [g restoreGraphicsState];
+}
 
 // The view's screen side: invalidation and the frame size.
 class NSViewSurface final : public ViewSurface {
 public:
+    NSViewSurface() = default;
+    explicit NSViewSurface(NSView* view) : view_(view) {}
     void attach(NSView* view) { view_ = view; }
     void invalidate(int x, int y, int w, int h) override;
     void invalidate_all() override;

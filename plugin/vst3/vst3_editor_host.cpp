@@ -39,9 +39,12 @@ void Vst3EditorHost::end_edit(vlt::editor::Control c)
 
 void Vst3EditorHost::set_program(int program)
 {
-    if (controller_)
-        controller_->setParamNormalized(vlt650::kPresetId,
-                                        static_cast<ParamValue>(program) / vlt650::kPresetSteps);
+    if (!controller_)
+        return;
+    const ParamValue value = program_value_ == ProgramValue::kFloat
+                                 ? static_cast<float>(program) / vlt650::kPresetSteps
+                                 : static_cast<ParamValue>(program) / vlt650::kPresetSteps;
+    controller_->setParamNormalized(vlt650::kPresetId, value);
 }
 
 void Vst3EditorHost::program_name(char* text)

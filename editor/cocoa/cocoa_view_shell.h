@@ -1,26 +1,27 @@
-// The methods every macOS view class forwards to its CocoaViewCore, as one
-// macro so each build's class (which must carry the build's own name) is a
-// few lines. The class declares these instance variables:
-//   vlt::mac::CocoaViewCore* core_;       owned, made in initWithFrame:
+// The methods every macOS view class forwards to its window glue (Core: the
+// CocoaEditorWindow), as one macro so each build's class (which must carry
+// the build's own name) is a few lines. The class declares these instance
+// variables:
+//   Core* core_;                          owned, made in initWithFrame:
 //   vlt::mac::NSViewSurface* surface_;    owned, attached to self
 //   NSTimer* GUIUpdateTimer;              owned by the run loop
 //   id TheGUIUpdateTarget;                the build's timer target, owned
 // and implements initWithFrame: and dealloc itself (see the Audio Unit view).
 #pragma once
 
-#include "cocoa_view_bridge.h"
+#include "cocoa/cocoa_view_bridge.h"
 
 // Views that do more on their tick (the VST2 view polls the meter) take
 // every method but guiUpdateCallback and write their own.
-#define VLT_COCOA_VIEW_SHELL_METHODS                                                    \
-    VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK                                               \
+#define VLT_COCOA_VIEW_SHELL_METHODS(Core)                                              \
+    VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK(Core)                                         \
     -(void)guiUpdateCallback                                                            \
     {                                                                                   \
         if (core_)                                                                      \
             core_->tick();                                                              \
     }
 
-#define VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK                                           \
+#define VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK(Core)                                     \
     -(BOOL)isFlipped { return YES; }                                                    \
     -(BOOL)isOpaque { return YES; }                                                     \
     -(BOOL)acceptsFirstResponder { return YES; }                                        \
@@ -80,4 +81,4 @@
         GUIUpdateTimer = nil;                                                           \
         [TheGUIUpdateTarget SetCallback:nil];                                           \
     }                                                                                   \
-    -(vlt::mac::CocoaViewCore*)viewCore { return core_; }
+    -(Core*)viewCore { return core_; }
