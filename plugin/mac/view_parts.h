@@ -1,8 +1,9 @@
 #pragma once
 // What the macOS VST2 and VST3 views own beside the AppKit object: the
-// view's screen side, the format's editor host and the window glue over
-// them, made in that order and freed in reverse, and how many such views
-// are alive (a timer must never keep one alive).
+// view's screen side, the format's editor host, the window glue over them
+// and the timer's target (of the build's own class), made in that order and
+// freed in reverse, and how many such views are alive (a timer must never
+// keep one alive).
 #include <utility>
 
 #include "cocoa/cocoa_editor_window.h"
@@ -14,13 +15,21 @@ template <class Surface, class Host>
 class ViewParts {
 public:
     template <class... HostArgs>
-    ViewParts(NSView* view, const editor::EditorBuild& build, NSSize frame, HostArgs&&... host_args)
+    ViewParts(NSView* view, Class timer_target_class, const editor::EditorBuild& build, NSSize frame,
+              HostArgs&&... host_args)
         : surface(view), host(std::forward<HostArgs>(host_args)...),
-          window(build, host, surface, frame.width, frame.height, screen_backing_scale())
+          window(build, host, surface, frame.width, frame.height, screen_backing_scale()),
+          timer_target([[timer_target_class alloc] init])
     {
+        [timer_target SetCallback:view];
         ++live_;
     }
-    ~ViewParts() { --live_; }
+    ~ViewParts()
+    {
+        [timer_target SetCallback:nil];
+        [timer_target release];
+        --live_;
+    }
     ViewParts(const ViewParts&) = delete;
     ViewParts& operator=(const ViewParts&) = delete;
 
@@ -29,6 +38,7 @@ public:
     Surface surface;
     Host host;
     editor::CocoaEditorWindow window;
+    id timer_target;  // the view's TheGUIUpdateTarget
 
 private:
     static inline int live_ = 0;  // main thread only

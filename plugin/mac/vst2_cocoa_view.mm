@@ -51,20 +51,18 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    parts_ = new Vst2Parts(self, kBuild, frame.size);
+    parts_ = new Vst2Parts(self, [BrindleVLT650VSTTimerTarget class], kBuild, frame.size);
     core_ = &parts_->window;
+    TheGUIUpdateTarget = parts_->timer_target;
     inbox_ = new mac::HostInbox;
-    TheGUIUpdateTarget = [[BrindleVLT650VSTTimerTarget alloc] init];
-    [TheGUIUpdateTarget SetCallback:self];
     return self;
 }
 
 - (void)dealloc
 {
     [self stopEditor];
-    [TheGUIUpdateTarget release];
     core_ = nullptr;
-    delete parts_;
+    delete parts_;  // and the timer's target
     delete inbox_;
     [super dealloc];
 }

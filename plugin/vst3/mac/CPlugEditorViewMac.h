@@ -11,14 +11,7 @@ public:
     CPlugEditorViewMac(CPlugController& controller, const ViewRect& rect);
     ~CPlugEditorViewMac() override;
 
-    tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
-    tresult PLUGIN_API attached(void* parent, FIDString type) override;
-    tresult PLUGIN_API removed() override;
-    tresult PLUGIN_API canResize() override { return kResultTrue; }
-    tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;
-
-    void setParameter(ParamID id, ParamValue value) override;
-    void setProgramName(int32 index, const char8* name) override;
+    VLT_PLUG_EDITOR_VIEW_PLATFORM_METHODS
 
     bool isOpen() const { return open_; }
 

@@ -70,22 +70,21 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    parts_ = new Vst3Parts(self, kBuild, frame.size, nullptr, Vst3EditorHost::ProgramValue::kFloat);
+    parts_ = new Vst3Parts(self, [BrindleVLT650VST3TimerTarget class], kBuild, frame.size, nullptr,
+                           Vst3EditorHost::ProgramValue::kFloat);
     core_ = &parts_->window;
+    TheGUIUpdateTarget = parts_->timer_target;
     parts_->surface.attach(core_);
     parts_->host.attach(&core_->core());
     core_->set_frame_size(frame.size.width, frame.size.height);
-    TheGUIUpdateTarget = [[BrindleVLT650VST3TimerTarget alloc] init];
-    [TheGUIUpdateTarget SetCallback:self];
     return self;
 }
 
 - (void)dealloc
 {
     [self stopEditor];
-    [TheGUIUpdateTarget release];
     core_ = nullptr;
-    delete parts_;
+    delete parts_;  // and the timer's target
     [super dealloc];
 }
 

@@ -21,14 +21,7 @@ public:
     CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect);
     ~CPlugEditorViewWin32() override;
 
-    tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;
-    tresult PLUGIN_API attached(void* parent, FIDString type) override;
-    tresult PLUGIN_API removed() override;
-    tresult PLUGIN_API canResize() override { return kResultTrue; }
-    tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;
-
-    void setParameter(ParamID id, ParamValue value) override;
-    void setProgramName(int32 index, const char8* name) override;
+    VLT_PLUG_EDITOR_VIEW_PLATFORM_METHODS
 
     bool isOpen() const { return core_.is_open() && window_.is_open(); }
     // The module's engine goes (ExitDll): the window and images go first.
