@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "CPlug.h"
+#include "plugin/vst2/CPlug.h"
 
 namespace vlt::editor {
 

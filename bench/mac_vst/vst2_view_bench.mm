@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "CPlug.h"
+#include "plugin/vst2/CPlug.h"
 #include "CPlugFactory.h"
 #include "view_fixture.h"
 #include "vst2_interface.h"

@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-#include "CPlug.h"
+#include "plugin/vst2/CPlug.h"
 #include "afx/x11/afx_engine_x11.h"
 #include "afx_font_engine.h"
 #include "panel_artwork.h"

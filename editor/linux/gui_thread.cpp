@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "CEditorGUI.h"
-#include "CPlug.h"
+#include "plugin/vst2/CPlug.h"
 #include "afx_font_engine.h"
 
 AFX_engine* G_GUI_engine = nullptr;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "CPlug.h"
+#include "plugin/vst2/CPlug.h"
 #include "plug_params.h"
 
 namespace {

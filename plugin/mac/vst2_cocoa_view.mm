@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "CEditorGUI.h"
-#include "CPlug.h"
+#include "plugin/vst2/CPlug.h"
 #include "host_inbox.h"
 #include "host_map.h"
 #include "plug_params.h"

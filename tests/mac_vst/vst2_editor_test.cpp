@@ -6,8 +6,8 @@
 #include <chrono>
 #include <thread>
 
-#include "CEditorGUI.h"
-#include "CPlug.h"
+#include "plugin/mac/CEditorGUI.h"
+#include "plugin/vst2/CPlug.h"
 #include "CPlugFactory.h"
 #include "host_view_slot.h"
 #include "recording_panels.h"

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "CEditorGUI.h"
-#include "CPlug.h"
+#include "plugin/mac/CEditorGUI.h"
+#include "plugin/vst2/CPlug.h"
 #include "CPlugFactory.h"
 #include "view_fixture.h"
 #include "vst2_interface.h"
