@@ -11,6 +11,8 @@ loader="$1"; dist="$2"
 . "$(dirname "$0")/../../scripts/cross_compilers.sh"
 have_gnustep || { echo "SKIPPED: no GNUstep here"; exit 77; }
 [ -x "$loader" ] || { echo "FAIL: $loader was not built: run ./build.sh"; exit 1; }
+# Without file(1) every bundle would pass as stripped.
+command -v file >/dev/null 2>&1 || { echo "FAIL: no file(1) (package file): run ./build.sh"; exit 1; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/vlt-bundles.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
 

@@ -105,8 +105,12 @@ class Xdo {
 std::vector<std::string> installer_leftovers_in_tmp();
 
 // Whether this machine lets us give one run a private view of the file tree
-// (a mount namespace): containers without the capability refuse it.
+// (a mount namespace with / made private): containers without the capability
+// refuse it, and so does a plain chroot, whose / is not a mount point.
 bool private_mounts_allowed();
+inline constexpr const char* kNoPrivateMounts =
+    "needs a private mount namespace (refused without CAP_SYS_ADMIN and where / is not a mount point, "
+    "as in a plain chroot)";
 
 std::string read_file(const std::string& path);
 

@@ -299,7 +299,7 @@ TEST_F(InstallerEndToEnd, SudoRoadInstallsTheLibraryAsRoot) {
 // clicking it in the selector.
 TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot) {
   if (access("/usr/bin/su", F_OK) != 0) GTEST_SKIP() << "needs /usr/bin/su to bind the stand-in over";
-  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace for the su stand-in";
+  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << e2e::kNoPrivateMounts << " for the su stand-in";
   const std::string stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
   ASSERT_FALSE(stand_in.empty());
   ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
@@ -467,7 +467,7 @@ class InstallerEndToEndSuEnvironment : public InstallerEndToEnd, public ::testin
 TEST_P(InstallerEndToEndSuEnvironment, NothingOfTheUsersEnvironmentRunsAsRoot) {
   const bool real_su = GetParam();
   if (access("/usr/bin/su", F_OK) != 0) GTEST_SKIP() << "needs /usr/bin/su";
-  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace";
+  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << e2e::kNoPrivateMounts;
   InstallerRun::options o = run_options(test_installer, kFast);
   if (real_su) {
     // Root's password becomes the test user's, for this run only, in a
@@ -534,7 +534,7 @@ TEST_F(InstallerEndToEnd, CancellingTheSelectorInstallsNothing) {
 // Neither su nor sudo: the error screen stays its time, the run ends by
 // itself, and no lock was made.
 TEST_F(InstallerEndToEnd, WithoutSuOrSudoTheRunEndsOnItsOwn) {
-  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << "needs a private mount namespace to hide su and sudo";
+  if (!e2e::private_mounts_allowed()) GTEST_SKIP() << e2e::kNoPrivateMounts << " to hide su and sudo";
   InstallerRun::options o = run_options(test_installer, kFast);
   o.hide_programs = true;
   InstallerRun run;

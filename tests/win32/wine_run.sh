@@ -3,8 +3,10 @@
 # prefix, and removes both afterwards.
 #   wine_run.sh TEMPLATE_PREFIX LOGPIXELS PROGRAM [ARG]...
 # The prefix is a hard-linked copy of the template made once per ctest run
-# (make_wine_template.sh); the registry files are real copies, since wine
-# rewrites them. Exit 77 when wine, Xvfb or mingw-w64 is not installed.
+# (make_wine_template.sh), so it lives next to the template: hard links do
+# not cross mounts (a tmpfs /tmp, a bind-mounted checkout). The registry
+# files are real copies, since wine rewrites them. Exit 77 when wine, Xvfb
+# or mingw-w64 is not installed.
 set -u
 template="$1"; dpi="$2"; shift 2
 wine=/usr/lib/wine/wine64
@@ -15,7 +17,7 @@ have_mingw || { echo "SKIPPED: no mingw-w64, no Windows tree"; exit 77; }
 [ -f "$1" ] || { echo "FAIL: $1 was not built: run ./build.sh"; exit 1; }
 [ -f "$template/system.reg" ] || { echo "no wine template prefix at $template"; exit 1; }
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/vlt-wine.XXXXXX")
+work=$(mktemp -d "$template.run.XXXXXX") || exit 1
 xvfb_pid=""
 cleanup() {
   TMPDIR="$work/tmp" WINEPREFIX="$work/prefix" "$wineserver" -k >/dev/null 2>&1
@@ -25,7 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-cp -al "$template" "$work/prefix"
+cp -al "$template" "$work/prefix" || { echo "FAIL: could not link $template into $work"; exit 1; }
 for f in system.reg user.reg userdef.reg; do
   rm -f "$work/prefix/$f" && cp "$template/$f" "$work/prefix/$f"
 done
