@@ -1,6 +1,7 @@
 #pragma once
 // What the steady block path's serial pass leaves for its vector stages,
 // and the stages in the two instruction sets they are built for.
+#include "relaxed.h"
 
 namespace vlt::steady {
 
@@ -41,6 +42,23 @@ struct Settings {
     bool fixedSlope;  // ratio and limit constant: the slope terms once
     float ratio, limit;
 };
+
+// The follower's quiet loop (follower_chain.h): envelopes of peak[0, n)
+// from envelope while attack, release and limit read af, rf and limit0.
+struct QuietFollow {
+    float envelope;  // in: before the first frame; out: after the last done
+    const float* peak;
+    float* envelopes;
+    int n;
+    const Relaxed<float>* attack;
+    const Relaxed<float>* release;
+    const Relaxed<float>* limit;
+    float af, rf, limit0;
+};
+
+// Frames done: all n, or up to the first whose reads changed.
+int follow_quiet_sse2(QuietFollow& q);
+int follow_quiet_avx2(QuietFollow& q);
 
 // Gain, outputs: from env, thr, ratio, makeup, maxGr and the dry input.
 void stages_sse2(Frames& f, const Settings& s, const Block& b);

@@ -1,8 +1,8 @@
 // The steady stages in eight AVX2 lanes, for CPUs that have them. Everything
 // from outside this file is included before AVX2 code generation is turned
 // on, so no shared inline function is ever compiled for AVX2 here; the lane
-// set and the stages have internal linkage. No FMA: results stay those of
-// the SSE2 build.
+// set, the stages and the follower's loop have internal linkage. No FMA:
+// results stay those of the SSE2 build.
 #include "simd_available.h"
 #include "steady_frames.h"
 
@@ -12,19 +12,25 @@
 #include <immintrin.h>
 
 #include <atomic>
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 
 #include "fast_math.h"
 #include "frame_steps.h"
+#include "relaxed.h"
 
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#include "follower_chain.h"
 #include "simd_lanes_avx2.h"
 #include "steady_stages.h"
 
 namespace vlt::steady {
 
 void stages_avx2(Frames& f, const Settings& s, const Block& b) { run_stages<simd::Avx2Lanes>(f, s, b); }
+// With VEX encoding the loop needs no register copies.
+int follow_quiet_avx2(QuietFollow& q) { return chain::follow_quiet_any(q); }
 
 }  // namespace vlt::steady
 #pragma GCC pop_options
@@ -55,6 +61,7 @@ void allow_avx2(bool on) { allowed.store(on, std::memory_order_relaxed); }
 namespace vlt::steady {
 
 void stages_avx2(Frames& f, const Settings& s, const Block& b) { stages_sse2(f, s, b); }
+int follow_quiet_avx2(QuietFollow& q) { return follow_quiet_sse2(q); }
 bool avx2_usable() { return false; }
 void allow_avx2(bool) {}
 
