@@ -137,40 +137,6 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
     const bool ratio_moves = ratio_count > 0;
     const float ratio_start = ratio_now;
     const bool ramps_move = lanes.count[kMakeup] > 0 || thr_count > 0 || ratio_moves;
-
-    // The one serial chain: the follower. While the times and the limit
-    // stay as they are (nearly always), its loop holds the chain alone.
-    const float af0 = attack_coef, rf0 = release_coef, limit0 = max_gr;
-    QuietFollow quiet_loop{env, f.peak, f.env, n, &attack_coef, &release_coef, &max_gr, af0, rf0, limit0};
-    int quiet = 0;
-    if (vlt::chain::quiet_applies(env, af0, rf0, _mm_movemask_ps(wild) == 0))
-        quiet = avx2_usable() ? follow_quiet_avx2(quiet_loop) : follow_quiet_sse2(quiet_loop);
-    v4 e = _mm_set_ss(quiet_loop.envelope);
-    for (int i = quiet; i < n; ++i) {
-        // Read per frame, as the frame path does: a new time or limit acts
-        // from the next frame.
-        const float af = attack_coef, rf = release_coef;
-        f.maxGr[i] = max_gr;
-        e = vlt::chain::follow_step(e, _mm_load_ss(f.peak + i), af, rf);
-        _mm_store_ss(f.env + i, e);
-    }
-    for (int i = n; i < padded; ++i)
-        f.env[i] = f.env[n - 1];
-
-    // The limit of every frame: limit0 up to where the quiet loop stopped.
-    bool limit_fixed = quiet == n;
-    if (!limit_fixed) {
-        for (int i = 0; i < quiet; ++i)
-            f.maxGr[i] = limit0;
-        limit_fixed = all_same_bits(f.maxGr, n);
-    }
-    const float limit = quiet == n ? limit0 : f.maxGr[0];
-    const bool fixed_slope = !ratio_moves && limit_fixed;
-    if (!fixed_slope) {
-        for (int i = quiet == n ? 0 : n; i < padded; ++i)
-            f.maxGr[i] = i < n ? limit0 : f.maxGr[n - 1];
-    }
-
     if (ramps_move) {
         fill_ramps(lanes, f.ramps, n);
         for (int i = n; i < padded; ++i)
@@ -185,23 +151,66 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
             _mm_store_ps(f.ratio + i, rat);
         }
     } else {
-        // No lane moves: the same three values for every frame.
+        // No lane moves: the same values for every frame.
         const v4 mk = S::splat(lanes.cur[kMakeup]), thr = S::splat(lanes.cur[kThreshold]);
-        const v4 rat = S::splat(lanes.cur[kRatio]);
         for (int i = 0; i < padded; i += 4) {
             _mm_store_ps(f.makeup + i, mk);
             _mm_store_ps(f.thr + i, thr);
-            if (!fixed_slope)
-                _mm_store_ps(f.ratio + i, rat);
         }
     }
 
-    const Settings settings{padded, inGainL, inGainR, xfade[0].mix, xfade[1].mix, fixed_slope, ratio_start, limit};
+    // The one serial chain: the follower. While the times and the limit
+    // stay as they are (nearly always), its loop holds the chain alone and
+    // the stages run behind it.
+    const float af0 = attack_coef, rf0 = release_coef, limit0 = max_gr;
     const Block block{inL, inR, outL, outR, gains, n};
-    if (avx2_usable())
-        stages_avx2(f, settings, block);
+    const auto fixed_for = [&](bool fixed_slope, float limit) {
+        return Settings{padded, inGainL, inGainR, xfade[0].mix, xfade[1].mix, fixed_slope, ratio_start, limit};
+    };
+    if (ratio_moves) {
+        for (int i = 0; i < padded; ++i)
+            f.maxGr[i] = limit0;
+    }
+    const bool avx2 = avx2_usable();
+    Pipelined done{};
+    float envelope = env;
+    if (vlt::chain::quiet_applies(env, af0, rf0, _mm_movemask_ps(wild) == 0)) {
+        QuietFollow quiet{env, f.peak, f.env, n, &attack_coef, &release_coef, &max_gr, af0, rf0, limit0};
+        const Settings held = fixed_for(!ratio_moves, limit0);
+        done = avx2 ? follow_with_stages_avx2(quiet, f, held, block) : follow_with_stages_sse2(quiet, f, held, block);
+        envelope = quiet.envelope;
+    }
+    v4 e = _mm_set_ss(envelope);
+    for (int i = done.followed; i < n; ++i) {
+        // Read per frame, as the frame path does: a new time or limit acts
+        // from the next frame.
+        const float af = attack_coef, rf = release_coef;
+        f.maxGr[i] = max_gr;
+        e = vlt::chain::follow_step(e, _mm_load_ss(f.peak + i), af, rf);
+        _mm_store_ss(f.env + i, e);
+    }
+    for (int i = n; i < padded; ++i)
+        f.env[i] = f.env[n - 1];
+
+    // The limit of every frame: limit0 up to where the quiet loop stopped.
+    bool limit_fixed = done.followed == n;
+    if (!limit_fixed) {
+        for (int i = 0; i < done.followed; ++i)
+            f.maxGr[i] = limit0;
+        for (int i = n; i < padded; ++i)
+            f.maxGr[i] = f.maxGr[n - 1];
+        limit_fixed = all_same_bits(f.maxGr, n);
+    }
+    const Settings settings = fixed_for(!ratio_moves && limit_fixed, done.followed == n ? limit0 : f.maxGr[0]);
+    if (!settings.fixedSlope && !ramps_move) {
+        const v4 rat = S::splat(lanes.cur[kRatio]);
+        for (int i = 0; i < padded; i += 4)
+            _mm_store_ps(f.ratio + i, rat);
+    }
+    if (avx2)
+        stages_avx2(f, settings, block, done);
     else
-        stages_sse2(f, settings, block);
+        stages_sse2(f, settings, block, done);
     gain = f.gain[n - 1];
 
     env = shadow_env = f.env[n - 1];

@@ -1,8 +1,7 @@
 #pragma once
 // The detector's envelope follower as the block paths run it: the one
 // serial chain of the compressor, so every operation on it counts. The
-// result is bit for bit follow() of frame_steps.h. The steady stages' files
-// build the quiet loop once per instruction set.
+// result is bit for bit follow() of frame_steps.h.
 #include <emmintrin.h>
 
 #include <cfloat>
@@ -53,42 +52,37 @@ inline bool quiet_applies(float envelope, float af, float rf, bool finite_peaks)
     return finite_peaks && envelope >= 0.0f && af > 0.0f && af <= 1.0f && rf > 0.0f && rf <= 1.0f;
 }
 
-// follow_step over the peaks while the coefficients and the limit keep the
-// bits they had at the start: the loop carries nothing but the chain, and
-// compares each frame's reads with those bits instead of picking and
-// testing. Answers how many frames it did; a change stops it before the
-// frame that would read the new value.
-template <bool kAttackFaster>
-int follow_quiet(steady::QuietFollow& q)
-{
-    const Relaxed<float>* const attack = q.attack;
-    const Relaxed<float>* const release = q.release;
-    const Relaxed<float>* const limit = q.limit;
-    const uint32_t aBits = float_bits(q.af), rBits = float_bits(q.rf), lBits = float_bits(q.limit0);
-    const __m128 a = _mm_set_ss(q.af), r = _mm_set_ss(q.rf), floor = _mm_set_ss(frame::kEnvFloor);
-    const float* p = q.peak;
-    const float* const end = q.peak + q.n;
-    float* out = q.envelopes;
-    __m128 v = _mm_set_ss(q.envelope);
-    for (; p != end; ++p, ++out) {
-        if (float_bits(attack->load()) != aBits || float_bits(release->load()) != rBits
-            || float_bits(limit->load()) != lBits) [[unlikely]]
-            break;
-        const __m128 d = _mm_sub_ss(_mm_load_ss(p), v);
-        const __m128 up = _mm_add_ss(v, _mm_mul_ss(a, d));
-        const __m128 down = _mm_add_ss(v, _mm_mul_ss(r, d));
-        v = kAttackFaster ? _mm_max_ss(up, down) : _mm_min_ss(up, down);
-        if (_mm_comilt_ss(v, floor)) [[unlikely]]
-            v = _mm_setzero_ps();
-        _mm_store_ss(out, v);
+// What the quiet loop compares each frame's reads with, and steps with.
+struct QuietReads {
+    explicit QuietReads(const steady::QuietFollow& q)
+        : attack(q.attack), release(q.release), limit(q.limit), aBits(float_bits(q.af)), rBits(float_bits(q.rf)),
+          lBits(float_bits(q.limit0)), a(_mm_set_ss(q.af)), r(_mm_set_ss(q.rf)), floor(_mm_set_ss(frame::kEnvFloor))
+    {
     }
-    q.envelope = _mm_cvtss_f32(v);
-    return static_cast<int>(p - q.peak);
-}
+    bool hold() const
+    {
+        return float_bits(attack->load()) == aBits && float_bits(release->load()) == rBits
+               && float_bits(limit->load()) == lBits;
+    }
+    const Relaxed<float>* attack;
+    const Relaxed<float>* release;
+    const Relaxed<float>* limit;
+    uint32_t aBits, rBits, lBits;
+    __m128 a, r, floor;
+};
 
-inline int follow_quiet_any(steady::QuietFollow& q)
+// follow_step under quiet_applies: the faster coefficient is known, and the
+// envelope can only fall under the floor.
+template <bool kAttackFaster>
+inline __m128 quiet_step(const QuietReads& q, __m128 v, const float* peak)
 {
-    return q.af >= q.rf ? follow_quiet<true>(q) : follow_quiet<false>(q);
+    const __m128 d = _mm_sub_ss(_mm_load_ss(peak), v);
+    const __m128 up = _mm_add_ss(v, _mm_mul_ss(q.a, d));
+    const __m128 down = _mm_add_ss(v, _mm_mul_ss(q.r, d));
+    v = kAttackFaster ? _mm_max_ss(up, down) : _mm_min_ss(up, down);
+    if (_mm_comilt_ss(v, q.floor)) [[unlikely]]
+        v = _mm_setzero_ps();
+    return v;
 }
 
 }  // namespace

@@ -56,13 +56,20 @@ struct QuietFollow {
     float af, rf, limit0;
 };
 
-// Frames done: all n, or up to the first whose reads changed.
-int follow_quiet_sse2(QuietFollow& q);
-int follow_quiet_avx2(QuietFollow& q);
+// How far the follower and each stage got, in frames from the block start.
+struct Pipelined {
+    int followed;  // all n, or up to the first frame whose reads changed
+    int law, gain, out;
+};
 
-// Gain, outputs: from env, thr, ratio, makeup, maxGr and the dry input.
-void stages_sse2(Frames& f, const Settings& s, const Block& b);
-void stages_avx2(Frames& f, const Settings& s, const Block& b);
+// Gain, outputs: from env, thr, ratio, makeup, maxGr and the dry input,
+// each stage from where it stands.
+void stages_sse2(Frames& f, const Settings& s, const Block& b, const Pipelined& from);
+void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from);
+// The follower's quiet loop with the stages behind it (steady_pipeline.h);
+// s holds for the frames it does.
+Pipelined follow_with_stages_sse2(QuietFollow& q, Frames& f, const Settings& s, const Block& b);
+Pipelined follow_with_stages_avx2(QuietFollow& q, Frames& f, const Settings& s, const Block& b);
 bool avx2_usable();
 // Lets a test run the SSE2 stages on a machine that has AVX2.
 void allow_avx2(bool allowed);

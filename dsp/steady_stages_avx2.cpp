@@ -22,15 +22,21 @@
 
 #pragma GCC push_options
 #pragma GCC target("avx2")
-#include "follower_chain.h"
 #include "simd_lanes_avx2.h"
-#include "steady_stages.h"
+#include "steady_pipeline.h"
 
 namespace vlt::steady {
 
-void stages_avx2(Frames& f, const Settings& s, const Block& b) { run_stages<simd::Avx2Lanes>(f, s, b); }
-// With VEX encoding the loop needs no register copies.
-int follow_quiet_avx2(QuietFollow& q) { return chain::follow_quiet_any(q); }
+void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from)
+{
+    Stages<simd::Avx2Lanes>(f, s, b).finish(from.law, from.gain, from.out);
+}
+
+// With VEX encoding the chain needs no register copies either.
+Pipelined follow_with_stages_avx2(QuietFollow& q, Frames& f, const Settings& s, const Block& b)
+{
+    return follow_with_stages<simd::Avx2Lanes>(q, f, s, b);
+}
 
 }  // namespace vlt::steady
 #pragma GCC pop_options
@@ -60,8 +66,11 @@ void allow_avx2(bool on) { allowed.store(on, std::memory_order_relaxed); }
 
 namespace vlt::steady {
 
-void stages_avx2(Frames& f, const Settings& s, const Block& b) { stages_sse2(f, s, b); }
-int follow_quiet_avx2(QuietFollow& q) { return follow_quiet_sse2(q); }
+void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from) { stages_sse2(f, s, b, from); }
+Pipelined follow_with_stages_avx2(QuietFollow& q, Frames& f, const Settings& s, const Block& b)
+{
+    return follow_with_stages_sse2(q, f, s, b);
+}
 bool avx2_usable() { return false; }
 void allow_avx2(bool) {}
 

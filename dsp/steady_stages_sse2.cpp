@@ -1,14 +1,20 @@
 #include "simd_available.h"
 #if VLT_DSP_SSE2
 
-#include "follower_chain.h"
 #include "simd_lanes.h"
-#include "steady_stages.h"
+#include "steady_pipeline.h"
 
 namespace vlt::steady {
 
-void stages_sse2(Frames& f, const Settings& s, const Block& b) { run_stages<simd::Sse2Lanes>(f, s, b); }
-int follow_quiet_sse2(QuietFollow& q) { return chain::follow_quiet_any(q); }
+void stages_sse2(Frames& f, const Settings& s, const Block& b, const Pipelined& from)
+{
+    Stages<simd::Sse2Lanes>(f, s, b).finish(from.law, from.gain, from.out);
+}
+
+Pipelined follow_with_stages_sse2(QuietFollow& q, Frames& f, const Settings& s, const Block& b)
+{
+    return follow_with_stages<simd::Sse2Lanes>(q, f, s, b);
+}
 
 }  // namespace vlt::steady
 
