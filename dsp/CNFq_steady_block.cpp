@@ -11,7 +11,6 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <type_traits>
 
 #include "CNFq.h"
 #include "follower_chain.h"
@@ -113,10 +112,14 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
     for (int i = n; i < padded; ++i)
         f.dryL[i] = f.dryR[i] = 0.0f;
     const v4 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    const v4 largest = _mm_set1_ps(FLT_MAX);
+    v4 wild = _mm_setzero_ps();  // any peak Inf or NaN
     for (int i = 0; i < padded; i += 4) {
         const v4 xl = _mm_and_ps(_mm_mul_ps(_mm_load_ps(f.dryL + i), S::splat(inGainL)), magnitude);
         const v4 xr = _mm_and_ps(_mm_mul_ps(_mm_load_ps(f.dryR + i), S::splat(inGainR)), magnitude);
-        _mm_store_ps(f.peak + i, simd::std_max<S>(xl, xr));
+        const v4 peak = simd::std_max<S>(xl, xr);
+        wild = _mm_or_ps(wild, _mm_cmpnle_ps(peak, largest));
+        _mm_store_ps(f.peak + i, peak);
     }
 
     RampLanes lanes{};
@@ -133,60 +136,81 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
     lanes.count[kRatio] = ratio_count;
     const bool ratio_moves = ratio_count > 0;
     const float ratio_start = ratio_now;
-
-    // Usually no lane ends before the block does; then the lanes advance in
-    // the follower's loop, where they cost no time next to its chain.
-    const bool one_run = run_length(lanes, n) == n;
-    if (!one_run)
+    const bool ramps_move = lanes.count[kMakeup] > 0 || thr_count > 0 || ratio_moves;
+    if (ramps_move) {
         fill_ramps(lanes, f.ramps, n);
-
-    // The one serial chain: the follower.
-    v4 e = _mm_set_ss(env);
-    v4 rampCur = _mm_load_ps(lanes.cur);
-    const v4 rampStep = run_steps(lanes);
-    auto follower = [&](auto with_ramps) {
-        for (int i = 0; i < n; ++i) {
-            if constexpr (decltype(with_ramps)::value) {
-                _mm_store_ps(f.ramps[i], rampCur);
-                rampCur = _mm_add_ps(rampCur, rampStep);
-            }
-            // Read per frame, as the frame path does: a new time or limit
-            // acts from the next frame.
-            const float af = attack_coef, rf = release_coef;
-            f.maxGr[i] = max_gr;
-            e = vlt::chain::follow_step(e, _mm_load_ss(f.peak + i), af, rf);
-            _mm_store_ss(f.env + i, e);
+        for (int i = n; i < padded; ++i)
+            std::memcpy(f.ramps[i], f.ramps[n - 1], sizeof f.ramps[i]);
+        // Frame-major ramp values to one array per lane.
+        for (int i = 0; i < padded; i += 4) {
+            v4 mk = _mm_load_ps(f.ramps[i]), thr = _mm_load_ps(f.ramps[i + 1]);
+            v4 rat = _mm_load_ps(f.ramps[i + 2]), unused = _mm_load_ps(f.ramps[i + 3]);
+            _MM_TRANSPOSE4_PS(mk, thr, rat, unused);
+            _mm_store_ps(f.makeup + i, mk);
+            _mm_store_ps(f.thr + i, thr);
+            _mm_store_ps(f.ratio + i, rat);
         }
-    };
-    if (one_run) {
-        follower(std::true_type{});
-        end_run(lanes, rampCur, n);
     } else {
-        follower(std::false_type{});
-    }
-    for (int i = n; i < padded; ++i) {
-        f.env[i] = f.env[n - 1];
-        f.maxGr[i] = f.maxGr[n - 1];
-        std::memcpy(f.ramps[i], f.ramps[n - 1], sizeof f.ramps[i]);
-    }
-
-    // Frame-major ramp values to one array per lane.
-    for (int i = 0; i < padded; i += 4) {
-        v4 mk = _mm_load_ps(f.ramps[i]), thr = _mm_load_ps(f.ramps[i + 1]);
-        v4 rat = _mm_load_ps(f.ramps[i + 2]), unused = _mm_load_ps(f.ramps[i + 3]);
-        _MM_TRANSPOSE4_PS(mk, thr, rat, unused);
-        _mm_store_ps(f.makeup + i, mk);
-        _mm_store_ps(f.thr + i, thr);
-        _mm_store_ps(f.ratio + i, rat);
+        // No lane moves: the same values for every frame.
+        const v4 mk = S::splat(lanes.cur[kMakeup]), thr = S::splat(lanes.cur[kThreshold]);
+        for (int i = 0; i < padded; i += 4) {
+            _mm_store_ps(f.makeup + i, mk);
+            _mm_store_ps(f.thr + i, thr);
+        }
     }
 
-    const Settings settings{padded,           inGainL, inGainR, xfade[0].mix, xfade[1].mix,
-                            !ratio_moves && all_same_bits(f.maxGr, n), ratio_start, f.maxGr[0]};
+    // The one serial chain: the follower. While the times and the limit
+    // stay as they are (nearly always), its loop holds the chain alone and
+    // the stages run behind it.
+    const float af0 = attack_coef, rf0 = release_coef, limit0 = max_gr;
     const Block block{inL, inR, outL, outR, gains, n};
-    if (avx2_usable())
-        stages_avx2(f, settings, block);
+    const auto fixed_for = [&](bool fixed_slope, float limit) {
+        return Settings{padded, inGainL, inGainR, xfade[0].mix, xfade[1].mix, fixed_slope, ratio_start, limit};
+    };
+    if (ratio_moves) {
+        for (int i = 0; i < padded; ++i)
+            f.maxGr[i] = limit0;
+    }
+    const bool avx2 = avx2_usable();
+    Pipelined done{};
+    float envelope = env;
+    if (vlt::chain::quiet_applies(env, af0, rf0, _mm_movemask_ps(wild) == 0)) {
+        QuietFollow quiet{env, f.peak, f.env, n, &attack_coef, &release_coef, &max_gr, af0, rf0, limit0};
+        const Settings held = fixed_for(!ratio_moves, limit0);
+        done = avx2 ? follow_with_stages_avx2(quiet, f, held, block) : follow_with_stages_sse2(quiet, f, held, block);
+        envelope = quiet.envelope;
+    }
+    v4 e = _mm_set_ss(envelope);
+    for (int i = done.followed; i < n; ++i) {
+        // Read per frame, as the frame path does: a new time or limit acts
+        // from the next frame.
+        const float af = attack_coef, rf = release_coef;
+        f.maxGr[i] = max_gr;
+        e = vlt::chain::follow_step(e, _mm_load_ss(f.peak + i), af, rf);
+        _mm_store_ss(f.env + i, e);
+    }
+    for (int i = n; i < padded; ++i)
+        f.env[i] = f.env[n - 1];
+
+    // The limit of every frame: limit0 up to where the quiet loop stopped.
+    bool limit_fixed = done.followed == n;
+    if (!limit_fixed) {
+        for (int i = 0; i < done.followed; ++i)
+            f.maxGr[i] = limit0;
+        for (int i = n; i < padded; ++i)
+            f.maxGr[i] = f.maxGr[n - 1];
+        limit_fixed = all_same_bits(f.maxGr, n);
+    }
+    const Settings settings = fixed_for(!ratio_moves && limit_fixed, done.followed == n ? limit0 : f.maxGr[0]);
+    if (!settings.fixedSlope && !ramps_move) {
+        const v4 rat = S::splat(lanes.cur[kRatio]);
+        for (int i = 0; i < padded; i += 4)
+            _mm_store_ps(f.ratio + i, rat);
+    }
+    if (avx2)
+        stages_avx2(f, settings, block, done);
     else
-        stages_sse2(f, settings, block);
+        stages_sse2(f, settings, block, done);
     gain = f.gain[n - 1];
 
     env = shadow_env = f.env[n - 1];

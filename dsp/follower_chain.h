@@ -6,8 +6,12 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
+#include "fast_math.h"
 #include "frame_steps.h"
+#include "relaxed.h"
+#include "steady_frames.h"
 
 namespace vlt::chain {
 namespace {
@@ -37,6 +41,48 @@ inline __m128 follow_step(__m128 e, __m128 p, float af, float rf)
     if (!(mag >= frame::kEnvFloor && mag <= FLT_MAX)) [[unlikely]]
         e = zero;
     return e;
+}
+
+// Whether the quiet loop may run: both coefficients in (0, 1], a
+// non-negative envelope and finite peaks. Then every step lies between
+// the envelope and the peak (rounding is monotonic), so the envelope stays
+// finite and non-negative and the flush test shrinks to one comparison.
+inline bool quiet_applies(float envelope, float af, float rf, bool finite_peaks)
+{
+    return finite_peaks && envelope >= 0.0f && af > 0.0f && af <= 1.0f && rf > 0.0f && rf <= 1.0f;
+}
+
+// What the quiet loop compares each frame's reads with, and steps with.
+struct QuietReads {
+    explicit QuietReads(const steady::QuietFollow& q)
+        : attack(q.attack), release(q.release), limit(q.limit), aBits(float_bits(q.af)), rBits(float_bits(q.rf)),
+          lBits(float_bits(q.limit0)), a(_mm_set_ss(q.af)), r(_mm_set_ss(q.rf)), floor(_mm_set_ss(frame::kEnvFloor))
+    {
+    }
+    bool hold() const
+    {
+        return float_bits(attack->load()) == aBits && float_bits(release->load()) == rBits
+               && float_bits(limit->load()) == lBits;
+    }
+    const Relaxed<float>* attack;
+    const Relaxed<float>* release;
+    const Relaxed<float>* limit;
+    uint32_t aBits, rBits, lBits;
+    __m128 a, r, floor;
+};
+
+// follow_step under quiet_applies: the faster coefficient is known, and the
+// envelope can only fall under the floor.
+template <bool kAttackFaster>
+inline __m128 quiet_step(const QuietReads& q, __m128 v, const float* peak)
+{
+    const __m128 d = _mm_sub_ss(_mm_load_ss(peak), v);
+    const __m128 up = _mm_add_ss(v, _mm_mul_ss(q.a, d));
+    const __m128 down = _mm_add_ss(v, _mm_mul_ss(q.r, d));
+    v = kAttackFaster ? _mm_max_ss(up, down) : _mm_min_ss(up, down);
+    if (_mm_comilt_ss(v, q.floor)) [[unlikely]]
+        v = _mm_setzero_ps();
+    return v;
 }
 
 }  // namespace

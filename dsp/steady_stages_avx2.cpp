@@ -1,8 +1,8 @@
 // The steady stages in eight AVX2 lanes, for CPUs that have them. Everything
 // from outside this file is included before AVX2 code generation is turned
 // on, so no shared inline function is ever compiled for AVX2 here; the lane
-// set and the stages have internal linkage. No FMA: results stay those of
-// the SSE2 build.
+// set, the stages and the follower's loop have internal linkage. No FMA:
+// results stay those of the SSE2 build.
 #include "simd_available.h"
 #include "steady_frames.h"
 
@@ -12,19 +12,31 @@
 #include <immintrin.h>
 
 #include <atomic>
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 
 #include "fast_math.h"
 #include "frame_steps.h"
+#include "relaxed.h"
 
 #pragma GCC push_options
 #pragma GCC target("avx2")
 #include "simd_lanes_avx2.h"
-#include "steady_stages.h"
+#include "steady_pipeline.h"
 
 namespace vlt::steady {
 
-void stages_avx2(Frames& f, const Settings& s, const Block& b) { run_stages<simd::Avx2Lanes>(f, s, b); }
+void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from)
+{
+    Stages<simd::Avx2Lanes>(f, s, b).finish(from.law, from.gain, from.out);
+}
+
+// With VEX encoding the chain needs no register copies either.
+Pipelined follow_with_stages_avx2(QuietFollow& q, Frames& f, const Settings& s, const Block& b)
+{
+    return follow_with_stages<simd::Avx2Lanes>(q, f, s, b);
+}
 
 }  // namespace vlt::steady
 #pragma GCC pop_options
@@ -54,7 +66,11 @@ void allow_avx2(bool on) { allowed.store(on, std::memory_order_relaxed); }
 
 namespace vlt::steady {
 
-void stages_avx2(Frames& f, const Settings& s, const Block& b) { stages_sse2(f, s, b); }
+void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from) { stages_sse2(f, s, b, from); }
+Pipelined follow_with_stages_avx2(QuietFollow& q, Frames& f, const Settings& s, const Block& b)
+{
+    return follow_with_stages_sse2(q, f, s, b);
+}
 bool avx2_usable() { return false; }
 void allow_avx2(bool) {}
 
