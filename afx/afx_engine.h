@@ -1,15 +1,16 @@
 // AFX_engine: the toolkit's engine, one class over three window backends
-// (X11 in afx/x11, Win32 in afx/win32, Cocoa in afx/cocoa). Every backend
-// provides the gamma table, window images and the drag and timing helpers.
-// The two that own windows (X11, Win32) add window slots addressed by index
-// (0..254, never a window-system id), callbacks with a user pointer, drawing
-// into windows, queued repaints, the display scale and the GUI-update timer.
-// What a single backend has stands in its extension header
-// (afx/x11/afx_engine_x11.h, afx/win32/afx_engine_win32.h,
-// afx/cocoa/afx_engine_cocoa.h), reached explicitly by the callers that need
-// it; the few X11 calls declared here are marked as X11's. A call to what a
-// backend lacks fails to compile in that tree, not to link. The
-// platform-free drawing primitives come from AFX_drawing (afx/core).
+// (X11 in afx/x11, Win32 in afx/win32, Cocoa in afx/cocoa). This header holds
+// what every backend provides (the gamma table, window images, the drag and
+// timing helpers) and, for the two that own windows (X11, Win32), what the
+// shared editor draws and listens through: window slots addressed by index
+// (0..254, never a window-system id), a child of the host's window,
+// callbacks with a user pointer, drawing into windows, queued repaints, the
+// display scale and the GUI-update timer. What a single backend has stands
+// in its extension header (afx/x11/afx_engine_x11.h,
+// afx/win32/afx_engine_win32.h, afx/cocoa/afx_engine_cocoa.h), reached
+// explicitly by the callers that need it, so a call to what a backend lacks
+// fails to compile in that tree, not to link. The platform-free drawing
+// primitives come from AFX_drawing (afx/core).
 #pragma once
 
 #include "afx/core/afx_pixbuf.h"
@@ -135,28 +136,6 @@ class AFX_engine : public AFX_drawing {
     // Display scale: 1.0 to 2.0 in steps of 1/8, computed once.
     float get_optimum_scale_factor();
     int get_dpi(int* vertical, int* horizontal); // screen count, 0 without a display
-#endif
-
-#if defined(AFX_BACKEND_X11)
-    // X11's own: the display connection, the loop its GUI thread runs,
-    // top-level windows and the event kinds only X11 delivers (Win32 has
-    // the host's message loop and child windows instead). The Linux editor
-    // and the installer call these on the engine itself, so they are
-    // members here rather than in afx/x11/afx_engine_x11.h with the rest of
-    // X11's own calls; no other tree sees them.
-    bool open_display_connection();
-    void close_display_connection(); // stops the loop and waits for it
-    void run_engine();
-    void stop_engine();
-    int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
-    void register_configure_callback(int index, afx_configure_cb cb);
-    void register_reparent_callback(int index, afx_reparent_cb cb);
-    void register_client_message_callback(int index, afx_client_message_cb cb);
-    void register_create_callback(int index, afx_create_cb cb);
-    void register_redraw_callback(int index, afx_expose_cb cb);
-    void register_keypress_callback(int index, afx_key_cb cb);
-    void register_keyrelease_callback(int index, afx_key_cb cb);
-    void register_selection_callback(int index, afx_selection_cb cb);
 #endif
 
     // Per-platform state, defined by the backend. Only the backend's own

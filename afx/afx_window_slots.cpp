@@ -55,29 +55,31 @@ void* AFX_engine::get_window_data_pointer(int index) const
     return s ? static_cast<void*>(s->data_pointer) : nullptr;
 }
 
-#define AFX_REGISTER(name, field, type)                                                         \
-    void AFX_engine::name(int index, type cb)                                                   \
+#define AFX_REGISTER(owner, name, field, type)                                                  \
+    void owner::name(int index, type cb)                                                        \
     {                                                                                           \
         if (auto* s = b_->used(index))                                                          \
             s->cb.field = cb;                                                                   \
     }
 
-AFX_REGISTER(register_expose_callback, expose, afx_expose_cb)
-AFX_REGISTER(register_button_press_callback, button_press, afx_button_cb)
-AFX_REGISTER(register_button_release_callback, button_release, afx_button_cb)
-AFX_REGISTER(register_motion_notify_callback, motion, afx_motion_cb)
-AFX_REGISTER(register_double_click_callback, double_click, afx_button_cb)
-AFX_REGISTER(register_wheel_callback, wheel, afx_wheel_cb)
-AFX_REGISTER(register_window_destroy_callback, window_destroy, afx_window_destroy_cb)
+AFX_REGISTER(AFX_engine, register_expose_callback, expose, afx_expose_cb)
+AFX_REGISTER(AFX_engine, register_button_press_callback, button_press, afx_button_cb)
+AFX_REGISTER(AFX_engine, register_button_release_callback, button_release, afx_button_cb)
+AFX_REGISTER(AFX_engine, register_motion_notify_callback, motion, afx_motion_cb)
+AFX_REGISTER(AFX_engine, register_double_click_callback, double_click, afx_button_cb)
+AFX_REGISTER(AFX_engine, register_wheel_callback, wheel, afx_wheel_cb)
+AFX_REGISTER(AFX_engine, register_window_destroy_callback, window_destroy, afx_window_destroy_cb)
+// The event kinds only X11 delivers go into the same slots.
 #if defined(AFX_BACKEND_X11)
-AFX_REGISTER(register_configure_callback, configure, afx_configure_cb)
-AFX_REGISTER(register_reparent_callback, reparent, afx_reparent_cb)
-AFX_REGISTER(register_client_message_callback, client_message, afx_client_message_cb)
-AFX_REGISTER(register_create_callback, create, afx_create_cb)
-AFX_REGISTER(register_redraw_callback, redraw, afx_expose_cb)
-AFX_REGISTER(register_keypress_callback, key_press, afx_key_cb)
-AFX_REGISTER(register_keyrelease_callback, key_release, afx_key_cb)
-AFX_REGISTER(register_selection_callback, selection, afx_selection_cb)
+AFX_REGISTER(AFX_engine_x11, register_configure_callback, configure, afx_configure_cb)
+AFX_REGISTER(AFX_engine_x11, register_reparent_callback, reparent, afx_reparent_cb)
+AFX_REGISTER(AFX_engine_x11, register_client_message_callback, client_message,
+             afx_client_message_cb)
+AFX_REGISTER(AFX_engine_x11, register_create_callback, create, afx_create_cb)
+AFX_REGISTER(AFX_engine_x11, register_redraw_callback, redraw, afx_expose_cb)
+AFX_REGISTER(AFX_engine_x11, register_keypress_callback, key_press, afx_key_cb)
+AFX_REGISTER(AFX_engine_x11, register_keyrelease_callback, key_release, afx_key_cb)
+AFX_REGISTER(AFX_engine_x11, register_selection_callback, selection, afx_selection_cb)
 #endif
 #undef AFX_REGISTER
 

@@ -112,7 +112,7 @@ EditorSize size_rule(float ui_size, float dpi_scale)
     const float u = 1.0f + params::clamp_unit(ui_size);
     const float s = usable_scale(dpi_scale);
     EditorSize r{};
-    r.width_factor = std::max(u, 3.25f);
+    r.width_factor = std::max(u, kMinWidthFactor);
     r.height_factor = std::max(u, 1.0f);
     r.width = to_int(kPanelWidth * r.width_factor * s + 0.5f);
     r.height = to_int(kPanelHeight * r.height_factor * s + 0.5f);

@@ -1,6 +1,7 @@
 #pragma once
 // Where the front-panel widgets sit, how big the editor window is for a
 // UI size and display scale, and how window pixels map to panel pixels.
+#include "panel_size.h"
 
 namespace vlt::editor {
 
@@ -24,8 +25,6 @@ enum Widget : int {
 };
 constexpr int kKnobCount = 6;  // knob i drives host parameter i
 
-constexpr int kPanelWidth = 144;
-constexpr int kPanelHeight = 510;
 constexpr int kPanelImageHeight = 494;
 constexpr int kPanelImageTop = 16;  // the small-button row above the image
 

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "plugin/aax/VLT650_ParameterIds.h"
+#include "plugin/vst3/vst3_param_ids.h"
+
 namespace vlt::editor {
 
 namespace {
@@ -19,15 +22,19 @@ const HostMap kVst2Map = {
     {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(8), at(7), kNone},
 };
 
+namespace vst3 = Steinberg::Vst::vlt650;
 const HostMap kVst3Map = {
     "VST3",
-    {at(0), at(1), at(2), at(3), at(4), at(5), at(7), at(6), kNone, kNone},
+    {at(vst3::kInGainId), at(vst3::kThreshId), at(vst3::kAttackId), at(vst3::kReleaseId),
+     at(vst3::kRatioId), at(vst3::kMakeupId), at(vst3::kBypassId), at(vst3::kMeterId), kNone,
+     kNone},
 };
 
 const HostMap kAaxMap = {
     "AAX",
-    {named("InGain"), named("Thresh"), named("Attack"), named("Release"), named("Ratio"),
-     named("Makeup"), named("In"), kNone, kNone, kNone},
+    {named(kVLT650_InGainID), named(kVLT650_ThreshID), named(kVLT650_AttackID),
+     named(kVLT650_ReleaseID), named(kVLT650_RatioID), named(kVLT650_MakeupID),
+     named(kVLT650_InID), kNone, kNone, kNone},
 };
 
 const HostMap kAuMap = {

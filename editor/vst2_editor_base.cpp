@@ -17,7 +17,7 @@ bool Vst2EditorBase::getRect(ERect** rect)
 {
     if (!rect)
         return false;
-    rect_ = {0, 0, 510, 144};
+    rect_ = {0, 0, kPanelHeight, kPanelWidth};  // without an engine: the bare panel
     if (G_GUI_engine) {
         const EditorSize s = size_rule(host_.ui_size(), G_GUI_engine->get_optimum_scale_factor());
         rect_.bottom = static_cast<int16_t>(s.height);

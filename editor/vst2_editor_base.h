@@ -12,6 +12,7 @@
 #include "afx/afx_engine.h"
 #include "editor_build.h"
 #include "editor_core.h"
+#include "panel_size.h"
 #include "panel_view.h"
 #include "vst2_editor_host.h"
 
@@ -51,7 +52,7 @@ protected:
 
 private:
     const bool rect_answer_;
-    ERect rect_{0, 0, 510, 144};
+    ERect rect_{0, 0, kPanelHeight, kPanelWidth};
     std::mutex title_mutex_;
     char title_[256] = "VLT650 BrindleDSP";
 };

@@ -221,7 +221,7 @@ run_outcome run_installer(installer_run& run) {
     log_printf("** ERROR ** %s: GUI Engine is not running or was not started\n", title());
     return run_outcome::no_display;
   }
-  if (!run.engine->open_display_connection()) {
+  if (!x11_ext(*run.engine).open_display_connection()) {
     log_printf("** ERROR ** %s: Unable to connect to X server\n", title());
     return run_outcome::no_display;
   }

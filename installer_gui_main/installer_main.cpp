@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "afx/core/afx_font_engine.h"
 #include "installer_config.h"
 #include "installer_flow.h"
@@ -24,7 +24,7 @@ constexpr int kExitRan = 0;
 constexpr int kExitNotRun = 255;
 
 void* start_ui_thread(void* engine) {
-  static_cast<AFX_engine*>(engine)->run_engine();
+  x11_ext(*static_cast<AFX_engine*>(engine)).run_engine();
   return nullptr;
 }
 
@@ -78,7 +78,7 @@ int installer_main() {
   pthread_attr_destroy(&attr);
   if (started != 0) {
     log_printf("** ERROR ** %s: Unable to create GUI thread :(\n", installer_title());
-    run.engine->close_display_connection();
+    x11_ext(*run.engine).close_display_connection();
     delete run.font;
     delete run.engine;
     restore_abort_signals();
@@ -87,11 +87,11 @@ int installer_main() {
 
   const run_outcome outcome = run_installer(run);
 
-  run.engine->stop_engine();
+  x11_ext(*run.engine).stop_engine();
   pthread_join(gui_thread, nullptr);
   run.folder.reset();
   run.screens.reset();
-  run.engine->close_display_connection();
+  x11_ext(*run.engine).close_display_connection();
   delete run.font;
   delete run.engine;
   run.payload.remove();

@@ -72,7 +72,7 @@ int CInstallerScreens::open_splash(int cx, int cy) {
     AFX_drawing::afx_combine_pixbuf_fixed(splash_image_, splash_buf_, 0, 0, 0, 0, cfg.splash_width,
                                           cfg.splash_height);
   }
-  engine_->register_configure_callback(splash_, splash_window_configure_callback);
+  x11.register_configure_callback(splash_, splash_window_configure_callback);
   engine_->register_expose_callback(splash_, splash_window_expose_callback);
   engine_->register_window_destroy_callback(splash_, splash_window_destroy_callback);
   engine_->show_afx_window(splash_);
@@ -198,15 +198,16 @@ void CInstallerScreens::create_main_drawables() {
 }
 
 void CInstallerScreens::register_main_callbacks() {
+  AFX_engine_x11 x11 = x11_ext(*engine_);
   engine_->register_button_press_callback(main_, main_window_button_press_callback);
   engine_->register_button_release_callback(main_, main_window_button_release_callback);
-  engine_->register_configure_callback(main_, main_window_configure_callback);
+  x11.register_configure_callback(main_, main_window_configure_callback);
   engine_->register_expose_callback(main_, main_window_expose_callback);
-  engine_->register_selection_callback(main_, main_window_selection_callback);
+  x11.register_selection_callback(main_, main_window_selection_callback);
   engine_->register_window_destroy_callback(main_, main_window_destroy_callback);
   engine_->register_gui_update_callback(main_, main_window_gui_update_callback);
   // Keys typed as soon as the window shows already reach the entry.
-  engine_->register_keypress_callback(main_, main_window_keypress_callback);
+  x11.register_keypress_callback(main_, main_window_keypress_callback);
 }
 
 void CInstallerScreens::show_main_window() { engine_->show_afx_window(main_); }
@@ -259,7 +260,7 @@ void CInstallerScreens::begin_password_wait() {
     std::lock_guard<std::mutex> lock(mx_);
     redraw_entry_now();
   }
-  engine_->register_keypress_callback(main_, main_window_keypress_callback);
+  x11_ext(*engine_).register_keypress_callback(main_, main_window_keypress_callback);
 }
 
 void CInstallerScreens::take_password(CSecretText& out) {

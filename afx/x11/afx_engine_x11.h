@@ -1,6 +1,8 @@
-// What only the X11 backend of AFX_engine has: window-manager hints, grabs,
-// positions on the screen, foreign (host) windows, the display and its lock,
-// the error trap, the active list, the clipboard and the installer's windows.
+// What only the X11 backend of AFX_engine has: the display connection and the
+// loop its GUI thread runs, top-level windows, the event kinds only X11
+// delivers, window-manager hints, grabs, positions on the screen, foreign
+// (host) windows, the display's lock, the error trap, the active list, the
+// clipboard and the installer's windows.
 // Callers that need these reach them explicitly, x11_ext(engine).call(...),
 // so the shared interface (afx/afx_engine.h) stays free of X11.
 #pragma once
@@ -26,8 +28,26 @@ class AFX_engine_x11 {
   public:
     explicit AFX_engine_x11(AFX_engine& engine) : engine_(engine), b_(&engine.state()) {}
 
-    // Windows only X11 makes: installer windows (white background) and
-    // windows that skip the editor's event selection.
+    // The display connection and the loop that the GUI thread runs (Win32
+    // windows are driven by the host's message loop instead).
+    bool open_display_connection();
+    void close_display_connection(); // stops the loop and waits for it
+    void run_engine();
+    void stop_engine();
+
+    // Event kinds only X11 delivers.
+    void register_configure_callback(int index, afx_configure_cb cb);
+    void register_reparent_callback(int index, afx_reparent_cb cb);
+    void register_client_message_callback(int index, afx_client_message_cb cb);
+    void register_create_callback(int index, afx_create_cb cb);
+    void register_redraw_callback(int index, afx_expose_cb cb);
+    void register_keypress_callback(int index, afx_key_cb cb);
+    void register_keyrelease_callback(int index, afx_key_cb cb);
+    void register_selection_callback(int index, afx_selection_cb cb);
+
+    // Windows only X11 makes: top-level windows, installer windows (white
+    // background) and windows that skip the editor's event selection.
+    int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
     int create_new_afx_window(int x, int y, int width, int height, float scale,
                               bool white_background, void* user);
     int create_new_simple_afx_window(int x, int y, int width, int height, float scale,

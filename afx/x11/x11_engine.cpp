@@ -97,7 +97,7 @@ AFX_engine::AFX_engine() : b_(new backend)
 
 AFX_engine::~AFX_engine()
 {
-    close_display_connection();
+    x11_ext(*this).close_display_connection();
     pthread_mutex_destroy(&b_->display_mx);
     pthread_mutex_destroy(&b_->run_mx);
     pthread_mutex_destroy(&b_->callback_mx);
@@ -106,7 +106,7 @@ AFX_engine::~AFX_engine()
     delete b_;
 }
 
-bool AFX_engine::open_display_connection()
+bool AFX_engine_x11::open_display_connection()
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected())
@@ -121,7 +121,7 @@ bool AFX_engine::open_display_connection()
     return true;
 }
 
-void AFX_engine::close_display_connection()
+void AFX_engine_x11::close_display_connection()
 {
     b_->stop = true;
     {

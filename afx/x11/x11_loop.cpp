@@ -91,9 +91,9 @@ void shutdown_windows(AFX_engine::backend& b)
 
 } // namespace
 
-void AFX_engine::run_engine()
+void AFX_engine_x11::run_engine()
 {
-    backend& b = *b_;
+    AFX_engine::backend& b = *b_;
     timespec last_gui_run;
     clock_gettime(CLOCK_MONOTONIC, &last_gui_run);
     afx_lock rl(b.run_mx);
@@ -101,7 +101,7 @@ void AFX_engine::run_engine()
     int list[AFX_MAX_WINDOWS];
 
     while (!b.stop) {
-        drain_events(*this, b);
+        drain_events(engine_, b);
 
         const int n = snapshot_active(b, list);
         for (int i = 0; i < n; ++i)
@@ -113,7 +113,7 @@ void AFX_engine::run_engine()
         clock_gettime(CLOCK_MONOTONIC, &now);
         afx_callback_lock cl(b.callback_mx);
         const int interval = b.gui_interval;
-        if (interval != 0 && diff_time(last_gui_run, now) > interval) {
+        if (interval != 0 && AFX_engine::diff_time(last_gui_run, now) > interval) {
             run_gui_updates(b, list, snapshot_active(b, list));
             last_gui_run = now;
         }
@@ -124,7 +124,7 @@ void AFX_engine::run_engine()
     b.stop = false;
 }
 
-void AFX_engine::stop_engine()
+void AFX_engine_x11::stop_engine()
 {
     b_->stop = true;
 }

@@ -56,8 +56,8 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
     return index;
 }
 
-int AFX_engine::create_new_afx_window(int x, int y, int width, int height, float scale,
-                                      void* user)
+int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, float scale,
+                                          void* user)
 {
     return create_window(*b_, window_kind::plain, x, y, width, height, scale, false, user);
 }

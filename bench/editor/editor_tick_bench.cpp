@@ -53,7 +53,7 @@ void BM_MeterTick(benchmark::State& state)
     }
     setenv("QELM_UI_DPI", std::to_string(state.range(1)).c_str(), 1);
     AFX_engine engine;
-    if (!engine.open_display_connection()) {
+    if (!x11_ext(engine).open_display_connection()) {
         state.SkipWithError("no display");
         return;
     }
@@ -66,7 +66,7 @@ void BM_MeterTick(benchmark::State& state)
     const float s = engine.get_optimum_scale_factor();
     const EditorSize size = core.apply_size_rule(s);
 
-    const int index = engine.create_new_afx_window(0, 0, size.width, size.height, 1.0f, nullptr);
+    const int index = x11_ext(engine).create_new_afx_window(0, 0, size.width, size.height, 1.0f, nullptr);
     engine.show_afx_window(index);
     afx_image* image = engine.afx_pixmap_create_fixed(
         size.width, size.height, 112, 112, 112, static_cast<int>(20 * s), static_cast<int>(s),
@@ -103,7 +103,7 @@ void BM_MeterTick(benchmark::State& state)
     panel.cleanup_gui_objects();
     engine.afx_pixmap_destroy(image);
     engine.destroy_afx_window(index);
-    engine.close_display_connection();
+    x11_ext(engine).close_display_connection();
 }
 BENCHMARK(BM_MeterTick)
     ->ArgNames({"ui", "dpi"})

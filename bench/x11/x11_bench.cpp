@@ -17,7 +17,7 @@ AFX_engine* g_engine = nullptr;
 void full_put(benchmark::State& state, bool mono)
 {
     const float scale = static_cast<float>(state.range(0));
-    const int i = g_engine->create_new_afx_window(0, 0, 144, 510, scale, nullptr);
+    const int i = x11_ext(*g_engine).create_new_afx_window(0, 0, 144, 510, scale, nullptr);
     g_engine->show_afx_window(i);
     const int w = g_engine->afx_get_afx_window_width(i), h = g_engine->afx_get_afx_window_height(i);
     afx_image* im = g_engine->afx_pixmap_create_fixed(w, h, 112, 112, 112, 20, 1, 8, 1);
@@ -48,13 +48,13 @@ void BM_IdleLoopCpu(benchmark::State& state)
         double used = 0;
         std::thread loop([&] {
             pthread_getcpuclockid(pthread_self(), &cpu_clock);
-            g_engine->run_engine();
+            x11_ext(*g_engine).run_engine();
             timespec t;
             clock_gettime(cpu_clock, &t);
             used = t.tv_sec + t.tv_nsec / 1e9;
         });
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        g_engine->stop_engine();
+        x11_ext(*g_engine).stop_engine();
         loop.join();
         state.counters["cpu_per_second"] = used;
     }
@@ -70,12 +70,12 @@ int main(int argc, char** argv)
         return 1;
     ScopedDisplay display(server.display_name());
     AFX_engine engine;
-    if (!engine.open_display_connection())
+    if (!x11_ext(engine).open_display_connection())
         return 1;
     g_engine = &engine;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    engine.close_display_connection();
+    x11_ext(engine).close_display_connection();
     return 0;
 }

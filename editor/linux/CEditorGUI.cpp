@@ -19,7 +19,9 @@ CEditorGUI* self(void* user) { return static_cast<CEditorGUI*>(user); }
 }  // namespace
 
 CEditorGUI::CEditorGUI(CPlug* plug)
-    // getRect answers false here, as this editor always has.
+    // getRect answers false, as AEffEditor's does. No host sees it: CPlug's
+    // dispatcher answers effEditGetRect with 1 once the rectangle is handed
+    // out, and the host sizes its window from that rectangle alone.
     : Vst2EditorBase(plug, kLinuxVst2Build, false)
 {
 }
@@ -70,19 +72,19 @@ void CEditorGUI::start_editor_main()
     if (!engine_running())
         return;
     AFX_engine* e = G_GUI_engine;
-    if (!e->open_display_connection()) {
+    AFX_engine_x11 x11 = x11_ext(*e);
+    if (!x11.open_display_connection()) {
         log_line("** ERROR ** VLT650-VST: Unable to connect to X server");
         return;
     }
     const EditorSize s = size_for_open();
 
-    const int index = e->create_new_afx_window(0, 0, s.width, s.height, 1.0f, this);
+    const int index = x11.create_new_afx_window(0, 0, s.width, s.height, 1.0f, this);
     if (index < 0) {
         log_line("** ERROR ** VLT650-VST: Could not create GUI window");
         return;
     }
     e->set_afx_window_scale_factor(index, 1.0f);
-    AFX_engine_x11 x11 = x11_ext(*e);
     x11.set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0,
                                    index);
     x11.set_afx_window_class("hollowfx-ui", index);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "CEditorGUI.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "plugin/vst2/CPlug.h"
 #include "afx_font_engine.h"
 
@@ -19,7 +20,7 @@ bool g_thread_running = false;
 void* start_ui_thread(void*)
 {
     if (G_GUI_engine)
-        G_GUI_engine->run_engine();
+        x11_ext(*G_GUI_engine).run_engine();
     return nullptr;
 }
 
@@ -41,7 +42,7 @@ __attribute__((constructor)) void init()
     if (pthread_create(&G_gui_event_thread, nullptr, start_ui_thread, nullptr) != 0) {
         std::printf("** ERROR ** VLT650-VST: Unable to create GUI thread :(\n");
         std::fflush(stdout);
-        G_GUI_engine->close_display_connection();
+        x11_ext(*G_GUI_engine).close_display_connection();
         delete_engines();
         return;
     }
@@ -53,7 +54,7 @@ __attribute__((destructor)) void fini()
     usleep(1000);
     if (!G_GUI_engine)
         return;
-    G_GUI_engine->stop_engine();
+    x11_ext(*G_GUI_engine).stop_engine();
     if (g_thread_running)
         pthread_join(G_gui_event_thread, nullptr);
     g_thread_running = false;

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "afx/x11/afx_engine_x11.h"
+
 namespace {
 
 void key_cb(const char* text, uint32_t keysym, uint32_t, int, void* user) {
@@ -42,7 +44,7 @@ void CFileEntrySelector::draw_extra_widgets(afx_pixbuf*) { redraw_entry(); }
 char* CFileEntrySelector::ok_result() { return strdup(entry_.get_text_string()); }
 
 void CFileEntrySelector::register_extra_callbacks(int index) {
-  if (engine_) engine_->register_keypress_callback(index, key_cb);
+  if (engine_) x11_ext(*engine_).register_keypress_callback(index, key_cb);
 }
 
 void CFileEntrySelector::key_press_handler(const char* text, uint32_t keysym) {

@@ -83,7 +83,7 @@ bool CSelectorWindow::open_file_selector_window() {
   x11.find_screen_centre(&cx, &cy);
   window_x_ = cx - scaled_w_ / 2;
   window_y_ = cy - scaled_h_ / 2;
-  window_ = window_image_ ? engine_->create_new_afx_window(window_x_, window_y_, scaled_w_, scaled_h_, 1.0f, this) : -1;
+  window_ = window_image_ ? x11_ext(*engine_).create_new_afx_window(window_x_, window_y_, scaled_w_, scaled_h_, 1.0f, this) : -1;
   if (window_ < 0) {
     release_windows_resources();
     open_ = false;

@@ -6,6 +6,7 @@
 #include "CNFq.h"
 #include "VLT650_DisplayDelegates.h"
 #include "VLT650_Layout.h"
+#include "VLT650_ParameterIds.h"
 
 namespace {
 
@@ -24,12 +25,12 @@ const VLT650_RatioDisplayDelegate kRatioText;
 const VLT650_MakeupDisplayDelegate kMakeupText;
 
 const KnobRow kKnobs[] = {
-    {"InGain", "In Gain", 0.33333334f, kInGainText},
-    {"Thresh", "Threshold", 0.0f, kThreshText},
-    {"Attack", "Attack", 0.0f, kAttackText},
-    {"Release", "Release", 0.0f, kReleaseText},
-    {"Ratio", "Ratio", 0.0f, kRatioText},
-    {"Makeup", "Out Trim", 0.0f, kMakeupText},
+    {kVLT650_InGainID, "In Gain", 0.33333334f, kInGainText},
+    {kVLT650_ThreshID, "Threshold", 0.0f, kThreshText},
+    {kVLT650_AttackID, "Attack", 0.0f, kAttackText},
+    {kVLT650_ReleaseID, "Release", 0.0f, kReleaseText},
+    {kVLT650_RatioID, "Ratio", 0.0f, kRatioText},
+    {kVLT650_MakeupID, "Out Trim", 0.0f, kMakeupText},
 };
 
 struct PortRow {
@@ -37,9 +38,14 @@ struct PortRow {
     int32_t port;
 };
 const PortRow kPorts[] = {
-    {cDefaultMasterBypassID, eField_Bypass}, {"InGain", eField_InGain}, {"Thresh", eField_Thresh},
-    {"Attack", eField_Attack},               {"Release", eField_Release}, {"Ratio", eField_Ratio},
-    {"Makeup", eField_Makeup},               {"In", eField_In},
+    {cDefaultMasterBypassID, eField_Bypass},
+    {kVLT650_InGainID, eField_InGain},
+    {kVLT650_ThreshID, eField_Thresh},
+    {kVLT650_AttackID, eField_Attack},
+    {kVLT650_ReleaseID, eField_Release},
+    {kVLT650_RatioID, eField_Ratio},
+    {kVLT650_MakeupID, eField_Makeup},
+    {kVLT650_InID, eField_In},
 };
 
 }  // namespace
@@ -54,7 +60,7 @@ AAX_Result VLT650_Parameters::EffectInit()
     auto* bypass = new AAX_CParameter<bool>(cDefaultMasterBypassID, AAX_CString("Master Bypass"), false,
                                             AAX_CBinaryTaperDelegate<bool>(),
                                             AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
-    auto* in = new AAX_CParameter<float>("In", AAX_CString("In"), 0.0f, AAX_CBinaryTaperDelegate<float>(),
+    auto* in = new AAX_CParameter<float>(kVLT650_InID, AAX_CString("In"), 0.0f, AAX_CBinaryTaperDelegate<float>(),
                                          AAX_CBinaryDisplayDelegate<float>("Off", "On"), true);
     for (AAX_IParameter* p : {static_cast<AAX_IParameter*>(bypass), static_cast<AAX_IParameter*>(in)}) {
         p->SetNumberOfSteps(2);

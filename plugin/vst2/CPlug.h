@@ -8,6 +8,7 @@
 #include "CNFq.h"
 #include "CPlugEditor.h"
 #include "CPlugProgram.h"
+#include "panel_size.h"
 #include "relaxed.h"
 
 class CPlug : public AudioEffectX {
@@ -71,7 +72,8 @@ private:
     void store_value(int index, float v);
     void retitle(const char* name);
 
-    ERect rect{0, 0, 510, 144};  // answered while there is no editor
+    // Answered while there is no editor: the bare panel.
+    ERect rect{0, 0, vlt::editor::kPanelHeight, vlt::editor::kPanelWidth};
     vlt::Relaxed<VstEvents*> events{nullptr};
     vlt::Relaxed<float> ui_size{0.0f};
     vlt::Relaxed<int32_t> cur_program{0};

@@ -1,26 +1,18 @@
 #pragma once
 // Identity of the VST3 build: class identifiers, parameter ids, strings.
+#include <type_traits>
+
 #include "funknown.h"
+#include "panel_size.h"
+#include "vst3_param_ids.h"
 
 namespace Steinberg::Vst::vlt650 {
 
 inline const FUID kProcessorUID(0xE477F0F0, 0x31324EF4, 0xA25DF3B5, 0xE3370377);
 inline const FUID kControllerUID(0xCA027F16, 0x05254119, 0xAFF8FB3C, 0x96DFF810);
 
-enum ParamIds : ParamID {
-    kInGainId = 0,
-    kThreshId = 1,
-    kAttackId = 2,
-    kReleaseId = 3,
-    kRatioId = 4,
-    kMakeupId = 5,
-    kMeterId = 6,
-    kBypassId = 7,  // the plug-in's own switch: 1 = effect in
-    kPresetId = 8,
-    kHostBypassId = 97,
-    kEditorWidthId = 98,  // never declared: the view reports its size
-    kEditorHeightId = 99,
-};
+static_assert(std::is_same_v<std::underlying_type_t<ParamIds>, ParamID>,
+              "parameter ids are the SDK's ParamID");
 
 inline constexpr ProgramListID kProgramListId = kPresetId;
 inline constexpr int32 kProgramCount = 6;
@@ -37,7 +29,7 @@ inline constexpr const char8* kProcessorName = "Brindle VLT650 VST3";
 inline constexpr const char8* kControllerName = "Brindle VLT650 VST3Controller";
 inline constexpr const char8* kSubCategories = "Fx|Dynamics";
 
-inline constexpr int32 kEditorWidth = 468;
-inline constexpr int32 kEditorHeight = 510;
+inline constexpr int32 kEditorWidth = vlt::editor::kDefaultWindowWidth;
+inline constexpr int32 kEditorHeight = vlt::editor::kDefaultWindowHeight;
 
 }  // namespace Steinberg::Vst::vlt650

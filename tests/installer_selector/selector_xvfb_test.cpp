@@ -17,7 +17,7 @@
 #include <string>
 #include <thread>
 
-#include "afx/afx_engine.h"
+#include "afx/x11/afx_engine_x11.h"
 #include "afx/core/afx_font_engine.h"
 #include "load_folder_selector.h"
 #include "test_support.h"
@@ -73,10 +73,10 @@ class FolderSelectorOnX : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(server->running());
     display = std::make_unique<ScopedDisplay>(server->display_name());
-    ASSERT_TRUE(engine.open_display_connection());
+    ASSERT_TRUE(x11_ext(engine).open_display_connection());
     peer = XOpenDisplay(nullptr);
     ASSERT_NE(peer, nullptr);
-    loop = std::thread([this] { engine.run_engine(); });
+    loop = std::thread([this] { x11_ext(engine).run_engine(); });
     fs::current_path(root);
     sel.set_title("Select your VST plugins folder");
     sel.register_ok_callback(result_box::on_ok, &result);
@@ -85,7 +85,7 @@ class FolderSelectorOnX : public ::testing::Test {
   void TearDown() override {
     fs::current_path(home);
     if (loop.joinable()) {
-      engine.stop_engine();
+      x11_ext(engine).stop_engine();
       loop.join();
     }
     if (peer) XCloseDisplay(peer);

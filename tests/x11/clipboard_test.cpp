@@ -38,7 +38,7 @@ class Clipboard : public EngineTest {
     int paste_window(bool mapped = true)
     {
         auto attach = [this](int i) {
-            engine.register_selection_callback(i, [](unsigned char* data, int, void* u) {
+            x11_ext(engine).register_selection_callback(i, [](unsigned char* data, int, void* u) {
                 auto& p = *static_cast<Pastes*>(u);
                 {
                     std::lock_guard<std::mutex> g(p.m);
@@ -47,12 +47,12 @@ class Clipboard : public EngineTest {
                 }
                 AFX_engine_x11::free_clipboard_data(data);
             });
-            engine.register_client_message_callback(
+            x11_ext(engine).register_client_message_callback(
                 i, [](unsigned long, void* u) { ++static_cast<Pastes*>(u)->markers; });
         };
         if (mapped)
             return open_window(40, 20, 1.0f, &pastes, attach);
-        const int i = engine.create_new_afx_window(0, 0, 40, 20, 1.0f, &pastes);
+        const int i = x11_ext(engine).create_new_afx_window(0, 0, 40, 20, 1.0f, &pastes);
         attach(i);
         return i;
     }

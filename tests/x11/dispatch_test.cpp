@@ -324,7 +324,7 @@ TEST_F(Dispatch, CloseWhileRunningReturnsAfterTheLoopShutDown)
     for (int k = 0; k < 3; ++k)
         open_window(50, 50);
     ::testing::internal::CaptureStdout();
-    engine.close_display_connection();
+    x11_ext(engine).close_display_connection();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "QELM-UI Engine: XClose\n");
     EXPECT_TRUE(engine.check_all_windows_closed());
     XSync(peer, False);

@@ -109,13 +109,13 @@ TEST_F(InstallerKeys, NoInputMethodFallsBackToThePlainLookup)
     AFX_engine lone; // reads the modifiers when it is made
     unsetenv("XMODIFIERS");
     ::testing::internal::CaptureStdout();
-    const bool opened = lone.open_display_connection();
+    const bool opened = x11_ext(lone).open_display_connection();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "** QELM-UI Engine: Could not open Input Method (XIM)\n");
     ASSERT_TRUE(opened);
-    std::thread run([&] { lone.run_engine(); });
+    std::thread run([&] { x11_ext(lone).run_engine(); });
     KeyLog lone_log;
-    const int i = lone.create_new_afx_window(0, 0, 40, 20, 1.0f, &lone_log);
+    const int i = x11_ext(lone).create_new_afx_window(0, 0, 40, 20, 1.0f, &lone_log);
     lone_log.attach(lone, i);
     x11_ext(lone).select_afx_input_events(i);
     lone.show_afx_window(i);
@@ -128,7 +128,7 @@ TEST_F(InstallerKeys, NoInputMethodFallsBackToThePlainLookup)
     type_keys(peer, w, {XK_eacute});
     EXPECT_TRUE(wait_until([&] { return !lone_log.presses().empty(); }));
     ::testing::internal::CaptureStdout();
-    lone.close_display_connection();
+    x11_ext(lone).close_display_connection();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "QELM-UI Engine: XClose\n");
     run.join();
     EXPECT_EQ(lone_log.presses(), (std::vector<key_event>{pressed("\xc3\xa9", XK_eacute)}));
@@ -142,7 +142,7 @@ TEST_P(InstallerClose, InputMethodLineComesBeforeTheCloseLine)
         start_loop();
     open_window(40, 20);
     ::testing::internal::CaptureStdout();
-    engine.close_display_connection();
+    x11_ext(engine).close_display_connection();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "QELM-UI Engine: Closing Input Method (XIM)\nQELM-UI Engine: XClose\n");
     EXPECT_TRUE(engine.check_all_windows_closed());
@@ -205,7 +205,7 @@ TEST_F(InstallerWindows, MotionSentByAnotherClientIsIgnored)
     markers = 0;
     const int i = open_window(40, 20, 1.0f, nullptr, [this](int w) {
         engine.register_motion_notify_callback(w, [](int, int, int, void*) { ++moves; });
-        engine.register_client_message_callback(w, [](unsigned long, void*) { ++markers; });
+        x11_ext(engine).register_client_message_callback(w, [](unsigned long, void*) { ++markers; });
     });
     XEvent motion{};
     motion.xmotion.type = MotionNotify;

@@ -1,5 +1,7 @@
 #include "key_input.h"
 
+#include "afx/x11/afx_engine_x11.h"
+
 #include <X11/extensions/XTest.h>
 
 #include <stdexcept>
@@ -57,10 +59,10 @@ void type_keys(Display* d, Window w, const std::vector<KeySym>& syms)
 
 void KeyLog::attach(AFX_engine& e, int index)
 {
-    e.register_keypress_callback(index, [](const char* t, uint32_t s, uint32_t, int, void* u) {
+    x11_ext(e).register_keypress_callback(index, [](const char* t, uint32_t s, uint32_t, int, void* u) {
         on_key(true, t, s, u);
     });
-    e.register_keyrelease_callback(index, [](const char* t, uint32_t s, uint32_t, int, void* u) {
+    x11_ext(e).register_keyrelease_callback(index, [](const char* t, uint32_t s, uint32_t, int, void* u) {
         on_key(false, t, s, u);
     });
 }

@@ -1,5 +1,7 @@
 #include "recorder.h"
 
+#include "afx/x11/afx_engine_x11.h"
+
 namespace {
 
 Recorder& rec(void* user)
@@ -11,7 +13,7 @@ Recorder& rec(void* user)
 
 void Recorder::attach(AFX_engine& e, int i)
 {
-    e.register_configure_callback(i, [](int h, int w, int idx, void* u) {
+    x11_ext(e).register_configure_callback(i, [](int h, int w, int idx, void* u) {
         rec(u).add({"configure", h, w, 0, 0, idx});
     });
     e.register_expose_callback(i, [](int x, int y, int w, int h, int idx, void* u) {
@@ -32,10 +34,10 @@ void Recorder::attach(AFX_engine& e, int i)
     e.register_window_destroy_callback(i, [](int x, int y, int idx, void* u) {
         rec(u).add({"destroy", x, y, 0, 0, idx});
     });
-    e.register_client_message_callback(i, [](unsigned long w, void* u) {
+    x11_ext(e).register_client_message_callback(i, [](unsigned long w, void* u) {
         rec(u).add({"client", static_cast<int>(w)});
     });
-    e.register_keypress_callback(i, [](const char*, uint32_t sym, uint32_t, int idx, void* u) {
+    x11_ext(e).register_keypress_callback(i, [](const char*, uint32_t sym, uint32_t, int idx, void* u) {
         rec(u).add({"key", static_cast<int>(sym), 0, 0, 0, idx});
     });
 }

@@ -76,12 +76,12 @@ TEST_P(ScaleFromScreen, MeasuresTheDiagonal)
         << out;
     EXPECT_FLOAT_EQ(scale, c.scale);
 
-    ASSERT_TRUE(engine.open_display_connection());
+    ASSERT_TRUE(x11_ext(engine).open_display_connection());
     int v = 0, h = 0;
     EXPECT_EQ(engine.get_dpi(&v, &h), 1);
     EXPECT_NEAR(v, c.server_dpi, 1);
     EXPECT_NEAR(h, c.server_dpi, 1);
-    engine.close_display_connection();
+    x11_ext(engine).close_display_connection();
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ScaleFromScreen,

@@ -22,11 +22,11 @@ TEST_F(WindowTable, HoldsExactly255WindowsAndRefusesTheNextWithoutAnXWindow)
 {
     const int before = root_children();
     for (int i = 0; i < AFX_MAX_WINDOWS; ++i)
-        ASSERT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), i);
+        ASSERT_EQ(x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), i);
     sync_engine();
     EXPECT_EQ(root_children(), before + 255);
 
-    EXPECT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
+    EXPECT_EQ(x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
     EXPECT_EQ(x11_ext(engine).create_new_simple_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
     sync_engine();
     EXPECT_EQ(root_children(), before + 255);
@@ -40,14 +40,14 @@ TEST_F(WindowTable, HoldsExactly255WindowsAndRefusesTheNextWithoutAnXWindow)
 TEST_F(WindowTable, ActiveListStaysCompactInCreationOrder)
 {
     for (int i = 0; i < 5; ++i)
-        engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr);
+        x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr);
     EXPECT_EQ(engine.destroy_afx_window(3), 0);
     const std::vector<int> want{0, 1, 2, 4, -1, -1};
     for (size_t i = 0; i < want.size(); ++i)
         EXPECT_EQ(x11_ext(engine).afx_active_window(static_cast<int>(i)), want[i]) << "entry " << i;
 
     // The freed slot is the first free one and goes to the end of the list.
-    EXPECT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), 3);
+    EXPECT_EQ(x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), 3);
     EXPECT_EQ(x11_ext(engine).afx_active_window(4), 3);
     EXPECT_EQ(x11_ext(engine).get_AFX_window_idx_for_X_window(xid(3)), 3);
 }
@@ -62,7 +62,7 @@ class WindowSize : public EngineTest, public ::testing::WithParamInterface<size_
 TEST_P(WindowSize, PanelSizeIsScaledAndRoundedHalfUp)
 {
     const size_case c = GetParam();
-    const int i = engine.create_new_afx_window(0, 0, 144, 510, c.scale, nullptr);
+    const int i = x11_ext(engine).create_new_afx_window(0, 0, 144, 510, c.scale, nullptr);
     ASSERT_GE(i, 0);
     EXPECT_EQ(engine.afx_get_afx_window_width(i), c.width);
     EXPECT_EQ(engine.afx_get_afx_window_height(i), c.height);
@@ -81,7 +81,7 @@ TEST_F(WindowTable, ReparentsIntoAHostWindowAndTrapsABogusOne)
 {
     const Window host = XCreateSimpleWindow(peer, DefaultRootWindow(peer), 0, 0, 300, 600, 0, 0, 0);
     XSync(peer, False);
-    const int i = engine.create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
+    const int i = x11_ext(engine).create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
     EXPECT_EQ(x11_ext(engine).SYS_window_valid(host), 0);
     EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(i, host), 0);
     EXPECT_EQ(parent_of(peer, xid(i)), host);
@@ -154,7 +154,7 @@ TEST_F(WindowTable, InitialPositionCentresOnThePointerAndStaysOnScreen)
 
 TEST_F(WindowTable, HintsReachTheServer)
 {
-    const int i = engine.create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
+    const int i = x11_ext(engine).create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
     engine.set_afx_window_title(i, "VLT650");
     x11_ext(engine).set_afx_window_class("hollowfx-ui", i);
     x11_ext(engine).set_afx_window_size_policy(144, 510, 144, 510, 144, 510, 0, 0, i);
@@ -183,7 +183,7 @@ TEST_F(WindowTable, HintsReachTheServer)
 TEST(NoDisplay, EveryOperationFailsQuietly)
 {
     AFX_engine engine; // never connected
-    EXPECT_EQ(engine.create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
+    EXPECT_EQ(x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
     EXPECT_EQ(engine.destroy_afx_window(0), 0);
     EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(0, 1), 0);
     EXPECT_EQ(x11_ext(engine).SYS_window_valid(1), 0);

@@ -28,7 +28,7 @@ bool wait_until(const std::function<bool()>& pred, int timeout_ms)
 
 void EngineTest::SetUp()
 {
-    ASSERT_TRUE(engine.open_display_connection());
+    ASSERT_TRUE(x11_ext(engine).open_display_connection());
     peer = XOpenDisplay(nullptr);
     ASSERT_NE(peer, nullptr);
 }
@@ -36,19 +36,19 @@ void EngineTest::SetUp()
 void EngineTest::TearDown()
 {
     stop_loop();
-    engine.close_display_connection();
+    x11_ext(engine).close_display_connection();
     if (peer != nullptr)
         XCloseDisplay(peer);
 }
 
 void EngineTest::start_loop()
 {
-    loop = std::thread([this] { engine.run_engine(); });
+    loop = std::thread([this] { x11_ext(engine).run_engine(); });
     // A repaint that comes back proves the loop holds its run mutex, so a
     // later stop cannot be missed.
     static std::atomic<bool> turned;
     turned = false;
-    const int probe = engine.create_new_afx_window(0, 0, 1, 1, 1.0f, nullptr);
+    const int probe = x11_ext(engine).create_new_afx_window(0, 0, 1, 1, 1.0f, nullptr);
     x11_ext(engine).select_afx_input_events(probe);
     engine.register_expose_callback(probe, [](int, int, int, int, int, void*) { turned = true; });
     engine.afx_queue_afx_draw_area_fixed(probe, 0, 0, 1, 1);
@@ -60,14 +60,14 @@ void EngineTest::stop_loop()
 {
     if (!loop.joinable())
         return;
-    engine.stop_engine();
+    x11_ext(engine).stop_engine();
     loop.join();
 }
 
 int EngineTest::open_window(int width, int height, float scale, void* user,
                             const std::function<void(int)>& before_map)
 {
-    const int index = engine.create_new_afx_window(0, 0, width, height, scale, user);
+    const int index = x11_ext(engine).create_new_afx_window(0, 0, width, height, scale, user);
     if (index < 0)
         return index;
     if (before_map)
