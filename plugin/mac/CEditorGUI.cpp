@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "panel_size.h"
 #include "plugin/vst2/CPlug.h"
 #include "plug_params.h"
 
@@ -9,11 +10,11 @@ namespace {
 
 namespace params = vlt::params;
 
-constexpr float kPanelWidth = 144.0f;
-constexpr float kPanelHeight = 510.0f;
+constexpr float kPanelWidth = vlt::editor::kPanelWidth;
+constexpr float kPanelHeight = vlt::editor::kPanelHeight;
 // The view is never narrower than the panel at this magnification: the
 // host window keeps room beside a small panel.
-constexpr float kMinWidthScale = 3.25f;
+constexpr float kMinWidthScale = vlt::editor::kMinWidthFactor;
 // The host's window is two points larger than the view each way.
 constexpr int kRectMargin = 2;
 

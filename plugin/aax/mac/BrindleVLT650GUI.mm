@@ -11,10 +11,12 @@
 #include "aax_view_programs.h"
 #include "cocoa/cocoa_editor_window.h"
 #include "cocoa/cocoa_view_shell.h"
+#include "panel_size.h"
 
 namespace {
 
-constexpr NSRect kViewFrame = {{0, 0}, {468, 510}};
+// The fixed view: the window of the smallest UI size.
+constexpr NSRect kViewFrame = {{0, 0}, {vlt::editor::kDefaultWindowWidth, vlt::editor::kDefaultWindowHeight}};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #import "BrindleVLT650CocoaView.h"
 
 #include "host_map.h"
+#include "panel_size.h"
 
 @interface BrindleVLT650CocoaViewFactory : NSObject <AUCocoaUIBase> {
     BrindleVLT650CocoaView* PluginMainView;
@@ -32,8 +33,12 @@
     AudioUnitParameterValue s = 1.0f;
     if (AudioUnitGetParameter(inAudioUnit, ui_size_id, kAudioUnitScope_Global, 0, &s) != noErr)
         s = 1.0f;
-    const int width = static_cast<int>((s < 3.25f ? 468.0f : 144.0f * s) + 0.5f);
-    const int height = static_cast<int>(510.0f * std::max(1.0f, s) + 0.5f);
+    using vlt::editor::kMinWidthFactor;
+    using vlt::editor::kPanelHeight;
+    using vlt::editor::kPanelWidth;
+    const float width_factor = s < kMinWidthFactor ? kMinWidthFactor : s;
+    const int width = static_cast<int>(kPanelWidth * width_factor + 0.5f);
+    const int height = static_cast<int>(kPanelHeight * std::max(1.0f, s) + 0.5f);
     PluginMainView = [[BrindleVLT650CocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
     [PluginMainView setAU:inAudioUnit];
     [PluginMainView setScale:std::max(1.0f, s)];
