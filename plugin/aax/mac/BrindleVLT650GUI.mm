@@ -63,7 +63,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     surface_->attach(self);
     objects_ = new vlt::aax_view::AaxViewHost;
     programs_ = new vlt::aax_view::ProgramTable[1];
-    [self initFactoryPresets];
+    vlt::aax_view::init_factory_presets(*programs_);
     host_ = new VLT650_EditorHost(*objects_, *programs_);
     TheGUIUpdateTarget = [[BrindleVLT650_AAX_TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
