@@ -14,10 +14,10 @@ namespace fake {
 namespace {
 
 using vlt::editor::Widget;
-using CocoaViewCore = vlt::editor::CocoaEditorWindow;
+using vlt::editor::CocoaEditorWindow;
 using vlt::editor::PointerEvent;
 
-PointerEvent at_centre(const CocoaViewCore& core, Widget w, int clicks = 1)
+PointerEvent at_centre(const CocoaEditorWindow& core, Widget w, int clicks = 1)
 {
     const vlt::editor::Rect r = vlt::editor::panel_rect(*core.build().layout, w);
     PointerEvent e;
@@ -46,7 +46,7 @@ TEST(AaxViewTick, TheBannerCountdownUnderThePressIsTheBuildsChoice)
         SCOPED_TRACE(c.build->log_name);
         vlt::editor::test::RecordingHost sink;
         vlt::editor::test::RecordingSurface surface;
-        CocoaViewCore core(*c.build, sink, surface, 468, 510, 1.0);
+        CocoaEditorWindow core(*c.build, sink, surface, 468, 510, 1.0);
         core.set_scale(1.0f);
         core.start();
         core.press(at_centre(core, vlt::editor::kBanner));
@@ -79,7 +79,7 @@ TEST(AaxViewSize, TheBackingScaleIsTheBuildsChoice)
         for (bool at_creation : {true, false}) {
             vlt::editor::test::RecordingHost sink;
             vlt::editor::test::RecordingSurface surface;
-            CocoaViewCore core(*c.build, sink, surface, 468, 510, at_creation ? 2.0 : 1.0);
+            CocoaEditorWindow core(*c.build, sink, surface, 468, 510, at_creation ? 2.0 : 1.0);
             core.set_scale(1.0f);
             core.start();
             if (!at_creation)
@@ -101,7 +101,7 @@ protected:
         params = std::make_unique<Instance>(mono(), host);
         view_host.set_parameters(params->params);
         vlt::aax_view::init_factory_presets(programs);
-        core = std::make_unique<CocoaViewCore>(vlt::editor::kCocoaAaxBuild, sink, surface, 468, 510, 1.0);
+        core = std::make_unique<CocoaEditorWindow>(vlt::editor::kCocoaAaxBuild, sink, surface, 468, 510, 1.0);
         sink.attach(&core->core());
         core->set_scale(1.0f);
         core->start();
@@ -124,7 +124,7 @@ protected:
     vlt::aax_view::ProgramTable programs;
     VLT650_EditorHost sink{view_host, programs};
     vlt::editor::test::RecordingSurface surface;
-    std::unique_ptr<CocoaViewCore> core;
+    std::unique_ptr<CocoaEditorWindow> core;
 };
 
 // The second click's press touches the knob, the reset is a touch / set /
@@ -166,7 +166,7 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ticks);
         VLT650_EditorHost step_sink{view_host, programs};
-        CocoaViewCore view(vlt::editor::kCocoaAaxBuild, step_sink, surface, 468, 510, 1.0);
+        CocoaEditorWindow view(vlt::editor::kCocoaAaxBuild, step_sink, surface, 468, 510, 1.0);
         step_sink.attach(&view.core());
         view.set_scale(1.0f);
         view.start();
