@@ -238,9 +238,10 @@ void CEditorCore::show_value_text(const char* text)
 
 void CEditorCore::show_knob_text(int knob)
 {
-    char text[kValueTextMax];
-    knob_value_text(build_, knob, values_[knob].load(), text, sizeof text);
-    show_value_text(text);
+    if (!power_on())
+        return;
+    write_knob_text(knob);
+    show_banner_text();
 }
 
 void CEditorCore::update_status_button()
@@ -405,7 +406,7 @@ void CEditorCore::press_power()
     focus_[kPowerButton] = true;
     const float v = lit(values_[kPowerButton].load()) ? 0.0f : kKnobMax;
     values_[kPowerButton].store(v);
-    mono_.store(!lit(v));
+    mono_.store(!power_on());
     begin(Control::kPower);
     send(Control::kPower, v / kKnobMax);
     write_banner_text(lit(v) ? kPowerOnText : kPowerOffText);
