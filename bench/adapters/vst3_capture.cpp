@@ -12,6 +12,7 @@
 #include "capture_scenarios.h"
 #include "host_objects.h"
 #include "ipluginbase.h"
+#include "process_block.h"
 
 using namespace vst3host;
 
@@ -59,15 +60,7 @@ uint64_t run(IPluginFactory* factory, const capture::Scenario& s, int channels)
         inBus.numChannels = outBus.numChannels = channels;
         inBus.channelBuffers32 = in;
         outBus.channelBuffers32 = s.inPlace ? in : out;
-        ProcessData data{};
-        data.processMode = kRealtime;
-        data.symbolicSampleSize = kSample32;
-        data.numSamples = s.block;
-        data.numInputs = data.numOutputs = 1;
-        data.inputs = &inBus;
-        data.outputs = &outBus;
-        data.inputParameterChanges = changes;
-        data.outputParameterChanges = outChanges;
+        ProcessData data = realtime_block(inBus, outBus, s.block, changes, outChanges);
         processor->process(data);
         for (int c = 0; c < channels; ++c)
             d.add(outBus.channelBuffers32[c], sizeof(float) * s.block);

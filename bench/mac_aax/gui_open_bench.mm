@@ -16,17 +16,9 @@ namespace {
 
 void BM_OpenAndCloseEditor(benchmark::State& state)
 {
-    Session session;
-    Instance params(session.effect(), session.fakeHost());
-    AAX_IACFEffectGUI* gui = session.makeGui(params);
-    NSViewContainer container;
-    for (auto _ : state) {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        gui->SetViewContainer(&container.host);
-        gui->SetViewContainer(nullptr);
-        [pool release];
-    }
-    session.dropGui(gui);
+    GuiSession s;
+    for (auto _ : state)
+        s.openAndClose([] {});
 }
 BENCHMARK(BM_OpenAndCloseEditor);
 

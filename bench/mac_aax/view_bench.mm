@@ -16,40 +16,29 @@ namespace {
 
 void BM_OpenToFirstDraw(benchmark::State& state)
 {
-    Session session;
-    Instance params(session.effect(), session.fakeHost());
-    AAX_IACFEffectGUI* gui = session.makeGui(params);
-    NSViewContainer container;
+    GuiSession s;
     for (auto _ : state) {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        gui->SetViewContainer(&container.host);
-        NSView* view = static_cast<NSView*>(container.lastSubview());
-        [view display];  // drawRect: at once
-        state.PauseTiming();
-        gui->SetViewContainer(nullptr);
-        [pool release];
+        s.openAndClose([&] {
+            [static_cast<NSView*>(s.container.lastSubview()) display];  // drawRect: at once
+            state.PauseTiming();  // the close is not the open's cost
+        });
         state.ResumeTiming();
     }
-    session.dropGui(gui);
 }
 BENCHMARK(BM_OpenToFirstDraw)->Unit(benchmark::kMillisecond);
 
 void BM_TickWithMeterPoll(benchmark::State& state)
 {
-    Session session;
-    Instance params(session.effect(), session.fakeHost());
-    AAX_IACFEffectGUI* gui = session.makeGui(params);
-    NSViewContainer container;
-    gui->SetViewContainer(&container.host);
-    NSView* view = static_cast<NSView*>(container.lastSubview());
+    GuiSession s;
+    s.gui->SetViewContainer(&s.container.host);
+    NSView* view = static_cast<NSView*>(s.container.lastSubview());
     for (auto _ : state) {
-        session.fakeHost().controller.meter += 0.001f;
+        s.session.fakeHost().controller.meter += 0.001f;
         [view guiUpdateCallback];
     }
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-    gui->SetViewContainer(nullptr);
+    s.gui->SetViewContainer(nullptr);
     [pool release];
-    session.dropGui(gui);
 }
 BENCHMARK(BM_TickWithMeterPoll);
 

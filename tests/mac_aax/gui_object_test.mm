@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gui_host.h"
-#include "module_fixture.h"
+#include "gui_fixture.h"
 #include "nsview_container.h"
 #import "recording_gui.h"
 
@@ -30,45 +29,21 @@ const std::vector<std::string> kOpened = {
     "set 6 1.0000", "set 7 0.7500", "start"};
 const std::vector<std::string> kClosed = {"stop", "remove", "view gone", "factory gone"};
 
-class GuiObject : public Registered {
+class GuiObject : public WithGui {
 protected:
-    void SetUp() override
+    void opened() override { EXPECT_EQ(take_events(), std::vector<std::string>{"factory"}); }
+    // The GUI object's last messages are no test's.
+    void closing() override
     {
-        Registered::SetUp();
-        params = std::make_unique<Instance>(mono(), host);
-        host.effectParameters = params->params;
-        (*params)->SetParameterNormalizedValue("InGain", 0.5);
-        (*params)->SetParameterNormalizedValue("Thresh", 0.25);
-        (*params)->SetParameterNormalizedValue("In", 1.0);
-        params->answerRequests(host);
-        host.controller.meter = 0.75f;
-        gui = make_gui(mono(), host);
-        ASSERT_NE(gui, nullptr);
-        EXPECT_EQ(take_events(), std::vector<std::string>{"factory"});
-    }
-    void TearDown() override
-    {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        gui->Uninitialize();
-        gui->Release();
-        [pool release];
+        drop_gui();
         take_events();
-        host.effectParameters = nullptr;
-        params.reset();
-        Registered::TearDown();
     }
-    // Each call runs as one turn of the host's event loop, with its own
-    // pool, so what the plug-in lets go of is gone when the call returns.
-    AAX_Result attach(NSViewContainer* container) { return set_container(gui, container); }
     AAX_Point size() const
     {
         AAX_Point s{-1, -1};
         EXPECT_EQ(gui->GetViewSize(&s), 0);
         return s;
     }
-
-    std::unique_ptr<Instance> params;
-    AAX_IACFEffectGUI* gui = nullptr;
 };
 
 TEST_F(GuiObject, AContainerOfAnotherTypeGetsNoView)

@@ -8,8 +8,7 @@
 
 #include "cocoa/cocoa_editor_window.h"
 #include "editor_layout.h"
-#include "gui_host.h"
-#include "module_fixture.h"
+#include "gui_fixture.h"
 #include "nsview_container.h"
 #import "VLT650_AAXViewMessages.h"
 
@@ -24,37 +23,20 @@ using vlt::editor::Widget;
 
 using AaxView = NSView<VLT650_AAXEditorView>;
 
-class ViewOnDisplay : public Registered {
+class ViewOnDisplay : public WithGui {
 protected:
-    void SetUp() override
+    void opened() override
     {
-        Registered::SetUp();
-        params = std::make_unique<Instance>(mono(), host);
-        host.effectParameters = params->params;
-        (*params)->SetParameterNormalizedValue("InGain", 0.5);
-        (*params)->SetParameterNormalizedValue("Thresh", 0.25);
-        (*params)->SetParameterNormalizedValue("In", 1.0);
-        params->answerRequests(host);
-        host.controller.meter = 0.75f;
-        gui = make_gui(mono(), host);
-        ASSERT_NE(gui, nullptr);
         ASSERT_EQ(attach(&container), 0);
         view = static_cast<AaxView*>(container.lastSubview());
         ASSERT_NE(view, nil);
         host.automation.take();
     }
-    void TearDown() override
+    void closing() override
     {
-        attach(nullptr);
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        gui->Uninitialize();
-        gui->Release();
-        [pool release];
-        host.effectParameters = nullptr;
-        params.reset();
-        Registered::TearDown();
+        if (gui)
+            attach(nullptr);
     }
-    AAX_Result attach(NSViewContainer* c) { return set_container(gui, c); }
     vlt::editor::CocoaEditorWindow& core() { return *[view viewCore]; }
     float value(Widget w) { return core().value(w); }
 
@@ -103,8 +85,6 @@ protected:
         return out;
     }
 
-    std::unique_ptr<Instance> params;
-    AAX_IACFEffectGUI* gui = nullptr;
     NSViewContainer container;
     AaxView* view = nil;
 };

@@ -4,30 +4,15 @@
 // come back balanced (the fixture's tear-down).
 #import <AppKit/AppKit.h>
 
-#include <memory>
-
-#include "gui_host.h"
-#include "module_fixture.h"
+#include "gui_fixture.h"
 #include "nsview_container.h"
 #import "VLT650_AAXViewMessages.h"
 
 namespace fake {
 namespace {
 
-class ViewRelease : public Registered {
+class ViewRelease : public WithParams {
 protected:
-    void SetUp() override
-    {
-        Registered::SetUp();
-        params = std::make_unique<Instance>(mono(), host);
-        host.effectParameters = params->params;
-    }
-    void TearDown() override
-    {
-        host.effectParameters = nullptr;
-        params.reset();
-        Registered::TearDown();
-    }
     // One turn of the host's event loop, with its own pool.
     template <class F>
     static void turn(F f)
@@ -37,7 +22,6 @@ protected:
         [pool release];
     }
 
-    std::unique_ptr<Instance> params;
     NSViewContainer container;
 };
 

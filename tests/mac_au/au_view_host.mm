@@ -61,22 +61,7 @@ vlt::editor::CocoaEditorWindow& AuViewHost::core() const
     return *static_cast<vlt::editor::CocoaEditorWindow*>((void*)[view_ performSelector:@selector(viewCore)]);
 }
 
-// Events go through the application as in any host: the run loop alone
-// would not hand them to the window.
-void AuViewHost::run(double seconds) const
-{
-    NSDate* until = [NSDate dateWithTimeIntervalSinceNow:seconds];
-    while ([until timeIntervalSinceNow] > 0) {
-        NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
-        NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
-                                            untilDate:until
-                                               inMode:NSDefaultRunLoopMode
-                                              dequeue:YES];
-        if (event)
-            [NSApp sendEvent:event];
-        [pool release];
-    }
-}
+void AuViewHost::run(double seconds) const { mac_host::run_events(seconds); }
 
 void AuViewHost::pixel(int x, int y, unsigned char rgb[3]) const
 {

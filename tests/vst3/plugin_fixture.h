@@ -9,6 +9,7 @@
 #include "CPlug.h"
 #include "CPlugController.h"
 #include "host_objects.h"
+#include "process_block.h"
 
 namespace vst3test {
 
@@ -61,14 +62,7 @@ protected:
         outBus.numChannels = static_cast<int32>(outPtrs.size());
         outBus.channelBuffers32 = outPtrs.data();
         outBus.silenceFlags = ~0ull;
-        ProcessData data{};
-        data.symbolicSampleSize = kSample32;
-        data.numSamples = frames;
-        data.numInputs = data.numOutputs = 1;
-        data.inputs = &inBus;
-        data.outputs = &outBus;
-        data.inputParameterChanges = changes;
-        data.outputParameterChanges = outChanges;
+        ProcessData data = vst3host::realtime_block(inBus, outBus, frames, changes, outChanges);
         const tresult r = processor->process(data);
         lastSilenceFlags = outBus.silenceFlags;
         return r;

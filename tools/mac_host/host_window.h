@@ -27,6 +27,11 @@ private:
     Parts* parts_;
 };
 
+// The application's event loop for the given time, as a host's: timers
+// fire while it waits, and events reach the windows' views through the
+// application (the run loop alone would not hand them on).
+void run_events(double seconds);
+
 // For the life of a host program: the application object, as in any macOS
 // host, and an autorelease pool around everything else.
 class Application {

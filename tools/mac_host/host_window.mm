@@ -86,9 +86,14 @@ void HostWindow::run(double seconds, const std::function<void()>& tick)
                                                     selector:@selector(fire:)
                                                     userInfo:nil
                                                      repeats:YES];
+    run_events(seconds);
+    [timer invalidate];
+    [ticker release];
+}
+
+void run_events(double seconds)
+{
     NSDate* until = [NSDate dateWithTimeIntervalSinceNow:seconds];
-    // The application's event loop, as a host's: timers fire while it
-    // waits, and pointer events reach the plug-in's view.
     while ([until timeIntervalSinceNow] > 0) {
         NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
         NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
@@ -99,8 +104,6 @@ void HostWindow::run(double seconds, const std::function<void()>& tick)
             [NSApp sendEvent:event];
         [pool release];
     }
-    [timer invalidate];
-    [ticker release];
 }
 
 bool HostWindow::screenshot(const std::string& path) const

@@ -15,32 +15,30 @@
 #include <vector>
 
 #include "audio_buffer.h"
-#include "bundle_loader.h"
-#include "host_window.h"
+#include "gnustep_tool.h"
 #include "plugin_instance.h"
-#include "pointer_drag.h"
+#include "tool_main.h"
 
 namespace {
 
+const char kUsage[] =
+    "usage: vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...\n"
+    "                        [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]\n";
+
 struct Options {
     std::string bundle;
-    double seconds = 1.0;
+    mac_host::WindowRun window;
     int program = -1;
     std::vector<std::pair<std::string, float>> params;
-    std::string screenshot;
     bool calls = false;
     bool bypass = false;  // the host's bypass (effSetBypass 1)
-    std::string drag;  // "X,Y,DY"
 };
 
 bool parse(int argc, char** argv, Options& o)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    return mac_host::parse_arguments(argc, argv, o.bundle, o.window, [&](const std::string& arg, int& i) {
         const bool has_value = i + 1 < argc;
-        if (arg == "--seconds" && has_value) {
-            o.seconds = std::atof(argv[++i]);
-        } else if (arg == "--program" && has_value) {
+        if (arg == "--program" && has_value) {
             o.program = std::atoi(argv[++i]);
         } else if (arg == "--param" && has_value) {
             const std::string p = argv[++i];
@@ -48,35 +46,26 @@ bool parse(int argc, char** argv, Options& o)
             if (eq == std::string::npos)
                 return false;
             o.params.emplace_back(p.substr(0, eq), static_cast<float>(std::atof(p.c_str() + eq + 1)));
-        } else if (arg == "--screenshot" && has_value) {
-            o.screenshot = argv[++i];
-        } else if (arg == "--drag" && has_value) {
-            o.drag = argv[++i];
         } else if (arg == "--bypass") {
             o.bypass = true;
         } else if (arg == "--calls") {
             o.calls = true;
-        } else if (o.bundle.empty() && arg[0] != '-') {
-            o.bundle = arg;
         } else {
             return false;
         }
-    }
-    return !o.bundle.empty();
+        return true;
+    });
 }
 
 int run(const Options& o)
 {
-    mac_host::Application application;
-    mac_host::LoadedBundle bundle = mac_host::load_bundle(o.bundle);
-    if (!bundle) {
-        std::fprintf(stderr, "vst2host: %s\n", bundle.error().c_str());
+    const mac_host::ToolBundle loaded(o.bundle, "vst2host");
+    if (!loaded)
         return 1;
-    }
     vst2host::HostLog log;
     vst2host::PluginInstance plugin;
     std::string error;
-    auto entry = reinterpret_cast<vst2host::PluginInstance::EntryProc>(bundle.symbol("VSTPluginMain"));
+    auto entry = reinterpret_cast<vst2host::PluginInstance::EntryProc>(loaded.bundle().symbol("VSTPluginMain"));
     if (!plugin.start(entry, o.bundle, log, error)) {
         std::fprintf(stderr, "vst2host: %s\n", error.c_str());
         return 1;
@@ -122,20 +111,13 @@ int run(const Options& o)
     float* inputs[2] = {in_l.data(), in_r.data()};
     float* outputs[2] = {out_l.data(), out_r.data()};
     long pos = 0;
-    if (!o.drag.empty() && !mac_host::start_drag(o.drag))
-        std::fprintf(stderr, "vst2host: --drag wants X,Y,DY\n");
-    window.run(o.seconds, [&] {
+    const int status = mac_host::run_window(window, o.window, "vst2host", [&] {
         for (int32_t i = 0; i < block; ++i, pos = (pos + 1) % tone.frames()) {
             in_l[i] = tone.left[pos];
             in_r[i] = tone.right[pos];
         }
         plugin.effect()->processReplacing(plugin.effect(), inputs, outputs, block);
     });
-    int status = 0;
-    if (!o.screenshot.empty() && !window.screenshot(o.screenshot)) {
-        std::fprintf(stderr, "vst2host: could not write %s\n", o.screenshot.c_str());
-        status = 1;
-    }
     plugin.dispatch(effEditClose);
     float db = 0.0f;
     if (plugin.gain_reduction_db(db))
@@ -151,12 +133,5 @@ int run(const Options& o)
 
 int main(int argc, char** argv)
 {
-    Options o;
-    if (!parse(argc, argv, o)) {
-        std::fprintf(stderr,
-                     "usage: vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...\n"
-                     "                        [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]\n");
-        return 2;
-    }
-    return run(o);
+    return host_tool::tool_main(argc, argv, kUsage, parse, run);
 }

@@ -14,49 +14,40 @@
 #include <cstdlib>
 #include <string>
 
-#include "bundle_loader.h"
+#include "gnustep_tool.h"
 #include "host_objects.h"
-#include "host_window.h"
 #include "ipluginbase.h"
 #include "iplugview.h"
-#include "pointer_drag.h"
+#include "module_entry_points.h"
+#include "tool_main.h"
 
 using namespace vst3host;
 
 namespace {
 
+const char kUsage[] =
+    "usage: vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]\n"
+    "                        [--drag X,Y,DY] [--bypass VALUE]\n";
+
 struct Options {
     std::string bundle;
-    double seconds = 1.0;
+    mac_host::WindowRun window;
     int width = 0, height = 0;  // 0: the view's own size
-    std::string screenshot;
-    std::string drag;     // "X,Y,DY"
     double bypass = -1;   // below 0: left alone
 };
 
 bool parse(int argc, char** argv, Options& o)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    return mac_host::parse_arguments(argc, argv, o.bundle, o.window, [&](const std::string& arg, int& i) {
         const bool has_value = i + 1 < argc;
-        if (arg == "--seconds" && has_value) {
-            o.seconds = std::atof(argv[++i]);
-        } else if (arg == "--size" && has_value) {
-            if (std::sscanf(argv[++i], "%dx%d", &o.width, &o.height) != 2)
-                return false;
-        } else if (arg == "--screenshot" && has_value) {
-            o.screenshot = argv[++i];
-        } else if (arg == "--drag" && has_value) {
-            o.drag = argv[++i];
-        } else if (arg == "--bypass" && has_value) {
+        if (arg == "--size" && has_value)
+            return std::sscanf(argv[++i], "%dx%d", &o.width, &o.height) == 2;
+        if (arg == "--bypass" && has_value) {
             o.bypass = std::atof(argv[++i]);
-        } else if (o.bundle.empty() && arg[0] != '-') {
-            o.bundle = arg;
-        } else {
-            return false;
+            return true;
         }
-    }
-    return !o.bundle.empty();
+        return false;
+    });
 }
 
 // A host finds its bypass among the parameters by the flag, not by id.
@@ -71,15 +62,6 @@ void set_bypass(IEditController* controller, double value)
         }
     }
     std::fprintf(stderr, "vst3host: no bypass parameter\n");
-}
-
-template <typename T>
-T* create(IPluginFactory* factory, const TUID cid)
-{
-    void* obj = nullptr;
-    return factory->createInstance(reinterpret_cast<const char*>(cid), T::iid, &obj) == kResultOk
-               ? static_cast<T*>(obj)
-               : nullptr;
 }
 
 // The editor in the window: attached, run, shot, removed. Answers the
@@ -99,59 +81,48 @@ int show_editor(IEditController* controller, IPlugView* view, const Options& o)
     std::printf("attached: %d\n", view->attached(window.parent(), "NSView"));
     if (o.bypass >= 0)
         set_bypass(controller, o.bypass);
-    if (!o.drag.empty() && !mac_host::start_drag(o.drag))
-        std::fprintf(stderr, "vst3host: --drag wants X,Y,DY\n");
-    window.run(o.seconds, [] {});
-    int status = 0;
-    if (!o.screenshot.empty() && !window.screenshot(o.screenshot)) {
-        std::fprintf(stderr, "vst3host: could not write %s\n", o.screenshot.c_str());
-        status = 1;
-    }
+    const int status = mac_host::run_window(window, o.window, "vst3host", [] {});
     std::printf("removed: %d\n", view->removed());
     return status;
 }
 
 int run(const Options& o)
 {
-    mac_host::Application application;
-    mac_host::LoadedBundle bundle = mac_host::load_bundle(o.bundle);
-    if (!bundle) {
-        std::fprintf(stderr, "vst3host: %s\n", bundle.error().c_str());
+    const mac_host::ToolBundle loaded(o.bundle, "vst3host");
+    if (!loaded)
         return 1;
-    }
-    auto enter = reinterpret_cast<bool (*)(CFBundleRef)>(bundle.symbol("bundleEntry"));
-    auto leave = reinterpret_cast<bool (*)()>(bundle.symbol("bundleExit"));
-    auto getFactory = reinterpret_cast<IPluginFactory* (*)()>(bundle.symbol("GetPluginFactory"));
-    if (!enter || !leave || !getFactory || !enter(bundle.ref())) {
+    const mac_host::LoadedBundle& bundle = loaded.bundle();
+    const auto module = find_entry_points<CFBundleRef>(
+        [&bundle](const char* name) { return bundle.symbol(name); }, "bundleEntry", "bundleExit");
+    if (!module || !module.enter(bundle.ref())) {
         std::fprintf(stderr, "vst3host: the bundle's entry points are missing or failed\n");
         return 1;
     }
     int status = 1;
-    IPluginFactory* factory = getFactory();
+    IPluginFactory* factory = module.getFactory();
     PClassInfo info{};
     auto* host = new HostApplication;
     auto* handler = new ComponentHandler;
     handler->echo = true;
-    IEditController* controller = nullptr;
+    IPtr<IEditController> controller;
     if (factory && factory->getClassInfo(1, &info) == kResultOk)
-        controller = create<IEditController>(factory, info.cid);
+        controller = create_instance<IEditController>(factory, info.cid);
     if (controller && controller->initialize(host) == kResultOk) {
         controller->setComponentHandler(handler);
         if (IPlugView* view = controller->createView("editor")) {
-            status = show_editor(controller, view, o);
+            status = show_editor(controller.get(), view, o);
             view->release();
         } else {
             std::fprintf(stderr, "vst3host: the controller made no view\n");
         }
         controller->terminate();
     }
-    if (controller)
-        controller->release();
+    controller.reset();
     handler->release();
     host->release();
     if (factory)
         factory->release();
-    std::printf("bundleExit: %d\n", leave());
+    std::printf("bundleExit: %d\n", module.leave());
     std::printf("done\n");
     return status;
 }
@@ -160,11 +131,5 @@ int run(const Options& o)
 
 int main(int argc, char** argv)
 {
-    Options o;
-    if (!parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]\n"
-                             "                        [--drag X,Y,DY] [--bypass VALUE]\n");
-        return 2;
-    }
-    return run(o);
+    return host_tool::tool_main(argc, argv, kUsage, parse, run);
 }

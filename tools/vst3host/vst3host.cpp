@@ -23,10 +23,18 @@
 #include "host_objects.h"
 #include "ipluginbase.h"
 #include "module_entry_points.h"
+#include "process_block.h"
+#include "tool_main.h"
 
 using namespace vst3host;
 
 namespace {
+
+const char kUsage[] =
+    "usage: vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]\n"
+    "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n"
+    "exit status 1 when the module cannot be run, or the --state-in file\n"
+    "cannot be read or is refused by the plug-in.\n";
 
 struct Options {
     const char* module = nullptr;
@@ -163,15 +171,7 @@ float run_audio(IAudioProcessor* processor, IEditController* controller, const O
             }
         for (std::size_t i = 0; i < left.size(); ++i, phase += 2.0 * M_PI * 1000.0 / 48000.0)
             left[i] = right[i] = o.amplitude * static_cast<float>(std::sin(phase));
-        ProcessData data{};
-        data.processMode = kRealtime;
-        data.symbolicSampleSize = kSample32;
-        data.numSamples = o.frames;
-        data.numInputs = data.numOutputs = 1;
-        data.inputs = &in;
-        data.outputs = &out;
-        data.inputParameterChanges = changes;
-        data.outputParameterChanges = outChanges;
+        ProcessData data = realtime_block(in, out, o.frames, changes, outChanges);
         processor->process(data);
         peak = 0.0f;
         for (float s : left)
@@ -301,13 +301,5 @@ int run(const Options& o)
 
 int main(int argc, char** argv)
 {
-    Options o;
-    if (!parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]\n"
-                             "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n"
-                             "exit status 1 when the module cannot be run, or the --state-in file\n"
-                             "cannot be read or is refused by the plug-in.\n");
-        return 2;
-    }
-    return run(o);
+    return host_tool::tool_main(argc, argv, kUsage, parse, run);
 }
