@@ -21,7 +21,7 @@ struct afx_callback_table {
     Cell<afx_reparent_cb> reparent{nullptr};
     Cell<afx_client_message_cb> client_message{nullptr};
     Cell<afx_create_cb> create{nullptr};
-    Cell<afx_expose_cb> redraw{nullptr}; // stored only
+    Cell<afx_expose_cb> redraw{nullptr};  // stored only
     Cell<afx_button_cb> double_click{nullptr};
     Cell<afx_wheel_cb> wheel{nullptr};
     Cell<afx_window_destroy_cb> window_destroy{nullptr};

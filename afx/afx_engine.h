@@ -50,13 +50,12 @@ using afx_window_destroy_cb = void (*)(int root_x, int root_y, int index, void* 
 // Key press: the key's text (zero-terminated, at most 15 bytes, in the
 // locale's encoding; empty for keys without text), valid only during the call.
 // Key release: text is null. The key code is the backend's (X11: the keysym).
-using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, int index,
-                            void* user);
+using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, int index, void* user);
 using afx_selection_cb = void (*)(unsigned char* data, int index, void* user);
-using afx_gui_update_cb = bool (*)(void* user); // false: stop calling me
+using afx_gui_update_cb = bool (*)(void* user);  // false: stop calling me
 
 class AFX_engine : public AFX_drawing {
-  public:
+public:
     // What every backend provides.
     AFX_engine();
     ~AFX_engine();
@@ -67,20 +66,20 @@ class AFX_engine : public AFX_drawing {
 
     // Window images.
     afx_image* afx_pixmap_create_fixed(int width, int height);
-    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
-                                       int margin, int period, int dot);
+    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip, int margin,
+                                       int period, int dot);
     void afx_pixmap_destroy(afx_image* image);
-    void afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
-                               int dst_x, int dst_y, int width, int height);
-    void afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
-                               int dst_x, int dst_y, int width, int height);
+    void afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y, int dst_x,
+                               int dst_y, int width, int height);
+    void afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y, int dst_x,
+                               int dst_y, int width, int height);
 
     // Timing and drag helpers.
     static int diff_time(const timespec& start, const timespec& end);
     static double diff_timef(const timespec& start, const timespec& end);
     void init_mouse(double x, double y);
     int get_mouse_delta_x(double x);
-    int get_mouse_delta_y(double y); // upward motion is positive
+    int get_mouse_delta_y(double y);  // upward motion is positive
     void get_last_mouse_pos(double* x, double* y) const;
 
 #if !defined(AFX_BACKEND_COCOA)
@@ -91,10 +90,10 @@ class AFX_engine : public AFX_drawing {
     // Windows. A child of the host's window (an X11 window id, an HWND), not
     // yet shown: the slot index, or -1 when it cannot be made or the parent
     // is no window.
-    int create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
-                                float scale, void* user);
-    int destroy_afx_window(int index); // window-system error code, 0 = none
-    void free_afx_window(int index);   // the system window is already gone
+    int create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height, float scale,
+                                void* user);
+    int destroy_afx_window(int index);  // window-system error code, 0 = none
+    void free_afx_window(int index);    // the system window is already gone
     void destroy_all_windows();
     void show_afx_window(int index);
     void afx_window_resize(int index, int width, int height);
@@ -123,19 +122,18 @@ class AFX_engine : public AFX_drawing {
     int get_gui_update_interval() const;
 
     // Drawing into windows.
-    void afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x, int y,
-                                         int width, int height, int x_offset, int y_offset,
-                                         float scale);
-    void afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
-                               int dst_y, int width, int height);
-    void afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y, int dst_x,
-                                    int dst_y, int width, int height, float level);
+    void afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x, int y, int width,
+                                         int height, int x_offset, int y_offset, float scale);
+    void afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x, int dst_y,
+                               int width, int height);
+    void afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y, int dst_x, int dst_y,
+                                    int width, int height, float level);
     void afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height);
     void afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height);
 
     // Display scale: 1.0 to 2.0 in steps of 1/8, computed once.
     float get_optimum_scale_factor();
-    int get_dpi(int* vertical, int* horizontal); // screen count, 0 without a display
+    int get_dpi(int* vertical, int* horizontal);  // screen count, 0 without a display
 #endif
 
     // Per-platform state, defined by the backend. Only the backend's own
@@ -143,7 +141,7 @@ class AFX_engine : public AFX_drawing {
     struct backend;
     backend& state() const { return *b_; }
 
-  private:
+private:
     backend* b_;
     // The drag anchor of the delta calls: the same for every backend.
     double mouse_x_ = 0, mouse_y_ = 0;

@@ -55,11 +55,11 @@ void* AFX_engine::get_window_data_pointer(int index) const
     return s ? static_cast<void*>(s->data_pointer) : nullptr;
 }
 
-#define AFX_REGISTER(owner, name, field, type)                                                  \
-    void owner::name(int index, type cb)                                                        \
-    {                                                                                           \
-        if (auto* s = b_->used(index))                                                          \
-            s->cb.field = cb;                                                                   \
+#define AFX_REGISTER(owner, name, field, type) \
+    void owner::name(int index, type cb)       \
+    {                                          \
+        if (auto* s = b_->used(index))         \
+            s->cb.field = cb;                  \
     }
 
 AFX_REGISTER(AFX_engine, register_expose_callback, expose, afx_expose_cb)
@@ -73,8 +73,7 @@ AFX_REGISTER(AFX_engine, register_window_destroy_callback, window_destroy, afx_w
 #if defined(AFX_BACKEND_X11)
 AFX_REGISTER(AFX_engine_x11, register_configure_callback, configure, afx_configure_cb)
 AFX_REGISTER(AFX_engine_x11, register_reparent_callback, reparent, afx_reparent_cb)
-AFX_REGISTER(AFX_engine_x11, register_client_message_callback, client_message,
-             afx_client_message_cb)
+AFX_REGISTER(AFX_engine_x11, register_client_message_callback, client_message, afx_client_message_cb)
 AFX_REGISTER(AFX_engine_x11, register_create_callback, create, afx_create_cb)
 AFX_REGISTER(AFX_engine_x11, register_redraw_callback, redraw, afx_expose_cb)
 AFX_REGISTER(AFX_engine_x11, register_keypress_callback, key_press, afx_key_cb)

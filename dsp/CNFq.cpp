@@ -40,10 +40,7 @@ CNFq::CNFq()
     init();
 }
 
-CNFq::CNFq(PlacedInHostMemory) noexcept
-    : in_ramp(nullptr), makeup_ramp(nullptr), xfade(nullptr)
-{
-}
+CNFq::CNFq(PlacedInHostMemory) noexcept : in_ramp(nullptr), makeup_ramp(nullptr), xfade(nullptr) {}
 
 CNFq::~CNFq() { free_records(); }
 

@@ -97,13 +97,15 @@ private:
     void free_records();
     void restart_crossfaders();
     float coefficient_for(float ms) const;
-    float frames_one_by_one(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
+    float frames_one_by_one(const float* inL, const float* inR, float* outL, float* outR, float* gains,
+                            int n);
     static constexpr int kSteadyMax = 64;  // frames per steady_block call
     bool steady_block_applies() const;
     float steady_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
     float general_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n,
                         int& done);
-    float switched_out_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
+    float switched_out_block(const float* inL, const float* inR, float* outL, float* outR, float* gains,
+                             int n);
     float settled_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n);
 
     using RFloat = vlt::Relaxed<float>;

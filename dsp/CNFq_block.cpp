@@ -12,7 +12,8 @@
 #include "CNFq.h"
 #include "simd_available.h"
 
-float CNFq::frames_one_by_one(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n)
+float CNFq::frames_one_by_one(const float* inL, const float* inR, float* outL, float* outR, float* gains,
+                              int n)
 {
     float g = 0.0f;
     for (int i = 0; i < n; ++i) {
@@ -165,11 +166,15 @@ float CNFq::general_block(const float* inL, const float* inR, float* outL, float
         for (int v = 0; v < m; v += 4) {
             const v4 ratio4 = _mm_load_ps(c.ratio + v);
             const v4 limit4 = _mm_load_ps(c.max_gr + v);
-            const simd::LawSlope<S> s = steadySlope ? slopes.get(c.ratio[0], c.max_gr[0]) : simd::law_slope<S>(ratio4, limit4);
+            const simd::LawSlope<S> s =
+                steadySlope ? slopes.get(c.ratio[0], c.max_gr[0]) : simd::law_slope<S>(ratio4, limit4);
             const v4 level = simd::level_db<S>(_mm_load_ps(c.env + v));
-            const v4 g = simd::gain_from_db<S>(simd::gain_law_bender<S>(level, _mm_load_ps(c.thr + v), s, limit4));
-            const v4 yl = simd::soft_clip<S>(_mm_mul_ps(_mm_mul_ps(_mm_load_ps(c.xL + v), g), _mm_load_ps(c.makeupL + v)));
-            const v4 yr = simd::soft_clip<S>(_mm_mul_ps(_mm_mul_ps(_mm_load_ps(c.xR + v), g), _mm_load_ps(c.makeupR + v)));
+            const v4 g =
+                simd::gain_from_db<S>(simd::gain_law_bender<S>(level, _mm_load_ps(c.thr + v), s, limit4));
+            const v4 yl = simd::soft_clip<S>(
+                _mm_mul_ps(_mm_mul_ps(_mm_load_ps(c.xL + v), g), _mm_load_ps(c.makeupL + v)));
+            const v4 yr = simd::soft_clip<S>(
+                _mm_mul_ps(_mm_mul_ps(_mm_load_ps(c.xR + v), g), _mm_load_ps(c.makeupR + v)));
             _mm_store_ps(oL + v, simd::crossfade<S>(_mm_load_ps(c.mixL + v), _mm_load_ps(c.dryL + v), yl));
             _mm_store_ps(oR + v, simd::crossfade<S>(_mm_load_ps(c.mixR + v), _mm_load_ps(c.dryR + v), yr));
             _mm_store_ps(og + v, g);

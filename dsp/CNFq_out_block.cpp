@@ -47,14 +47,15 @@ void copy_dry(const float* inL, const float* inR, float* outL, float* outR, int 
 
 }  // namespace
 
-float CNFq::switched_out_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n)
+float CNFq::switched_out_block(const float* inL, const float* inR, float* outL, float* outR, float* gains,
+                               int n)
 {
     float g = 0.0f;
     for (int pos = 0; pos < n;) {
         if (!(xfade[0].done && xfade[1].done)) {
             int done = 0;
-            g = general_block(inL + pos, inR + pos, outL + pos, outR + pos, gains ? gains + pos : nullptr, n - pos,
-                              done);
+            g = general_block(inL + pos, inR + pos, outL + pos, outR + pos, gains ? gains + pos : nullptr,
+                              n - pos, done);
             pos += done;
         } else if (gain > 0.95f) {
             // Settled for good: nothing in the block can change that.
@@ -88,7 +89,8 @@ float CNFq::settled_block(const float* inL, const float* inR, float* outL, float
                 _mm_store_ps(peak + i, simd::std_max<S>(xl, xr));
             }
             for (int i = whole; i < len; ++i)
-                peak[i] = std::max(std::fabs(l[i] * in_ramp[0].current), std::fabs(r[i] * in_ramp[1].current));
+                peak[i] =
+                    std::max(std::fabs(l[i] * in_ramp[0].current), std::fabs(r[i] * in_ramp[1].current));
         } else {
             for (int i = 0; i < len; ++i) {
                 const float xl = l[i] * read_out(in_ramp[0]);

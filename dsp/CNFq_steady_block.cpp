@@ -92,11 +92,11 @@ bool same_bits(const void* a, const void* b, size_t size) { return std::memcmp(a
 bool CNFq::steady_block_applies() const
 {
     auto idle_nan = [](float v, int32_t count) { return count <= 0 && std::isnan(v); };
-    return comp_in && xfade[0].done && xfade[1].done && in_ramp[0].count <= 0 && in_ramp[1].count <= 0
-           && same_bits(&env, &shadow_env, sizeof env)
-           && same_bits(&makeup_ramp[0], &makeup_ramp[1], sizeof(GainRamp))
-           && !idle_nan(makeup_ramp[0].current, makeup_ramp[0].count) && !idle_nan(thr_now, thr_count)
-           && !idle_nan(ratio_now, ratio_count);
+    return comp_in && xfade[0].done && xfade[1].done && in_ramp[0].count <= 0 && in_ramp[1].count <= 0 &&
+           same_bits(&env, &shadow_env, sizeof env) &&
+           same_bits(&makeup_ramp[0], &makeup_ramp[1], sizeof(GainRamp)) &&
+           !idle_nan(makeup_ramp[0].current, makeup_ramp[0].count) && !idle_nan(thr_now, thr_count) &&
+           !idle_nan(ratio_now, ratio_count);
 }
 
 float CNFq::steady_block(const float* inL, const float* inR, float* outL, float* outR, float* gains, int n)
@@ -165,7 +165,8 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
     const float af0 = attack_coef, rf0 = release_coef, limit0 = max_gr;
     const Block block{inL, inR, outL, outR, gains, n};
     const auto fixed_for = [&](bool fixed_slope, float limit) {
-        return Settings{padded, inGainL, inGainR, xfade[0].mix, xfade[1].mix, fixed_slope, ratio_start, limit};
+        return Settings{padded,       inGainL,     inGainR,     xfade[0].mix,
+                        xfade[1].mix, fixed_slope, ratio_start, limit};
     };
     if (ratio_moves) {
         for (int i = 0; i < padded; ++i)
@@ -177,7 +178,8 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
     if (vlt::chain::quiet_applies(env, af0, rf0, _mm_movemask_ps(wild) == 0)) {
         QuietFollow quiet{env, f.peak, f.env, n, &attack_coef, &release_coef, &max_gr, af0, rf0, limit0};
         const Settings held = fixed_for(!ratio_moves, limit0);
-        done = avx2 ? follow_with_stages_avx2(quiet, f, held, block) : follow_with_stages_sse2(quiet, f, held, block);
+        done = avx2 ? follow_with_stages_avx2(quiet, f, held, block)
+                    : follow_with_stages_sse2(quiet, f, held, block);
         envelope = quiet.envelope;
     }
     v4 e = _mm_set_ss(envelope);
@@ -201,7 +203,8 @@ float CNFq::steady_block(const float* inL, const float* inR, float* outL, float*
             f.maxGr[i] = f.maxGr[n - 1];
         limit_fixed = all_same_bits(f.maxGr, n);
     }
-    const Settings settings = fixed_for(!ratio_moves && limit_fixed, done.followed == n ? limit0 : f.maxGr[0]);
+    const Settings settings =
+        fixed_for(!ratio_moves && limit_fixed, done.followed == n ? limit0 : f.maxGr[0]);
     if (!settings.fixedSlope && !ramps_move) {
         const v4 rat = S::splat(lanes.cur[kRatio]);
         for (int i = 0; i < padded; i += 4)

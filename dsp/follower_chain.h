@@ -55,14 +55,15 @@ inline bool quiet_applies(float envelope, float af, float rf, bool finite_peaks)
 // What the quiet loop compares each frame's reads with, and steps with.
 struct QuietReads {
     explicit QuietReads(const steady::QuietFollow& q)
-        : attack(q.attack), release(q.release), limit(q.limit), aBits(float_bits(q.af)), rBits(float_bits(q.rf)),
-          lBits(float_bits(q.limit0)), a(_mm_set_ss(q.af)), r(_mm_set_ss(q.rf)), floor(_mm_set_ss(frame::kEnvFloor))
+        : attack(q.attack), release(q.release), limit(q.limit), aBits(float_bits(q.af)),
+          rBits(float_bits(q.rf)), lBits(float_bits(q.limit0)), a(_mm_set_ss(q.af)), r(_mm_set_ss(q.rf)),
+          floor(_mm_set_ss(frame::kEnvFloor))
     {
     }
     bool hold() const
     {
-        return float_bits(attack->load()) == aBits && float_bits(release->load()) == rBits
-               && float_bits(limit->load()) == lBits;
+        return float_bits(attack->load()) == aBits && float_bits(release->load()) == rBits &&
+               float_bits(limit->load()) == lBits;
     }
     const Relaxed<float>* attack;
     const Relaxed<float>* release;

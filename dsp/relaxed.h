@@ -11,8 +11,16 @@ class Relaxed {
 public:
     constexpr Relaxed(T v = T{}) noexcept : value_(v) {}
     Relaxed(const Relaxed& o) noexcept : value_(o.load()) {}
-    Relaxed& operator=(const Relaxed& o) noexcept { store(o.load()); return *this; }
-    Relaxed& operator=(T v) noexcept { store(v); return *this; }
+    Relaxed& operator=(const Relaxed& o) noexcept
+    {
+        store(o.load());
+        return *this;
+    }
+    Relaxed& operator=(T v) noexcept
+    {
+        store(v);
+        return *this;
+    }
     operator T() const noexcept { return load(); }
     T load() const noexcept { return value_.load(std::memory_order_relaxed); }
     void store(T v) noexcept { value_.store(v, std::memory_order_relaxed); }

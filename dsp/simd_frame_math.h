@@ -31,13 +31,22 @@ VLT_SIMD_INLINE typename V::F pick(typename V::F mask, typename V::F a, typename
 }
 
 template <class V>
-VLT_SIMD_INLINE typename V::F std_max(typename V::F a, typename V::F b) { return V::max(b, a); }
+VLT_SIMD_INLINE typename V::F std_max(typename V::F a, typename V::F b)
+{
+    return V::max(b, a);
+}
 
 template <class V>
-VLT_SIMD_INLINE typename V::F std_min(typename V::F a, typename V::F b) { return V::min(b, a); }
+VLT_SIMD_INLINE typename V::F std_min(typename V::F a, typename V::F b)
+{
+    return V::min(b, a);
+}
 
 template <class V>
-VLT_SIMD_INLINE typename V::F std_clamp01(typename V::F v) { return V::min(V::splat(1.0f), V::max(V::splat(0.0f), v)); }
+VLT_SIMD_INLINE typename V::F std_clamp01(typename V::F v)
+{
+    return V::min(V::splat(1.0f), V::max(V::splat(0.0f), v));
+}
 
 template <class V>
 VLT_SIMD_INLINE typename V::F fastlog2(typename V::F x)
@@ -69,8 +78,8 @@ VLT_SIMD_INLINE typename V::F fastexp(typename V::F y)
     // Truncation gives 0x80000000 out of range, as the scalar conversion does here.
     const auto i = V::truncate(V::mul(y, V::splat(12102203.0f)));
     const auto f = V::and_i(i, V::splat_i(0x7fffff));
-    const auto h = V::shr_i(f, 8);      // f >= 0, so logical = arithmetic
-    const auto h2 = V::madd16(h, h);    // h < 2^15 fits a 16-bit lane
+    const auto h = V::shr_i(f, 8);    // f >= 0, so logical = arithmetic
+    const auto h2 = V::madd16(h, h);  // h < 2^15 fits a 16-bit lane
     // 128 f - h^2 lies in [0, 2^30): truncation equals the unsigned quotient.
     const auto corr = div372<V>(V::sub_i(V::shl_i(f, 7), h2));
     return V::as_float(V::sub_i(V::add_i(i, V::splat_i(0x3f800000)), corr));
@@ -100,7 +109,8 @@ VLT_SIMD_INLINE typename V::F knee_q(typename V::F t, typename V::F k)
 }
 
 template <class V>
-VLT_SIMD_INLINE typename V::F gain_law_bender(typename V::F L, typename V::F T, LawSlope<V> s, typename V::F max_gr)
+VLT_SIMD_INLINE typename V::F gain_law_bender(typename V::F L, typename V::F T, LawSlope<V> s,
+                                              typename V::F max_gr)
 {
     const auto hard = std_min<V>(std_max<V>(V::mul(V::sub(L, T), s.k), V::splat(0.0f)), max_gr);
     const auto c1 = std_clamp01<V>(V::mul(V::sub(L, V::sub(T, V::splat(1.0f))), V::splat(0.5f)));

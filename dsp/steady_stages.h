@@ -20,9 +20,9 @@ public:
     using F = typename V::F;
 
     Stages(Frames& f, const Settings& s, const Block& b)
-        : f_(f), frames_(s.frames), b_(b), inL_(V::splat(s.inGainL)), inR_(V::splat(s.inGainR)), mixL_(V::splat(s.mixL)),
-          mixR_(V::splat(s.mixR)), fixedSlope_(s.fixedSlope), limit_(V::splat(s.limit)),
-          slope_(simd::law_slope<V>(V::splat(s.ratio), limit_))
+        : f_(f), frames_(s.frames), b_(b), inL_(V::splat(s.inGainL)), inR_(V::splat(s.inGainR)),
+          mixL_(V::splat(s.mixL)), mixR_(V::splat(s.mixR)), fixedSlope_(s.fixedSlope),
+          limit_(V::splat(s.limit)), slope_(simd::law_slope<V>(V::splat(s.ratio), limit_))
     {
     }
 
@@ -44,8 +44,8 @@ public:
     // Outputs of frames [i, i + W), all inside the block.
     VLT_SIMD_INLINE void out(int i)
     {
-        frames_out(V::load(f_.gain + i), V::load(f_.makeup + i), V::load_any(b_.inL + i), V::load_any(b_.inR + i),
-                   b_.outL + i, b_.outR + i);
+        frames_out(V::load(f_.gain + i), V::load(f_.makeup + i), V::load_any(b_.inL + i),
+                   V::load_any(b_.inR + i), b_.outL + i, b_.outR + i);
         if (b_.gains)
             V::store_any(b_.gains + i, V::load(f_.gain + i));
     }

@@ -66,7 +66,10 @@ void allow_avx2(bool on) { allowed.store(on, std::memory_order_relaxed); }
 
 namespace vlt::steady {
 
-void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from) { stages_sse2(f, s, b, from); }
+void stages_avx2(Frames& f, const Settings& s, const Block& b, const Pipelined& from)
+{
+    stages_sse2(f, s, b, from);
+}
 Pipelined follow_with_stages_avx2(QuietFollow& q, Frames& f, const Settings& s, const Block& b)
 {
     return follow_with_stages_sse2(q, f, s, b);

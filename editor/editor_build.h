@@ -64,9 +64,9 @@ struct EditorBuild {
     const char* effect_out_text;
     const HostMap* host;
     ButtonRules buttons;
-    ResizeAxis resize_axis;      // which window edge divides a resize drag
-    int program_count;           // preset buttons wrap within 0..program_count-1
-    bool version_on_open;        // every open starts with the version text
+    ResizeAxis resize_axis;  // which window edge divides a resize drag
+    int program_count;       // preset buttons wrap within 0..program_count-1
+    bool version_on_open;    // every open starts with the version text
     BannerTiming banner;
     MeterRedraw meter_redraw;
     KnobLaw knob;
@@ -75,7 +75,7 @@ struct EditorBuild {
     // Preset buttons step within first_program..program_count-1; a lower
     // program (a start entry such as "Manual") is left for either end.
     int first_program = 0;
-    bool banner_input = true;   // the banner scrolls with drags and the wheel
+    bool banner_input = true;  // the banner scrolls with drags and the wheel
     // A resize corner, and a double click off the controls resets the size;
     // a fixed-size panel takes that double click as a press instead.
     bool resize_corner = true;

@@ -15,7 +15,7 @@ enum class Control : int {
     kEffect,  // effect in/out switch, 1 = in
     kMeter,   // read only: gain reduction 0..1
     kUiSize,
-    kPower,   // the Cocoa view's neon power button
+    kPower,  // the Cocoa view's neon power button
     kCount
 };
 constexpr int kControlCount = static_cast<int>(Control::kCount);
@@ -26,8 +26,8 @@ constexpr int control_number(Control c) { return static_cast<int>(c); }
 constexpr bool is_knob(Control c) { return control_number(c) < 6; }
 
 // The controls a mouse gesture edits, in the order a release ends them.
-constexpr Control kGestureControls[] = {Control::kInGain, Control::kThreshold, Control::kAttack,
-                                        Control::kRelease, Control::kRatio,    Control::kMakeup,
+constexpr Control kGestureControls[] = {Control::kInGain,  Control::kThreshold, Control::kAttack,
+                                        Control::kRelease, Control::kRatio,     Control::kMakeup,
                                         Control::kEffect,  Control::kPower};
 
 }  // namespace vlt::editor

@@ -315,8 +315,8 @@ void CEditorCore::gui_update_tick()
     if (repaint_pending_.exchange(false))
         view_.repaint_all();
     if (redraw_flag_.exchange(false)) {
-        for (Widget w : {kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob,
-                         kMakeupKnob, kEffectSwitch, kPowerButton, kStatusButton, kMeter, kBanner})
+        for (Widget w : {kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob, kMakeupKnob,
+                         kEffectSwitch, kPowerButton, kStatusButton, kMeter, kBanner})
             if (dirty_[w].load())
                 redraw(w);
     }
@@ -359,10 +359,7 @@ void CEditorCore::end_gestures()
         t = false;
 }
 
-void CEditorCore::send_knob(int knob)
-{
-    send(knob_control(knob), values_[knob].load() / kKnobMax);
-}
+void CEditorCore::send_knob(int knob) { send(knob_control(knob), values_[knob].load() / kKnobMax); }
 
 int CEditorCore::hit_knob(const Point& p)
 {
@@ -429,8 +426,7 @@ void CEditorCore::main_press(int x, int y)
     }
     if (build_.banner_input && hits(*build_.layout, kBanner, p.x, p.y))
         focus_[kBanner] = true;
-    if (hits(*build_.layout, kEffectSwitch, p.x, p.y) &&
-        !host_.host_takes_press(Control::kEffect, false)) {
+    if (hits(*build_.layout, kEffectSwitch, p.x, p.y) && !host_.host_takes_press(Control::kEffect, false)) {
         begin(Control::kEffect);
         focus_[kEffectSwitch] = true;
         const float v = values_[kEffectSwitch].load();
@@ -578,8 +574,8 @@ void CEditorCore::resize_by(float dx, float dy, double device_dx, double device_
             d = -d;
         if (std::fabs(d) < 1.0)
             return;
-        const float u = params::clamp_unit(
-            static_cast<float>(ui_size_.load() + d * kTravelRate / size_.height));
+        const float u =
+            params::clamp_unit(static_cast<float>(ui_size_.load() + d * kTravelRate / size_.height));
         ui_size_.store(u);
         host_.set_ui_size(u);
         redraw_ui_size();

@@ -17,8 +17,8 @@ void relay_input(AFX_engine& engine, int index)
         index, [](int x, int y, int button, int, void* user) { CoreOf(user).button_release(x, y, button); });
     engine.register_wheel_callback(
         index, [](int x, int y, int step, int, void* user) { CoreOf(user).wheel(x, y, step); });
-    engine.register_motion_notify_callback(
-        index, [](int x, int y, int, void* user) { CoreOf(user).motion(x, y); });
+    engine.register_motion_notify_callback(index,
+                                           [](int x, int y, int, void* user) { CoreOf(user).motion(x, y); });
     engine.register_double_click_callback(
         index, [](int x, int y, int button, int, void* user) { CoreOf(user).double_click(x, y, button); });
 }

@@ -34,33 +34,34 @@ const PanelLayout kStandardLayout = {{
     kRatioPlace,
     kMakeupPlace,
     kSwitchPlace,
-    {54, 8, 32, 16, 32, 16, 0, 0, 2, 0},               // status
-    {90, 8, 32, 16, 32, 16, 0, 0, 2, 0},               // left
-    {124, 8, 32, 16, 32, 16, 0, 0, 2, 0},              // right
+    {54, 8, 32, 16, 32, 16, 0, 0, 2, 0},   // status
+    {90, 8, 32, 16, 32, 16, 0, 0, 2, 0},   // left
+    {124, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // right
     kMeterPlace,
     kBannerPlace,
     kPanelPlace,
-    {},                                                                // no power
-    {},                                                                // no spacer
+    {},  // no power
+    {},  // no spacer
 }};
 
 const PanelLayout kCocoaLayout = {{
-    kInGainPlace,
-    kThresholdPlace,
-    kAttackPlace,
-    kReleasePlace,
-    kRatioPlace,
-    kMakeupPlace,
-    kSwitchPlace,  // the neon lamp
-    {51, 8, 32, 16, 32, 16, 0, 0, 2, 0},               // status
-    {},                                                // no left
-    {},                                                // no right
-    kMeterPlace,
-    kBannerPlace,
-    kPanelPlace,
-    {125, 8, 32, 16, 32, 16, 0, 0, 2, 0},              // power
-    {88, 8, 48, 16, 0, 0, 0, 0, 1, 0},                 // spacer: drawn only
-}, true};
+                                      kInGainPlace,
+                                      kThresholdPlace,
+                                      kAttackPlace,
+                                      kReleasePlace,
+                                      kRatioPlace,
+                                      kMakeupPlace,
+                                      kSwitchPlace,                         // the neon lamp
+                                      {51, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // status
+                                      {},                                   // no left
+                                      {},                                   // no right
+                                      kMeterPlace,
+                                      kBannerPlace,
+                                      kPanelPlace,
+                                      {125, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // power
+                                      {88, 8, 48, 16, 0, 0, 0, 0, 1, 0},     // spacer: drawn only
+                                  },
+                                  true};
 
 const PanelLayout& kCocoaPresetLayout = kStandardLayout;
 
@@ -77,8 +78,7 @@ Rect panel_rect(const PanelLayout& layout, Widget w)
     const WidgetPlace& p = layout.places[w];
     if (w == kBanner || w == kFrontPanel)
         return {p.offset_x + p.pos_x, p.offset_y + p.pos_y, p.size_x, p.size_y};
-    return {p.offset_x + p.pos_x - p.size_x / 2, p.offset_y + p.pos_y - p.size_y / 2, p.size_x,
-            p.size_y};
+    return {p.offset_x + p.pos_x - p.size_x / 2, p.offset_y + p.pos_y - p.size_y / 2, p.size_x, p.size_y};
 }
 
 bool hits(const PanelLayout& layout, Widget w, int px, int py)
@@ -136,9 +136,6 @@ Rect panel_to_window(const EditorSize& s, const Rect& r)
             to_int(r.w * cs + 0.5f), to_int(r.h * cs + 0.5f)};
 }
 
-bool in_resize_corner(const EditorSize& s, int x, int y)
-{
-    return x >= s.width - 19 && y >= s.height - 19;
-}
+bool in_resize_corner(const EditorSize& s, int x, int y) { return x >= s.width - 19 && y >= s.height - 19; }
 
 }  // namespace vlt::editor

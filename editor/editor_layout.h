@@ -29,12 +29,12 @@ constexpr int kPanelImageHeight = 494;
 constexpr int kPanelImageTop = 16;  // the small-button row above the image
 
 struct WidgetPlace {
-    int pos_x, pos_y;      // centre on the panel image (banner: top-left corner)
+    int pos_x, pos_y;  // centre on the panel image (banner: top-left corner)
     int size_x, size_y;
     int focus_x, focus_y;  // click box, 0 for widgets that take no clicks
     int offset_x, offset_y;
     int frames;
-    float detent;          // knobs only; 0 = none
+    float detent;  // knobs only; 0 = none
 };
 
 // Where one build puts its widgets. A widget with no frames is not on that
@@ -70,9 +70,9 @@ bool hits(const PanelLayout& layout, Widget w, int px, int py);
 inline bool hits(Widget w, int px, int py) { return hits(kStandardLayout, w, px, py); }
 
 struct EditorSize {
-    int width, height;        // window, screen pixels
-    int x_offset, y_offset;   // where the scaled panel starts
-    float content_scale;      // panel to window pixels
+    int width, height;       // window, screen pixels
+    int x_offset, y_offset;  // where the scaled panel starts
+    float content_scale;     // panel to window pixels
     float width_factor, height_factor;
 };
 

@@ -25,16 +25,14 @@ const HostMap kVst2Map = {
 namespace vst3 = Steinberg::Vst::vlt650;
 const HostMap kVst3Map = {
     "VST3",
-    {at(vst3::kInGainId), at(vst3::kThreshId), at(vst3::kAttackId), at(vst3::kReleaseId),
-     at(vst3::kRatioId), at(vst3::kMakeupId), at(vst3::kBypassId), at(vst3::kMeterId), kNone,
-     kNone},
+    {at(vst3::kInGainId), at(vst3::kThreshId), at(vst3::kAttackId), at(vst3::kReleaseId), at(vst3::kRatioId),
+     at(vst3::kMakeupId), at(vst3::kBypassId), at(vst3::kMeterId), kNone, kNone},
 };
 
 const HostMap kAaxMap = {
     "AAX",
-    {named(kVLT650_InGainID), named(kVLT650_ThreshID), named(kVLT650_AttackID),
-     named(kVLT650_ReleaseID), named(kVLT650_RatioID), named(kVLT650_MakeupID),
-     named(kVLT650_InID), kNone, kNone, kNone},
+    {named(kVLT650_InGainID), named(kVLT650_ThreshID), named(kVLT650_AttackID), named(kVLT650_ReleaseID),
+     named(kVLT650_RatioID), named(kVLT650_MakeupID), named(kVLT650_InID), kNone, kNone, kNone},
 };
 
 const HostMap kAuMap = {
@@ -42,10 +40,7 @@ const HostMap kAuMap = {
     {at(0), at(1), at(3), at(4), at(2), at(5), at(6), at(8), at(9), at(7)},
 };
 
-const HostParam& host_param(const HostMap& map, Control c)
-{
-    return map.params[control_number(c)];
-}
+const HostParam& host_param(const HostMap& map, Control c) { return map.params[control_number(c)]; }
 
 bool control_of_index(const HostMap& map, int index, Control* c)
 {

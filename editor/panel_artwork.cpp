@@ -142,8 +142,8 @@ std::vector<uint8_t> knob_strip()
         c.ring(cx, cy, 18.0f, 19.0f, {110, 110, 116, 255});
         // 0 sits at seven o'clock, full scale at five o'clock.
         const float a = (-135.0f + 270.0f * f / (kFrames - 1)) * pi / 180.0f;
-        c.segment(cx + 6 * std::sin(a), cy - 6 * std::cos(a), cx + 15 * std::sin(a),
-                  cy - 15 * std::cos(a), 1.5f, kAmber);
+        c.segment(cx + 6 * std::sin(a), cy - 6 * std::cos(a), cx + 15 * std::sin(a), cy - 15 * std::cos(a),
+                  1.5f, kAmber);
     }
     return c.take();
 }
@@ -225,9 +225,9 @@ const uint8_t* artwork(Artwork which)
 {
     // Drawn once per process on first use; thread-safe by static init.
     static const std::vector<uint8_t> images[] = {
-        draw(Artwork::kFrontPanel),  draw(Artwork::kKnobStrip),  draw(Artwork::kSwitchStrip),
-        draw(Artwork::kMeterStrip),  draw(Artwork::kStatusStrip), draw(Artwork::kLeftStrip),
-        draw(Artwork::kRightStrip),  draw(Artwork::kWindowIcon),
+        draw(Artwork::kFrontPanel), draw(Artwork::kKnobStrip),   draw(Artwork::kSwitchStrip),
+        draw(Artwork::kMeterStrip), draw(Artwork::kStatusStrip), draw(Artwork::kLeftStrip),
+        draw(Artwork::kRightStrip), draw(Artwork::kWindowIcon),
     };
     return images[static_cast<int>(which)].data();
 }

@@ -13,7 +13,7 @@ enum class Artwork {
     kStatusStrip,  // 32 x 32, two frames of 32 x 16
     kLeftStrip,
     kRightStrip,
-    kWindowIcon,   // 32 x 32
+    kWindowIcon,  // 32 x 32
 };
 
 const uint8_t* artwork(Artwork which);

@@ -10,8 +10,8 @@ namespace vlt::editor {
 
 namespace {
 
-constexpr Artwork kButtonArt[4] = {Artwork::kSwitchStrip, Artwork::kStatusStrip,
-                                   Artwork::kLeftStrip, Artwork::kRightStrip};
+constexpr Artwork kButtonArt[4] = {Artwork::kSwitchStrip, Artwork::kStatusStrip, Artwork::kLeftStrip,
+                                   Artwork::kRightStrip};
 
 int button_slot(Widget w) { return w - kEffectSwitch; }
 
@@ -102,16 +102,13 @@ bool CPanelView::draw_panel()
 {
     if (!content_)
         content_ = AFX_drawing::afx_pixbuf_new_with_allocation(kPanelWidth, kPanelHeight,
-                                                               panel_image_ ? panel_image_->window
-                                                                            : 0);
+                                                               panel_image_ ? panel_image_->window : 0);
     if (!content_ || !panel_)
         return false;
-    AFX_drawing::afxline_block_fill_to_pixbuf(content_, 0, 0, kPanelWidth, kPanelImageTop, 24, 24,
-                                              26);
+    AFX_drawing::afxline_block_fill_to_pixbuf(content_, 0, 0, kPanelWidth, kPanelImageTop, 24, 24, 26);
     panel_->draw_front_panel(content_);
-    for (Widget w : {kEffectSwitch, kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob,
-                     kRatioKnob, kMakeupKnob, kMeter, kStatusButton, kLeftButton, kRightButton,
-                     kBanner})
+    for (Widget w : {kEffectSwitch, kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob,
+                     kMakeupKnob, kMeter, kStatusButton, kLeftButton, kRightButton, kBanner})
         draw_widget(w, false);
     return true;
 }
@@ -125,8 +122,7 @@ bool CPanelView::draw_widget(Widget w, bool only_if_changed)
         knobs_[w]->draw_rotary_control(content_);
     } else if (w >= kEffectSwitch && w <= kRightButton) {
         auto* b = buttons_[button_slot(w)];
-        only_if_changed ? b->redraw_pushbutton_latching(content_)
-                        : b->draw_pushbutton_latching(content_);
+        only_if_changed ? b->redraw_pushbutton_latching(content_) : b->draw_pushbutton_latching(content_);
     } else if (w == kMeter) {
         only_if_changed ? meter_->redraw_bar_meter(content_) : meter_->draw_bar_meter(content_);
     } else if (w == kBanner) {

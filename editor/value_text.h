@@ -7,7 +7,7 @@
 
 namespace vlt::editor {
 
-constexpr std::size_t kValueTextMax = 64;     // 63 characters and the NUL
+constexpr std::size_t kValueTextMax = 64;  // 63 characters and the NUL
 constexpr std::size_t kBannerTextSize = 128;
 
 // Text for knob (0..5) at knob value k (0..99); empty for other knobs.

@@ -7,8 +7,8 @@
 namespace vlt::editor {
 
 Vst2EditorBase::Vst2EditorBase(CPlug* plug, const EditorBuild& build, bool rect_answer)
-    : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), host_(plug),
-      core_(build, host_, *this), rect_answer_(rect_answer)
+    : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), host_(plug), core_(build, host_, *this),
+      rect_answer_(rect_answer)
 {
     attach(&core_);
 }

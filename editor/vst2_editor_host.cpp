@@ -13,7 +13,10 @@ int vst2_index(Control c) { return host_param(kVst2Map, c).index; }
 
 }  // namespace
 
-float Vst2EditorHost::ui_size() const { return plug_ ? plug_->getParameter(vst2_index(Control::kUiSize)) : 0.0f; }
+float Vst2EditorHost::ui_size() const
+{
+    return plug_ ? plug_->getParameter(vst2_index(Control::kUiSize)) : 0.0f;
+}
 
 void Vst2EditorHost::begin_edit(Control c)
 {

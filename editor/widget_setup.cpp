@@ -18,8 +18,7 @@ void setup_front_panel(CFrontPanelObject* w, const WidgetPlace& p, afx_pixbuf* p
     w->set_front_panel_offset_y(p.offset_y);
 }
 
-void setup_knob(CRotaryControlObject* w, const WidgetPlace& p, afx_pixbuf* panel,
-                afx_pixbuf* strip)
+void setup_knob(CRotaryControlObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* strip)
 {
     w->set_front_panel_pixbuf(panel);
     w->set_rotary_control_pixbuf(strip);
@@ -38,8 +37,7 @@ void setup_knob(CRotaryControlObject* w, const WidgetPlace& p, afx_pixbuf* panel
     w->set_offset_y(p.offset_y);
 }
 
-void setup_button(CPushButtonLatchingObject* w, const WidgetPlace& p, afx_pixbuf* panel,
-                  afx_pixbuf* strip)
+void setup_button(CPushButtonLatchingObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* strip)
 {
     w->set_front_panel_pixbuf(panel);
     w->set_pushbutton_latching_pixbuf(strip);

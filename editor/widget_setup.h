@@ -10,10 +10,8 @@
 namespace vlt::editor {
 
 void setup_front_panel(CFrontPanelObject* w, const WidgetPlace& p, afx_pixbuf* panel);
-void setup_knob(CRotaryControlObject* w, const WidgetPlace& p, afx_pixbuf* panel,
-                afx_pixbuf* strip);
-void setup_button(CPushButtonLatchingObject* w, const WidgetPlace& p, afx_pixbuf* panel,
-                  afx_pixbuf* strip);
+void setup_knob(CRotaryControlObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* strip);
+void setup_button(CPushButtonLatchingObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* strip);
 void setup_meter(CBarMeterObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* strip);
 // Also initialises the banner for the toolkit window.
 void setup_banner(CBannerObject* w, const WidgetPlace& p, afx_pixbuf* panel, int window);

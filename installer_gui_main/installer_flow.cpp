@@ -23,208 +23,236 @@ installer_flags& flags() { return run_flags(); }
 bool aborted() { return flags().abort_requested.load() != 0; }
 const char* title() { return installer_title(); }
 
-bool check_lock_file(installer_run& run) {
-  if (run.lock.acquire(kLockPath) != CLockFile::held_by_other) return false;
-  log_printf("%s could not start\n\n", title());
-  log_printf("There appears to be another instance of the installer\n");
-  log_printf("already running, or an orphan lock file has been\n");
-  log_printf("left in /tmp\n\n");
-  log_printf("If there are no other instances of the installer running\n");
-  log_printf("remove the qelm-installer-lock file from /tmp and\n");
-  log_printf("restart the installer\n");
-  log_printf("\n");
-  return true;
+bool check_lock_file(installer_run& run)
+{
+    if (run.lock.acquire(kLockPath) != CLockFile::held_by_other)
+        return false;
+    log_printf("%s could not start\n\n", title());
+    log_printf("There appears to be another instance of the installer\n");
+    log_printf("already running, or an orphan lock file has been\n");
+    log_printf("left in /tmp\n\n");
+    log_printf("If there are no other instances of the installer running\n");
+    log_printf("remove the qelm-installer-lock file from /tmp and\n");
+    log_printf("restart the installer\n");
+    log_printf("\n");
+    return true;
 }
 
-bool check_password(installer_run& run) {
-  switch (run.auth_method) {
+bool check_password(installer_run& run)
+{
+    switch (run.auth_method) {
     case auth_sudo: return run.priv->sudo_check_password(run.password_copy.c_str());
     case auth_su: return run.priv->su_check_password(run.password_copy.c_str());
     default: return false;
-  }
+    }
 }
 
-void show_unpack_progress(double fraction, void* user) {
-  static_cast<installer_run*>(user)->screens->set_progress_value(static_cast<float>(fraction));
+void show_unpack_progress(double fraction, void* user)
+{
+    static_cast<installer_run*>(user)->screens->set_progress_value(static_cast<float>(fraction));
 }
 
-int unpack_installer_data(installer_run& run) {
-  log_printf("** INFO ** %s: Unpacking Files - %08X Bytes\n", title(), static_cast<unsigned>(qelm_payload_size));
-  const unsigned pause_us = static_cast<unsigned>(flow_pause_length(kUnpackPauseMs)) * 1000u;
-  if (run.payload.write(kTempBase, kPayloadName, qelm_payload_data, qelm_payload_size, &flags().abort_requested,
-                        show_unpack_progress, &run, kUnpackChunk, pause_us) != 0)
-    return 1;
-  run.screens->set_progress_value(1.0f);
-  usleep(pause_us);
-  return aborted() ? 1 : 0;
+int unpack_installer_data(installer_run& run)
+{
+    log_printf("** INFO ** %s: Unpacking Files - %08X Bytes\n", title(),
+               static_cast<unsigned>(qelm_payload_size));
+    const unsigned pause_us = static_cast<unsigned>(flow_pause_length(kUnpackPauseMs)) * 1000u;
+    if (run.payload.write(kTempBase, kPayloadName, qelm_payload_data, qelm_payload_size,
+                          &flags().abort_requested, show_unpack_progress, &run, kUnpackChunk, pause_us) != 0)
+        return 1;
+    run.screens->set_progress_value(1.0f);
+    usleep(pause_us);
+    return aborted() ? 1 : 0;
 }
 
-int install_files(installer_run& run) {
-  log_printf("** INFO ** %s: Copying Files\n", title());
-  std::string folder = run.folder->chosen();
-  if (folder.empty()) folder = kInstallerConfig.default_target_folder;
-  const char* archive = run.payload.path().c_str();
-  switch (run.auth_method) {
+int install_files(installer_run& run)
+{
+    log_printf("** INFO ** %s: Copying Files\n", title());
+    std::string folder = run.folder->chosen();
+    if (folder.empty())
+        folder = kInstallerConfig.default_target_folder;
+    const char* archive = run.payload.path().c_str();
+    switch (run.auth_method) {
     case auth_sudo: return run.priv->sudo_install(folder.c_str(), archive, run.password_copy.c_str());
     case auth_su: return run.priv->su_install(folder.c_str(), archive, run.password_copy.c_str());
     default: return 1;
-  }
+    }
 }
 
 void remove_installer_data(installer_run& run) { run.payload.remove(); }
 
 // Shows the end of a failed or cancelled run; the temporary payload goes at once.
-void final_message(installer_run& run, const char* first, const char* second) {
-  run.screens->show_final_message(installer_heading(), first, second);
-  remove_installer_data(run);
+void final_message(installer_run& run, const char* first, const char* second)
+{
+    run.screens->show_final_message(installer_heading(), first, second);
+    remove_installer_data(run);
 }
 
 // Until the password works: false when the run was aborted meanwhile.
-bool password_screens(installer_run& run) {
-  for (;;) {
-    run.screens->begin_password_wait();
-    if (!wait_for_flag(flags().password_entered)) return false;
-    run.screens->take_password(run.password_copy);
-    if (check_password(run)) break;
-    run.password_copy.wipe();
-    if (aborted()) return false;
-    run.screens->show_wrong_password(installer_heading());
-    flags().password_entered.store(0);
-  }
-  log_printf("** INFO ** %s: Password OK\n", title());
-  return !aborted();
+bool password_screens(installer_run& run)
+{
+    for (;;) {
+        run.screens->begin_password_wait();
+        if (!wait_for_flag(flags().password_entered))
+            return false;
+        run.screens->take_password(run.password_copy);
+        if (check_password(run))
+            break;
+        run.password_copy.wipe();
+        if (aborted())
+            return false;
+        run.screens->show_wrong_password(installer_heading());
+        flags().password_entered.store(0);
+    }
+    log_printf("** INFO ** %s: Password OK\n", title());
+    return !aborted();
 }
 
 enum class step { final_screen, stop };
 
 // Unpacks, asks for the folder and copies as root; every way out removes the payload.
-step install_screens(installer_run& run) {
-  run.screens->show_installing(installer_heading());
-  if (unpack_installer_data(run) != 0) {
-    remove_installer_data(run);
-    if (aborted()) return step::stop;
-    final_message(run, "** FATAL ERROR **", "Unable to extract installer data");
-    return step::final_screen;
-  }
+step install_screens(installer_run& run)
+{
+    run.screens->show_installing(installer_heading());
+    if (unpack_installer_data(run) != 0) {
+        remove_installer_data(run);
+        if (aborted())
+            return step::stop;
+        final_message(run, "** FATAL ERROR **", "Unable to extract installer data");
+        return step::final_screen;
+    }
 
-  // An open selector is closed with the windows at shut-down, once the GUI
-  // thread has stopped.
-  const auto leave = [&] {
-    remove_installer_data(run);
-    return step::stop;
-  };
-  if (!pause_ms(1000)) return leave();
-  if (!run.folder->open(kSelectorTitle)) {
-    log_printf("** ERROR ** %s: Unable to open the folder selector\n", title());
-    return leave();
-  }
-  if (!wait_for_either(flags().folder_chosen, flags().install_cancelled)) return leave();
-  if (!flags().folder_chosen.load()) {
-    log_printf("** INFO ** %s: Install cancelled by user.\n", title());
-    final_message(run, "** USER CANCELLED INSTALLATION **", "Exiting...");
-    return step::final_screen;
-  }
+    // An open selector is closed with the windows at shut-down, once the GUI
+    // thread has stopped.
+    const auto leave = [&] {
+        remove_installer_data(run);
+        return step::stop;
+    };
+    if (!pause_ms(1000))
+        return leave();
+    if (!run.folder->open(kSelectorTitle)) {
+        log_printf("** ERROR ** %s: Unable to open the folder selector\n", title());
+        return leave();
+    }
+    if (!wait_for_either(flags().folder_chosen, flags().install_cancelled))
+        return leave();
+    if (!flags().folder_chosen.load()) {
+        log_printf("** INFO ** %s: Install cancelled by user.\n", title());
+        final_message(run, "** USER CANCELLED INSTALLATION **", "Exiting...");
+        return step::final_screen;
+    }
 
-  if (!pause_ms(500)) return leave();
-  run.screens->set_progress("Copying Files", 0.0f, CProgressBar::bouncing);
-  const int copied = install_files(run);
-  run.password_copy.wipe();
-  if (copied != 0) {
-    if (aborted()) return leave();
-    final_message(run, "** FATAL ERROR **", "Failed to copy files");
+    if (!pause_ms(500))
+        return leave();
+    run.screens->set_progress("Copying Files", 0.0f, CProgressBar::bouncing);
+    const int copied = install_files(run);
+    run.password_copy.wipe();
+    if (copied != 0) {
+        if (aborted())
+            return leave();
+        final_message(run, "** FATAL ERROR **", "Failed to copy files");
+        return step::final_screen;
+    }
+    log_printf("** INFO ** %s: Removing Temporary Files\n", title());
+    run.screens->set_progress("Removing Temporary Files", 0.0f, CProgressBar::filled);
+    if (!wait_seconds(2, run.tick_ms))
+        return leave();
+    remove_installer_data(run);
+    run.screens->set_progress_value(1.0f);
+    if (!wait_seconds(2, run.tick_ms))
+        return step::stop;
+    log_printf("** INFO ** %s: Installation Complete\n", title());
+    run.screens->show_complete(installer_heading());
     return step::final_screen;
-  }
-  log_printf("** INFO ** %s: Removing Temporary Files\n", title());
-  run.screens->set_progress("Removing Temporary Files", 0.0f, CProgressBar::filled);
-  if (!wait_seconds(2, run.tick_ms)) return leave();
-  remove_installer_data(run);
-  run.screens->set_progress_value(1.0f);
-  if (!wait_seconds(2, run.tick_ms)) return step::stop;
-  log_printf("** INFO ** %s: Installation Complete\n", title());
-  run.screens->show_complete(installer_heading());
-  return step::final_screen;
 }
 
 // Splash, main window and widgets; false (with its line logged) when one cannot be made.
-bool open_windows(installer_run& run) {
-  AFX_engine* e = run.engine;
-  run.ui_scale = e->get_optimum_scale_factor();
-  int cx = 0, cy = 0;
-  x11_ext(*e).find_screen_centre(&cx, &cy);
-  run.screens = std::make_unique<CInstallerScreens>(e, run.font, run.ui_scale);
+bool open_windows(installer_run& run)
+{
+    AFX_engine* e = run.engine;
+    run.ui_scale = e->get_optimum_scale_factor();
+    int cx = 0, cy = 0;
+    x11_ext(*e).find_screen_centre(&cx, &cy);
+    run.screens = std::make_unique<CInstallerScreens>(e, run.font, run.ui_scale);
 
-  const int splash = run.screens->open_splash(cx, cy);
-  if (splash == -1) {
-    log_printf("** ERROR ** %s: Could not create splash screen window\n", title());
-    return false;
-  }
-  if (splash == -2) {
-    log_printf("** ERROR ** %s: Unable to allocate memory for splash screen GUI objects\n", title());
-    return false;
-  }
-  // The splash stays its full time unless the run is aborted.
-  pause_ms(kInstallerConfig.splash_seconds * 1000);
-  run.screens->close_splash();
-  if (aborted()) return false;
+    const int splash = run.screens->open_splash(cx, cy);
+    if (splash == -1) {
+        log_printf("** ERROR ** %s: Could not create splash screen window\n", title());
+        return false;
+    }
+    if (splash == -2) {
+        log_printf("** ERROR ** %s: Unable to allocate memory for splash screen GUI objects\n", title());
+        return false;
+    }
+    // The splash stays its full time unless the run is aborted.
+    pause_ms(kInstallerConfig.splash_seconds * 1000);
+    run.screens->close_splash();
+    if (aborted())
+        return false;
 
-  if (!run.screens->open_main_window(cx, cy, title())) {
-    log_printf("** ERROR ** %s: Could not create GUI window\n", title());
-    return false;
-  }
-  run.folder = std::make_unique<CFolderChoice>(e, run.font);
-  if (!run.screens->create_main_widgets()) {
-    log_printf("** ERROR ** %s: Unable to allocate memory for GUI objects\n", title());
-    return false;
-  }
-  return true;
+    if (!run.screens->open_main_window(cx, cy, title())) {
+        log_printf("** ERROR ** %s: Could not create GUI window\n", title());
+        return false;
+    }
+    run.folder = std::make_unique<CFolderChoice>(e, run.font);
+    if (!run.screens->create_main_widgets()) {
+        log_printf("** ERROR ** %s: Unable to allocate memory for GUI objects\n", title());
+        return false;
+    }
+    return true;
 }
 
 // Everything the user sees, from the splash to the last screen's OK.
-void show_screens(installer_run& run) {
-  if (!open_windows(run)) return;
+void show_screens(installer_run& run)
+{
+    if (!open_windows(run))
+        return;
 
-  const bool have_method = run.screens->layout_main_window(run.auth_method) == 0;
-  run.screens->create_main_drawables();
-  run.screens->register_main_callbacks();
-  run.engine->set_gui_update_interval(50 / run.tick_ms);
-  run.folder->set_magnification(run.ui_scale);
-  run.screens->show_main_window();
+    const bool have_method = run.screens->layout_main_window(run.auth_method) == 0;
+    run.screens->create_main_drawables();
+    run.screens->register_main_callbacks();
+    run.engine->set_gui_update_interval(50 / run.tick_ms);
+    run.folder->set_magnification(run.ui_scale);
+    run.screens->show_main_window();
 
-  if (!have_method) {
-    wait_seconds(10, run.tick_ms);
-    return;
-  }
+    if (!have_method) {
+        wait_seconds(10, run.tick_ms);
+        return;
+    }
 
-  if (check_lock_file(run)) {
-    run.screens->show_other_instance(installer_heading());
-    flags().other_instance_running.store(1);
-  } else {
-    if (!password_screens(run)) return;
-    if (install_screens(run) == step::stop) return;
-  }
+    if (check_lock_file(run)) {
+        run.screens->show_other_instance(installer_heading());
+        flags().other_instance_running.store(1);
+    } else {
+        if (!password_screens(run))
+            return;
+        if (install_screens(run) == step::stop)
+            return;
+    }
 
-  run.screens->show_ok_button();
-  wait_for_flag(flags().ok_pressed);
-  run.password_copy.wipe();
+    run.screens->show_ok_button();
+    wait_for_flag(flags().ok_pressed);
+    run.password_copy.wipe();
 }
 
 }  // namespace
 
-run_outcome run_installer(installer_run& run) {
-  run.tick_ms = calibrate_sleep_tick();
-  flags().abort_requested.store(0);
-  flags().password_entered.store(0);
-  flags().ok_pressed.store(0);
-  flags().redraw_requested.store(0);
+run_outcome run_installer(installer_run& run)
+{
+    run.tick_ms = calibrate_sleep_tick();
+    flags().abort_requested.store(0);
+    flags().password_entered.store(0);
+    flags().ok_pressed.store(0);
+    flags().redraw_requested.store(0);
 
-  if (!run.engine) {
-    log_printf("** ERROR ** %s: GUI Engine is not running or was not started\n", title());
-    return run_outcome::no_display;
-  }
-  if (!x11_ext(*run.engine).open_display_connection()) {
-    log_printf("** ERROR ** %s: Unable to connect to X server\n", title());
-    return run_outcome::no_display;
-  }
-  show_screens(run);
-  return run_outcome::ran;
+    if (!run.engine) {
+        log_printf("** ERROR ** %s: GUI Engine is not running or was not started\n", title());
+        return run_outcome::no_display;
+    }
+    if (!x11_ext(*run.engine).open_display_connection()) {
+        log_printf("** ERROR ** %s: Unable to connect to X server\n", title());
+        return run_outcome::no_display;
+    }
+    show_screens(run);
+    return run_outcome::ran;
 }

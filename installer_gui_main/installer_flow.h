@@ -14,17 +14,17 @@ class AFX_engine;
 class AFX_font_engine;
 
 struct installer_run {
-  AFX_engine* engine = nullptr;
-  AFX_font_engine* font = nullptr;
-  CPrivCommands* priv = nullptr;
-  int auth_method = 255;
-  int tick_ms = 1;
-  float ui_scale = 1.0f;
-  CLockFile lock;
-  CPayloadFile payload;
-  CSecretText password_copy;
-  std::unique_ptr<CInstallerScreens> screens;
-  std::unique_ptr<CFolderChoice> folder;
+    AFX_engine* engine = nullptr;
+    AFX_font_engine* font = nullptr;
+    CPrivCommands* priv = nullptr;
+    int auth_method = 255;
+    int tick_ms = 1;
+    float ui_scale = 1.0f;
+    CLockFile lock;
+    CPayloadFile payload;
+    CSecretText password_copy;
+    std::unique_ptr<CInstallerScreens> screens;
+    std::unique_ptr<CFolderChoice> folder;
 };
 
 // Whether the run got as far as the screen: a run that never reached the X

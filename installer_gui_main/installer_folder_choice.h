@@ -12,23 +12,23 @@ class AFX_font_engine;
 class CLoadFolderSelector;
 
 class CFolderChoice {
- public:
-  CFolderChoice(AFX_engine* engine, AFX_font_engine* font);
-  ~CFolderChoice();
-  CFolderChoice(const CFolderChoice&) = delete;
-  CFolderChoice& operator=(const CFolderChoice&) = delete;
+public:
+    CFolderChoice(AFX_engine* engine, AFX_font_engine* font);
+    ~CFolderChoice();
+    CFolderChoice(const CFolderChoice&) = delete;
+    CFolderChoice& operator=(const CFolderChoice&) = delete;
 
-  void set_magnification(float m);
-  // Opens the selector in the current directory; false when no window could be made.
-  bool open(const char* title);
-  // The folder OK handed over; empty when none.
-  std::string chosen() const;
+    void set_magnification(float m);
+    // Opens the selector in the current directory; false when no window could be made.
+    bool open(const char* title);
+    // The folder OK handed over; empty when none.
+    std::string chosen() const;
 
- private:
-  static void folder_selector_ok_callback(char* path, void* user);
-  static void folder_selector_cancel_callback(char* path, void* user);
+private:
+    static void folder_selector_ok_callback(char* path, void* user);
+    static void folder_selector_cancel_callback(char* path, void* user);
 
-  std::unique_ptr<CLoadFolderSelector> selector_;
-  mutable std::mutex mx_;
-  std::string install_folder_;
+    std::unique_ptr<CLoadFolderSelector> selector_;
+    mutable std::mutex mx_;
+    std::string install_folder_;
 };

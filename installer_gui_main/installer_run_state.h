@@ -9,13 +9,13 @@
 enum auth_method_t { auth_sudo = 0, auth_su = 1, auth_none = 255 };
 
 struct installer_flags {
-  std::atomic<int> abort_requested{0};
-  std::atomic<int> password_entered{0};
-  std::atomic<int> ok_pressed{0};
-  std::atomic<int> folder_chosen{0};
-  std::atomic<int> install_cancelled{0};
-  std::atomic<int> other_instance_running{0};
-  std::atomic<unsigned char> redraw_requested{0};
+    std::atomic<int> abort_requested{0};
+    std::atomic<int> password_entered{0};
+    std::atomic<int> ok_pressed{0};
+    std::atomic<int> folder_chosen{0};
+    std::atomic<int> install_cancelled{0};
+    std::atomic<int> other_instance_running{0};
+    std::atomic<unsigned char> redraw_requested{0};
 };
 static_assert(std::atomic<int>::is_always_lock_free, "signal handlers write abort_requested");
 

@@ -13,13 +13,13 @@
 #include "wait_status.h"
 
 struct priv_timings {
-  int prompt_ms = 15000;      // until su or sudo asks for the password
-  int echo_grace_ms = 1000;   // a prompt shown with echo still on gets this long
-  int answer_ms = 30000;      // password check: until the program ends
-  int install_ms = 300000;    // unpacking as root: until tar ends
-  int probe_ms = 5000;        // sudo -n and sudo -k
-  int kill_grace_ms = 1000;   // each step of ending a program that overstays
-  int settle_ms = 5000;       // after a successful install, abortable
+    int prompt_ms = 15000;     // until su or sudo asks for the password
+    int echo_grace_ms = 1000;  // a prompt shown with echo still on gets this long
+    int answer_ms = 30000;     // password check: until the program ends
+    int install_ms = 300000;   // unpacking as root: until tar ends
+    int probe_ms = 5000;       // sudo -n and sudo -k
+    int kill_grace_ms = 1000;  // each step of ending a program that overstays
+    int settle_ms = 5000;      // after a successful install, abortable
 };
 
 // The whole environment of su and sudo: a fixed system PATH, the C locale
@@ -27,55 +27,57 @@ struct priv_timings {
 const std::vector<std::string>& default_root_environment();
 
 class CPrivCommands {
- public:
-  explicit CPrivCommands(const std::atomic<int>* abort_requested = nullptr)
-      : abort_requested_(abort_requested) {}
+public:
+    explicit CPrivCommands(const std::atomic<int>* abort_requested = nullptr)
+        : abort_requested_(abort_requested)
+    {
+    }
 
-  static const std::vector<std::string>& default_su_paths();
-  static const std::vector<std::string>& default_sudo_paths();
-  static const std::vector<std::string>& default_tar_paths();
+    static const std::vector<std::string>& default_su_paths();
+    static const std::vector<std::string>& default_sudo_paths();
+    static const std::vector<std::string>& default_tar_paths();
 
-  // The first of the candidates that exists becomes the program used.
-  bool find_su(const std::vector<std::string>& candidates = default_su_paths());
-  // Also needs `sudo -n` to run a command as this same user: sudo then
-  // knows the user, who may use it with a password.
-  bool find_sudo(const std::vector<std::string>& candidates = default_sudo_paths());
-  bool find_tar(const std::vector<std::string>& candidates = default_tar_paths());
+    // The first of the candidates that exists becomes the program used.
+    bool find_su(const std::vector<std::string>& candidates = default_su_paths());
+    // Also needs `sudo -n` to run a command as this same user: sudo then
+    // knows the user, who may use it with a password.
+    bool find_sudo(const std::vector<std::string>& candidates = default_sudo_paths());
+    bool find_tar(const std::vector<std::string>& candidates = default_tar_paths());
 
-  bool sudo_probe(const char* user_name);
-  bool sudo_forget();
-  // Runs argv (program first) through sudo; true when it exited with 0.
-  bool sudo_run(const std::vector<std::string>& command, const char* password);
-  bool sudo_check_password(const char* password);
-  // 0 when tar unpacked `payload` into `folder` as root and no abort came.
-  int sudo_install(const char* folder, const char* payload, const char* password);
+    bool sudo_probe(const char* user_name);
+    bool sudo_forget();
+    // Runs argv (program first) through sudo; true when it exited with 0.
+    bool sudo_run(const std::vector<std::string>& command, const char* password);
+    bool sudo_check_password(const char* password);
+    // 0 when tar unpacked `payload` into `folder` as root and no abort came.
+    int sudo_install(const char* folder, const char* payload, const char* password);
 
-  bool su_check_password(const char* password);
-  // Runs a command line through su, by /bin/sh whatever root's login shell
-  // is; the caller quotes it. The terminal's output goes to `output` when given.
-  child_outcome su_run(const std::string& command, const char* password, int finish_ms,
-                       std::string* output = nullptr);
-  int su_install(const char* folder, const char* payload, const char* password);
+    bool su_check_password(const char* password);
+    // Runs a command line through su, by /bin/sh whatever root's login shell
+    // is; the caller quotes it. The terminal's output goes to `output` when given.
+    child_outcome su_run(const std::string& command, const char* password, int finish_ms,
+                         std::string* output = nullptr);
+    int su_install(const char* folder, const char* payload, const char* password);
 
-  void set_su_path(const std::string& p) { su_path_ = p; }
-  void set_sudo_path(const std::string& p) { sudo_path_ = p; }
-  void set_tar_path(const std::string& p) { tar_path_ = p; }
-  const std::string& su_path() const { return su_path_; }
-  const std::string& sudo_path() const { return sudo_path_; }
+    void set_su_path(const std::string& p) { su_path_ = p; }
+    void set_sudo_path(const std::string& p) { sudo_path_ = p; }
+    void set_tar_path(const std::string& p) { tar_path_ = p; }
+    const std::string& su_path() const { return su_path_; }
+    const std::string& sudo_path() const { return sudo_path_; }
 
-  priv_timings timings;
-  std::vector<std::string> root_environment = default_root_environment();
+    priv_timings timings;
+    std::vector<std::string> root_environment = default_root_environment();
 
- private:
-  child_outcome sudo_exchange(const std::vector<std::string>& command, const char* password, int finish_ms,
-                              std::string* output = nullptr);
-  child_outcome run_without_input(const std::vector<std::string>& argv, int finish_ms);
-  // Logs what root's side said went wrong (then wipes `output`), then the
-  // settle wait.
-  int settle(const child_outcome& o, std::string& output, const char* password) const;
-  // What root's side gets; false (logged) when the folder is refused.
-  bool install_arguments(const char* folder, const char* payload, root_install_args& args) const;
+private:
+    child_outcome sudo_exchange(const std::vector<std::string>& command, const char* password, int finish_ms,
+                                std::string* output = nullptr);
+    child_outcome run_without_input(const std::vector<std::string>& argv, int finish_ms);
+    // Logs what root's side said went wrong (then wipes `output`), then the
+    // settle wait.
+    int settle(const child_outcome& o, std::string& output, const char* password) const;
+    // What root's side gets; false (logged) when the folder is refused.
+    bool install_arguments(const char* folder, const char* payload, root_install_args& args) const;
 
-  const std::atomic<int>* abort_requested_;
-  std::string su_path_, sudo_path_, tar_path_ = "/bin/tar";
+    const std::atomic<int>* abort_requested_;
+    std::string su_path_, sudo_path_, tar_path_ = "/bin/tar";
 };

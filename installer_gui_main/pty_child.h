@@ -13,54 +13,54 @@
 #include "wait_status.h"
 
 class CPtyChild {
- public:
-  CPtyChild() = default;
-  ~CPtyChild();  // ends and reaps a child still running; wipes the output kept
-  CPtyChild(const CPtyChild&) = delete;
-  CPtyChild& operator=(const CPtyChild&) = delete;
+public:
+    CPtyChild() = default;
+    ~CPtyChild();  // ends and reaps a child still running; wipes the output kept
+    CPtyChild(const CPtyChild&) = delete;
+    CPtyChild& operator=(const CPtyChild&) = delete;
 
-  // Starts argv[0] with argv on a new terminal, in its own session, in the
-  // root folder, with every signal at its default action and with exactly
-  // the environment `env` (nothing of ours).
-  bool spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env);
+    // Starts argv[0] with argv on a new terminal, in its own session, in the
+    // root folder, with every signal at its default action and with exactly
+    // the environment `env` (nothing of ours).
+    bool spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env);
 
-  // Reads what the program shows until the deadline or until the terminal
-  // closes. Returns false when the terminal has closed.
-  bool pump(int timeout_ms);
+    // Reads what the program shows until the deadline or until the terminal
+    // closes. Returns false when the terminal has closed.
+    bool pump(int timeout_ms);
 
-  // Waits until the program has shown `marker` (any output at all when the
-  // marker is empty) and has turned echo off, i.e. is reading a secret.
-  // A program that shows the marker but keeps echo on gets `echo_grace_ms`
-  // more, then the wait succeeds anyway. False on deadline or exit.
-  bool wait_for_secret_prompt(std::string_view marker, int timeout_ms, int echo_grace_ms);
+    // Waits until the program has shown `marker` (any output at all when the
+    // marker is empty) and has turned echo off, i.e. is reading a secret.
+    // A program that shows the marker but keeps echo on gets `echo_grace_ms`
+    // more, then the wait succeeds anyway. False on deadline or exit.
+    bool wait_for_secret_prompt(std::string_view marker, int timeout_ms, int echo_grace_ms);
 
-  // Writes every byte, retrying short writes and EINTR; false on failure.
-  bool write_all(const char* data, size_t len);
+    // Writes every byte, retrying short writes and EINTR; false on failure.
+    bool write_all(const char* data, size_t len);
 
-  // Times `marker` has appeared in the output so far.
-  int marker_count(std::string_view marker) const;
+    // Times `marker` has appeared in the output so far.
+    int marker_count(std::string_view marker) const;
 
-  // Drains the output and waits for the child's end. On the deadline, or as
-  // soon as `stop_when` (when given) sees the output, the child is hung up
-  // and then signalled.
-  child_outcome finish(int timeout_ms, bool (*stop_when)(const CPtyChild&, const void*) = nullptr,
-                       const void* ctx = nullptr);
+    // Drains the output and waits for the child's end. On the deadline, or as
+    // soon as `stop_when` (when given) sees the output, the child is hung up
+    // and then signalled.
+    child_outcome finish(int timeout_ms, bool (*stop_when)(const CPtyChild&, const void*) = nullptr,
+                         const void* ctx = nullptr);
 
-  // Hangs up the terminal and ends the child, waiting at most kill_grace_ms
-  // for each step (hangup, SIGTERM, SIGKILL).
-  child_outcome terminate();
+    // Hangs up the terminal and ends the child, waiting at most kill_grace_ms
+    // for each step (hangup, SIGTERM, SIGKILL).
+    child_outcome terminate();
 
-  bool echo_is_off() const;
-  bool running() const { return pid_ > 0; }
-  const std::string& output() const { return out_; }
-  void set_kill_grace_ms(int ms) { kill_grace_ms_ = ms; }
+    bool echo_is_off() const;
+    bool running() const { return pid_ > 0; }
+    const std::string& output() const { return out_; }
+    void set_kill_grace_ms(int ms) { kill_grace_ms_ = ms; }
 
- private:
-  bool reap(int timeout_ms, child_outcome& o);
-  void close_master();
+private:
+    bool reap(int timeout_ms, child_outcome& o);
+    void close_master();
 
-  int master_ = -1;
-  pid_t pid_ = -1;
-  int kill_grace_ms_ = 1000;
-  std::string out_;  // bounded; may hold an echoed secret, wiped on destruction
+    int master_ = -1;
+    pid_t pid_ = -1;
+    int kill_grace_ms_ = 1000;
+    std::string out_;  // bounded; may hold an echoed secret, wiped on destruction
 };

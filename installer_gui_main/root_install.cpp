@@ -49,42 +49,54 @@ if [ $rc -ne 0 ]; then
 fi
 )sh";
 
-std::vector<std::string> values(const root_install_args& a) {
-  return {a.tar, a.payload, a.folder, std::to_string(a.uid), a.member};
+std::vector<std::string> values(const root_install_args& a)
+{
+    return {a.tar, a.payload, a.folder, std::to_string(a.uid), a.member};
 }
 
 }  // namespace
 
-std::vector<std::string> root_install_argv(const root_install_args& a) {
-  std::vector<std::string> argv{"/bin/sh", "-c", kScript, "qelm-install"};
-  for (auto& v : values(a)) argv.push_back(std::move(v));
-  return argv;
+std::vector<std::string> root_install_argv(const root_install_args& a)
+{
+    std::vector<std::string> argv{"/bin/sh", "-c", kScript, "qelm-install"};
+    for (auto& v : values(a))
+        argv.push_back(std::move(v));
+    return argv;
 }
 
-std::string root_install_command_line(const root_install_args& a) {
-  std::string line = "set --";
-  for (const auto& v : values(a)) line += " " + shell_single_quote(v);
-  return line + kScript;
+std::string root_install_command_line(const root_install_args& a)
+{
+    std::string line = "set --";
+    for (const auto& v : values(a))
+        line += " " + shell_single_quote(v);
+    return line + kScript;
 }
 
-std::vector<std::string> root_messages(std::string_view output, std::string_view secret) {
-  std::vector<std::string> out;
-  size_t at = 0;
-  while (at < output.size()) {
-    size_t end = output.find('\n', at);
-    if (end == std::string_view::npos) end = output.size();
-    std::string_view line = output.substr(at, end - at);
-    at = end + 1;
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const bool marked = line.substr(0, kMarker.size()) == kMarker;
-    if (!marked && line.substr(0, 4) != "su: " && line.substr(0, 6) != "sudo: ") continue;
-    if (!secret.empty() && line.find(secret) != std::string_view::npos) continue;
-    out.emplace_back(marked ? line.substr(kMarker.size()) : line);
-  }
-  return out;
+std::vector<std::string> root_messages(std::string_view output, std::string_view secret)
+{
+    std::vector<std::string> out;
+    size_t at = 0;
+    while (at < output.size()) {
+        size_t end = output.find('\n', at);
+        if (end == std::string_view::npos)
+            end = output.size();
+        std::string_view line = output.substr(at, end - at);
+        at = end + 1;
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const bool marked = line.substr(0, kMarker.size()) == kMarker;
+        if (!marked && line.substr(0, 4) != "su: " && line.substr(0, 6) != "sudo: ")
+            continue;
+        if (!secret.empty() && line.find(secret) != std::string_view::npos)
+            continue;
+        out.emplace_back(marked ? line.substr(kMarker.size()) : line);
+    }
+    return out;
 }
 
-std::string without_trailing_slashes(std::string_view folder) {
-  while (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
-  return std::string(folder);
+std::string without_trailing_slashes(std::string_view folder)
+{
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.remove_suffix(1);
+    return std::string(folder);
 }

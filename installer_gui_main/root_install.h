@@ -11,11 +11,11 @@
 #include <vector>
 
 struct root_install_args {
-  std::string tar;      // absolute path of tar
-  std::string payload;  // the gzip-compressed archive
-  std::string folder;   // the chosen folder, absolute, no trailing '/'
-  std::string member;   // the one file the archive holds
-  unsigned uid = 0;     // the invoking user, who may own parts of the path
+    std::string tar;      // absolute path of tar
+    std::string payload;  // the gzip-compressed archive
+    std::string folder;   // the chosen folder, absolute, no trailing '/'
+    std::string member;   // the one file the archive holds
+    unsigned uid = 0;     // the invoking user, who may own parts of the path
 };
 
 // The installer's name of the library inside the payload.

@@ -10,21 +10,21 @@
 size_t append_printable(char* buf, size_t cap, const char* text);
 
 class CSecretText {
- public:
-  static constexpr size_t kCapacity = 1024;
+public:
+    static constexpr size_t kCapacity = 1024;
 
-  CSecretText() { buf_[0] = 0; }
-  ~CSecretText() { wipe(); }
-  CSecretText(const CSecretText&) = delete;
-  CSecretText& operator=(const CSecretText&) = delete;
+    CSecretText() { buf_[0] = 0; }
+    ~CSecretText() { wipe(); }
+    CSecretText(const CSecretText&) = delete;
+    CSecretText& operator=(const CSecretText&) = delete;
 
-  void assign_filtered(const char* text);
-  const char* c_str() const { return buf_; }
-  bool empty() const { return buf_[0] == 0; }
-  void wipe();
+    void assign_filtered(const char* text);
+    const char* c_str() const { return buf_; }
+    bool empty() const { return buf_[0] == 0; }
+    void wipe();
 
- private:
-  char buf_[kCapacity];
+private:
+    char buf_[kCapacity];
 };
 
 // Wipes a zero-terminated text in place (the entry's buffer after the snapshot).

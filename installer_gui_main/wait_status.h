@@ -5,20 +5,21 @@
 #include <sys/wait.h>
 
 struct child_outcome {
-  enum kind_t { exited, signalled, timed_out, not_started } kind = not_started;
-  int code = -1;  // exit status when exited, signal number when signalled
+    enum kind_t { exited, signalled, timed_out, not_started } kind = not_started;
+    int code = -1;  // exit status when exited, signal number when signalled
 
-  bool succeeded() const { return kind == exited && code == 0; }
+    bool succeeded() const { return kind == exited && code == 0; }
 
-  static child_outcome from_wait_status(int status) {
-    child_outcome o;
-    if (WIFEXITED(status)) {
-      o.kind = exited;
-      o.code = WEXITSTATUS(status);
-    } else if (WIFSIGNALED(status)) {
-      o.kind = signalled;
-      o.code = WTERMSIG(status);
+    static child_outcome from_wait_status(int status)
+    {
+        child_outcome o;
+        if (WIFEXITED(status)) {
+            o.kind = exited;
+            o.code = WEXITSTATUS(status);
+        } else if (WIFSIGNALED(status)) {
+            o.kind = signalled;
+            o.code = WTERMSIG(status);
+        }
+        return o;
     }
-    return o;
-  }
 };

@@ -14,7 +14,7 @@
 #error "afx/cocoa/afx_engine_cocoa.h belongs to the Cocoa backend"
 #endif
 
-struct CGContext; // Quartz's context, as CGContextRef points to it
+struct CGContext;  // Quartz's context, as CGContextRef points to it
 
 struct afx_image : afx_pixmap {};
 
@@ -24,7 +24,7 @@ struct AFX_engine::backend {
 };
 
 class AFX_engine_cocoa {
-  public:
+public:
     explicit AFX_engine_cocoa(AFX_engine& engine) : b_(&engine.state()) {}
 
     void afx_set_view_dimensions(int width, int height);
@@ -32,22 +32,20 @@ class AFX_engine_cocoa {
     int afx_get_view_height() const { return b_->view_height; }
 
     // A pixmap rectangle into the view; destination values in view points.
-    void afx_draw_pixmap_to_view(afx_image* pixmap, CGContext* context, int src_x, int src_y,
-                                 double dst_x, double dst_y, int src_width, int src_height,
-                                 double dst_width, double dst_height);
+    void afx_draw_pixmap_to_view(afx_image* pixmap, CGContext* context, int src_x, int src_y, double dst_x,
+                                 double dst_y, int src_width, int src_height, double dst_width,
+                                 double dst_height);
     // The same in grey with dark bands of about 2 x level rows; the pixmap
     // keeps its colours.
-    void afx_draw_mono_pixmap_to_view(afx_image* pixmap, CGContext* context, int src_x,
-                                      int src_y, double dst_x, double dst_y, int src_width,
-                                      int src_height, double dst_width, double dst_height,
-                                      float level);
+    void afx_draw_mono_pixmap_to_view(afx_image* pixmap, CGContext* context, int src_x, int src_y,
+                                      double dst_x, double dst_y, int src_width, int src_height,
+                                      double dst_width, double dst_height, float level);
 
     // The Catmull-Rom scaler from the panel pixmap into the view pixmap.
-    void afx_stretch_copy_pixmap_CATROM2(const afx_image* source, afx_image* destination, int x,
-                                         int y, int width, int height, int x_offset,
-                                         int y_offset, float scale);
+    void afx_stretch_copy_pixmap_CATROM2(const afx_image* source, afx_image* destination, int x, int y,
+                                         int width, int height, int x_offset, int y_offset, float scale);
 
-  private:
+private:
     AFX_engine::backend* b_;
 };
 

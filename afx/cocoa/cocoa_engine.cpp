@@ -18,8 +18,8 @@ afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height)
     return image;
 }
 
-afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b,
-                                               int grip, int margin, int period, int dot)
+afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                               int margin, int period, int dot)
 {
     afx_image* image = afx_pixmap_create_fixed(width, height);
     afx_pixmap_paint_background(image, afx_pixmap_look{r, g, b, grip, margin, period, dot});
@@ -34,14 +34,14 @@ void AFX_engine::afx_pixmap_destroy(afx_image* image)
     delete image;
 }
 
-void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     afx_pixmap_draw_pixbuf(image, pixbuf, src_x, src_y, dst_x, dst_y, width, height);
 }
 
-void AFX_engine::afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     afx_pixmap_blit_pixbuf(image, pixbuf, src_x, src_y, dst_x, dst_y, width, height);
 }
@@ -52,11 +52,9 @@ void AFX_engine_cocoa::afx_set_view_dimensions(int width, int height)
     b_->view_height = height;
 }
 
-void AFX_engine_cocoa::afx_stretch_copy_pixmap_CATROM2(const afx_image* source,
-                                                       afx_image* destination, int x, int y,
-                                                       int width, int height, int x_offset,
+void AFX_engine_cocoa::afx_stretch_copy_pixmap_CATROM2(const afx_image* source, afx_image* destination, int x,
+                                                       int y, int width, int height, int x_offset,
                                                        int y_offset, float scale)
 {
     afx_pixmap_stretch_copy(source, destination, x, y, width, height, x_offset, y_offset, scale);
 }
-

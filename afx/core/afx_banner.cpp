@@ -6,16 +6,13 @@
 #include <algorithm>
 
 namespace {
-constexpr int kPenX = 8;      // text starts 2 pixels inside the window at scroll 0
-constexpr int kWindowX = 6;   // first text-buffer column shown at scroll 0
+constexpr int kPenX = 8;     // text starts 2 pixels inside the window at scroll 0
+constexpr int kWindowX = 6;  // first text-buffer column shown at scroll 0
 // The macOS views show the buffer from row 0.
 constexpr bool kShowFromTop = kVltVariant == vlt_variant::macos_build;
-} // namespace
+}  // namespace
 
-CBannerObject::CBannerObject(AFX_engine* engine, AFX_font_engine* font)
-    : engine_(engine), font_(font)
-{
-}
+CBannerObject::CBannerObject(AFX_engine* engine, AFX_font_engine* font) : engine_(engine), font_(font) {}
 
 CBannerObject::~CBannerObject() { AFX_drawing::afx_pixbuf_destroy_with_allocation(text_); }
 
@@ -65,10 +62,8 @@ void CBannerObject::draw_frame()
     const int top = frame_top_, bottom = frame_top_ + y_size_ - 1, right = x_size_ - 1;
     AFX_drawing::draw_horiz_line_to_pixbuf(text_, 1, top, x_size_ - 2, top, c[0], c[1], c[2], 255);
     AFX_drawing::draw_vert_line_to_pixbuf(text_, 0, top + 1, 0, bottom - 1, c[0], c[1], c[2], 255);
-    AFX_drawing::draw_horiz_line_to_pixbuf(text_, 1, bottom, x_size_ - 2, bottom, c[0], c[1], c[2],
-                                           255);
-    AFX_drawing::draw_vert_line_to_pixbuf(text_, right, top + 1, right, bottom - 1, c[0], c[1],
-                                          c[2], 255);
+    AFX_drawing::draw_horiz_line_to_pixbuf(text_, 1, bottom, x_size_ - 2, bottom, c[0], c[1], c[2], 255);
+    AFX_drawing::draw_vert_line_to_pixbuf(text_, right, top + 1, right, bottom - 1, c[0], c[1], c[2], 255);
     for (int x : {0, right})
         for (int y : {top, bottom})
             AFX_drawing::plot_pixel_to_pixbuf(text_, x, y, c[0] >> 1, c[1] >> 1, c[2] >> 1, 255);
@@ -87,8 +82,8 @@ bool CBannerObject::test_banner_clicked(int x, int y) const
 
 void CBannerObject::undraw_banner(afx_pixbuf* target)
 {
-    AFX_drawing::afx_pixbuf_copy(panel_, target, x_pos_, y_pos_, offset_x_ + x_pos_,
-                                 offset_y_ + y_pos_, x_size_, y_size_);
+    AFX_drawing::afx_pixbuf_copy(panel_, target, x_pos_, y_pos_, offset_x_ + x_pos_, offset_y_ + y_pos_,
+                                 x_size_, y_size_);
 }
 
 void CBannerObject::draw_banner(afx_pixbuf* target)
@@ -101,8 +96,8 @@ void CBannerObject::draw_banner(afx_pixbuf* target)
     const int width = std::min(x_size_, text_->width);
     const int height = std::min(y_size_, text_->height - row);
     const int col = std::clamp(scroll_ + kWindowX, 0, text_->width - width);
-    AFX_drawing::afx_combine_pixbuf_fixed(text_, target, col, row, offset_x_ + x_pos_,
-                                          offset_y_ + y_pos_, width, height);
+    AFX_drawing::afx_combine_pixbuf_fixed(text_, target, col, row, offset_x_ + x_pos_, offset_y_ + y_pos_,
+                                          width, height);
 }
 
 void CBannerObject::update_right()

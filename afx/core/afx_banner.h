@@ -8,7 +8,7 @@ class AFX_engine;
 class AFX_font_engine;
 
 class CBannerObject {
-  public:
+public:
     CBannerObject(AFX_engine* engine, AFX_font_engine* font);
     ~CBannerObject();
     CBannerObject(const CBannerObject&) = delete;
@@ -44,7 +44,7 @@ class CBannerObject {
     void update_left();
     void update_banner_position(int delta);
 
-  private:
+private:
     void draw_frame();
 
     AFX_engine* engine_;

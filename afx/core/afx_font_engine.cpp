@@ -10,7 +10,7 @@
 #endif
 
 namespace {
-constexpr int kMeasureLimit = 1024; // measuring stops after this many characters
+constexpr int kMeasureLimit = 1024;  // measuring stops after this many characters
 constexpr int kDotGlyph = '.';
 constexpr int kMaskGlyph = '*';
 
@@ -19,7 +19,7 @@ int gamma_entry(int i, float exponent)
     const float v = std::pow(static_cast<float>(i) / 255.0f, exponent);
     return v >= 1.0f ? 255 : static_cast<int>(v * 255.0f);
 }
-} // namespace
+}  // namespace
 
 AFX_font_engine::AFX_font_engine(AFX_engine* engine, float gamma)
     : engine_(engine), glyphs_(afx_font_glyph_table)
@@ -57,8 +57,7 @@ void AFX_font_engine::set_foreground_rgb(int r, int g, int b)
     fg_[2] = dec_[b & 255];
 }
 
-void AFX_font_engine::put_pixel(afx_pixbuf* buf, int x, int y, int r, int g, int b,
-                                int coverage) const
+void AFX_font_engine::put_pixel(afx_pixbuf* buf, int x, int y, int r, int g, int b, int coverage) const
 {
     // A long text must not run off any edge of the buffer.
     if (x < 0 || y < 0 || x >= buf->width || y >= buf->height)
@@ -71,8 +70,7 @@ void AFX_font_engine::put_pixel(afx_pixbuf* buf, int x, int y, int r, int g, int
     }
 }
 
-void AFX_font_engine::blit_glyph(afx_pixbuf* buf, int index, int x, int y,
-                                 const pen_style& style) const
+void AFX_font_engine::blit_glyph(afx_pixbuf* buf, int index, int x, int y, const pen_style& style) const
 {
     const uint8_t* g = glyphs_[index & 255];
     if (!g)
@@ -152,8 +150,7 @@ int AFX_font_engine::get_string_length_in_pxls(const char* text) const
     return length;
 }
 
-void AFX_font_engine::draw_string(afx_pixbuf* buf, const char* text, int x, int y,
-                                  int max_chars) const
+void AFX_font_engine::draw_string(afx_pixbuf* buf, const char* text, int x, int y, int max_chars) const
 {
     run_text(buf, text, x, y, max_chars, {fg_[0], fg_[1], fg_[2], nullptr, false});
 }
@@ -188,7 +185,7 @@ const char* AFX_font_engine::get_char(const char* text, bool utf8, int* code)
     ++text;
     for (int i = 1; i < n; ++i) {
         if (byte() == 0)
-            break; // the text ends inside the sequence
+            break;  // the text ends inside the sequence
         value = (value << 6) | (byte() & 0x3F);
         ++text;
     }
@@ -244,61 +241,54 @@ void AFX_font_engine::draw_glyph(afx_pixbuf* buf, int code, int x, int y) const
     blit_glyph(buf, code, x, y, {fg_[0], fg_[1], fg_[2], nullptr, false});
 }
 
-void AFX_font_engine::draw_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y, int r, int g,
-                                           int b) const
+void AFX_font_engine::draw_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y, int r, int g, int b) const
 {
     blit_glyph(buf, code, x, y, {r, g, b, nullptr, false});
 }
 
-void AFX_font_engine::draw_string_to_pixbuf(afx_pixbuf* buf, const char* text, int x, int y,
-                                            int r, int g, int b, int max_chars) const
+void AFX_font_engine::draw_string_to_pixbuf(afx_pixbuf* buf, const char* text, int x, int y, int r, int g,
+                                            int b, int max_chars) const
 {
     run_text(buf, text, x, y, max_chars, {r, g, b, nullptr, false});
 }
 
-void AFX_font_engine::draw_clipped_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y,
-                                                   int top, int bottom, int left, int right,
-                                                   int r, int g, int b) const
+void AFX_font_engine::draw_clipped_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y, int top,
+                                                   int bottom, int left, int right, int r, int g, int b) const
 {
     const clip c{top, bottom, left, right};
     blit_glyph(buf, code, x, y, {r, g, b, &c, false});
 }
 
-void AFX_font_engine::draw_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x,
-                                                     int y, int top, int bottom, int left,
-                                                     int right, int r, int g, int b,
+void AFX_font_engine::draw_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x, int y, int top,
+                                                     int bottom, int left, int right, int r, int g, int b,
                                                      int max_chars) const
 {
     const clip c{top, bottom, left, right};
     run_text(buf, text, x, y, max_chars, {r, g, b, &c, false});
 }
 
-void AFX_font_engine::draw_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x,
-                                                     int y, int top, int bottom, int left,
-                                                     int right, int r, int g, int b,
+void AFX_font_engine::draw_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x, int y, int top,
+                                                     int bottom, int left, int right, int r, int g, int b,
                                                      int max_chars) const
 {
     const clip c{top, bottom, left, right};
     run_text(buf, text, x - get_string_length_in_pxls(text), y, max_chars, {r, g, b, &c, false});
 }
 
-void AFX_font_engine::draw_hid_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x,
-                                                         int y, int top, int bottom, int left,
-                                                         int right, int r, int g, int b,
-                                                         int max_chars) const
+void AFX_font_engine::draw_hid_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x, int y,
+                                                         int top, int bottom, int left, int right, int r,
+                                                         int g, int b, int max_chars) const
 {
     const clip c{top, bottom, left, right};
     run_text(buf, text, x, y, max_chars, {r, g, b, &c, true});
 }
 
-void AFX_font_engine::draw_hid_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x,
-                                                         int y, int top, int bottom, int left,
-                                                         int right, int r, int g, int b,
-                                                         int max_chars) const
+void AFX_font_engine::draw_hid_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x, int y,
+                                                         int top, int bottom, int left, int right, int r,
+                                                         int g, int b, int max_chars) const
 {
     const clip c{top, bottom, left, right};
-    run_text(buf, text, x - get_hid_string_length_in_pxls(text), y, max_chars,
-             {r, g, b, &c, true});
+    run_text(buf, text, x - get_hid_string_length_in_pxls(text), y, max_chars, {r, g, b, &c, true});
 }
 
 #endif

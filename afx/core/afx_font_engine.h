@@ -44,7 +44,7 @@ constexpr int kWidth = 0, kHeight = 1, kAdvance = 2, kXBearing = 4, kTop = 5, kC
 extern const uint8_t* const afx_font_glyph_table[256];
 
 class AFX_font_engine {
-  public:
+public:
     explicit AFX_font_engine(AFX_engine* engine, float gamma = AFX_FONT_GAMMA);
 
     int get_glyph_max_width() const { return max_width_; }
@@ -73,35 +73,33 @@ class AFX_font_engine {
     void draw_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y, int r, int g, int b) const;
     void draw_string_to_pixbuf(afx_pixbuf* buf, const char* text, int x, int y, int r, int g, int b,
                                int max_chars) const;
-    void draw_clipped_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y, int top, int bottom,
-                                      int left, int right, int r, int g, int b) const;
-    void draw_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x, int y, int top,
-                                        int bottom, int left, int right, int r, int g, int b,
-                                        int max_chars) const;
-    void draw_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x, int y, int top,
-                                        int bottom, int left, int right, int r, int g, int b,
-                                        int max_chars) const;
-    void draw_hid_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x, int y,
-                                            int top, int bottom, int left, int right, int r, int g,
-                                            int b, int max_chars) const;
-    void draw_hid_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x, int y,
-                                            int top, int bottom, int left, int right, int r, int g,
-                                            int b, int max_chars) const;
+    void draw_clipped_glyph_to_pixbuf(afx_pixbuf* buf, int code, int x, int y, int top, int bottom, int left,
+                                      int right, int r, int g, int b) const;
+    void draw_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x, int y, int top, int bottom,
+                                        int left, int right, int r, int g, int b, int max_chars) const;
+    void draw_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x, int y, int top, int bottom,
+                                        int left, int right, int r, int g, int b, int max_chars) const;
+    void draw_hid_clipped_string_to_pixbufL(afx_pixbuf* buf, const char* text, int x, int y, int top,
+                                            int bottom, int left, int right, int r, int g, int b,
+                                            int max_chars) const;
+    void draw_hid_clipped_string_to_pixbufR(afx_pixbuf* buf, const char* text, int x, int y, int top,
+                                            int bottom, int left, int right, int r, int g, int b,
+                                            int max_chars) const;
 #endif
 
-  private:
+private:
     struct clip {
-        int top, bottom, left, right; // all four excluded
+        int top, bottom, left, right;  // all four excluded
     };
     struct pen_style {
         int r, g, b;
-        const clip* limits; // null: only the buffer bounds
-        bool hidden;        // every character drawn as '*'
+        const clip* limits;  // null: only the buffer bounds
+        bool hidden;         // every character drawn as '*'
     };
     void blit_glyph(afx_pixbuf* buf, int index, int x, int y, const pen_style& style) const;
     void run_text(afx_pixbuf* buf, const char* text, int x, int y, int max_chars,
                   const pen_style& style) const;
-    int next_glyph(const char*& text) const; // glyph index, -1 skip, 0 end
+    int next_glyph(const char*& text) const;  // glyph index, -1 skip, 0 end
 
     AFX_engine* engine_;
     const uint8_t* const* glyphs_;

@@ -7,9 +7,9 @@
 #include <cmath>
 
 struct afx_knob_law {
-    float inertia;          // share of the way from the last change to the new motion
-    float detent_damping;   // velocity factor while the knob shows its detent frame
-    bool always_inertia;    // apply the inertia even when the drag slows down
+    float inertia;         // share of the way from the last change to the new motion
+    float detent_damping;  // velocity factor while the knob shows its detent frame
+    bool always_inertia;   // apply the inertia even when the drag slows down
 };
 
 inline constexpr float afx_knob_max = 99.0f;

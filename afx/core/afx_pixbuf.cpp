@@ -18,19 +18,19 @@ void write_be32(uint8_t* p, uint32_t v)
 
 header read_header(const uint8_t* s)
 {
-    return {read_be32(s), read_be32(s + 4), read_be32(s + 8),
+    return {read_be32(s),      read_be32(s + 4),  read_be32(s + 8),
             read_be32(s + 12), read_be32(s + 16), read_be32(s + 20)};
 }
 
 void write_header(uint8_t* out, uint32_t width, uint32_t height)
 {
-    const uint32_t fields[6] = {kMagic, uint32_t(kHeaderSize) + 4 * width * height, kTypeRawRgba8,
-                                4 * width, width, height};
+    const uint32_t fields[6] = {
+        kMagic, uint32_t(kHeaderSize) + 4 * width * height, kTypeRawRgba8, 4 * width, width, height};
     for (int i = 0; i < 6; ++i)
         write_be32(out + 4 * i, fields[i]);
 }
 
-} // namespace afx_gdkpixdata
+}  // namespace afx_gdkpixdata
 
 afx_pixbuf* AFX_drawing::afx_pixbuf_new_from_inline(const uint8_t* stream, int window)
 {
@@ -85,18 +85,17 @@ void AFX_drawing::afx_pixbuf_destroy_with_allocation(afx_pixbuf* buf)
 
 void AFX_drawing::afx_pixbuf_reparent(afx_pixbuf* buf, int window) { buf->window = window; }
 
-void AFX_drawing::afx_pixbuf_copy(const afx_pixbuf* src, afx_pixbuf* dst, int sx, int sy, int dx,
-                                  int dy, int width, int height)
+void AFX_drawing::afx_pixbuf_copy(const afx_pixbuf* src, afx_pixbuf* dst, int sx, int sy, int dx, int dy,
+                                  int width, int height)
 {
     if (width <= 0 || height <= 0)
         return;
     for (int row = 0; row < height; ++row)
-        std::memcpy(afx_pixel_at(dst, dx, dy + row), afx_pixel_at(src, sx, sy + row),
-                    size_t(width) * 4);
+        std::memcpy(afx_pixel_at(dst, dx, dy + row), afx_pixel_at(src, sx, sy + row), size_t(width) * 4);
 }
 
-void AFX_drawing::afx_combine_pixbuf_fixed(const afx_pixbuf* src, afx_pixbuf* dst, int sx, int sy,
-                                           int dx, int dy, int width, int height)
+void AFX_drawing::afx_combine_pixbuf_fixed(const afx_pixbuf* src, afx_pixbuf* dst, int sx, int sy, int dx,
+                                           int dy, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return;
@@ -114,8 +113,7 @@ void AFX_drawing::afx_combine_pixbuf_fixed(const afx_pixbuf* src, afx_pixbuf* ds
     }
 }
 
-void AFX_drawing::plot_pixel_to_pixbuf(afx_pixbuf* buf, int x, int y, int r, int g, int b,
-                                       int alpha, bool)
+void AFX_drawing::plot_pixel_to_pixbuf(afx_pixbuf* buf, int x, int y, int r, int g, int b, int alpha, bool)
 {
     uint8_t* p = afx_pixel_at(buf, x, y);
     p[0] = afx_blend_channel(p[0], r & 255, alpha);
@@ -123,8 +121,8 @@ void AFX_drawing::plot_pixel_to_pixbuf(afx_pixbuf* buf, int x, int y, int r, int
     p[2] = afx_blend_channel(p[2], b & 255, alpha);
 }
 
-void AFX_drawing::draw_horiz_line_to_pixbuf(afx_pixbuf* buf, int x1, int y1, int x2, int, int r,
-                                            int g, int b, int alpha)
+void AFX_drawing::draw_horiz_line_to_pixbuf(afx_pixbuf* buf, int x1, int y1, int x2, int, int r, int g, int b,
+                                            int alpha)
 {
     if (x1 > x2)
         std::swap(x1, x2);
@@ -132,8 +130,8 @@ void AFX_drawing::draw_horiz_line_to_pixbuf(afx_pixbuf* buf, int x1, int y1, int
         plot_pixel_to_pixbuf(buf, x, y1, r, g, b, alpha);
 }
 
-void AFX_drawing::draw_vert_line_to_pixbuf(afx_pixbuf* buf, int x1, int y1, int, int y2, int r,
-                                           int g, int b, int alpha)
+void AFX_drawing::draw_vert_line_to_pixbuf(afx_pixbuf* buf, int x1, int y1, int, int y2, int r, int g, int b,
+                                           int alpha)
 {
     if (y1 > y2)
         std::swap(y1, y2);
@@ -141,8 +139,8 @@ void AFX_drawing::draw_vert_line_to_pixbuf(afx_pixbuf* buf, int x1, int y1, int,
         plot_pixel_to_pixbuf(buf, x1, y, r, g, b, alpha);
 }
 
-void AFX_drawing::afxline_block_fill_to_pixbuf(afx_pixbuf* buf, int x, int y, int width,
-                                               int height, int r, int g, int b)
+void AFX_drawing::afxline_block_fill_to_pixbuf(afx_pixbuf* buf, int x, int y, int width, int height, int r,
+                                               int g, int b)
 {
     if (!buf || width <= 0 || height <= 0)
         return;
@@ -153,15 +151,14 @@ void AFX_drawing::afxline_block_fill_to_pixbuf(afx_pixbuf* buf, int x, int y, in
     }
 }
 
-void AFX_drawing::afxline_plot_pixel_to_pixbuf(afx_pixbuf* buf, int x, int y, int r, int g, int b,
-                                               int alpha)
+void AFX_drawing::afxline_plot_pixel_to_pixbuf(afx_pixbuf* buf, int x, int y, int r, int g, int b, int alpha)
 {
     plot_pixel_to_pixbuf(buf, x, y, r, g, b, alpha);
     afx_pixel_at(buf, x, y)[3] = 255;
 }
 
-void AFX_drawing::afxline_draw_line_on_pixbuf(afx_pixbuf* buf, int x0, int y0, int x1, int y1,
-                                              int r, int g, int b, int alpha)
+void AFX_drawing::afxline_draw_line_on_pixbuf(afx_pixbuf* buf, int x0, int y0, int x1, int y1, int r, int g,
+                                              int b, int alpha)
 {
     const int a = alpha & 255;
     if (y0 > y1) {
@@ -206,8 +203,7 @@ void AFX_drawing::afxline_draw_line_on_pixbuf(afx_pixbuf* buf, int x0, int y0, i
         const int near_alpha = a - w > 0 ? a - w : 0;
         const int far_alpha = a - (255 - w) > 0 ? a - (255 - w) : 0;
         afxline_plot_pixel_to_pixbuf(buf, x0, y0, r, g, b, near_alpha);
-        afxline_plot_pixel_to_pixbuf(buf, steep ? x0 + dir : x0, steep ? y0 : y0 + 1, r, g, b,
-                                     far_alpha);
+        afxline_plot_pixel_to_pixbuf(buf, steep ? x0 + dir : x0, steep ? y0 : y0 + 1, r, g, b, far_alpha);
     }
     afxline_plot_pixel_to_pixbuf(buf, x1, y1, r, g, b, a);
 }

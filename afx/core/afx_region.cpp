@@ -8,8 +8,7 @@ AFXRegionContainer::~AFXRegionContainer() { delete[] regions_; }
 
 AFXRect AFXRegionContainer::sanitize(AFXRect r)
 {
-    return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2),
-            std::max(r.y1, r.y2)};
+    return {std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2)};
 }
 
 void AFXRegionContainer::push_back(AFXRect r)
@@ -76,7 +75,7 @@ void AFXRegionContainer::add(AFXRect r)
             continue;
         }
         if (e.x1 <= n.x1 && e.y1 <= n.y1 && n.x2 <= e.x2 && n.y2 <= e.y2)
-            return; // already covered
+            return;  // already covered
         if (n.x1 <= e.x1 && n.y1 <= e.y1 && e.x2 <= n.x2 && e.y2 <= n.y2) {
             erase(i);
             continue;

@@ -4,12 +4,12 @@
 #include <cstdint>
 
 struct AFXRect {
-    int32_t x1, y1, x2, y2; // far edges excluded; empty when x1 == x2 or y1 == y2
+    int32_t x1, y1, x2, y2;  // far edges excluded; empty when x1 == x2 or y1 == y2
     bool operator==(const AFXRect&) const = default;
 };
 
 class AFXRegionContainer {
-  public:
+public:
     AFXRegionContainer() = default;
     ~AFXRegionContainer();
     AFXRegionContainer(const AFXRegionContainer&) = delete;
@@ -27,7 +27,7 @@ class AFXRegionContainer {
     void shrink();
     void add(AFXRect r);
 
-  private:
+private:
     int32_t count_ = 0;
     int32_t capacity_ = 0;
     AFXRect* regions_ = nullptr;

@@ -17,7 +17,7 @@ bool CRotaryControlObject::test_rotary_control_clicked(int x, int y)
 {
     if (!geo_.hit(x, y))
         return false;
-    velocity_ = 0.0f; // each drag starts from rest
+    velocity_ = 0.0f;  // each drag starts from rest
     return true;
 }
 

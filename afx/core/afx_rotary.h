@@ -14,7 +14,7 @@
 #endif
 
 class CRotaryControlObject {
-  public:
+public:
     explicit CRotaryControlObject(AFX_engine* engine) : engine_(engine) {}
 
     void set_rotary_control_size_x(int v) { geo_.size_x = v; }
@@ -51,7 +51,7 @@ class CRotaryControlObject {
     void draw_rotary_control(afx_pixbuf* target);
     bool redraw_rotary_control(afx_pixbuf* target);
 
-  private:
+private:
     float value_ = 0.0f;
     float detent_ = 0.0f;
     float velocity_ = 0.0f;

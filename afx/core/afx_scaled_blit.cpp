@@ -49,7 +49,7 @@ uint32_t pack(layout l, uint32_t rm, uint32_t gm, uint32_t bm, int r, int g, int
     }
 }
 
-} // namespace afx_scale
+}  // namespace afx_scale
 
 bool AFXPackedImageSink::begin()
 {

@@ -18,7 +18,7 @@ int kernel(int d);
 struct taps {
     int32_t w[4];
     int32_t total;
-    uint64_t recip; // ceil(2^32 / total): exact floor(s / total) for our sums
+    uint64_t recip;  // ceil(2^32 / total): exact floor(s / total) for our sums
 };
 taps taps_for_fraction(int f);
 
@@ -36,20 +36,21 @@ enum class layout { rgb888, rgb565, rgb555, unsupported };
 layout layout_for_masks(uint32_t red, uint32_t green, uint32_t blue);
 uint32_t pack(layout l, uint32_t red, uint32_t green, uint32_t blue, int r, int g, int b);
 
-} // namespace afx_scale
+}  // namespace afx_scale
 
 // Where the dirty rectangle lies and how the content maps onto the image.
 struct AFXBlitArea {
-    int x, y, width, height; // dirty rectangle in destination pixels
-    int x_offset, y_offset;  // destination position of the content origin
-    float scale;             // destination pixels per source pixel, >= 1
+    int x, y, width, height;  // dirty rectangle in destination pixels
+    int x_offset, y_offset;   // destination position of the content origin
+    float scale;              // destination pixels per source pixel, >= 1
 };
 
 // A sink has: int width() const, int height() const, bool begin() (false
 // aborts before anything is stored) and put(x, y, r, g, b); it may add
 // put_row(x, y, pixels, n) taking n pixels as 0x00RRGGBB words at once.
 // Returns true when pixels were stored.
-template <class Sink> bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea area);
+template <class Sink>
+bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea area);
 
 // Packed XImage-style sink: 8-8-8, 5-6-5 or 5-5-5 by the masks. Writes into
 // memory (16 or 32 bits a pixel, host byte order) unless a put function is
@@ -65,11 +66,11 @@ struct AFXPackedImageSink {
 
     int width() const { return image_width; }
     int height() const { return image_height; }
-    bool begin(); // prints the five unsupported-depth lines and refuses
+    bool begin();  // prints the five unsupported-depth lines and refuses
     void put(int x, int y, int r, int g, int b);
     void put_row(int x, int y, const uint32_t* px, int n);
 
-  private:
+private:
     afx_scale::layout layout_ = afx_scale::layout::unsupported;
 };
 
@@ -83,8 +84,8 @@ struct AFXRgbaSink {
     void put(int x, int y, int r, int g, int b)
     {
         uint8_t* p = pixels + static_cast<ptrdiff_t>(y) * rowstride + x * 4;
-        p[0] = static_cast<uint8_t>(r), p[1] = static_cast<uint8_t>(g),
-        p[2] = static_cast<uint8_t>(b), p[3] = 255;
+        p[0] = static_cast<uint8_t>(r), p[1] = static_cast<uint8_t>(g), p[2] = static_cast<uint8_t>(b),
+        p[3] = 255;
     }
     void put_row(int x, int y, const uint32_t* px, int n)
     {
@@ -107,8 +108,7 @@ struct AFXBgrDibSink {
     void put(int x, int y, int r, int g, int b)
     {
         uint8_t* p = bits + static_cast<ptrdiff_t>(y) * row_bytes(image_width) + x * 3;
-        p[0] = static_cast<uint8_t>(b), p[1] = static_cast<uint8_t>(g),
-        p[2] = static_cast<uint8_t>(r);
+        p[0] = static_cast<uint8_t>(b), p[1] = static_cast<uint8_t>(g), p[2] = static_cast<uint8_t>(r);
     }
     void put_row(int x, int y, const uint32_t* px, int n)
     {

@@ -8,7 +8,8 @@
 namespace afx_scale {
 
 // One finished row into the sink: whole when it takes rows, else pixel by pixel.
-template <class Sink> void store_row(Sink& sink, int x, int y, const uint32_t* px, int n)
+template <class Sink>
+void store_row(Sink& sink, int x, int y, const uint32_t* px, int n)
 {
     if constexpr (requires { sink.put_row(x, y, px, n); }) {
         sink.put_row(x, y, px, n);
@@ -18,7 +19,8 @@ template <class Sink> void store_row(Sink& sink, int x, int y, const uint32_t* p
     }
 }
 
-template <class Sink> bool catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a, kernels k)
+template <class Sink>
+bool catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a, kernels k)
 {
     const int dw = sink.width(), dh = sink.height();
     if (!src.pixels || src.width <= 0 || src.height <= 0 || a.scale < 1.0f)
@@ -70,9 +72,10 @@ template <class Sink> bool catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBli
     return true;
 }
 
-} // namespace afx_scale
+}  // namespace afx_scale
 
-template <class Sink> bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a)
+template <class Sink>
+bool afx_catrom_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a)
 {
     return afx_scale::catrom_blit(src, sink, a, afx_scale::best_kernels());
 }

@@ -16,9 +16,9 @@ struct alignas(16) row_filter::column {
     // fourth channel weighs 0 so it comes out 0.
     int16_t w01[8];
     int16_t w23[8];
-    float inv[4]; // 1 / total in every lane
+    float inv[4];  // 1 / total in every lane
     taps t;
-    int base; // padded intermediate index of the first tap
+    int base;  // padded intermediate index of the first tap
 };
 
 namespace {
@@ -137,7 +137,7 @@ void horizontal_sse2(const row_filter::column* cols, int padded, const int16_t* 
 }
 #endif
 
-} // namespace
+}  // namespace
 
 void normalise_sums(const int32_t* sums, int n, const taps& t, uint8_t* out, kernels k)
 {
@@ -178,7 +178,7 @@ row_filter::row_filter(int first, int span, int cx0, int cols, int64_t step, int
     while (cols_ < cols && static_cast<int>(((cx0 + cols_) * step) >> 16) <= src_width - 1)
         ++cols_;
     padded_cols_ = (cols_ + 3) & ~3;
-    const int mid_len = span + 4; // the columns plus 1 pad left, 2 right
+    const int mid_len = span + 4;  // the columns plus 1 pad left, 2 right
     const size_t col_bytes = align16(sizeof(column) * size_t(std::max(padded_cols_, 1)));
     const size_t mid_bytes = align16(sizeof(uint32_t) * size_t(mid_len));
     const size_t pair_bytes = align16(sizeof(int16_t) * 8 * size_t(mid_len));
@@ -192,7 +192,7 @@ row_filter::row_filter(int first, int span, int cx0, int cols, int64_t step, int
 
     for (int i = 0; i < padded_cols_; ++i) {
         column& c = columns_[i];
-        if (i >= cols_) { // whole groups of four: repeat the last column
+        if (i >= cols_) {  // whole groups of four: repeat the last column
             c = columns_[cols_ - 1];
             continue;
         }
@@ -237,4 +237,4 @@ const uint32_t* row_filter::horizontal()
     return out_;
 }
 
-} // namespace afx_scale
+}  // namespace afx_scale

@@ -21,7 +21,7 @@ kernels best_kernels();
 void normalise_sums(const int32_t* sums, int n, const taps& t, uint8_t* out, kernels k);
 
 class row_filter {
-  public:
+public:
     // Source columns first .. first + span feed destination columns
     // cx0 .. cx0 + cols - 1 at the given 16.16 source step.
     row_filter(int first, int span, int cx0, int cols, int64_t step, int src_width, kernels k);
@@ -35,18 +35,18 @@ class row_filter {
     const uint32_t* horizontal();
     int columns() const { return cols_; }
 
-    struct column; // taps of one destination column, in both kernels' forms
+    struct column;  // taps of one destination column, in both kernels' forms
 
-  private:
+private:
     void make_pairs();
 
     kernels kernels_;
     int span_, cols_, padded_cols_;
     std::unique_ptr<uint8_t[]> block_;
     column* columns_ = nullptr;
-    uint32_t* mid_ = nullptr;  // intermediate row, edge pixel repeated 1 left, 2 right
-    int16_t* pairs_ = nullptr; // neighbours side by side for the horizontal taps
-    uint32_t* out_ = nullptr;  // finished row, padded to whole groups of four
+    uint32_t* mid_ = nullptr;   // intermediate row, edge pixel repeated 1 left, 2 right
+    int16_t* pairs_ = nullptr;  // neighbours side by side for the horizontal taps
+    uint32_t* out_ = nullptr;   // finished row, padded to whole groups of four
 };
 
-} // namespace afx_scale
+}  // namespace afx_scale

@@ -30,16 +30,14 @@ struct afx_widget_geometry {
     // Restores the panel's pixels under the widget in the target.
     void restore_background(const afx_pixbuf* panel, afx_pixbuf* target) const
     {
-        AFX_drawing::afx_pixbuf_copy(panel, target, panel_left(), panel_top(),
-                                     offset_x + panel_left(), offset_y + panel_top(), size_x,
-                                     size_y);
+        AFX_drawing::afx_pixbuf_copy(panel, target, panel_left(), panel_top(), offset_x + panel_left(),
+                                     offset_y + panel_top(), size_x, size_y);
     }
     // Lays frame `frame` of a vertical strip over the target rectangle.
     void combine_frame(const afx_pixbuf* strip, int frame, afx_pixbuf* target) const
     {
-        AFX_drawing::afx_combine_pixbuf_fixed(strip, target, 0, frame * size_y,
-                                              offset_x + panel_left(), offset_y + panel_top(),
-                                              size_x, size_y);
+        AFX_drawing::afx_combine_pixbuf_fixed(strip, target, 0, frame * size_y, offset_x + panel_left(),
+                                              offset_y + panel_top(), size_x, size_y);
     }
 };
 

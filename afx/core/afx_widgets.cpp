@@ -35,8 +35,7 @@ void CBarMeterObject::draw_bar_meter(afx_pixbuf* target)
     if (work_)
         AFX_drawing::afx_pixbuf_reparent(work_, strip_->window);
     else
-        work_ = AFX_drawing::afx_pixbuf_new_with_allocation(geo_.size_x, geo_.size_y,
-                                                            strip_->window);
+        work_ = AFX_drawing::afx_pixbuf_new_with_allocation(geo_.size_x, geo_.size_y, strip_->window);
     // Unlit image above the boundary, lit image below: it fills bottom-up.
     const int lit = lit_boundary();
     AFX_drawing::afx_pixbuf_copy(strip_, work_, 0, geo_.size_y, 0, 0, geo_.size_x, lit);

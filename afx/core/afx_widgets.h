@@ -4,7 +4,7 @@
 #include "afx_widget_geometry.h"
 
 class CFrontPanelObject {
-  public:
+public:
     explicit CFrontPanelObject(AFX_engine* engine) : engine_(engine) {}
     void set_front_panel_width(int w) { width_ = w; }
     void set_front_panel_height(int h) { height_ = h; }
@@ -13,14 +13,14 @@ class CFrontPanelObject {
     void set_front_panel_offset_y(int y) { offset_y_ = y; }
     void draw_front_panel(afx_pixbuf* target);
 
-  private:
+private:
     int width_ = 0, height_ = 0, offset_x_ = 0, offset_y_ = 0;
     afx_pixbuf* panel_ = nullptr;
     AFX_engine* engine_;
 };
 
 class CPushButtonLatchingObject {
-  public:
+public:
     explicit CPushButtonLatchingObject(AFX_engine* engine) : engine_(engine) {}
     void set_pushbutton_latching_size_x(int v) { geo_.size_x = v; }
     void set_pushbutton_latching_size_y(int v) { geo_.size_y = v; }
@@ -50,7 +50,7 @@ class CPushButtonLatchingObject {
     void draw_pushbutton_latching(afx_pixbuf* target);
     void redraw_pushbutton_latching(afx_pixbuf* target);
 
-  private:
+private:
     float value_ = 0.0f;
     afx_widget_geometry geo_;
     int nframes_ = 0;
@@ -61,7 +61,7 @@ class CPushButtonLatchingObject {
 };
 
 class CBarMeterObject {
-  public:
+public:
     explicit CBarMeterObject(AFX_engine* engine) : engine_(engine) {}
     ~CBarMeterObject();
     CBarMeterObject(const CBarMeterObject&) = delete;
@@ -92,7 +92,7 @@ class CBarMeterObject {
     void draw_bar_meter(afx_pixbuf* target);
     void redraw_bar_meter(afx_pixbuf* target);
 
-  private:
+private:
     double value_ = 0.0;
     afx_widget_geometry geo_;
     bool dirty_ = false, power_ = true;

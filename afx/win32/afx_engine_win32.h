@@ -17,14 +17,14 @@ struct afx_win32_policy {
     // 12 hex digits; the window class is "<identifier>-UI", so several
     // builds can share one host process.
     const char* identifier;
-    bool right_button; // right button delivered (as button 2)
-    bool detect_dpi;   // false: the display scale is always 1.0
+    bool right_button;  // right button delivered (as button 2)
+    bool detect_dpi;    // false: the display scale is always 1.0
 };
 
 inline constexpr afx_win32_policy afx_win32_vst2_policy{"9B2E6F01C4A8", false, true};
 
 class AFX_engine_win32 {
-  public:
+public:
     explicit AFX_engine_win32(AFX_engine& engine) : engine_(engine), b_(&engine.state()) {}
 
     // The module instance that registers the window class and holds the
@@ -34,8 +34,8 @@ class AFX_engine_win32 {
     const char* window_class_name() const;
 
     // A child window of the host's window (HWND as a handle), not yet shown.
-    int create_new_afx_window(int x, int y, int width, int height, float scale,
-                              afx_sys_window parent_window, void* user);
+    int create_new_afx_window(int x, int y, int width, int height, float scale, afx_sys_window parent_window,
+                              void* user);
     // At process exit the windows are gone with their threads: forget them
     // without touching the window system or waiting.
     void forget_all_windows();
@@ -45,8 +45,8 @@ class AFX_engine_win32 {
     void afx_window_ungrab();
 
     // The window image as a DIB section on the slot's window DC.
-    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
-                                       int margin, int period, int dot, int index);
+    afx_image* afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip, int margin,
+                                       int period, int dot, int index);
     // The GdkPixdata stream of a resource of type "BINARY", read in place and
     // checked against the resource's size; null when missing or malformed.
     static const uint8_t* resource_stream(int resource_id);
@@ -56,7 +56,7 @@ class AFX_engine_win32 {
     static intptr_t window_procedure(afx_sys_window window, unsigned message, uintptr_t wparam,
                                      intptr_t lparam);
 
-  private:
+private:
     AFX_engine& engine_;
     AFX_engine::backend* b_;
 };

@@ -5,10 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-void AFX_engine::backend::reset_slot(int index)
-{
-    slots[index] = afx_win32_slot{};
-}
+void AFX_engine::backend::reset_slot(int index) { slots[index] = afx_win32_slot{}; }
 
 void AFX_engine::backend::release_slot(int index)
 {
@@ -72,4 +69,3 @@ void AFX_engine::set_gui_update_interval(int ms)
 }
 
 int AFX_engine::get_gui_update_interval() const { return b_->gui_interval; }
-

@@ -24,12 +24,12 @@ struct afx_win32_slot {
     void* user_data = nullptr;
     void* data_pointer = nullptr;
     float scale = 1.0f;
-    int32_t inverse_scale = 65536; // 16.16
+    int32_t inverse_scale = 65536;  // 16.16
     int32_t width = 0, height = 0;
     int32_t x = 0, y = 0;
     bool in_use = false;
     bool first_erase = true;
-    int pressed = -1; // the button that holds the capture, -1 for none
+    int pressed = -1;  // the button that holds the capture, -1 for none
 };
 
 struct AFX_engine::backend {
@@ -42,16 +42,14 @@ struct AFX_engine::backend {
     bool class_registered = false;
 
     void reset_slot(int index);
-    void release_slot(int index); // timer, window DC, memory DC; not the window
+    void release_slot(int index);  // timer, window DC, memory DC; not the window
     afx_win32_slot* slot(int index)
     {
-        return index >= 0 && index < AFX_MAX_WINDOWS && slots[index].in_use ? &slots[index]
-                                                                             : nullptr;
+        return index >= 0 && index < AFX_MAX_WINDOWS && slots[index].in_use ? &slots[index] : nullptr;
     }
     const afx_win32_slot* slot(int index) const
     {
-        return index >= 0 && index < AFX_MAX_WINDOWS && slots[index].in_use ? &slots[index]
-                                                                             : nullptr;
+        return index >= 0 && index < AFX_MAX_WINDOWS && slots[index].in_use ? &slots[index] : nullptr;
     }
     afx_win32_slot* used(int index) { return slot(index); }
     const afx_win32_slot* used(int index) const { return slot(index); }
@@ -72,4 +70,4 @@ HINSTANCE module_instance();
 AFX_engine* procedure_engine();
 void set_procedure_engine(AFX_engine* engine);
 int procedure_depth();
-}
+}  // namespace afx_win32

@@ -12,7 +12,7 @@
 struct afx_image {
     BITMAPINFO info{};
     HBITMAP bitmap = nullptr;
-    afx_win32::bgr_image pixels; // bits null when the DIB could not be made
+    afx_win32::bgr_image pixels;  // bits null when the DIB could not be made
 };
 
 namespace {
@@ -25,7 +25,7 @@ afx_image* make_dib(HDC dc, int width, int height)
     BITMAPINFOHEADER& h = im->info.bmiHeader;
     h.biSize = sizeof(BITMAPINFOHEADER);
     h.biWidth = width;
-    h.biHeight = -height; // rows top-down
+    h.biHeight = -height;  // rows top-down
     h.biPlanes = 1;
     h.biBitCount = 24;
     h.biCompression = BI_RGB;
@@ -36,8 +36,8 @@ afx_image* make_dib(HDC dc, int width, int height)
     return im;
 }
 
-afx_image* make_panel_dib(HDC dc, int width, int height, int r, int g, int b, int grip,
-                          int margin, int period, int dot)
+afx_image* make_panel_dib(HDC dc, int width, int height, int r, int g, int b, int grip, int margin,
+                          int period, int dot)
 {
     afx_image* im = make_dib(dc, width, height);
     if (im && im->pixels.bits)
@@ -46,8 +46,8 @@ afx_image* make_panel_dib(HDC dc, int width, int height, int r, int g, int b, in
 }
 
 // Copies a rectangle of the image onto the slot's window through its memory DC.
-void blit_to_window(const afx_win32_slot& s, const afx_image* im, int src_x, int src_y, int dst_x,
-                    int dst_y, int width, int height)
+void blit_to_window(const afx_win32_slot& s, const afx_image* im, int src_x, int src_y, int dst_x, int dst_y,
+                    int width, int height)
 {
     if (!s.window_dc || !s.memory_dc || !im->bitmap || width <= 0 || height <= 0)
         return;
@@ -56,26 +56,24 @@ void blit_to_window(const afx_win32_slot& s, const afx_image* im, int src_x, int
     SelectObject(s.memory_dc, previous);
 }
 
-} // namespace
+}  // namespace
 
 afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height)
 {
     return make_dib(nullptr, width, height);
 }
 
-afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b,
-                                               int grip, int margin, int period, int dot)
+afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                               int margin, int period, int dot)
 {
     return make_panel_dib(nullptr, width, height, r, g, b, grip, margin, period, dot);
 }
 
-afx_image* AFX_engine_win32::afx_pixmap_create_fixed(int width, int height, int r, int g, int b,
-                                                     int grip, int margin, int period, int dot,
-                                                     int index)
+afx_image* AFX_engine_win32::afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                                     int margin, int period, int dot, int index)
 {
     const afx_win32_slot* s = b_->slot(index);
-    return make_panel_dib(s ? s->window_dc : nullptr, width, height, r, g, b, grip, margin, period,
-                          dot);
+    return make_panel_dib(s ? s->window_dc : nullptr, width, height, r, g, b, grip, margin, period, dot);
 }
 
 void AFX_engine::afx_pixmap_destroy(afx_image* image)
@@ -87,17 +85,16 @@ void AFX_engine::afx_pixmap_destroy(afx_image* image)
     delete image;
 }
 
-void AFX_engine::afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_blit_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     if (image && pixbuf)
-        afx_win32::copy_rgba_to_bgr(*pixbuf, image->pixels, src_x, src_y, dst_x, dst_y, width,
-                                    height);
+        afx_win32::copy_rgba_to_bgr(*pixbuf, image->pixels, src_x, src_y, dst_x, dst_y, width, height);
 }
 
 // Lays the pixbuf over the image with its alpha, clipped to both.
-void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     if (!image || !pixbuf || !pixbuf->pixels || !image->pixels.bits)
         return;
@@ -119,9 +116,9 @@ void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbu
     }
 }
 
-void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image,
-                                                 int x, int y, int width, int height,
-                                                 int x_offset, int y_offset, float scale)
+void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x, int y,
+                                                 int width, int height, int x_offset, int y_offset,
+                                                 float scale)
 {
     if (!source || !image)
         return;
@@ -132,8 +129,8 @@ void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_i
     afx_catrom_blit(*source, sink, AFXBlitArea{x, y, width, height, x_offset, y_offset, scale});
 }
 
-void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y,
-                                       int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                                       int dst_y, int width, int height)
 {
     const afx_win32_slot* s = b_->slot(index);
     if (!s || !image)
@@ -146,9 +143,8 @@ void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, i
 }
 
 // Grey for a short moment: the pixels are turned, copied and put back.
-void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y,
-                                            int dst_x, int dst_y, int width, int height,
-                                            float level)
+void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                                            int dst_y, int width, int height, float level)
 {
     const afx_win32_slot* s = b_->slot(index);
     if (!s || !image || !image->pixels.bits)

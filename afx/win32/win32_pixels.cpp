@@ -13,8 +13,7 @@ uint32_t dib_image_size(int width, int height)
     return static_cast<uint32_t>(dib_stride(width)) * static_cast<uint32_t>(height);
 }
 
-void paint_background(const bgr_image& im, int r, int g, int b, int grip, int margin, int period,
-                      int dot)
+void paint_background(const bgr_image& im, int r, int g, int b, int grip, int margin, int period, int dot)
 {
     const uint8_t dots[3] = {uint8_t(b * 256 / 896), uint8_t(g * 256 / 896), uint8_t(r * 256 / 896)};
     const uint8_t orange[3] = {0, 142, 197};
@@ -33,8 +32,8 @@ void paint_background(const bgr_image& im, int r, int g, int b, int grip, int ma
     }
 }
 
-void copy_rgba_to_bgr(const afx_pixbuf& src, const bgr_image& dst, int src_x, int src_y,
-                      int dst_x, int dst_y, int width, int height)
+void copy_rgba_to_bgr(const afx_pixbuf& src, const bgr_image& dst, int src_x, int src_y, int dst_x, int dst_y,
+                      int width, int height)
 {
     if (!src.pixels || !dst.bits)
         return;
@@ -80,4 +79,4 @@ const uint8_t* checked_gdkp_stream(const void* data, size_t size)
     return p;
 }
 
-} // namespace afx_win32
+}  // namespace afx_win32

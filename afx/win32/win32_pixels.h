@@ -24,13 +24,12 @@ struct bgr_image {
 
 // Dots of the panel grey every `period` pixels and the orange grip in the
 // bottom-right corner; every pixel is written.
-void paint_background(const bgr_image& im, int r, int g, int b, int grip, int margin, int period,
-                      int dot);
+void paint_background(const bgr_image& im, int r, int g, int b, int grip, int margin, int period, int dot);
 
 // Copies a rectangle 1:1, RGBA to B, G, R (alpha dropped). Callers pass a
 // rectangle inside both.
-void copy_rgba_to_bgr(const afx_pixbuf& src, const bgr_image& dst, int src_x, int src_y,
-                      int dst_x, int dst_y, int width, int height);
+void copy_rgba_to_bgr(const afx_pixbuf& src, const bgr_image& dst, int src_x, int src_y, int dst_x, int dst_y,
+                      int width, int height);
 
 // Grey rows for an effect switched off by the host: every other pair of
 // rows (scaled by level) is darkened by an eighth.
@@ -40,4 +39,4 @@ void make_mono(const bgr_image& im, float level);
 // no raw RGBA image or its stride, width and height reach beyond the data.
 const uint8_t* checked_gdkp_stream(const void* data, size_t size);
 
-} // namespace afx_win32
+}  // namespace afx_win32

@@ -52,7 +52,7 @@ int screen_dpi(int* vertical, int* horizontal)
     return std::max(x, y);
 }
 
-} // namespace
+}  // namespace
 
 float AFX_engine::get_optimum_scale_factor()
 {
@@ -68,7 +68,4 @@ float AFX_engine::get_optimum_scale_factor()
     return scale;
 }
 
-int AFX_engine::get_dpi(int* vertical, int* horizontal)
-{
-    return screen_dpi(vertical, horizontal);
-}
+int AFX_engine::get_dpi(int* vertical, int* horizontal) { return screen_dpi(vertical, horizontal); }

@@ -21,27 +21,24 @@ struct procedure_call {
 
 int scaled(int v, float scale) { return static_cast<int>(static_cast<float>(v) * scale + 0.5f); }
 
-} // namespace
+}  // namespace
 
 namespace afx_win32 {
 HINSTANCE module_instance() { return g_instance; }
 AFX_engine* procedure_engine() { return g_engine.load(); }
 void set_procedure_engine(AFX_engine* engine) { g_engine.store(engine); }
 int procedure_depth() { return g_depth.load(); }
-} // namespace afx_win32
+}  // namespace afx_win32
 
-void AFX_engine_win32::set_module_instance(void* instance)
-{
-    g_instance = static_cast<HINSTANCE>(instance);
-}
+void AFX_engine_win32::set_module_instance(void* instance) { g_instance = static_cast<HINSTANCE>(instance); }
 
 static LRESULT CALLBACK afx_wndproc(HWND w, UINT m, WPARAM wp, LPARAM lp)
 {
     return AFX_engine_win32::window_procedure(reinterpret_cast<afx_sys_window>(w), m, wp, lp);
 }
 
-int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width,
-                                        int height, float scale, void* user)
+int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
+                                        float scale, void* user)
 {
     return win32_ext(*this).create_new_afx_window(x, y, width, height, scale, parent, user);
 }
@@ -56,7 +53,7 @@ int AFX_engine_win32::create_new_afx_window(int x, int y, int width, int height,
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = b_->class_name;
-    RegisterClassA(&wc); // fails harmlessly when a second editor finds it there
+    RegisterClassA(&wc);  // fails harmlessly when a second editor finds it there
 
     int index = 0;
     while (index < AFX_MAX_WINDOWS && b_->slots[index].in_use)
@@ -137,8 +134,7 @@ void AFX_engine::show_afx_window(int index)
 void AFX_engine::afx_window_resize(int index, int width, int height)
 {
     if (afx_win32_slot* s = b_->slot(index))
-        SetWindowPos(s->window, nullptr, 0, 0, width, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(s->window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AFX_engine::set_afx_window_title(int index, const char* text)
@@ -167,8 +163,7 @@ void AFX_engine::afx_queue_afx_draw_area_fixed(int index, int x, int y, int widt
 void AFX_engine::afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height)
 {
     if (afx_win32_slot* s = b_->slot(index))
-        afx_queue_afx_draw_area_fixed(index, x, y, scaled(width, s->scale),
-                                      scaled(height, s->scale));
+        afx_queue_afx_draw_area_fixed(index, x, y, scaled(width, s->scale), scaled(height, s->scale));
 }
 
 // --- window procedure -----------------------------------------------------------
@@ -198,7 +193,7 @@ void release(const message_context& c, int x, int y, int button)
     const bool held = c.s.pressed >= 0;
     c.s.pressed = -1;
     if (held && GetCapture() == c.window)
-        ReleaseCapture(); // its WM_CAPTURECHANGED finds no button held
+        ReleaseCapture();  // its WM_CAPTURECHANGED finds no button held
     if (c.s.cb.button_release)
         c.s.cb.button_release(x, y, button, c.index, c.s.user_data);
 }
@@ -262,10 +257,10 @@ void destroyed(const message_context& c)
         cb(0, 0, c.index, user);
 }
 
-} // namespace
+}  // namespace
 
-intptr_t AFX_engine_win32::window_procedure(afx_sys_window window, unsigned message,
-                                            uintptr_t wparam, intptr_t lparam)
+intptr_t AFX_engine_win32::window_procedure(afx_sys_window window, unsigned message, uintptr_t wparam,
+                                            intptr_t lparam)
 {
     procedure_call in_procedure;
     HWND w = reinterpret_cast<HWND>(window);
@@ -284,12 +279,8 @@ intptr_t AFX_engine_win32::window_procedure(afx_sys_window window, unsigned mess
     const bool right = e->state().policy.right_button;
 
     switch (message) {
-    case WM_DESTROY:
-        destroyed(c);
-        return 0;
-    case WM_PAINT:
-        paint(c);
-        return 0;
+    case WM_DESTROY: destroyed(c); return 0;
+    case WM_PAINT: paint(c); return 0;
     case WM_ERASEBKGND:
         if (!s->first_erase)
             return 1;
@@ -303,15 +294,9 @@ intptr_t AFX_engine_win32::window_procedure(afx_sys_window window, unsigned mess
         if (s->pressed >= 0 && s->cb.motion)
             s->cb.motion(x, y, index, s->user_data);
         return 0;
-    case WM_LBUTTONDOWN:
-        press(c, x, y, 0);
-        return 0;
-    case WM_LBUTTONUP:
-        release(c, x, y, 0);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        double_click(c, x, y);
-        return 0;
+    case WM_LBUTTONDOWN: press(c, x, y, 0); return 0;
+    case WM_LBUTTONUP: release(c, x, y, 0); return 0;
+    case WM_LBUTTONDBLCLK: double_click(c, x, y); return 0;
     case WM_RBUTTONDOWN:
         if (!right)
             break;
@@ -322,14 +307,9 @@ intptr_t AFX_engine_win32::window_procedure(afx_sys_window window, unsigned mess
             break;
         release(c, x, y, 2);
         return 0;
-    case WM_CAPTURECHANGED:
-        capture_lost(c);
-        return 0;
-    case WM_MOUSEWHEEL:
-        wheel(c, wparam);
-        return 0;
-    default:
-        break;
+    case WM_CAPTURECHANGED: capture_lost(c); return 0;
+    case WM_MOUSEWHEEL: wheel(c, wparam); return 0;
+    default: break;
     }
     return DefWindowProcA(w, message, wparam, lparam);
 }

@@ -25,13 +25,13 @@ inline afx_image* afx_image_of(_XImage* image) { return reinterpret_cast<afx_ima
 
 // A view of one engine's X11 side; cheap to make, holds no state of its own.
 class AFX_engine_x11 {
-  public:
+public:
     explicit AFX_engine_x11(AFX_engine& engine) : engine_(engine), b_(&engine.state()) {}
 
     // The display connection and the loop that the GUI thread runs (Win32
     // windows are driven by the host's message loop instead).
     bool open_display_connection();
-    void close_display_connection(); // stops the loop and waits for it
+    void close_display_connection();  // stops the loop and waits for it
     void run_engine();
     void stop_engine();
 
@@ -48,20 +48,19 @@ class AFX_engine_x11 {
     // Windows only X11 makes: top-level windows, installer windows (white
     // background) and windows that skip the editor's event selection.
     int create_new_afx_window(int x, int y, int width, int height, float scale, void* user);
-    int create_new_afx_window(int x, int y, int width, int height, float scale,
-                              bool white_background, void* user);
-    int create_new_simple_afx_window(int x, int y, int width, int height, float scale,
-                                     void* user);
+    int create_new_afx_window(int x, int y, int width, int height, float scale, bool white_background,
+                              void* user);
+    int create_new_simple_afx_window(int x, int y, int width, int height, float scale, void* user);
     void select_afx_input_events(int index, bool all_motion = false);
 
     // Foreign windows (the host's), by X window id.
     void afx_SYS_window_resize(afx_sys_window window, int width, int height);
     void afx_get_SYS_window_size(afx_sys_window window, int* width, int* height);
     int reparent_afx_window_to_SYS_window(int index, afx_sys_window host);
-    int SYS_window_valid(afx_sys_window window); // 0 = the window exists
-    int get_AFX_window_idx_for_X_window(afx_sys_window window) const; // in-use slots only
-    void afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x, int src_y,
-                           int dst_x, int dst_y, int width, int height);
+    int SYS_window_valid(afx_sys_window window);                       // 0 = the window exists
+    int get_AFX_window_idx_for_X_window(afx_sys_window window) const;  // in-use slots only
+    void afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x, int src_y, int dst_x,
+                           int dst_y, int width, int height);
     void afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width, int height);
     void afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width, int height);
     void afx_vertical_scroll(int index, int x, int y, int width, int height, int shift);
@@ -71,9 +70,8 @@ class AFX_engine_x11 {
     void set_afx_window_icon(const afx_pixbuf* pixbuf, int index);
     unsigned long afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf, int index);
     void afx_icon_pixmap_destroy(unsigned long pixmap);
-    void set_afx_window_size_policy(int min_width, int min_height, int max_width,
-                                    int max_height, int aspect_x, int aspect_y, int x, int y,
-                                    int index);
+    void set_afx_window_size_policy(int min_width, int min_height, int max_width, int max_height,
+                                    int aspect_x, int aspect_y, int x, int y, int index);
     void set_afx_window_on_top(int index);
     void set_afx_window_type_wm_splash(int index);
     void set_afx_window_type_wm_utility(int index);
@@ -96,13 +94,13 @@ class AFX_engine_x11 {
     // The active list, which the loop repaints and updates in order.
     void afx_add_afx_window_to_active_list(int index);
     void afx_remove_afx_window_from_active_list(int index);
-    int afx_active_window(int position) const; // active-list entry, -1 past the end
+    int afx_active_window(int position) const;  // active-list entry, -1 past the end
     void afx_window_invalidate_procs(int index);
     void invalidate_afx_window(int index);
 
     // The display, its lock and the error trap.
     _XDisplay* get_xdisplay() const;
-    void* get_x_display_mutex(); // pthread_mutex_t*
+    void* get_x_display_mutex();  // pthread_mutex_t*
     void afx_lock_display();
     void afx_unlock_display();
     void dispatch_x_events(_XEvent* event);
@@ -116,7 +114,7 @@ class AFX_engine_x11 {
     void convert_AFX_clipboard_data(int index);
     static void free_clipboard_data(unsigned char* data);
 
-  private:
+private:
     AFX_engine& engine_;
     AFX_engine::backend* b_;
 };

@@ -22,5 +22,4 @@ struct afx_build_policy {
 inline constexpr afx_build_policy afx_plugin_build{false, false, false};
 inline constexpr afx_build_policy afx_installer_build{true, true, true};
 
-inline constexpr afx_build_policy afx_build =
-    AFX_INSTALLER_BUILD ? afx_installer_build : afx_plugin_build;
+inline constexpr afx_build_policy afx_build = AFX_INSTALLER_BUILD ? afx_installer_build : afx_plugin_build;

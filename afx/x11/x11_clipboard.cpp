@@ -14,7 +14,7 @@ namespace {
 // Longest selection read, in 32-bit units.
 constexpr long kSelectionLimit = 10000000;
 
-} // namespace
+}  // namespace
 
 void AFX_engine_x11::convert_AFX_clipboard_data(int index)
 {
@@ -31,7 +31,7 @@ void AFX_engine_x11::convert_AFX_clipboard_data(int index)
     XSync(d, False);
     afx_untrap_errors(d);
     if (XGetSelectionOwner(d, clipboard) == None)
-        return; // nothing to paste, and no answer will come
+        return;  // nothing to paste, and no answer will come
     XConvertSelection(d, clipboard, XA_STRING, XA_PRIMARY, w, CurrentTime);
     XFlush(d);
 }
@@ -42,7 +42,7 @@ namespace {
 // front so that freeing can wipe it (it may be a pasted password).
 struct selection_block {
     size_t length;
-    unsigned char text[1]; // length bytes and a terminating zero
+    unsigned char text[1];  // length bytes and a terminating zero
 };
 
 selection_block* block_of(unsigned char* text)
@@ -61,7 +61,7 @@ unsigned char* copy_selection(const unsigned char* data, size_t length)
     return b->text;
 }
 
-} // namespace
+}  // namespace
 
 unsigned char* AFX_engine::backend::read_selection(const XSelectionEvent& ev)
 {
@@ -76,8 +76,8 @@ unsigned char* AFX_engine::backend::read_selection(const XSelectionEvent& ev)
     int format = 0;
     unsigned long items = 0, after = 0;
     unsigned char* data = nullptr;
-    const int r = XGetWindowProperty(display, ev.requestor, XA_PRIMARY, 0, kSelectionLimit, False,
-                                     XA_STRING, &type, &format, &items, &after, &data);
+    const int r = XGetWindowProperty(display, ev.requestor, XA_PRIMARY, 0, kSelectionLimit, False, XA_STRING,
+                                     &type, &format, &items, &after, &data);
     // Any client could read the text from the window for as long as it is
     // there: it goes as soon as it has been read, whatever its type. (A
     // delete in the read itself would keep a property of another type.)

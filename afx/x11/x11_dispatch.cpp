@@ -7,7 +7,7 @@ namespace {
 // another thread waits for it; a window that is being closed gets no new
 // dispatch at all.
 class inflight_guard {
-  public:
+public:
     inflight_guard(AFX_engine::backend& b, int index) : b_(b)
     {
         std::lock_guard<std::mutex> g(b_.inflight_mx);
@@ -29,7 +29,7 @@ class inflight_guard {
     inflight_guard(const inflight_guard&) = delete;
     inflight_guard& operator=(const inflight_guard&) = delete;
 
-  private:
+private:
     AFX_engine::backend& b_;
     bool active_ = false;
 };
@@ -39,26 +39,17 @@ class inflight_guard {
 constexpr double kDoubleClickSeconds = 0.3f;
 
 // The engine's clock, measured as the shared interface measures it.
-double diff_timef(const timespec& start, const timespec& end)
-{
-    return AFX_engine::diff_timef(start, end);
-}
+double diff_timef(const timespec& start, const timespec& end) { return AFX_engine::diff_timef(start, end); }
 
 // X numbers the buttons from 1 and sends the vertical wheel as buttons 4
 // (up) and 5 (down); callers get buttons from 0 and the wheel on its own.
 constexpr int kLeft = 0;
 
-int wheel_step(int x11_button)
-{
-    return x11_button == Button4 ? 1 : x11_button == Button5 ? -1 : 0;
-}
+int wheel_step(int x11_button) { return x11_button == Button4 ? 1 : x11_button == Button5 ? -1 : 0; }
 
-int normal_button(int x11_button)
-{
-    return x11_button <= Button3 ? x11_button - Button1 : x11_button - 3;
-}
+int normal_button(int x11_button) { return x11_button <= Button3 ? x11_button - Button1 : x11_button - 3; }
 
-} // namespace
+}  // namespace
 
 void AFX_engine_x11::dispatch_x_events(_XEvent* event)
 {
@@ -165,7 +156,7 @@ void AFX_engine_x11::dispatch_x_events(_XEvent* event)
     case SelectionNotify: {
         unsigned char* data = b.read_selection(ev.xselection);
         if (auto cb = s.cb.selection.load())
-            cb(data, index, user); // the callback owns the data
+            cb(data, index, user);  // the callback owns the data
         else
             free_clipboard_data(data);
         break;
@@ -201,7 +192,6 @@ void AFX_engine_x11::dispatch_x_events(_XEvent* event)
             b.release_slot(index);
         break;
     }
-    default:
-        break; // GraphicsExpose and NoExpose from scrolling, and the rest
+    default: break;  // GraphicsExpose and NoExpose from scrolling, and the rest
     }
 }

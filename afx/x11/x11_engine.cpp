@@ -67,12 +67,12 @@ void AFX_engine::backend::add_dirty(afx_window_slot& s, int x, int y, int width,
     const long x2 = std::min<long>(static_cast<long>(x) + width, s.width.load());
     const long y2 = std::min<long>(static_cast<long>(y) + height, s.height.load());
     if (x2 <= x1 || y2 <= y1) {
-        s.dirty->add(AFXRect{0, 0, 0, 0}); // dropped by the loop, like any empty area
+        s.dirty->add(AFXRect{0, 0, 0, 0});  // dropped by the loop, like any empty area
         return;
     }
     // Stored as top, left, bottom, right.
-    s.dirty->add(AFXRect{static_cast<int32_t>(y1), static_cast<int32_t>(x1),
-                         static_cast<int32_t>(y2), static_cast<int32_t>(x2)});
+    s.dirty->add(AFXRect{static_cast<int32_t>(y1), static_cast<int32_t>(x1), static_cast<int32_t>(y2),
+                         static_cast<int32_t>(x2)});
 }
 
 AFX_engine::AFX_engine() : b_(new backend)
@@ -117,7 +117,7 @@ bool AFX_engine_x11::open_display_connection()
     b_->display = d;
     b_->depth = DefaultDepth(d, 0);
     b_->visual = DefaultVisual(d, 0);
-    b_->open_input_method(); // without one the connection is still good
+    b_->open_input_method();  // without one the connection is still good
     return true;
 }
 
@@ -125,7 +125,7 @@ void AFX_engine_x11::close_display_connection()
 {
     b_->stop = true;
     {
-        afx_lock rl(b_->run_mx); // the loop holds it until its shutdown is done
+        afx_lock rl(b_->run_mx);  // the loop holds it until its shutdown is done
         afx_lock dl(b_->display_mx);
         if (b_->connected()) {
             Display* d = b_->display;
@@ -152,30 +152,15 @@ void AFX_engine_x11::close_display_connection()
     b_->stop = false;
 }
 
-_XDisplay* AFX_engine_x11::get_xdisplay() const
-{
-    return b_->display;
-}
+_XDisplay* AFX_engine_x11::get_xdisplay() const { return b_->display; }
 
-void* AFX_engine_x11::get_x_display_mutex()
-{
-    return &b_->display_mx;
-}
+void* AFX_engine_x11::get_x_display_mutex() { return &b_->display_mx; }
 
-void AFX_engine_x11::afx_lock_display()
-{
-    pthread_mutex_lock(&b_->display_mx);
-}
+void AFX_engine_x11::afx_lock_display() { pthread_mutex_lock(&b_->display_mx); }
 
-void AFX_engine_x11::afx_unlock_display()
-{
-    pthread_mutex_unlock(&b_->display_mx);
-}
+void AFX_engine_x11::afx_unlock_display() { pthread_mutex_unlock(&b_->display_mx); }
 
-int AFX_engine::afx_gamma(int i) const
-{
-    return i >= 0 && i < 256 ? b_->gamma[i] : 0;
-}
+int AFX_engine::afx_gamma(int i) const { return i >= 0 && i < 256 ? b_->gamma[i] : 0; }
 
 int AFX_engine_x11::get_AFX_window_idx_for_X_window(afx_sys_window window) const
 {
@@ -200,15 +185,9 @@ void AFX_engine::backend::add_active(int index)
     }
 }
 
-void AFX_engine_x11::afx_add_afx_window_to_active_list(int index)
-{
-    b_->add_active(index);
-}
+void AFX_engine_x11::afx_add_afx_window_to_active_list(int index) { b_->add_active(index); }
 
-void AFX_engine_x11::afx_remove_afx_window_from_active_list(int index)
-{
-    b_->remove_active(index);
-}
+void AFX_engine_x11::afx_remove_afx_window_from_active_list(int index) { b_->remove_active(index); }
 
 int AFX_engine_x11::afx_active_window(int position) const
 {

@@ -22,14 +22,14 @@
 using afx_atomic_callbacks = afx_callback_table<std::atomic>;
 
 struct afx_window_slot {
-    std::atomic<Window> window{0}; // 0 when free
+    std::atomic<Window> window{0};  // 0 when free
     Pixmap icon = 0;
     afx_atomic_callbacks cb;
     std::atomic<void*> user_data{nullptr};
     std::atomic<void*> data_pointer{nullptr};
-    XIC input_context = nullptr; // installer build; owned by the slot
+    XIC input_context = nullptr;  // installer build; owned by the slot
     std::atomic<float> scale{1.0f};
-    int32_t inverse_scale = 65536; // 16.16
+    int32_t inverse_scale = 65536;  // 16.16
     std::atomic<int32_t> width{0}, height{0};
     int32_t x = 0, y = 0;
     std::atomic<bool> in_use{false};
@@ -48,9 +48,9 @@ struct AFX_engine::backend {
     Visual* visual = nullptr;
     int depth = 0;
 
-    pthread_mutex_t display_mx;  // every X call
-    pthread_mutex_t run_mx;      // held by run_engine for its whole life
-    pthread_mutex_t callback_mx; // error-checking: expose and GUI-update callbacks
+    pthread_mutex_t display_mx;   // every X call
+    pthread_mutex_t run_mx;       // held by run_engine for its whole life
+    pthread_mutex_t callback_mx;  // error-checking: expose and GUI-update callbacks
 
     std::atomic<int> gui_interval{0};
     timespec last_left_press{};
@@ -60,7 +60,7 @@ struct AFX_engine::backend {
 
     char key_text[16] = {};
     XComposeStatus compose{};
-    XIM input_method = nullptr; // installer build only
+    XIM input_method = nullptr;  // installer build only
 
     // Input dispatch in flight, so a destroy from another thread can wait
     // for it without holding any engine lock.
@@ -80,11 +80,11 @@ struct AFX_engine::backend {
         return valid(index) && slots[index].in_use.load() ? &slots[index] : nullptr;
     }
     static afx_sys_window sys_window(const afx_window_slot& s) { return s.window.load(); }
-    void gui_update_registered(int) {} // the loop's own clock runs it
+    void gui_update_registered(int) {}  // the loop's own clock runs it
 
     void reset_slot(int index);
-    void release_slot(int index); // free icon, reset, drop from the active list
-    void add_active(int index); // full list: nothing happens
+    void release_slot(int index);  // free icon, reset, drop from the active list
+    void add_active(int index);    // full list: nothing happens
     void remove_active(int index);
     void add_dirty(afx_window_slot& s, int x, int y, int width, int height);
 
@@ -107,20 +107,20 @@ struct AFX_engine::backend {
 
 // Scoped pthread mutex.
 class afx_lock {
-  public:
+public:
     explicit afx_lock(pthread_mutex_t& m) : m_(m) { pthread_mutex_lock(&m_); }
     ~afx_lock() { pthread_mutex_unlock(&m_); }
     afx_lock(const afx_lock&) = delete;
     afx_lock& operator=(const afx_lock&) = delete;
 
-  private:
+private:
     pthread_mutex_t& m_;
 };
 
 // The callback mutex is error-checking: a thread that already holds it (a
 // callback destroying its own window) goes on and leaves it held.
 class afx_callback_lock {
-  public:
+public:
     explicit afx_callback_lock(pthread_mutex_t& m) : m_(m), owned_(pthread_mutex_lock(&m) == 0) {}
     ~afx_callback_lock()
     {
@@ -130,7 +130,7 @@ class afx_callback_lock {
     afx_callback_lock(const afx_callback_lock&) = delete;
     afx_callback_lock& operator=(const afx_callback_lock&) = delete;
 
-  private:
+private:
     pthread_mutex_t& m_;
     bool owned_;
 };

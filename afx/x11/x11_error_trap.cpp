@@ -15,7 +15,7 @@ struct trap_entry {
     std::atomic<int> code{0};
 };
 
-std::mutex g_trap_mx; // trap and untrap; the handler itself is lock-free
+std::mutex g_trap_mx;  // trap and untrap; the handler itself is lock-free
 trap_entry g_traps[kMaxTraps];
 int g_trapping = 0;
 std::atomic<XErrorHandler> g_previous{nullptr};
@@ -42,7 +42,7 @@ int afx_error_handler(Display* display, XErrorEvent* error)
     return r;
 }
 
-} // namespace
+}  // namespace
 
 void afx_trap_errors(Display* display)
 {
@@ -82,12 +82,6 @@ int afx_untrap_errors(Display* display)
     return code;
 }
 
-void AFX_engine_x11::trap_errors()
-{
-    afx_trap_errors(b_->display);
-}
+void AFX_engine_x11::trap_errors() { afx_trap_errors(b_->display); }
 
-int AFX_engine_x11::untrap_errors()
-{
-    return afx_untrap_errors(b_->display);
-}
+int AFX_engine_x11::untrap_errors() { return afx_untrap_errors(b_->display); }

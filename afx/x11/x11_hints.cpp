@@ -12,11 +12,10 @@ void set_atom_property(Display* d, Window w, const char* property, const char* v
 {
     Atom prop = XInternAtom(d, property, False);
     Atom v = XInternAtom(d, value, False);
-    XChangeProperty(d, w, prop, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&v), 1);
+    XChangeProperty(d, w, prop, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&v), 1);
 }
 
-} // namespace
+}  // namespace
 
 void AFX_engine::set_afx_window_title(int index, const char* text)
 {
@@ -28,8 +27,8 @@ void AFX_engine::set_afx_window_title(int index, const char* text)
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const int n = static_cast<int>(std::strlen(text));
     XChangeProperty(d, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, bytes, n);
-    XChangeProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False),
-                    XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace, bytes, n);
+    XChangeProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False), 8,
+                    PropModeReplace, bytes, n);
 }
 
 void AFX_engine_x11::set_afx_window_class(const char* class_name, int index)
@@ -43,8 +42,7 @@ void AFX_engine_x11::set_afx_window_class(const char* class_name, int index)
     XSetClassHint(b_->display, b_->slots[index].window, &hint);
 }
 
-unsigned long AFX_engine_x11::afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf,
-                                                                 int index)
+unsigned long AFX_engine_x11::afx_icon_pixmap_create_from_pixbuf(const afx_pixbuf* pixbuf, int index)
 {
     if (pixbuf == nullptr || pixbuf->width < 32 || pixbuf->height < 32)
         return 0;
@@ -96,16 +94,15 @@ void AFX_engine_x11::afx_icon_pixmap_destroy(unsigned long pixmap)
     XFlush(b_->display);
 }
 
-void AFX_engine_x11::set_afx_window_size_policy(int min_width, int min_height, int max_width,
-                                                int max_height, int aspect_x, int aspect_y, int x,
-                                                int y, int index)
+void AFX_engine_x11::set_afx_window_size_policy(int min_width, int min_height, int max_width, int max_height,
+                                                int aspect_x, int aspect_y, int x, int y, int index)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
         return;
     XSizeHints h{};
     h.flags = PSize | PMinSize | PBaseSize;
-    h.width = min_width; // the size the program asks for
+    h.width = min_width;  // the size the program asks for
     h.height = min_height;
     h.min_width = h.base_width = min_width;
     h.min_height = h.base_height = min_height;
@@ -128,8 +125,7 @@ void AFX_engine_x11::set_afx_window_on_top(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
-        set_atom_property(b_->display, b_->slots[index].window, "_NET_WM_STATE",
-                          "_NET_WM_STATE_ABOVE");
+        set_atom_property(b_->display, b_->slots[index].window, "_NET_WM_STATE", "_NET_WM_STATE_ABOVE");
 }
 
 void AFX_engine_x11::set_afx_window_type_wm_splash(int index)
@@ -162,8 +158,8 @@ void AFX_engine_x11::afx_window_grab(int index)
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
         XGrabPointer(b_->display, b_->slots[index].window, True,
-                     ButtonPressMask | ButtonReleaseMask | ButtonMotionMask, GrabModeAsync,
-                     GrabModeAsync, None, None, CurrentTime);
+                     ButtonPressMask | ButtonReleaseMask | ButtonMotionMask, GrabModeAsync, GrabModeAsync,
+                     None, None, CurrentTime);
 }
 
 void AFX_engine_x11::afx_window_ungrab()
@@ -177,8 +173,7 @@ void AFX_engine_x11::afx_kbd_grab(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
-        XGrabKeyboard(b_->display, b_->slots[index].window, True, GrabModeAsync, GrabModeAsync,
-                      CurrentTime);
+        XGrabKeyboard(b_->display, b_->slots[index].window, True, GrabModeAsync, GrabModeAsync, CurrentTime);
 }
 
 void AFX_engine_x11::afx_kbd_ungrab()
@@ -257,15 +252,14 @@ void AFX_engine_x11::afx_get_AFX_window_position(int* x, int* y, int index)
     }
 }
 
-bool AFX_engine_x11::find_initial_window_position(int* x, int* y, int width, int height,
-                                                  float scale)
+bool AFX_engine_x11::find_initial_window_position(int* x, int* y, int width, int height, float scale)
 {
     afx_lock dl(b_->display_mx);
     Window root_ret, child;
     int px, py, wx, wy;
     unsigned int mask;
-    if (!b_->connected() || !XQueryPointer(b_->display, DefaultRootWindow(b_->display),
-                                           &root_ret, &child, &px, &py, &wx, &wy, &mask)) {
+    if (!b_->connected() || !XQueryPointer(b_->display, DefaultRootWindow(b_->display), &root_ret, &child,
+                                           &px, &py, &wx, &wy, &mask)) {
         *x = 0;
         *y = 0;
         return false;

@@ -27,18 +27,28 @@ struct copy_area {
 bool clip_copy(copy_area& a, const afx_pixbuf& src, const XImage& dst)
 {
     auto clip_axis = [](int& s, int& d, int& n, int src_len, int dst_len) {
-        if (s < 0) { d -= s; n += s; s = 0; }
-        if (d < 0) { s -= d; n += d; d = 0; }
-        if (s + n > src_len) n = src_len - s;
-        if (d + n > dst_len) n = dst_len - d;
+        if (s < 0) {
+            d -= s;
+            n += s;
+            s = 0;
+        }
+        if (d < 0) {
+            s -= d;
+            n += d;
+            d = 0;
+        }
+        if (s + n > src_len)
+            n = src_len - s;
+        if (d + n > dst_len)
+            n = dst_len - d;
         return n > 0;
     };
     return clip_axis(a.sx, a.dx, a.w, src.width, dst.width) &&
            clip_axis(a.sy, a.dy, a.h, src.height, dst.height);
 }
 
-void paint_background(XImage* im, afx_pixel_layout l, int r, int g, int b, int grip, int margin,
-                      int period, int dot)
+void paint_background(XImage* im, afx_pixel_layout l, int r, int g, int b, int grip, int margin, int period,
+                      int dot)
 {
     const afx_rgb dots{r * 256 / 896, g * 256 / 896, b * 256 / 896};
     const bool deep = l == afx_pixel_layout::rgb888;
@@ -67,16 +77,15 @@ void put_pixel_cb(void* ctx, int x, int y, uint32_t pixel)
     XPutPixel(static_cast<XImage*>(ctx), x, y, pixel);
 }
 
-} // namespace
+}  // namespace
 
 afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || width <= 0 || height <= 0)
         return nullptr;
-    XImage* im = XCreateImage(b_->display, b_->visual, static_cast<unsigned>(b_->depth), ZPixmap,
-                              0, nullptr, static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), 32, 0);
+    XImage* im = XCreateImage(b_->display, b_->visual, static_cast<unsigned>(b_->depth), ZPixmap, 0, nullptr,
+                              static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
     if (im == nullptr)
         return nullptr;
     im->data = static_cast<char*>(std::calloc(static_cast<size_t>(height), im->bytes_per_line));
@@ -87,8 +96,8 @@ afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height)
     return afx_image_of(im);
 }
 
-afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b,
-                                               int grip, int margin, int period, int dot)
+afx_image* AFX_engine::afx_pixmap_create_fixed(int width, int height, int r, int g, int b, int grip,
+                                               int margin, int period, int dot)
 {
     afx_image* handle = afx_pixmap_create_fixed(width, height);
     if (handle == nullptr)
@@ -111,8 +120,8 @@ void AFX_engine::afx_pixmap_destroy(afx_image* image)
 // Runs per_pixel(layout, image x, image y, source pixel) over the part of a
 // copy that fits both, or prints why nothing can be drawn.
 template <class F>
-static void for_each_copied_pixel(const char* function, XImage* image, const afx_pixbuf* pixbuf,
-                                  copy_area a, F per_pixel)
+static void for_each_copied_pixel(const char* function, XImage* image, const afx_pixbuf* pixbuf, copy_area a,
+                                  F per_pixel)
 {
     if (image == nullptr || pixbuf == nullptr || pixbuf->pixels == nullptr)
         return;
@@ -130,40 +139,38 @@ static void for_each_copied_pixel(const char* function, XImage* image, const afx
     }
 }
 
-void AFX_engine::afx_blit_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixbuf, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_blit_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
-    for_each_copied_pixel("afx_blit_pixbuf", image, pixbuf,
-                          {src_x, src_y, dst_x, dst_y, width, height},
+    for_each_copied_pixel("afx_blit_pixbuf", image, pixbuf, {src_x, src_y, dst_x, dst_y, width, height},
                           [&](afx_pixel_layout l, int x, int y, const uint8_t* p) {
                               XPutPixel(image, x, y, afx_pack(l, p[0], p[1], p[2]));
                           });
 }
 
-void AFX_engine::afx_draw_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixbuf, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_draw_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixbuf, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
-    for_each_copied_pixel(
-        "afx_draw_pixbuf_fixed", image, pixbuf, {src_x, src_y, dst_x, dst_y, width, height},
-        [&](afx_pixel_layout l, int x, int y, const uint8_t* p) {
-            const int alpha = p[3];
-            if ((alpha & 0xF0) == 0) // nearly transparent: left alone
-                return;
-            const afx_rgb d = afx_unpack(l, XGetPixel(image, x, y));
-            XPutPixel(image, x, y,
-                      afx_pack(l, afx_blend_channel(d.r, p[0], alpha),
-                               afx_blend_channel(d.g, p[1], alpha),
-                               afx_blend_channel(d.b, p[2], alpha)));
-        });
+    for_each_copied_pixel("afx_draw_pixbuf_fixed", image, pixbuf, {src_x, src_y, dst_x, dst_y, width, height},
+                          [&](afx_pixel_layout l, int x, int y, const uint8_t* p) {
+                              const int alpha = p[3];
+                              if ((alpha & 0xF0) == 0)  // nearly transparent: left alone
+                                  return;
+                              const afx_rgb d = afx_unpack(l, XGetPixel(image, x, y));
+                              XPutPixel(image, x, y,
+                                        afx_pack(l, afx_blend_channel(d.r, p[0], alpha),
+                                                 afx_blend_channel(d.g, p[1], alpha),
+                                                 afx_blend_channel(d.b, p[2], alpha)));
+                          });
 }
 
-void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* handle,
-                                                 int x, int y, int width, int height,
-                                                 int x_offset, int y_offset, float scale)
+void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* handle, int x, int y,
+                                                 int width, int height, int x_offset, int y_offset,
+                                                 float scale)
 {
     XImage* image = x11_image(handle);
     if (source == nullptr || image == nullptr)

@@ -19,7 +19,7 @@ constexpr long kInputStyle = XIMPreeditNothing | XIMStatusNothing;
 // The key text buffer is 16 bytes: at most 15 of text and the terminator.
 constexpr int kKeyTextMax = 15;
 
-} // namespace
+}  // namespace
 
 // Each step goes on whether or not the one before it worked.
 void afx_set_up_locale()
@@ -57,8 +57,8 @@ void AFX_engine::backend::create_input_context(afx_window_slot& s)
     if (input_method == nullptr)
         return;
     const Window w = s.window;
-    s.input_context = XCreateIC(input_method, XNInputStyle, kInputStyle, XNClientWindow, w,
-                                XNFocusWindow, w, nullptr);
+    s.input_context =
+        XCreateIC(input_method, XNInputStyle, kInputStyle, XNClientWindow, w, XNFocusWindow, w, nullptr);
 }
 
 void AFX_engine::backend::destroy_input_context(afx_window_slot& s)
@@ -88,12 +88,8 @@ bool AFX_engine::backend::look_up_key_text(afx_window_slot& s, XKeyEvent& key, K
     Status status = XLookupNone;
     const int n = XmbLookupString(s.input_context, &key, key_text, kKeyTextMax, sym, &status);
     switch (status) {
-    case XLookupKeySym:
-        keep(0);
-        return true;
-    case XLookupBoth:
-        keep(n);
-        return true;
+    case XLookupKeySym: keep(0); return true;
+    case XLookupBoth: keep(n); return true;
     case XLookupChars:
         // Text the input method composed without a keysym of its own (a
         // compose sequence, a committed string): delivered too, or it would
@@ -101,10 +97,8 @@ bool AFX_engine::backend::look_up_key_text(afx_window_slot& s, XKeyEvent& key, K
         *sym = NoSymbol;
         keep(n);
         return true;
-    case XLookupNone:
-        keep(0);
-        return false;
-    default: // XBufferOverflow: more than the key text holds
+    case XLookupNone: keep(0); return false;
+    default:  // XBufferOverflow: more than the key text holds
         return false;
     }
 }

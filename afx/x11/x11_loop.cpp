@@ -34,7 +34,7 @@ void drain_events(AFX_engine& engine, AFX_engine::backend& b)
                 return;
             XNextEvent(b.display, &ev);
             if (b.filtered_by_input_method(ev))
-                continue; // the input method took it (a compose sequence)
+                continue;  // the input method took it (a compose sequence)
         }
         x11_ext(engine).dispatch_x_events(&ev);
     }
@@ -89,7 +89,7 @@ void shutdown_windows(AFX_engine::backend& b)
     afx_untrap_errors(d);
 }
 
-} // namespace
+}  // namespace
 
 void AFX_engine_x11::run_engine()
 {
@@ -124,17 +124,8 @@ void AFX_engine_x11::run_engine()
     b.stop = false;
 }
 
-void AFX_engine_x11::stop_engine()
-{
-    b_->stop = true;
-}
+void AFX_engine_x11::stop_engine() { b_->stop = true; }
 
-void AFX_engine::set_gui_update_interval(int ms)
-{
-    b_->gui_interval = ms;
-}
+void AFX_engine::set_gui_update_interval(int ms) { b_->gui_interval = ms; }
 
-int AFX_engine::get_gui_update_interval() const
-{
-    return b_->gui_interval;
-}
+int AFX_engine::get_gui_update_interval() const { return b_->gui_interval; }

@@ -36,9 +36,12 @@ inline afx_scale::layout afx_core_layout(afx_pixel_layout l)
 inline unsigned long afx_pack(afx_pixel_layout l, int r, int g, int b)
 {
     switch (l) {
-    case afx_pixel_layout::rgb888: return afx_scale::pack(afx_scale::layout::rgb888, 0xFF0000, 0xFF00, 0xFF, r, g, b);
-    case afx_pixel_layout::rgb565: return afx_scale::pack(afx_scale::layout::rgb565, 0xF800, 0x07E0, 0x1F, r, g, b);
-    case afx_pixel_layout::rgb555: return afx_scale::pack(afx_scale::layout::rgb555, 0x7C00, 0x03E0, 0x1F, r, g, b);
+    case afx_pixel_layout::rgb888:
+        return afx_scale::pack(afx_scale::layout::rgb888, 0xFF0000, 0xFF00, 0xFF, r, g, b);
+    case afx_pixel_layout::rgb565:
+        return afx_scale::pack(afx_scale::layout::rgb565, 0xF800, 0x07E0, 0x1F, r, g, b);
+    case afx_pixel_layout::rgb555:
+        return afx_scale::pack(afx_scale::layout::rgb555, 0x7C00, 0x03E0, 0x1F, r, g, b);
     default: return 0;
     }
 }
@@ -52,14 +55,12 @@ inline afx_rgb afx_unpack(afx_pixel_layout l, unsigned long p)
     auto five = [](unsigned long v) { return static_cast<int>((v << 3) | (v >> 2)); };
     switch (l) {
     case afx_pixel_layout::rgb888:
-        return {static_cast<int>(p >> 16 & 255), static_cast<int>(p >> 8 & 255),
-                static_cast<int>(p & 255)};
+        return {static_cast<int>(p >> 16 & 255), static_cast<int>(p >> 8 & 255), static_cast<int>(p & 255)};
     case afx_pixel_layout::rgb565: {
         const unsigned long g = p >> 5 & 63;
         return {five(p >> 11 & 31), static_cast<int>((g << 2) | (g >> 4)), five(p & 31)};
     }
-    case afx_pixel_layout::rgb555:
-        return {five(p >> 10 & 31), five(p >> 5 & 31), five(p & 31)};
+    case afx_pixel_layout::rgb555: return {five(p >> 10 & 31), five(p >> 5 & 31), five(p & 31)};
     default: return {0, 0, 0};
     }
 }

@@ -10,21 +10,29 @@ namespace {
 // The part of a put that lies inside the image.
 bool clip_put(const XImage& im, int& sx, int& sy, int& dx, int& dy, int& w, int& h)
 {
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
-    if (sx + w > im.width) w = im.width - sx;
-    if (sy + h > im.height) h = im.height - sy;
+    if (sx < 0) {
+        dx -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy;
+        h += sy;
+        sy = 0;
+    }
+    if (sx + w > im.width)
+        w = im.width - sx;
+    if (sy + h > im.height)
+        h = im.height - sy;
     return w > 0 && h > 0;
 }
 
-void put_image(Display* d, Drawable target, XImage* im, int sx, int sy, int dx, int dy, int w,
-               int h)
+void put_image(Display* d, Drawable target, XImage* im, int sx, int sy, int dx, int dy, int w, int h)
 {
     if (!clip_put(*im, sx, sy, dx, dy, w, h))
         return;
     GC gc = XCreateGC(d, target, 0, nullptr);
-    XPutImage(d, target, gc, im, sx, sy, dx, dy, static_cast<unsigned>(w),
-              static_cast<unsigned>(h));
+    XPutImage(d, target, gc, im, sx, sy, dx, dy, static_cast<unsigned>(w), static_cast<unsigned>(h));
     XFreeGC(d, gc);
 }
 
@@ -58,19 +66,19 @@ void monochrome(XImage* im, afx_pixel_layout l, int x0, int y0, int w, int h, in
     }
 }
 
-} // namespace
+}  // namespace
 
-void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y,
-                                       int dst_x, int dst_y, int width, int height)
+void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                                       int dst_y, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index) && image != nullptr)
-        put_image(b_->display, b_->slots[index].window, x11_image(image), src_x, src_y, dst_x,
-                  dst_y, width, height);
+        put_image(b_->display, b_->slots[index].window, x11_image(image), src_x, src_y, dst_x, dst_y, width,
+                  height);
 }
 
-void AFX_engine_x11::afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x,
-                                       int src_y, int dst_x, int dst_y, int width, int height)
+void AFX_engine_x11::afx_draw_drawable(afx_sys_window window, afx_image* image, int src_x, int src_y,
+                                       int dst_x, int dst_y, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || image == nullptr || window == 0)
@@ -81,9 +89,8 @@ void AFX_engine_x11::afx_draw_drawable(afx_sys_window window, afx_image* image, 
     afx_untrap_errors(b_->display);
 }
 
-void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* handle, int src_x, int src_y,
-                                            int dst_x, int dst_y, int width, int height,
-                                            float level)
+void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* handle, int src_x, int src_y, int dst_x,
+                                            int dst_y, int width, int height, float level)
 {
     XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
@@ -120,8 +127,7 @@ void AFX_engine::afx_queue_afx_draw_area_fixed(int index, int x, int y, int widt
         send_expose(b_->display, b_->slots[index].window, x, y, width, height);
 }
 
-void AFX_engine_x11::afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width,
-                                               int height)
+void AFX_engine_x11::afx_queue_draw_area_fixed(afx_sys_window window, int x, int y, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || window == 0)
@@ -140,8 +146,7 @@ void AFX_engine::afx_queue_afx_draw_area_scaled(int index, int x, int y, int wid
     afx_queue_afx_draw_area_fixed(index, x, y, afx_scaled(width, s), afx_scaled(height, s));
 }
 
-void AFX_engine_x11::afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width,
-                                                int height)
+void AFX_engine_x11::afx_queue_draw_area_scaled(afx_sys_window window, int x, int y, int width, int height)
 {
     const int index = get_AFX_window_idx_for_X_window(window);
     if (index >= 0)

@@ -14,10 +14,10 @@ float scale_for_dpi(int dpi)
         return 1.0f;
     if (s > 2.0f)
         return 2.0f;
-    return std::floor(8.0f * s) / 8.0f; // steps of 1/8
+    return std::floor(8.0f * s) / 8.0f;  // steps of 1/8
 }
 
-} // namespace
+}  // namespace
 
 float AFX_engine::get_optimum_scale_factor()
 {

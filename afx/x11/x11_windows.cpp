@@ -5,10 +5,10 @@ namespace {
 
 enum class window_kind { plain, simple };
 
-} // namespace
+}  // namespace
 
-static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y, int width,
-                         int height, float scale, bool white_background, void* user)
+static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y, int width, int height,
+                         float scale, bool white_background, void* user)
 {
     afx_lock dl(b.display_mx);
     if (!b.connected() || !(scale > 0.0f))
@@ -21,7 +21,7 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
         if (!b.slots[i].in_use)
             index = i;
     if (index < 0)
-        return -1; // table full: no X window is made
+        return -1;  // table full: no X window is made
 
     Display* d = b.display;
     const Window root = RootWindow(d, DefaultScreen(d));
@@ -32,8 +32,8 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
         XSetWindowAttributes attr{};
         attr.background_pixel = white_background ? WhitePixel(d, DefaultScreen(d)) : 0;
         attr.bit_gravity = NorthWestGravity;
-        win = XCreateWindow(d, root, x, y, w, h, 0, CopyFromParent, CopyFromParent,
-                            CopyFromParent, CWBackPixel | CWBitGravity, &attr);
+        win = XCreateWindow(d, root, x, y, w, h, 0, CopyFromParent, CopyFromParent, CopyFromParent,
+                            CWBackPixel | CWBitGravity, &attr);
     }
     Atom del = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, win, &del, 1);
@@ -56,8 +56,7 @@ static int create_window(AFX_engine::backend& b, window_kind kind, int x, int y,
     return index;
 }
 
-int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, float scale,
-                                          void* user)
+int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, float scale, void* user)
 {
     return create_window(*b_, window_kind::plain, x, y, width, height, scale, false, user);
 }
@@ -65,17 +64,15 @@ int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, f
 int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, float scale,
                                           bool white_background, void* user)
 {
-    return create_window(*b_, window_kind::plain, x, y, width, height, scale, white_background,
-                         user);
+    return create_window(*b_, window_kind::plain, x, y, width, height, scale, white_background, user);
 }
 
 // A top-level window moved into the host's: a parent that does not exist
 // takes the new window with it.
-int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width,
-                                        int height, float scale, void* user)
+int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
+                                        float scale, void* user)
 {
-    const int index = create_window(*b_, window_kind::plain, x, y, width, height, scale, false,
-                                    user);
+    const int index = create_window(*b_, window_kind::plain, x, y, width, height, scale, false, user);
     if (index < 0)
         return -1;
     if (parent == 0 || x11_ext(*this).reparent_afx_window_to_SYS_window(index, parent) != 0) {
@@ -85,8 +82,7 @@ int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int
     return index;
 }
 
-int AFX_engine_x11::create_new_simple_afx_window(int x, int y, int width, int height,
-                                                 float scale, void* user)
+int AFX_engine_x11::create_new_simple_afx_window(int x, int y, int width, int height, float scale, void* user)
 {
     return create_window(*b_, window_kind::simple, x, y, width, height, scale, false, user);
 }
@@ -232,8 +228,8 @@ void AFX_engine_x11::select_afx_input_events(int index, bool all_motion)
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index))
         return;
-    long mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
-                ButtonMotionMask | ExposureMask | StructureNotifyMask;
+    long mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | ButtonMotionMask |
+                ExposureMask | StructureNotifyMask;
     if (all_motion)
         mask |= PointerMotionMask;
     XSelectInput(b_->display, b_->slots[index].window, mask);

@@ -23,7 +23,8 @@ TEST_F(Registered, CaptureDigests)
             EffectDescriptor& effect = channels == 2 ? stereo() : mono();
             Instance p(effect, host);
             Runner r(*effect.components[0], *p.params, host.controller, channels, static_cast<float>(s.rate));
-            capture::Generator gen[2] = {capture::Generator(s.material, 1), capture::Generator(s.material, 2)};
+            capture::Generator gen[2] = {capture::Generator(s.material, 1),
+                                         capture::Generator(s.material, 2)};
             capture::Digest d;
             const bool bypassRun = std::string(s.name) == "bypass-under-way";
             long frame = 0;

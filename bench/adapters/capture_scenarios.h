@@ -36,7 +36,7 @@ struct Scenario {
 inline const std::vector<Scenario>& scenarios()
 {
     // Block 0 moves set the start; a preset-like setting compresses hard.
-    const std::vector<Move> hard = {{0, 0, 0.6f}, {0, 1, 0.8f}, {0, 2, 0.2f}, {0, 3, 0.3f},
+    const std::vector<Move> hard = {{0, 0, 0.6f}, {0, 1, 0.8f}, {0, 2, 0.2f},      {0, 3, 0.3f},
                                     {0, 4, 0.7f}, {0, 5, 0.2f}, {0, kEffect, 1.0f}};
     auto with = [&hard](std::vector<Move> more) {
         std::vector<Move> m = hard;
@@ -53,16 +53,27 @@ inline const std::vector<Scenario>& scenarios()
         {"in-4096", 48000, 4096, 30, Material::kBursts, false, hard},
         {"in-1", 48000, 1, 3000, Material::kBursts, false, hard},
         {"in-moves", 48000, 256, 400, Material::kBursts, false,
-         with({{20, 1, 0.2f}, {40, 5, 0.9f}, {60, 0, 0.0f}, {80, 4, 1.0f}, {90, 2, 1.0f}, {120, 3, 0.0f},
-               {150, 0, 1.0f}, {200, 1, 1.0f}, {210, 4, 0.0f}})},
+         with({{20, 1, 0.2f},
+               {40, 5, 0.9f},
+               {60, 0, 0.0f},
+               {80, 4, 1.0f},
+               {90, 2, 1.0f},
+               {120, 3, 0.0f},
+               {150, 0, 1.0f},
+               {200, 1, 1.0f},
+               {210, 4, 0.0f}})},
         {"out-from-start", 48000, 512, 200, Material::kBursts, false, with({{0, kEffect, 0.0f}})},
         {"out-fade-settle", 48000, 512, 300, Material::kBursts, false,
          with({{50, kEffect, 0.0f}, {52, 0, 0.9f}, {150, 0, 0.3f}})},
         {"out-fade-shared-150", 44100, 150, 600, Material::kBursts, true,
          with({{100, kEffect, 0.0f}, {400, kEffect, 1.0f}, {402, kEffect, 0.0f}})},
         {"toggle-64", 48000, 64, 3000, Material::kBursts, false,
-         with({{300, kEffect, 0.0f}, {301, kEffect, 1.0f}, {900, kEffect, 0.0f}, {2000, kEffect, 1.0f},
-               {2100, kEffect, 0.0f}, {2101, 5, 1.0f}})},
+         with({{300, kEffect, 0.0f},
+               {301, kEffect, 1.0f},
+               {900, kEffect, 0.0f},
+               {2000, kEffect, 1.0f},
+               {2100, kEffect, 0.0f},
+               {2101, 5, 1.0f}})},
         {"out-4096", 48000, 4096, 40, Material::kBursts, false, with({{5, kEffect, 0.0f}})},
         {"nan-in", 48000, 512, 100, Material::kNaNBlock, false, hard},
         {"nan-in-shared", 48000, 100, 500, Material::kNaNBlock, true, hard},

@@ -43,8 +43,7 @@ void full_repaint(benchmark::State& state)
     const float scale = float(state.range(0));
     scene s(scale);
     for (auto _ : state) {
-        afx_catrom_blit(*s.content, s.sink,
-                        {0, 0, s.sink.image_width, s.sink.image_height, 0, 0, scale});
+        afx_catrom_blit(*s.content, s.sink, {0, 0, s.sink.image_width, s.sink.image_height, 0, 0, scale});
         benchmark::DoNotOptimize(s.image.data());
     }
 }
@@ -53,7 +52,8 @@ BENCHMARK(full_repaint)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillis
 // The same repaint at scale 4 into the other backends' images: a 5-6-5
 // XImage, one stored through a put callback (XPutPixel), the macOS RGBA
 // pixmap and the Windows BGR DIB.
-template <class Fill> void repaint_into(benchmark::State& state, Fill fill)
+template <class Fill>
+void repaint_into(benchmark::State& state, Fill fill)
 {
     scene s(4.0f);
     const int w = s.sink.image_width, h = s.sink.image_height;
@@ -101,7 +101,7 @@ void full_repaint_bgr_dib(benchmark::State& state)
     repaint_into(state, [](scene& s, int w, int h) {
         AFXBgrDibSink k;
         k.image_width = w, k.image_height = h;
-        k.bits = reinterpret_cast<uint8_t*>(s.image.data()); // 3-byte rows fit in the 4-byte image
+        k.bits = reinterpret_cast<uint8_t*>(s.image.data());  // 3-byte rows fit in the 4-byte image
         afx_catrom_blit(*s.content, k, {0, 0, w, h, 0, 0, 4.0f});
     });
 }
@@ -126,17 +126,17 @@ void knob_redraw(benchmark::State& state)
     k.draw_rotary_control(s.content);
     float value = 0;
     for (auto _ : state) {
-        value = value >= 97 ? 0 : value + 2.6f; // a new frame every time
+        value = value >= 97 ? 0 : value + 2.6f;  // a new frame every time
         k.set_rotary_control_value(value);
         k.redraw_rotary_control(s.content);
         int x, y, w, h;
         k.get_invalid_area(&x, &y, &w, &h);
         afx_catrom_blit(*s.content, s.sink,
-                        {int(x * scale), int(y * scale), int(std::ceil(w * scale)),
-                         int(std::ceil(h * scale)), 0, 0, scale});
+                        {int(x * scale), int(y * scale), int(std::ceil(w * scale)), int(std::ceil(h * scale)),
+                         0, 0, scale});
         benchmark::DoNotOptimize(s.image.data());
     }
 }
 BENCHMARK(knob_redraw)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

@@ -100,14 +100,16 @@ void BM_AudioPath(benchmark::State& st, Case c)
         benchmark::DoNotOptimize(pass());
         benchmark::ClobberMemory();
     }
-    st.counters["per_frame"] = benchmark::Counter(static_cast<double>(st.iterations()) * (kFrames - kFrames % block),
-                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    st.counters["per_frame"] =
+        benchmark::Counter(static_cast<double>(st.iterations()) * (kFrames - kFrames % block),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 const int kRegistered = [] {
     for (const Case& c : kCases) {
         for (int frame_path = 0; frame_path < 2; ++frame_path) {
-            const std::string name = std::string("BM_AudioPath/") + c.name + (frame_path ? "/FramePath" : "/Shared");
+            const std::string name =
+                std::string("BM_AudioPath/") + c.name + (frame_path ? "/FramePath" : "/Shared");
             auto* b = frame_path ? benchmark::RegisterBenchmark(name.c_str(), BM_AudioPath<FramePath>, c)
                                  : benchmark::RegisterBenchmark(name.c_str(), BM_AudioPath<SharedPath>, c);
             b->Arg(32)->Arg(64)->Arg(512)->Arg(4096)->Unit(benchmark::kMicrosecond);

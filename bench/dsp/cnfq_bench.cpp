@@ -66,9 +66,9 @@ void BM_Compressor(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * kFrames);
     // Seconds per stereo frame, printed with its SI prefix ("3.2n" = 3.2 ns).
-    state.counters["per_frame"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kFrames),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kFrames),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Compressor<FrameLoop>)->Name("BM_CompressorPerFrame")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Compressor<BlockEntry>)->Name("BM_CompressorBlock")->Unit(benchmark::kMicrosecond);
@@ -116,13 +116,17 @@ void BM_HostBlocks(benchmark::State& state)
         benchmark::DoNotOptimize(outL.data());
         benchmark::DoNotOptimize(gain);
     }
-    state.counters["per_frame"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kFrames),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kFrames),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_HostBlocks<HostMode::Unguarded, false>)->Name("BM_MusicUnguarded")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HostBlocks<HostMode::Unguarded, false>)
+    ->Name("BM_MusicUnguarded")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HostBlocks<HostMode::Guarded, false>)->Name("BM_MusicGuarded")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HostBlocks<HostMode::Unguarded, true>)->Name("BM_DenormalUnguarded")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HostBlocks<HostMode::Unguarded, true>)
+    ->Name("BM_DenormalUnguarded")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HostBlocks<HostMode::Guarded, true>)->Name("BM_DenormalGuarded")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

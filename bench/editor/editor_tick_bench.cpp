@@ -68,9 +68,9 @@ void BM_MeterTick(benchmark::State& state)
 
     const int index = x11_ext(engine).create_new_afx_window(0, 0, size.width, size.height, 1.0f, nullptr);
     engine.show_afx_window(index);
-    afx_image* image = engine.afx_pixmap_create_fixed(
-        size.width, size.height, 112, 112, 112, static_cast<int>(20 * s), static_cast<int>(s),
-        static_cast<int>(8 * s), static_cast<int>(s));
+    afx_image* image =
+        engine.afx_pixmap_create_fixed(size.width, size.height, 112, 112, 112, static_cast<int>(20 * s),
+                                       static_cast<int>(s), static_cast<int>(8 * s), static_cast<int>(s));
     if (index < 0 || !image || panel.create_gui_objects(index) < 0) {
         state.SkipWithError("no window");
         return;

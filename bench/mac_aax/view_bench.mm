@@ -20,7 +20,7 @@ void BM_OpenToFirstDraw(benchmark::State& state)
     for (auto _ : state) {
         s.openAndClose([&] {
             [static_cast<NSView*>(s.container.lastSubview()) display];  // drawRect: at once
-            state.PauseTiming();  // the close is not the open's cost
+            state.PauseTiming();                                        // the close is not the open's cost
         });
         state.ResumeTiming();
     }

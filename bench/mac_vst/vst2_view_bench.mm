@@ -23,7 +23,10 @@ struct Plugin {
         plug = static_cast<CPlug*>(static_cast<AudioEffect*>(effect->object));
     }
     ~Plugin() { dispatch(effClose); }
-    intptr_t dispatch(int32_t op, void* ptr = nullptr) { return effect->dispatcher(effect, op, 0, 0, ptr, 0); }
+    intptr_t dispatch(int32_t op, void* ptr = nullptr)
+    {
+        return effect->dispatcher(effect, op, 0, 0, ptr, 0);
+    }
 
     AEffect* effect;
     CPlug* plug = nullptr;

@@ -28,9 +28,9 @@ struct Signal {
 
 void per_frame(benchmark::State& state, int frames)
 {
-    state.counters["per_frame"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * frames,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * frames,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_PluginProcessReplacing(benchmark::State& state)

@@ -59,7 +59,7 @@ Times summary(std::vector<double> ms)
     return {ms[ms.size() / 2], ms.front()};
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -108,12 +108,12 @@ int main(int argc, char** argv)
     const SIZE size = window_size(child);
     const Times call = summary(calls), open = summary(opens), expose = summary(exposes);
     std::printf("editor %ldx%ld at %d DPI, %d rounds\n", size.cx, size.cy, dpi, rounds);
-    std::printf("  effEditOpen call:                   median %.2f ms, fastest %.2f ms\n",
-                call.median, call.fastest);
-    std::printf("  effEditOpen to first full WM_PAINT: median %.2f ms, fastest %.2f ms\n",
-                open.median, open.fastest);
-    std::printf("  full-window expose:                 median %.3f ms, fastest %.3f ms\n",
-                expose.median, expose.fastest);
+    std::printf("  effEditOpen call:                   median %.2f ms, fastest %.2f ms\n", call.median,
+                call.fastest);
+    std::printf("  effEditOpen to first full WM_PAINT: median %.2f ms, fastest %.2f ms\n", open.median,
+                open.fastest);
+    std::printf("  full-window expose:                 median %.3f ms, fastest %.3f ms\n", expose.median,
+                expose.fastest);
     std::fflush(stdout);
     m.unload();
     DestroyWindow(frame);

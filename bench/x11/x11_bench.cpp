@@ -27,7 +27,7 @@ void full_put(benchmark::State& state, bool mono)
         else
             g_engine->afx_draw_afx_drawable(i, im, 0, 0, 0, 0, w, h);
         x11_ext(*g_engine).afx_lock_display();
-        XSync(x11_ext(*g_engine).get_xdisplay(), False); // count the server's work too
+        XSync(x11_ext(*g_engine).get_xdisplay(), False);  // count the server's work too
         x11_ext(*g_engine).afx_unlock_display();
     }
     state.SetItemsProcessed(state.iterations() * w * h);
@@ -61,7 +61,7 @@ void BM_IdleLoopCpu(benchmark::State& state)
 }
 BENCHMARK(BM_IdleLoopCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

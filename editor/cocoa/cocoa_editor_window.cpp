@@ -16,8 +16,8 @@ namespace vlt::editor {
 
 namespace {
 
-constexpr Widget kKnobs[kKnobCount] = {kInGainKnob, kThresholdKnob, kAttackKnob,
-                                       kReleaseKnob, kRatioKnob,    kMakeupKnob};
+constexpr Widget kKnobs[kKnobCount] = {kInGainKnob,  kThresholdKnob, kAttackKnob,
+                                       kReleaseKnob, kRatioKnob,     kMakeupKnob};
 // The small latching buttons a build may have.
 constexpr Widget kLatching[] = {kStatusButton, kLeftButton, kRightButton, kPowerButton, kSpacer};
 
@@ -257,8 +257,8 @@ void CocoaEditorWindow::set_frame_size(double width, double height)
     {
         std::lock_guard<std::mutex> lock(draw_mutex_);
         EditorSize s{};
-        s.content_scale = static_cast<float>(std::min(std::max(1.0, width / kPanelWidth),
-                                                      std::max(1.0, height / kPanelHeight)));
+        s.content_scale = static_cast<float>(
+            std::min(std::max(1.0, width / kPanelWidth), std::max(1.0, height / kPanelHeight)));
         s.width = to_int(width + 0.5);
         s.height = to_int(height + 0.5);
         s.x_offset = (s.width - to_int(s.content_scale * kPanelWidth)) >> 1;
@@ -298,9 +298,9 @@ void CocoaEditorWindow::start()
         surf_pixbuf_ = afx_pixmap_as_pixbuf(*surf_);
     }
     w_->panel->draw_front_panel(&surf_pixbuf_);
-    for (Widget w : {kEffectSwitch, kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob,
-                     kRatioKnob, kMakeupKnob, kMeter, kBanner, kSpacer, kStatusButton, kPowerButton,
-                     kLeftButton, kRightButton})
+    for (Widget w :
+         {kEffectSwitch, kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob, kMakeupKnob,
+          kMeter, kBanner, kSpacer, kStatusButton, kPowerButton, kLeftButton, kRightButton})
         draw_widget(w);
     core_.set_open(true);
     surface_.invalidate_all();
@@ -382,7 +382,10 @@ void CocoaEditorWindow::set_banner_text(const char* text, bool scroll_home)
 
 void CocoaEditorWindow::scroll_banner(int dx) { w_->banner->update_banner_position(dx); }
 
-void CocoaEditorWindow::step_banner(int step) { step > 0 ? w_->banner->update_right() : w_->banner->update_left(); }
+void CocoaEditorWindow::step_banner(int step)
+{
+    step > 0 ? w_->banner->update_right() : w_->banner->update_left();
+}
 
 // --- drawRect: ----------------------------------------------------------------------------
 
@@ -415,10 +418,7 @@ void CocoaEditorWindow::draw_rect(CGContext* context, double x, double y, double
 
 // --- input -------------------------------------------------------------------------------
 
-void CocoaEditorWindow::press(const PointerEvent& e)
-{
-    core_.button_press(to_int(e.x), to_int(e.y), 0);
-}
+void CocoaEditorWindow::press(const PointerEvent& e) { core_.button_press(to_int(e.x), to_int(e.y), 0); }
 
 void CocoaEditorWindow::drag(const PointerEvent& e)
 {

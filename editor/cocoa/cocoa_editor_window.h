@@ -26,8 +26,8 @@ class CocoaEditorWindow final : public EditorView {
 public:
     // The view's frame in points and the screen's backing scale (see
     // usable_backing_scale). Builds the widgets and shows the version text.
-    CocoaEditorWindow(const EditorBuild& build, EditorHost& host, ViewSurface& surface,
-                      double frame_width, double frame_height, double backing_scale);
+    CocoaEditorWindow(const EditorBuild& build, EditorHost& host, ViewSurface& surface, double frame_width,
+                      double frame_height, double backing_scale);
     ~CocoaEditorWindow() override;
     CocoaEditorWindow(const CocoaEditorWindow&) = delete;
     CocoaEditorWindow& operator=(const CocoaEditorWindow&) = delete;
@@ -74,7 +74,7 @@ public:
     bool resize_dragging() const { return core_.resize_active(); }
     int banner_ticks() const { return core_.banner_ticks(); }
     const char* banner_text() const { return banner_text_; }  // what the banner shows
-    float value(Widget w) const;  // 0..99; 0 for widgets this build lacks
+    float value(Widget w) const;                              // 0..99; 0 for widgets this build lacks
     bool focused(Widget w) const { return core_.focused(w); }
     bool power_on() const { return core_.power_on(); }
     afx_image* panel_pixmap() const { return surf_; }  // null before start()

@@ -75,26 +75,29 @@ private:
 // A timer target class under the build's own name: the timer retains this
 // small object, not the view, and it forwards each tick to the view until
 // the view clears it (SetCallback: nil) in dealloc.
-#define VLT_COCOA_TIMER_TARGET(ClassName)                                         \
-    @interface ClassName : NSObject {                                             \
-        id CallbackTarget;                                                        \
-    }                                                                             \
-    -(void)SetCallback : (id)target;                                              \
-    -(void)TimerCallback : (NSTimer*)timer;                                       \
-    @end                                                                          \
-    @implementation ClassName                                                     \
-    -(id)init                                                                     \
-    {                                                                             \
-        self = [super init];                                                      \
-        if (self)                                                                 \
-            CallbackTarget = nil;                                                 \
-        return self;                                                              \
-    }                                                                             \
-    -(void)SetCallback : (id)target { CallbackTarget = target; }                  \
-    -(void)TimerCallback : (NSTimer*)timer                                        \
-    {                                                                             \
-        (void)timer;                                                              \
-        if (CallbackTarget)                                                       \
-            [CallbackTarget performSelector:@selector(guiUpdateCallback)];        \
-    }                                                                             \
+#define VLT_COCOA_TIMER_TARGET(ClassName)                                  \
+    @interface ClassName : NSObject {                                      \
+        id CallbackTarget;                                                 \
+    }                                                                      \
+    -(void)SetCallback : (id)target;                                       \
+    -(void)TimerCallback : (NSTimer*)timer;                                \
+    @end                                                                   \
+    @implementation ClassName                                              \
+    -(id)init                                                              \
+    {                                                                      \
+        self = [super init];                                               \
+        if (self)                                                          \
+            CallbackTarget = nil;                                          \
+        return self;                                                       \
+    }                                                                      \
+    -(void)SetCallback : (id)target                                        \
+    {                                                                      \
+        CallbackTarget = target;                                           \
+    }                                                                      \
+    -(void)TimerCallback : (NSTimer*)timer                                 \
+    {                                                                      \
+        (void)timer;                                                       \
+        if (CallbackTarget)                                                \
+            [CallbackTarget performSelector:@selector(guiUpdateCallback)]; \
+    }                                                                      \
     @end

@@ -44,7 +44,8 @@ double wheel_delta(NSEvent* event)
     // return register for an object, and a "no" with its upper bits set for
     // yes. (IMP is variadic; the cast through void (*)() says this is meant.)
     using BoolMethod = BOOL (*)(id, SEL);
-    const auto method = reinterpret_cast<BoolMethod>(reinterpret_cast<void (*)()>([event methodForSelector:inverted]));
+    const auto method =
+        reinterpret_cast<BoolMethod>(reinterpret_cast<void (*)()>([event methodForSelector:inverted]));
     return method(event, inverted) ? -dy : dy;
 }
 
@@ -88,9 +89,6 @@ void NSViewSurface::invalidate(int x, int y, int w, int h)
 
 void NSViewSurface::invalidate_all() { [view_ setNeedsDisplay:YES]; }
 
-void NSViewSurface::resize_frame(int width, int height)
-{
-    [view_ setFrameSize:NSMakeSize(width, height)];
-}
+void NSViewSurface::resize_frame(int width, int height) { [view_ setFrameSize:NSMakeSize(width, height)]; }
 
 }  // namespace vlt::mac

@@ -85,8 +85,7 @@ void CEditorGUI::start_editor_main()
         return;
     }
     e->set_afx_window_scale_factor(index, 1.0f);
-    x11.set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0,
-                                   index);
+    x11.set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0, index);
     x11.set_afx_window_class("hollowfx-ui", index);
     if (!icon_)
         icon_ = AFX_drawing::afx_pixbuf_new_from_inline(artwork(Artwork::kWindowIcon), index);
@@ -127,9 +126,9 @@ void CEditorGUI::replace_window_image(const EditorSize& s)
     const float d = core_.dpi_scale();
     if (window_image_)
         G_GUI_engine->afx_pixmap_destroy(window_image_);
-    window_image_ = G_GUI_engine->afx_pixmap_create_fixed(
-        s.width, s.height, 112, 112, 112, static_cast<int>(20 * d), static_cast<int>(d),
-        static_cast<int>(8 * d), static_cast<int>(d));
+    window_image_ = G_GUI_engine->afx_pixmap_create_fixed(s.width, s.height, 112, 112, 112,
+                                                          static_cast<int>(20 * d), static_cast<int>(d),
+                                                          static_cast<int>(8 * d), static_cast<int>(d));
 }
 
 void CEditorGUI::draw_editor_window_contents()
@@ -199,8 +198,7 @@ void CEditorGUI::resize_window(const EditorSize&, const EditorSize& to)
 
 void CEditorGUI::expose_handler(int x, int y, int w, int h)
 {
-    const WindowPaint paint{G_GUI_engine, window_index_.load(), &window_image_, content(),
-                            &editor_mutex_};
+    const WindowPaint paint{G_GUI_engine, window_index_.load(), &window_image_, content(), &editor_mutex_};
     paint_window_rect(paint, core_.size(), core_.mono(), core_.dpi_scale(), x, y, w, h);
 }
 

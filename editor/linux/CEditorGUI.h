@@ -31,8 +31,7 @@ private:
     // EditorView, screen side.
     void queue_rect(const vlt::editor::Rect& r) override;
     void repaint_all() override;
-    void resize_window(const vlt::editor::EditorSize& from,
-                       const vlt::editor::EditorSize& to) override;
+    void resize_window(const vlt::editor::EditorSize& from, const vlt::editor::EditorSize& to) override;
 
     // Engine callbacks, with the editor as user data.
     static vlt::editor::CEditorCore& core_of(void* user);

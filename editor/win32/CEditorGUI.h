@@ -5,8 +5,7 @@
 #include "vst2_editor_base.h"
 #include "win32_editor_window.h"
 
-class CEditorGUI : public vlt::editor::Vst2EditorBase,
-                   private vlt::editor::Win32EditorWindow::Hooks {
+class CEditorGUI : public vlt::editor::Vst2EditorBase, private vlt::editor::Win32EditorWindow::Hooks {
 public:
     explicit CEditorGUI(CPlug* plug);
     ~CEditorGUI() override;
@@ -25,8 +24,7 @@ private:
     // EditorView, screen side.
     void queue_rect(const vlt::editor::Rect& r) override;
     void repaint_all() override;
-    void resize_window(const vlt::editor::EditorSize& from,
-                       const vlt::editor::EditorSize& to) override;
+    void resize_window(const vlt::editor::EditorSize& from, const vlt::editor::EditorSize& to) override;
 
     vlt::editor::Win32EditorWindow window_;
 };

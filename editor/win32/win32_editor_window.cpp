@@ -131,7 +131,7 @@ void Win32EditorWindow::control_update_ui_size(const EditorSize& from, const Edi
     }
     std::lock_guard<std::mutex> lock(pending_mutex_);
     if (!pending_)
-        pending_from_ = from; // several changes before a tick grow the host once
+        pending_from_ = from;  // several changes before a tick grow the host once
     pending_to_ = to;
     pending_dpi_ = dpi;
     pending_ = true;
@@ -204,8 +204,7 @@ void Win32EditorWindow::expose_handler(int x, int y, int w, int h)
         return;
     WindowPaint paint{engine_, index_.load(), &back_buffer_, panel_.content(), &critical_section_};
     paint.always_scaled = always_scaled_;
-    paint_window_rect(paint, hooks_.paint_size(core_), core_.mono(), hooks_.paint_scale(core_), x,
-                      y, w, h);
+    paint_window_rect(paint, hooks_.paint_size(core_), core_.mono(), hooks_.paint_scale(core_), x, y, w, h);
 }
 
 // The host destroyed our window with its own (or the module closed it):

@@ -104,7 +104,7 @@ private:
     afx_sys_window host_window_ = 0;
     unsigned long ui_thread_ = 0;
     afx_image* back_buffer_ = nullptr;
-    std::mutex critical_section_; // creation, destruction and copies of back_buffer_
+    std::mutex critical_section_;  // creation, destruction and copies of back_buffer_
 
     std::mutex pending_mutex_;
     bool pending_ = false;

@@ -6,20 +6,20 @@
 #include "text_entry.h"
 
 class CFileEntrySelector : public CLoadFileSelector {
- public:
-  CFileEntrySelector(AFX_engine* engine, AFX_font_engine* font);
+public:
+    CFileEntrySelector(AFX_engine* engine, AFX_font_engine* font);
 
-  void draw_path_onto_text_entry(const char* path) override;
-  void key_press_handler(const char* text, uint32_t keysym);
-  const CTextEntry& entry() const { return entry_; }
+    void draw_path_onto_text_entry(const char* path) override;
+    void key_press_handler(const char* text, uint32_t keysym);
+    const CTextEntry& entry() const { return entry_; }
 
- protected:
-  char* ok_result() override;
-  void register_extra_callbacks(int index) override;
-  void draw_extra_widgets(afx_pixbuf* buffer) override;
+protected:
+    char* ok_result() override;
+    void register_extra_callbacks(int index) override;
+    void draw_extra_widgets(afx_pixbuf* buffer) override;
 
- private:
-  void redraw_entry();
+private:
+    void redraw_entry();
 
-  CTextEntry entry_;
+    CTextEntry entry_;
 };

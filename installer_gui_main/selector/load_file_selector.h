@@ -5,12 +5,15 @@
 #include "selector_window.h"
 
 class CLoadFileSelector : public CSelectorWindow {
- public:
-  CLoadFileSelector(AFX_engine* engine, AFX_font_engine* font) : CSelectorWindow(engine, font, kFileSelectorShape) {}
+public:
+    CLoadFileSelector(AFX_engine* engine, AFX_font_engine* font)
+        : CSelectorWindow(engine, font, kFileSelectorShape)
+    {
+    }
 
- protected:
-  void file_name_clicked(int index) override;
-  char* ok_result() override;
-  // The current directory, "/" and the name, as a heap text.
-  char* path_of(int index) const;
+protected:
+    void file_name_clicked(int index) override;
+    char* ok_result() override;
+    // The current directory, "/" and the name, as a heap text.
+    char* path_of(int index) const;
 };

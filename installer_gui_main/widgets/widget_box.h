@@ -5,23 +5,26 @@
 #include "afx/core/afx_pixbuf.h"
 
 struct widget_box {
-  int x = 0, y = 0, width = 0, height = 0;
+    int x = 0, y = 0, width = 0, height = 0;
 
-  // The box in window pixels: the near edges drop the fraction, the far
-  // edges round to the nearest pixel.
-  widget_box scaled(float m) const {
-    const int x0 = static_cast<int>(m * x), y0 = static_cast<int>(m * y);
-    return {x0, y0, static_cast<int>(m * (x + width) + 0.5f) - x0, static_cast<int>(m * (y + height) + 0.5f) - y0};
-  }
-  // Both far edges belong to the box.
-  bool hit(float m, int px, int py) const {
-    const widget_box s = scaled(m);
-    return s.x <= px && px <= s.x + s.width && s.y <= py && py <= s.y + s.height;
-  }
+    // The box in window pixels: the near edges drop the fraction, the far
+    // edges round to the nearest pixel.
+    widget_box scaled(float m) const
+    {
+        const int x0 = static_cast<int>(m * x), y0 = static_cast<int>(m * y);
+        return {x0, y0, static_cast<int>(m * (x + width) + 0.5f) - x0,
+                static_cast<int>(m * (y + height) + 0.5f) - y0};
+    }
+    // Both far edges belong to the box.
+    bool hit(float m, int px, int py) const
+    {
+        const widget_box s = scaled(m);
+        return s.x <= px && px <= s.x + s.width && s.y <= py && py <= s.y + s.height;
+    }
 };
 
 struct widget_rgb {
-  int r = 0, g = 0, b = 0;
+    int r = 0, g = 0, b = 0;
 };
 
 class AFX_engine;

@@ -4,7 +4,4 @@
 
 #import <AppKit/AppKit.h>
 
-BOOL NSApplicationLoad(void)
-{
-    return [NSApplication sharedApplication] != nil;
-}
+BOOL NSApplicationLoad(void) { return [NSApplication sharedApplication] != nil; }

@@ -23,20 +23,11 @@ Ref ref(id object)
 
 }  // namespace
 
-CFTypeRef CFRetain(CFTypeRef cf)
-{
-    return ref<CFTypeRef>([obj(cf) retain]);
-}
+CFTypeRef CFRetain(CFTypeRef cf) { return ref<CFTypeRef>([obj(cf) retain]); }
 
-void CFRelease(CFTypeRef cf)
-{
-    [obj(cf) release];
-}
+void CFRelease(CFTypeRef cf) { [obj(cf) release]; }
 
-CFIndex CFGetRetainCount(CFTypeRef cf)
-{
-    return static_cast<CFIndex>([obj(cf) retainCount]);
-}
+CFIndex CFGetRetainCount(CFTypeRef cf) { return static_cast<CFIndex>([obj(cf) retainCount]); }
 
 CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* cStr, CFStringEncoding encoding)
 {
@@ -96,10 +87,7 @@ CFURLRef CFBundleCopyExecutableURL(CFBundleRef bundle)
     return path ? ref<CFURLRef>([[NSURL alloc] initFileURLWithPath:path]) : nullptr;
 }
 
-Boolean CFBundleLoadExecutable(CFBundleRef bundle)
-{
-    return bundle && [(NSBundle*)obj(bundle) load];
-}
+Boolean CFBundleLoadExecutable(CFBundleRef bundle) { return bundle && [(NSBundle*)obj(bundle) load]; }
 
 void* CFBundleGetFunctionPointerForName(CFBundleRef bundle, CFStringRef functionName)
 {

@@ -4,9 +4,6 @@
 
 #import <Foundation/Foundation.h>
 
-CFRunLoopRef CFRunLoopGetCurrent(void)
-{
-    return (CFRunLoopRef)(void*)[NSRunLoop currentRunLoop];
-}
+CFRunLoopRef CFRunLoopGetCurrent(void) { return (CFRunLoopRef)(void*)[NSRunLoop currentRunLoop]; }
 
 const CFStringRef kCFRunLoopCommonModes = (CFStringRef)(const void*)NSRunLoopCommonModes;

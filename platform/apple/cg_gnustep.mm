@@ -8,8 +8,7 @@
 #include "quartz_view_context.h"
 
 // Only the name is ever compared, so a plain C string serves as its value.
-const CFStringRef kCGColorSpaceGenericRGB =
-    reinterpret_cast<CFStringRef>("kCGColorSpaceGenericRGB");
+const CFStringRef kCGColorSpaceGenericRGB = reinterpret_cast<CFStringRef>("kCGColorSpaceGenericRGB");
 
 CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height)
 {
@@ -25,9 +24,8 @@ CGColorSpaceRef CGColorSpaceCreateWithName(CFStringRef name)
 
 void CGColorSpaceRelease(CGColorSpaceRef space) { delete space; }
 
-CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height,
-                                   size_t bitsPerComponent, size_t bytesPerRow,
-                                   CGColorSpaceRef space, CGBitmapInfo bitmapInfo)
+CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size_t bitsPerComponent,
+                                   size_t bytesPerRow, CGColorSpaceRef space, CGBitmapInfo bitmapInfo)
 {
     // What the backend asks for: 8-bit RGBA, alpha last and premultiplied.
     if (!data || bitsPerComponent != 8 || bitmapInfo != kCGImageAlphaPremultipliedLast ||
@@ -46,17 +44,17 @@ CGImageRef CGBitmapContextCreateImage(CGContextRef context)
         return nullptr;
     unsigned char* planes[1] = {context->data};
     NSString* space = context->generic ? NSCalibratedRGBColorSpace : NSDeviceRGBColorSpace;
-    NSBitmapImageRep* rep = [[NSBitmapImageRep alloc]
-        initWithBitmapDataPlanes:planes
-                      pixelsWide:static_cast<NSInteger>(context->width)
-                      pixelsHigh:static_cast<NSInteger>(context->height)
-                   bitsPerSample:8
-                 samplesPerPixel:4
-                        hasAlpha:YES
-                        isPlanar:NO
-                  colorSpaceName:space
-                     bytesPerRow:static_cast<NSInteger>(context->bytes_per_row)
-                    bitsPerPixel:32];
+    NSBitmapImageRep* rep =
+        [[NSBitmapImageRep alloc] initWithBitmapDataPlanes:planes
+                                                pixelsWide:static_cast<NSInteger>(context->width)
+                                                pixelsHigh:static_cast<NSInteger>(context->height)
+                                             bitsPerSample:8
+                                           samplesPerPixel:4
+                                                  hasAlpha:YES
+                                                  isPlanar:NO
+                                            colorSpaceName:space
+                                               bytesPerRow:static_cast<NSInteger>(context->bytes_per_row)
+                                              bitsPerPixel:32];
     if (!rep)
         return nullptr;
     return new CGImage{rep};
@@ -92,7 +90,7 @@ void CGContextSetInterpolationQuality(CGContextRef c, CGInterpolationQuality qua
 {
     if (c && c->view)
         [c->view setImageInterpolation:quality == kCGInterpolationNone ? NSImageInterpolationNone
-                                                                        : NSImageInterpolationDefault];
+                                                                       : NSImageInterpolationDefault];
 }
 
 namespace {
@@ -107,7 +105,7 @@ void concat(CGContextRef c, NSAffineTransform* t)
     [NSGraphicsContext setCurrentContext:previous];
 }
 
-} // namespace
+}  // namespace
 
 void CGContextTranslateCTM(CGContextRef c, CGFloat tx, CGFloat ty)
 {
@@ -131,8 +129,7 @@ void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image)
     [NSGraphicsContext setCurrentContext:c->view];
     // Like Quartz, the image's first row goes to the rectangle's top in the
     // current (unflipped) space; every pixel is opaque, so copying is exact.
-    [image->rep drawInRect:NSMakeRect(rect.origin.x, rect.origin.y, rect.size.width,
-                                      rect.size.height)
+    [image->rep drawInRect:NSMakeRect(rect.origin.x, rect.origin.y, rect.size.width, rect.size.height)
                   fromRect:NSZeroRect
                  operation:NSCompositeCopy
                   fraction:1.0

@@ -7,16 +7,16 @@
 #import <AppKit/AppKit.h>
 
 struct CGColorSpace {
-    bool generic; // else device RGB
+    bool generic;  // else device RGB
 };
 
 struct CGContext {
-    NSGraphicsContext* view = nil; // a view context when set, else a bitmap
+    NSGraphicsContext* view = nil;  // a view context when set, else a bitmap
     unsigned char* data = nullptr;
     size_t width = 0, height = 0, bytes_per_row = 0;
     bool generic = true;
 };
 
 struct CGImage {
-    NSBitmapImageRep* rep = nil; // over the bitmap context's memory
+    NSBitmapImageRep* rep = nil;  // over the bitmap context's memory
 };

@@ -75,7 +75,10 @@ AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point*) const { return AAX_SUCCESS; }
 AAX_Result AAX_CEffectGUI::Draw(AAX_Rect*) { return AAX_SUCCESS; }
 AAX_Result AAX_CEffectGUI::TimerWakeup() { return AAX_SUCCESS; }
 AAX_Result AAX_CEffectGUI::ParameterUpdated(AAX_CParamID) { return AAX_SUCCESS; }
-AAX_Result AAX_CEffectGUI::GetCustomLabel(AAX_EPlugInStrings, AAX_IString*) const { return AAX_ERROR_NULL_OBJECT; }
+AAX_Result AAX_CEffectGUI::GetCustomLabel(AAX_EPlugInStrings, AAX_IString*) const
+{
+    return AAX_ERROR_NULL_OBJECT;
+}
 AAX_Result AAX_CEffectGUI::SetControlHighlightInfo(AAX_CParamID, AAX_CBoolean, AAX_EHighlightColor)
 {
     return AAX_SUCCESS;

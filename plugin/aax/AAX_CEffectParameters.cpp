@@ -106,15 +106,15 @@ AAX_Result AAX_CEffectParameters::GetMasterBypassParameter(AAX_IString* id) cons
 }
 
 // The common shape of the per-parameter slots: find it, check the output, act.
-#define AAX_WITH_PARAMETER(out, body)                                   \
-    aax_guarded([&]() -> AAX_Result {                                   \
-        auto* p = mParameterManager.GetParameterByID(id);               \
-        if (!p)                                                         \
-            return AAX_ERROR_INVALID_PARAMETER_ID;                      \
-        if (!(out))                                                     \
-            return AAX_ERROR_NULL_OBJECT;                               \
-        body;                                                           \
-        return AAX_SUCCESS;                                             \
+#define AAX_WITH_PARAMETER(out, body)                     \
+    aax_guarded([&]() -> AAX_Result {                     \
+        auto* p = mParameterManager.GetParameterByID(id); \
+        if (!p)                                           \
+            return AAX_ERROR_INVALID_PARAMETER_ID;        \
+        if (!(out))                                       \
+            return AAX_ERROR_NULL_OBJECT;                 \
+        body;                                             \
+        return AAX_SUCCESS;                               \
     })
 
 AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable(AAX_CParamID id, AAX_CBoolean* out) const
@@ -416,11 +416,26 @@ void AAX_CEffectParameters::BuildChunkData() const
         double d = 0;
         AAX_CString s;
         switch (kind_of(*p)) {
-        case Kind::Float: p->GetValueAsFloat(&f); mChunkParser.AddDouble(id, double(f)); break;
-        case Kind::Int32: p->GetValueAsInt32(&n); mChunkParser.AddInt32(id, n); break;
-        case Kind::Bool: p->GetValueAsBool(&b); mChunkParser.AddInt32(id, b ? 1 : 0); break;
-        case Kind::Double: p->GetValueAsDouble(&d); mChunkParser.AddDouble(id, d); break;
-        case Kind::String: p->GetValueAsString(&s); mChunkParser.AddString(id, s); break;
+        case Kind::Float:
+            p->GetValueAsFloat(&f);
+            mChunkParser.AddDouble(id, double(f));
+            break;
+        case Kind::Int32:
+            p->GetValueAsInt32(&n);
+            mChunkParser.AddInt32(id, n);
+            break;
+        case Kind::Bool:
+            p->GetValueAsBool(&b);
+            mChunkParser.AddInt32(id, b ? 1 : 0);
+            break;
+        case Kind::Double:
+            p->GetValueAsDouble(&d);
+            mChunkParser.AddDouble(id, d);
+            break;
+        case Kind::String:
+            p->GetValueAsString(&s);
+            mChunkParser.AddString(id, s);
+            break;
         case Kind::None: break;
         }
     }
@@ -460,7 +475,8 @@ AAX_Result AAX_CEffectParameters::GetChunk(uint32_t id, AAX_SPlugInChunk* chunk)
         // The record names what it holds, so a later comparison can tell it apart.
         chunk->fChunkID = id;
         std::memset(chunk->fName, 0, sizeof chunk->fName);
-        std::strncpy(reinterpret_cast<char*>(chunk->fName), CONTROLS_CHUNK_DESCRIPTION, sizeof chunk->fName - 1);
+        std::strncpy(reinterpret_cast<char*>(chunk->fName), CONTROLS_CHUNK_DESCRIPTION,
+                     sizeof chunk->fName - 1);
         return mChunkParser.GetChunkData(chunk);
     });
 }
@@ -510,7 +526,8 @@ AAX_Result AAX_CEffectParameters::SetChunk(uint32_t id, const AAX_SPlugInChunk* 
     });
 }
 
-AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chunk, AAX_CBoolean* isActive) const
+AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chunk,
+                                                     AAX_CBoolean* isActive) const
 {
     if (!chunk || !isActive)
         return AAX_ERROR_NULL_OBJECT;
@@ -587,6 +604,9 @@ AAX_Result AAX_CEffectParameters::GetCustomData(uint32_t, uint32_t, void*, uint3
 }
 AAX_Result AAX_CEffectParameters::SetCustomData(uint32_t, uint32_t, const void*) { return AAX_SUCCESS; }
 AAX_Result AAX_CEffectParameters::DoMIDITransfers() { return AAX_SUCCESS; }
-AAX_Result AAX_CEffectParameters::RenderAudio_Hybrid(AAX_SHybridRenderInfo*) { return AAX_ERROR_UNIMPLEMENTED; }
+AAX_Result AAX_CEffectParameters::RenderAudio_Hybrid(AAX_SHybridRenderInfo*)
+{
+    return AAX_ERROR_UNIMPLEMENTED;
+}
 AAX_Result AAX_CEffectParameters::UpdateMIDINodes(int32_t, AAX_CMidiPacket&) { return AAX_SUCCESS; }
 AAX_Result AAX_CEffectParameters::UpdateControlMIDINodes(uint32_t, AAX_CMidiPacket&) { return AAX_SUCCESS; }

@@ -44,7 +44,8 @@ public:
     AAX_Result GetParameterIndex(AAX_CParamID id, int32_t* index) const override;
     AAX_Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const override;
     AAX_Result GetParameterValueInfo(AAX_CParamID id, int32_t selector, int32_t* value) const override;
-    AAX_Result GetParameterValueFromString(AAX_CParamID id, double* v, const AAX_IString& text) const override;
+    AAX_Result GetParameterValueFromString(AAX_CParamID id, double* v,
+                                           const AAX_IString& text) const override;
     AAX_Result GetParameterStringFromValue(AAX_CParamID id, double v, AAX_IString* text,
                                            int32_t maxLength) const override;
     AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* text, int32_t maxLength) const override;

@@ -20,8 +20,8 @@ public:
     AAX_CParameter(AAX_CParamID identifier, const AAX_CString& name, T defaultValue,
                    const AAX_ITaperDelegate<T>& taper, const AAX_IDisplayDelegate<T>& display,
                    bool automatable)
-        : m_name(name), m_automatable(automatable), m_taper(taper.Clone()),
-          m_display(display.Clone()), m_default(defaultValue)
+        : m_name(name), m_automatable(automatable), m_taper(taper.Clone()), m_display(display.Clone()),
+          m_default(defaultValue)
     {
         std::strncpy(m_identifier, identifier ? identifier : "", sizeof m_identifier - 1);
         SetNumberOfSteps(m_type == AAX_eParameterType_Continuous ? 128 : 2);
@@ -71,7 +71,10 @@ public:
             m_automation->PostReleaseRequest(m_identifier);
     }
 
-    void SetNormalizedValue(double n) override { set_path(m_taper->RealToNormalized(m_taper->NormalizedToReal(n))); }
+    void SetNormalizedValue(double n) override
+    {
+        set_path(m_taper->RealToNormalized(m_taper->NormalizedToReal(n)));
+    }
     double GetNormalizedValue() const override { return m_taper->RealToNormalized(m_value); }
     void SetNormalizedDefaultValue(double n) override
     {

@@ -17,7 +17,6 @@ void query_v2(const ACFPtr<V1>& v1, const acfIID& iid, ACFPtr<V2>& into)
     acf_query(v1.get(), iid, into);
 }
 
-
 }  // namespace
 
 // ----------------------------------------------------------- property map
@@ -62,11 +61,13 @@ AAX_VComponentDescriptor::AAX_VComponentDescriptor(IACFUnknown* host)
     query_v2(m_v1, IID_IAAXComponentDescriptorV2, m_v2);
 }
 
-
 AAX_Result AAX_VComponentDescriptor::Clear() { return AAX_V1_CALL(Clear()); }
 AAX_Result AAX_VComponentDescriptor::AddAudioIn(int32_t f) { return AAX_V1_CALL(AddAudioIn(f)); }
 AAX_Result AAX_VComponentDescriptor::AddAudioOut(int32_t f) { return AAX_V1_CALL(AddAudioOut(f)); }
-AAX_Result AAX_VComponentDescriptor::AddAudioBufferLength(int32_t f) { return AAX_V1_CALL(AddAudioBufferLength(f)); }
+AAX_Result AAX_VComponentDescriptor::AddAudioBufferLength(int32_t f)
+{
+    return AAX_V1_CALL(AddAudioBufferLength(f));
+}
 AAX_Result AAX_VComponentDescriptor::AddSampleRate(int32_t f) { return AAX_V1_CALL(AddSampleRate(f)); }
 AAX_Result AAX_VComponentDescriptor::AddClock(int32_t f) { return AAX_V1_CALL(AddClock(f)); }
 AAX_Result AAX_VComponentDescriptor::AddSideChainIn(int32_t f) { return AAX_V1_CALL(AddSideChainIn(f)); }
@@ -122,8 +123,7 @@ AAX_IPropertyMap* AAX_VComponentDescriptor::DuplicatePropertyMap(AAX_IPropertyMa
 AAX_Result AAX_VComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc process,
                                                            AAX_IPropertyMap* properties,
                                                            AAX_CInstanceInitProc init,
-                                                           AAX_CBackgroundProc background,
-                                                           uint32_t* procID)
+                                                           AAX_CBackgroundProc background, uint32_t* procID)
 {
     return AAX_V1_CALL(AddProcessProc_Native(process, aax_unknown_of(properties), init, background, procID));
 }

@@ -12,8 +12,7 @@ public:
     virtual AAX_CBoolean GetProperty(AAX_EProperty property, AAX_CPropertyValue* value) const = 0;
     virtual AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) = 0;
     virtual AAX_Result RemoveProperty(AAX_EProperty property) = 0;
-    virtual AAX_Result AddPropertyWithIDArray(AAX_EProperty property,
-                                              const AAX_SPlugInIdentifierTriad* ids,
+    virtual AAX_Result AddPropertyWithIDArray(AAX_EProperty property, const AAX_SPlugInIdentifierTriad* ids,
                                               uint32_t count) = 0;
     virtual AAX_CBoolean GetPropertyWithIDArray(AAX_EProperty property,
                                                 const AAX_SPlugInIdentifierTriad** ids,
@@ -43,11 +42,10 @@ public:
     virtual AAX_IPropertyMap* NewPropertyMap() = 0;
     virtual AAX_IPropertyMap* DuplicatePropertyMap(AAX_IPropertyMap* source) = 0;
     virtual AAX_Result AddProcessProc_Native(AAX_CProcessProc process, AAX_IPropertyMap* properties,
-                                             AAX_CInstanceInitProc init,
-                                             AAX_CBackgroundProc background, uint32_t* procID) = 0;
-    virtual AAX_Result AddProcessProc_TI(const char* dll, const char* process,
-                                         AAX_IPropertyMap* properties, const char* init,
-                                         const char* background, uint32_t* procID) = 0;
+                                             AAX_CInstanceInitProc init, AAX_CBackgroundProc background,
+                                             uint32_t* procID) = 0;
+    virtual AAX_Result AddProcessProc_TI(const char* dll, const char* process, AAX_IPropertyMap* properties,
+                                         const char* init, const char* background, uint32_t* procID) = 0;
     virtual IACFUnknown* GetIUnknown() const = 0;
 };
 
@@ -65,8 +63,8 @@ public:
     virtual AAX_Result AddResourceInfo(AAX_EResourceType type, const char* info) = 0;
     virtual AAX_Result AddMeterDescription(uint32_t meterID, const char* name,
                                            AAX_IPropertyMap* properties) = 0;
-    virtual AAX_Result AddControlMIDINode(uint32_t nodeID, AAX_EMIDINodeType type,
-                                          const char* name, uint32_t channelMask) = 0;
+    virtual AAX_Result AddControlMIDINode(uint32_t nodeID, AAX_EMIDINodeType type, const char* name,
+                                          uint32_t channelMask) = 0;
     virtual IACFUnknown* GetIUnknown() const = 0;
 };
 
@@ -162,8 +160,7 @@ public:
     AAX_IPropertyMap* NewPropertyMap() override;
     AAX_Result SetProperties(AAX_IPropertyMap* properties) override;
     AAX_Result AddResourceInfo(AAX_EResourceType type, const char* info) override;
-    AAX_Result AddMeterDescription(uint32_t meterID, const char* name,
-                                   AAX_IPropertyMap* properties) override;
+    AAX_Result AddMeterDescription(uint32_t meterID, const char* name, AAX_IPropertyMap* properties) override;
     AAX_Result AddControlMIDINode(uint32_t nodeID, AAX_EMIDINodeType type, const char* name,
                                   uint32_t channelMask) override;
     IACFUnknown* GetIUnknown() const override { return m_v1.get(); }
@@ -196,7 +193,4 @@ private:
     AAX_OwnedChildren<AAX_VPropertyMap> m_maps;
 };
 
-inline IACFUnknown* aax_unknown_of(const AAX_IPropertyMap* map)
-{
-    return map ? map->GetIUnknown() : nullptr;
-}
+inline IACFUnknown* aax_unknown_of(const AAX_IPropertyMap* map) { return map ? map->GetIUnknown() : nullptr; }

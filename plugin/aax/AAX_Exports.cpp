@@ -46,10 +46,7 @@ ACF_EXPORT ACFRESULT ACFGetClassFactory(IACFUnknown*, const acfCLSID&, const acf
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
-ACF_EXPORT ACFRESULT ACFCanUnloadNow(IACFUnknown*)
-{
-    return ACFRESULT(CACFUnknown::GetActiveObjectCount());
-}
+ACF_EXPORT ACFRESULT ACFCanUnloadNow(IACFUnknown*) { return ACFRESULT(CACFUnknown::GetActiveObjectCount()); }
 
 ACF_EXPORT ACFRESULT ACFStartup(IACFUnknown* host)
 {

@@ -14,10 +14,19 @@ AAX_VController::AAX_VController(IACFUnknown* host)
 
 AAX_Result AAX_VController::GetEffectID(AAX_IString* id) const { return AAX_V1_CALL(GetEffectID(id)); }
 AAX_Result AAX_VController::GetSampleRate(float* r) const { return AAX_V1_CALL(GetSampleRate(r)); }
-AAX_Result AAX_VController::GetInputStemFormat(AAX_EStemFormat* f) const { return AAX_V1_CALL(GetInputStemFormat(f)); }
-AAX_Result AAX_VController::GetOutputStemFormat(AAX_EStemFormat* f) const { return AAX_V1_CALL(GetOutputStemFormat(f)); }
+AAX_Result AAX_VController::GetInputStemFormat(AAX_EStemFormat* f) const
+{
+    return AAX_V1_CALL(GetInputStemFormat(f));
+}
+AAX_Result AAX_VController::GetOutputStemFormat(AAX_EStemFormat* f) const
+{
+    return AAX_V1_CALL(GetOutputStemFormat(f));
+}
 AAX_Result AAX_VController::GetSignalLatency(int32_t* s) const { return AAX_V1_CALL(GetSignalLatency(s)); }
-AAX_Result AAX_VController::GetCycleCount(AAX_EProperty w, int32_t* c) const { return AAX_V1_CALL(GetCycleCount(w, c)); }
+AAX_Result AAX_VController::GetCycleCount(AAX_EProperty w, int32_t* c) const
+{
+    return AAX_V1_CALL(GetCycleCount(w, c));
+}
 AAX_Result AAX_VController::GetTODLocation(int64_t* l) const { return AAX_V1_CALL(GetTODLocation(l)); }
 AAX_Result AAX_VController::SetSignalLatency(int32_t s) { return AAX_V1_CALL(SetSignalLatency(s)); }
 AAX_Result AAX_VController::SetCycleCount(AAX_EProperty* w, int32_t* c, int32_t n)
@@ -36,13 +45,31 @@ AAX_Result AAX_VController::GetCurrentMeterValue(uint32_t id, float* v) const
 {
     return AAX_V1_CALL(GetCurrentMeterValue(id, v));
 }
-AAX_Result AAX_VController::GetMeterPeakValue(uint32_t id, float* v) const { return AAX_V1_CALL(GetMeterPeakValue(id, v)); }
-AAX_Result AAX_VController::ClearMeterPeakValue(uint32_t id) const { return AAX_V1_CALL(ClearMeterPeakValue(id)); }
+AAX_Result AAX_VController::GetMeterPeakValue(uint32_t id, float* v) const
+{
+    return AAX_V1_CALL(GetMeterPeakValue(id, v));
+}
+AAX_Result AAX_VController::ClearMeterPeakValue(uint32_t id) const
+{
+    return AAX_V1_CALL(ClearMeterPeakValue(id));
+}
 AAX_Result AAX_VController::GetMeterCount(uint32_t* n) const { return AAX_V1_CALL(GetMeterCount(n)); }
-AAX_Result AAX_VController::GetMeterClipped(uint32_t id, AAX_CBoolean* c) const { return AAX_V1_CALL(GetMeterClipped(id, c)); }
-AAX_Result AAX_VController::ClearMeterClipped(uint32_t id) const { return AAX_V1_CALL(ClearMeterClipped(id)); }
-AAX_Result AAX_VController::GetNextMIDIPacket(int32_t* port, AAX_CMidiPacket* p) { return AAX_V1_CALL(GetNextMIDIPacket(port, p)); }
-AAX_Result AAX_VController::GetHybridSignalLatency(int32_t* s) const { return AAX_V2_CALL(GetHybridSignalLatency(s)); }
+AAX_Result AAX_VController::GetMeterClipped(uint32_t id, AAX_CBoolean* c) const
+{
+    return AAX_V1_CALL(GetMeterClipped(id, c));
+}
+AAX_Result AAX_VController::ClearMeterClipped(uint32_t id) const
+{
+    return AAX_V1_CALL(ClearMeterClipped(id));
+}
+AAX_Result AAX_VController::GetNextMIDIPacket(int32_t* port, AAX_CMidiPacket* p)
+{
+    return AAX_V1_CALL(GetNextMIDIPacket(port, p));
+}
+AAX_Result AAX_VController::GetHybridSignalLatency(int32_t* s) const
+{
+    return AAX_V2_CALL(GetHybridSignalLatency(s));
+}
 AAX_Result AAX_VController::GetCurrentAutomationTimestamp(int64_t* t) const
 {
     if (!m_v2) {
@@ -68,8 +95,14 @@ AAX_VAutomationDelegate::AAX_VAutomationDelegate(IACFUnknown* host)
     acf_query(host, IID_IAAXAutomationDelegateV1, m_v1);
 }
 
-AAX_Result AAX_VAutomationDelegate::RegisterParameter(AAX_CParamID id) { return AAX_V1_CALL(RegisterParameter(id)); }
-AAX_Result AAX_VAutomationDelegate::UnregisterParameter(AAX_CParamID id) { return AAX_V1_CALL(UnregisterParameter(id)); }
+AAX_Result AAX_VAutomationDelegate::RegisterParameter(AAX_CParamID id)
+{
+    return AAX_V1_CALL(RegisterParameter(id));
+}
+AAX_Result AAX_VAutomationDelegate::UnregisterParameter(AAX_CParamID id)
+{
+    return AAX_V1_CALL(UnregisterParameter(id));
+}
 AAX_Result AAX_VAutomationDelegate::PostSetValueRequest(AAX_CParamID id, double v) const
 {
     return AAX_V1_CALL(PostSetValueRequest(id, v));
@@ -78,9 +111,18 @@ AAX_Result AAX_VAutomationDelegate::PostCurrentValue(AAX_CParamID id, double v) 
 {
     return AAX_V1_CALL(PostCurrentValue(id, v));
 }
-AAX_Result AAX_VAutomationDelegate::PostTouchRequest(AAX_CParamID id) { return AAX_V1_CALL(PostTouchRequest(id)); }
-AAX_Result AAX_VAutomationDelegate::PostReleaseRequest(AAX_CParamID id) { return AAX_V1_CALL(PostReleaseRequest(id)); }
-AAX_Result AAX_VAutomationDelegate::GetTouchState(AAX_CParamID id, AAX_CBoolean* t) { return AAX_V1_CALL(GetTouchState(id, t)); }
+AAX_Result AAX_VAutomationDelegate::PostTouchRequest(AAX_CParamID id)
+{
+    return AAX_V1_CALL(PostTouchRequest(id));
+}
+AAX_Result AAX_VAutomationDelegate::PostReleaseRequest(AAX_CParamID id)
+{
+    return AAX_V1_CALL(PostReleaseRequest(id));
+}
+AAX_Result AAX_VAutomationDelegate::GetTouchState(AAX_CParamID id, AAX_CBoolean* t)
+{
+    return AAX_V1_CALL(GetTouchState(id, t));
+}
 
 // ----------------------------------------------------------- host services
 AAX_VHostServices::AAX_VHostServices(IACFUnknown* host)
@@ -124,10 +166,7 @@ AAX_Result AAX_CHostServices::Trace(int32_t priority, const char* format, ...)
 }
 
 // ---------------------------------------------------------- view container
-AAX_VViewContainer::AAX_VViewContainer(IACFUnknown* host)
-{
-    acf_query(host, IID_IAAXViewContainerV1, m_v1);
-}
+AAX_VViewContainer::AAX_VViewContainer(IACFUnknown* host) { acf_query(host, IID_IAAXViewContainerV1, m_v1); }
 
 int32_t AAX_VViewContainer::GetType() { return m_v1 ? m_v1->GetType() : 0; }
 void* AAX_VViewContainer::GetPtr() { return m_v1 ? m_v1->GetPtr() : nullptr; }
@@ -160,9 +199,15 @@ AAX_VTransport::AAX_VTransport(IACFUnknown* host)
 }
 
 AAX_Result AAX_VTransport::GetCurrentTempo(double* b) const { return AAX_V1_CALL(GetCurrentTempo(b)); }
-AAX_Result AAX_VTransport::GetCurrentMeter(int32_t* n, int32_t* d) const { return AAX_V1_CALL(GetCurrentMeter(n, d)); }
+AAX_Result AAX_VTransport::GetCurrentMeter(int32_t* n, int32_t* d) const
+{
+    return AAX_V1_CALL(GetCurrentMeter(n, d));
+}
 AAX_Result AAX_VTransport::IsTransportPlaying(bool* p) const { return AAX_V1_CALL(IsTransportPlaying(p)); }
-AAX_Result AAX_VTransport::GetCurrentTickPosition(int64_t* t) const { return AAX_V1_CALL(GetCurrentTickPosition(t)); }
+AAX_Result AAX_VTransport::GetCurrentTickPosition(int64_t* t) const
+{
+    return AAX_V1_CALL(GetCurrentTickPosition(t));
+}
 AAX_Result AAX_VTransport::GetCurrentLoopPosition(bool* l, int64_t* s, int64_t* e) const
 {
     return AAX_V1_CALL(GetCurrentLoopPosition(l, s, e));
@@ -171,18 +216,30 @@ AAX_Result AAX_VTransport::GetCurrentNativeSampleLocation(int64_t* l) const
 {
     return AAX_V1_CALL(GetCurrentNativeSampleLocation(l));
 }
-AAX_Result AAX_VTransport::GetCustomTickPosition(int64_t* t, int64_t l) const { return AAX_V1_CALL(GetCustomTickPosition(t, l)); }
+AAX_Result AAX_VTransport::GetCustomTickPosition(int64_t* t, int64_t l) const
+{
+    return AAX_V1_CALL(GetCustomTickPosition(t, l));
+}
 AAX_Result AAX_VTransport::GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* ticks, int64_t l) const
 {
     return AAX_V1_CALL(GetBarBeatPosition(bars, beats, ticks, l));
 }
-AAX_Result AAX_VTransport::GetTicksPerQuarter(uint32_t* t) const { return AAX_V1_CALL(GetTicksPerQuarter(t)); }
-AAX_Result AAX_VTransport::GetCurrentTicksPerBeat(uint32_t* t) const { return AAX_V1_CALL(GetCurrentTicksPerBeat(t)); }
+AAX_Result AAX_VTransport::GetTicksPerQuarter(uint32_t* t) const
+{
+    return AAX_V1_CALL(GetTicksPerQuarter(t));
+}
+AAX_Result AAX_VTransport::GetCurrentTicksPerBeat(uint32_t* t) const
+{
+    return AAX_V1_CALL(GetCurrentTicksPerBeat(t));
+}
 AAX_Result AAX_VTransport::GetTimelineSelectionStartPosition(int64_t* l) const
 {
     return AAX_V2_CALL(GetTimelineSelectionStartPosition(l));
 }
-AAX_Result AAX_VTransport::GetTimeCodeInfo(AAX_EFrameRate* r, int32_t* o) const { return AAX_V2_CALL(GetTimeCodeInfo(r, o)); }
+AAX_Result AAX_VTransport::GetTimeCodeInfo(AAX_EFrameRate* r, int32_t* o) const
+{
+    return AAX_V2_CALL(GetTimeCodeInfo(r, o));
+}
 AAX_Result AAX_VTransport::GetFeetFramesInfo(AAX_EFeetFramesRate* r, int64_t* o) const
 {
     return AAX_V2_CALL(GetFeetFramesInfo(r, o));

@@ -186,6 +186,5 @@ float AAX_CurrentMeterValue(const AAX_IController* controller, uint32_t meterID)
 class AAX_CHostServices {
 public:
     static void Set(IACFUnknown* host);
-    static AAX_Result Trace(int32_t priority, const char* format, ...)
-        __attribute__((format(printf, 2, 3)));
+    static AAX_Result Trace(int32_t priority, const char* format, ...) __attribute__((format(printf, 2, 3)));
 };

@@ -47,12 +47,12 @@ private:
 
 // The three unknown slots of a plug-in interface, forwarded to the outer
 // unknown; exceptions never leave a slot the host calls.
-#define AAX_FORWARD_UNKNOWN_SLOTS                                               \
-    ACFRESULT QueryInterface(const acfIID& iid, void** out) override            \
-    {                                                                           \
-        return GetOuterUnknown()->QueryInterface(iid, out);                     \
-    }                                                                           \
-    uint32_t AddRef() override { return GetOuterUnknown()->AddRef(); }          \
+#define AAX_FORWARD_UNKNOWN_SLOTS                                      \
+    ACFRESULT QueryInterface(const acfIID& iid, void** out) override   \
+    {                                                                  \
+        return GetOuterUnknown()->QueryInterface(iid, out);            \
+    }                                                                  \
+    uint32_t AddRef() override { return GetOuterUnknown()->AddRef(); } \
     uint32_t Release() override { return GetOuterUnknown()->Release(); }
 
 // Runs a slot body; anything thrown becomes the ACF failure code.

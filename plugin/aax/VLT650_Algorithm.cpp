@@ -41,8 +41,8 @@ void process_instance(const SVLT650_Alg_Context& c)
 
     // Bypassed, the DSP still runs (its state keeps following the input)
     // but its output goes nowhere and the input passes.
-    const float gain = vlt::run_sub_blocks(dsp, {inL, inR, bypassed ? nullptr : outL, bypassed ? nullptr : outR},
-                                           frames);
+    const float gain =
+        vlt::run_sub_blocks(dsp, {inL, inR, bypassed ? nullptr : outL, bypassed ? nullptr : outR}, frames);
     if (bypassed) {
         std::memmove(outL, inL, sizeof(float) * static_cast<size_t>(frames));
         if (Channels == 2)

@@ -39,7 +39,8 @@ using VLT650_InGainDisplayDelegate =
 using VLT650_ThreshDisplayDelegate =
     VLT650_UnitDisplayDelegate<float, 2, 0, vlt::params::threshold_db, vlt650_display::kDB>;
 using VLT650_AttackDisplayDelegate =
-    VLT650_UnitDisplayDelegate<float, 2, 0, vlt::params::attack_ms<vlt::params::AaxPrecision>, vlt650_display::kMS>;
+    VLT650_UnitDisplayDelegate<float, 2, 0, vlt::params::attack_ms<vlt::params::AaxPrecision>,
+                               vlt650_display::kMS>;
 using VLT650_ReleaseDisplayDelegate =
     VLT650_UnitDisplayDelegate<float, 2, 0, vlt650_display::release_s, vlt650_display::kS>;
 using VLT650_RatioDisplayDelegate =

@@ -13,8 +13,8 @@ namespace {
 const char* aax_id(Control c) { return vlt::editor::host_param(vlt::editor::kAaxMap, c).id; }
 
 constexpr uint32_t kRightButtonModifier = 0x10;
-constexpr Control kPresetControls[] = {Control::kInGain, Control::kThreshold, Control::kAttack,
-                                       Control::kRelease, Control::kRatio,    Control::kMakeup,
+constexpr Control kPresetControls[] = {Control::kInGain,  Control::kThreshold, Control::kAttack,
+                                       Control::kRelease, Control::kRatio,     Control::kMakeup,
                                        Control::kEffect};
 static_assert(std::size(kPresetControls) == vlt::params::kProgramValues);
 
@@ -60,10 +60,7 @@ void VLT650_EditorHost::set_program(int program)
     }
 }
 
-void VLT650_EditorHost::program_name(char* text)
-{
-    std::snprintf(text, 64, "%s", m_presets[m_preset].name);
-}
+void VLT650_EditorHost::program_name(char* text) { std::snprintf(text, 64, "%s", m_presets[m_preset].name); }
 
 // The host's answer 0 means it handled the press itself.
 bool VLT650_EditorHost::host_takes_press(Control c, bool right_button)

@@ -28,7 +28,8 @@ public:
     // The keys in the host's bits (Shift 1, Alt 4, Ctrl 8).
     using ModifierKeys = uint32_t (*)();
 
-    explicit VLT650_GuiHostObjects(const AAX_CEffectGUI& gui, ModifierKeys keys = nullptr) : m_gui(gui), m_keys(keys)
+    explicit VLT650_GuiHostObjects(const AAX_CEffectGUI& gui, ModifierKeys keys = nullptr)
+        : m_gui(gui), m_keys(keys)
     {
     }
     AAX_IACFEffectParameters* effect_parameters() const override { return m_gui.GetEffectParameters(); }

@@ -6,8 +6,8 @@
 class CNFq;
 
 struct SVLT650_Alg_Context {
-    int32_t* mBypassP;        // 0: master bypass, non-zero = bypassed
-    float* mInGainP;          // 1..7: host values 0..1
+    int32_t* mBypassP;  // 0: master bypass, non-zero = bypassed
+    float* mInGainP;    // 1..7: host values 0..1
     float* mThreshP;
     float* mAttackP;
     float* mReleaseP;

@@ -38,14 +38,10 @@ struct PortRow {
     int32_t port;
 };
 const PortRow kPorts[] = {
-    {cDefaultMasterBypassID, eField_Bypass},
-    {kVLT650_InGainID, eField_InGain},
-    {kVLT650_ThreshID, eField_Thresh},
-    {kVLT650_AttackID, eField_Attack},
-    {kVLT650_ReleaseID, eField_Release},
-    {kVLT650_RatioID, eField_Ratio},
-    {kVLT650_MakeupID, eField_Makeup},
-    {kVLT650_InID, eField_In},
+    {cDefaultMasterBypassID, eField_Bypass}, {kVLT650_InGainID, eField_InGain},
+    {kVLT650_ThreshID, eField_Thresh},       {kVLT650_AttackID, eField_Attack},
+    {kVLT650_ReleaseID, eField_Release},     {kVLT650_RatioID, eField_Ratio},
+    {kVLT650_MakeupID, eField_Makeup},       {kVLT650_InID, eField_In},
 };
 
 }  // namespace
@@ -60,16 +56,18 @@ AAX_Result VLT650_Parameters::EffectInit()
     auto* bypass = new AAX_CParameter<bool>(cDefaultMasterBypassID, AAX_CString("Master Bypass"), false,
                                             AAX_CBinaryTaperDelegate<bool>(),
                                             AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
-    auto* in = new AAX_CParameter<float>(kVLT650_InID, AAX_CString("In"), 0.0f, AAX_CBinaryTaperDelegate<float>(),
-                                         AAX_CBinaryDisplayDelegate<float>("Off", "On"), true);
+    auto* in =
+        new AAX_CParameter<float>(kVLT650_InID, AAX_CString("In"), 0.0f, AAX_CBinaryTaperDelegate<float>(),
+                                  AAX_CBinaryDisplayDelegate<float>("Off", "On"), true);
     for (AAX_IParameter* p : {static_cast<AAX_IParameter*>(bypass), static_cast<AAX_IParameter*>(in)}) {
         p->SetNumberOfSteps(2);
         p->SetType(AAX_eParameterType_Discrete);
         mParameterManager.AddParameter(p);
     }
     for (const KnobRow& row : kKnobs) {
-        auto* p = new AAX_CParameter<float>(row.id, AAX_CString(row.name), row.defaultValue,
-                                            AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f), row.display, true);
+        auto* p =
+            new AAX_CParameter<float>(row.id, AAX_CString(row.name), row.defaultValue,
+                                      AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f), row.display, true);
         p->SetType(AAX_eParameterType_Continuous);
         mParameterManager.AddParameter(p);
     }

@@ -73,7 +73,7 @@ constexpr bool operator==(const _acfUID& a, const _acfUID& b)
 namespace aax_detail {
 constexpr uint32_t hex_digit(char c)
 {
-    return c >= '0' && c <= '9' ? uint32_t(c - '0')
+    return c >= '0' && c <= '9'   ? uint32_t(c - '0')
            : c >= 'A' && c <= 'F' ? uint32_t(c - 'A' + 10)
            : c >= 'a' && c <= 'f' ? uint32_t(c - 'a' + 10)
                                   : throw "not a hex digit";
@@ -129,8 +129,8 @@ static_assert(IID_IACFPluginDefinition.Data1 == 0x00EEF015 && IID_IACFPluginDefi
 // Four-character codes in the usual big-endian character order.
 constexpr uint32_t aax_fourcc(const char (&c)[5])
 {
-    return uint32_t(uint8_t(c[0])) << 24 | uint32_t(uint8_t(c[1])) << 16 |
-           uint32_t(uint8_t(c[2])) << 8 | uint32_t(uint8_t(c[3]));
+    return uint32_t(uint8_t(c[0])) << 24 | uint32_t(uint8_t(c[1])) << 16 | uint32_t(uint8_t(c[2])) << 8 |
+           uint32_t(uint8_t(c[3]));
 }
 static_assert(aax_fourcc("Mtr1") == 0x4d747231);
 
@@ -263,8 +263,8 @@ protected:
 
 class IACFComponentFactory : public IACFUnknown {
 public:
-    virtual ACFRESULT CreateComponent(const acfCLSID& compID, IACFUnknown* outer,
-                                      const acfIID& iid, void** out) = 0;  // 3
+    virtual ACFRESULT CreateComponent(const acfCLSID& compID, IACFUnknown* outer, const acfIID& iid,
+                                      void** out) = 0;  // 3
 
 protected:
     ~IACFComponentFactory() = default;
@@ -278,10 +278,10 @@ public:
     AAX_HOST_PLACEHOLDER(5)
     AAX_HOST_PLACEHOLDER(6)
     virtual AAX_Result AddEffect(const char* effectID, IACFUnknown* descriptor) = 0;  // 7
-    virtual AAX_Result SetManufacturerName(const char* name) = 0;                    // 8
-    virtual AAX_Result AddPackageName(const char* name) = 0;                         // 9
-    virtual AAX_Result SetPackageVersion(uint32_t version) = 0;                      // 10
-    virtual AAX_Result SetProperties(IACFUnknown* properties) = 0;                   // 11
+    virtual AAX_Result SetManufacturerName(const char* name) = 0;                     // 8
+    virtual AAX_Result AddPackageName(const char* name) = 0;                          // 9
+    virtual AAX_Result SetPackageVersion(uint32_t version) = 0;                       // 10
+    virtual AAX_Result SetProperties(IACFUnknown* properties) = 0;                    // 11
 
 protected:
     ~AAX_IACFCollection() = default;
@@ -289,13 +289,13 @@ protected:
 
 class AAX_IACFEffectDescriptor : public IACFUnknown {
 public:
-    virtual AAX_Result AddComponent(IACFUnknown* component) = 0;                           // 3
-    virtual AAX_Result AddName(const char* name) = 0;                                      // 4
-    virtual AAX_Result AddCategory(uint32_t category) = 0;                                 // 5
+    virtual AAX_Result AddComponent(IACFUnknown* component) = 0;                            // 3
+    virtual AAX_Result AddName(const char* name) = 0;                                       // 4
+    virtual AAX_Result AddCategory(uint32_t category) = 0;                                  // 5
     virtual AAX_Result AddCategoryBypassParameter(uint32_t category, AAX_CParamID id) = 0;  // 6
-    virtual AAX_Result AddProcPtr(void* proc, AAX_CProcPtrID id) = 0;                      // 7
-    virtual AAX_Result SetProperties(IACFUnknown* properties) = 0;                         // 8
-    virtual AAX_Result AddResourceInfo(AAX_EResourceType type, const char* info) = 0;      // 9
+    virtual AAX_Result AddProcPtr(void* proc, AAX_CProcPtrID id) = 0;                       // 7
+    virtual AAX_Result SetProperties(IACFUnknown* properties) = 0;                          // 8
+    virtual AAX_Result AddResourceInfo(AAX_EResourceType type, const char* info) = 0;       // 9
     virtual AAX_Result AddMeterDescription(uint32_t meterID, const char* name,
                                            IACFUnknown* properties) = 0;  // 10
 
@@ -305,8 +305,8 @@ protected:
 
 class AAX_IACFEffectDescriptor_V2 : public AAX_IACFEffectDescriptor {
 public:
-    virtual AAX_Result AddControlMIDINode(uint32_t nodeID, AAX_EMIDINodeType type,
-                                          const char* name, uint32_t channelMask) = 0;  // 11
+    virtual AAX_Result AddControlMIDINode(uint32_t nodeID, AAX_EMIDINodeType type, const char* name,
+                                          uint32_t channelMask) = 0;  // 11
 
 protected:
     ~AAX_IACFEffectDescriptor_V2() = default;
@@ -314,29 +314,28 @@ protected:
 
 class AAX_IACFComponentDescriptor : public IACFUnknown {
 public:
-    virtual AAX_Result Clear() = 0;                                            // 3
-    virtual AAX_Result AddReservedField(int32_t field, uint32_t type) = 0;     // 4
-    virtual AAX_Result AddAudioIn(int32_t field) = 0;                          // 5
-    virtual AAX_Result AddAudioOut(int32_t field) = 0;                         // 6
-    virtual AAX_Result AddAudioBufferLength(int32_t field) = 0;                // 7
-    virtual AAX_Result AddSampleRate(int32_t field) = 0;                       // 8
-    virtual AAX_Result AddClock(int32_t field) = 0;                            // 9
-    virtual AAX_Result AddSideChainIn(int32_t field) = 0;                      // 10
+    virtual AAX_Result Clear() = 0;                                         // 3
+    virtual AAX_Result AddReservedField(int32_t field, uint32_t type) = 0;  // 4
+    virtual AAX_Result AddAudioIn(int32_t field) = 0;                       // 5
+    virtual AAX_Result AddAudioOut(int32_t field) = 0;                      // 6
+    virtual AAX_Result AddAudioBufferLength(int32_t field) = 0;             // 7
+    virtual AAX_Result AddSampleRate(int32_t field) = 0;                    // 8
+    virtual AAX_Result AddClock(int32_t field) = 0;                         // 9
+    virtual AAX_Result AddSideChainIn(int32_t field) = 0;                   // 10
     virtual AAX_Result AddDataInPort(int32_t field, uint32_t packetSize,
-                                     AAX_EDataInPortType type) = 0;            // 11
+                                     AAX_EDataInPortType type) = 0;  // 11
     virtual AAX_Result AddAuxOutputStem(int32_t field, int32_t stemFormat,
-                                        const char* name) = 0;                 // 12
+                                        const char* name) = 0;                             // 12
     virtual AAX_Result AddPrivateData(int32_t field, int32_t size, uint32_t options) = 0;  // 13
-    virtual AAX_Result AddDmaInstance(int32_t field, AAX_EDmaMode mode) = 0;   // 14
+    virtual AAX_Result AddDmaInstance(int32_t field, AAX_EDmaMode mode) = 0;               // 14
     virtual AAX_Result AddMIDINode(int32_t field, AAX_EMIDINodeType type, const char* name,
-                                   uint32_t channelMask) = 0;                  // 15
+                                   uint32_t channelMask) = 0;  // 15
     virtual AAX_Result AddProcessProc_Native(AAX_CProcessProc process, IACFUnknown* properties,
-                                             AAX_CInstanceInitProc init,
-                                             AAX_CBackgroundProc background,
-                                             uint32_t* procID) = 0;            // 16
-    virtual AAX_Result AddProcessProc_TI(const char* dll, const char* process,
-                                         IACFUnknown* properties, const char* init,
-                                         const char* background, uint32_t* procID) = 0;  // 17
+                                             AAX_CInstanceInitProc init, AAX_CBackgroundProc background,
+                                             uint32_t* procID) = 0;  // 16
+    virtual AAX_Result AddProcessProc_TI(const char* dll, const char* process, IACFUnknown* properties,
+                                         const char* init, const char* background,
+                                         uint32_t* procID) = 0;                                 // 17
     virtual AAX_Result AddMeters(int32_t field, const uint32_t* meterIDs, uint32_t count) = 0;  // 18
 
 protected:
@@ -354,8 +353,8 @@ protected:
 class AAX_IACFPropertyMap : public IACFUnknown {
 public:
     virtual AAX_CBoolean GetProperty(AAX_EProperty property, AAX_CPropertyValue* value) const = 0;  // 3
-    virtual AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) = 0;          // 4
-    virtual AAX_Result RemoveProperty(AAX_EProperty property) = 0;                                 // 5
+    virtual AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) = 0;           // 4
+    virtual AAX_Result RemoveProperty(AAX_EProperty property) = 0;                                  // 5
 
 protected:
     ~AAX_IACFPropertyMap() = default;
@@ -363,8 +362,7 @@ protected:
 
 class AAX_IACFPropertyMap_V2 : public AAX_IACFPropertyMap {
 public:
-    virtual AAX_Result AddPropertyWithIDArray(AAX_EProperty property,
-                                              const AAX_SPlugInIdentifierTriad* ids,
+    virtual AAX_Result AddPropertyWithIDArray(AAX_EProperty property, const AAX_SPlugInIdentifierTriad* ids,
                                               uint32_t count) = 0;  // 6
     virtual AAX_CBoolean GetPropertyWithIDArray(AAX_EProperty property,
                                                 const AAX_SPlugInIdentifierTriad** ids,
@@ -377,23 +375,23 @@ protected:
 // -------------------------------------------------------- host services
 class AAX_IACFController : public IACFUnknown {
 public:
-    virtual AAX_Result GetEffectID(AAX_IString* id) const = 0;                          // 3
-    virtual AAX_Result GetSampleRate(float* rate) const = 0;                            // 4
-    virtual AAX_Result GetInputStemFormat(AAX_EStemFormat* format) const = 0;           // 5
-    virtual AAX_Result GetOutputStemFormat(AAX_EStemFormat* format) const = 0;          // 6
-    virtual AAX_Result GetSignalLatency(int32_t* samples) const = 0;                    // 7
-    virtual AAX_Result GetCycleCount(AAX_EProperty which, int32_t* cycles) const = 0;   // 8
-    virtual AAX_Result GetTODLocation(int64_t* location) const = 0;                     // 9
-    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;                           // 10
+    virtual AAX_Result GetEffectID(AAX_IString* id) const = 0;                                   // 3
+    virtual AAX_Result GetSampleRate(float* rate) const = 0;                                     // 4
+    virtual AAX_Result GetInputStemFormat(AAX_EStemFormat* format) const = 0;                    // 5
+    virtual AAX_Result GetOutputStemFormat(AAX_EStemFormat* format) const = 0;                   // 6
+    virtual AAX_Result GetSignalLatency(int32_t* samples) const = 0;                             // 7
+    virtual AAX_Result GetCycleCount(AAX_EProperty which, int32_t* cycles) const = 0;            // 8
+    virtual AAX_Result GetTODLocation(int64_t* location) const = 0;                              // 9
+    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;                                    // 10
     virtual AAX_Result SetCycleCount(AAX_EProperty* which, int32_t* cycles, int32_t count) = 0;  // 11
-    virtual AAX_Result PostPacket(int32_t portID, const void* data, uint32_t size) = 0;  // 12
-    virtual AAX_Result GetCurrentMeterValue(uint32_t meterID, float* value) const = 0;  // 13
-    virtual AAX_Result GetMeterPeakValue(uint32_t meterID, float* value) const = 0;     // 14
-    virtual AAX_Result ClearMeterPeakValue(uint32_t meterID) const = 0;                 // 15
-    virtual AAX_Result GetMeterClipped(uint32_t meterID, AAX_CBoolean* clipped) const = 0;  // 16
-    virtual AAX_Result ClearMeterClipped(uint32_t meterID) const = 0;                   // 17
-    virtual AAX_Result GetMeterCount(uint32_t* count) const = 0;                        // 18
-    virtual AAX_Result GetNextMIDIPacket(int32_t* port, AAX_CMidiPacket* packet) = 0;   // 19
+    virtual AAX_Result PostPacket(int32_t portID, const void* data, uint32_t size) = 0;          // 12
+    virtual AAX_Result GetCurrentMeterValue(uint32_t meterID, float* value) const = 0;           // 13
+    virtual AAX_Result GetMeterPeakValue(uint32_t meterID, float* value) const = 0;              // 14
+    virtual AAX_Result ClearMeterPeakValue(uint32_t meterID) const = 0;                          // 15
+    virtual AAX_Result GetMeterClipped(uint32_t meterID, AAX_CBoolean* clipped) const = 0;       // 16
+    virtual AAX_Result ClearMeterClipped(uint32_t meterID) const = 0;                            // 17
+    virtual AAX_Result GetMeterCount(uint32_t* count) const = 0;                                 // 18
+    virtual AAX_Result GetNextMIDIPacket(int32_t* port, AAX_CMidiPacket* packet) = 0;            // 19
 
 protected:
     ~AAX_IACFController() = default;
@@ -412,13 +410,13 @@ protected:
 
 class AAX_IACFAutomationDelegate : public IACFUnknown {
 public:
-    virtual AAX_Result RegisterParameter(AAX_CParamID id) = 0;                      // 3
-    virtual AAX_Result UnregisterParameter(AAX_CParamID id) = 0;                    // 4
+    virtual AAX_Result RegisterParameter(AAX_CParamID id) = 0;                             // 3
+    virtual AAX_Result UnregisterParameter(AAX_CParamID id) = 0;                           // 4
     virtual AAX_Result PostSetValueRequest(AAX_CParamID id, double normalized) const = 0;  // 5
     virtual AAX_Result PostCurrentValue(AAX_CParamID id, double normalized) const = 0;     // 6
-    virtual AAX_Result PostTouchRequest(AAX_CParamID id) = 0;                       // 7
-    virtual AAX_Result PostReleaseRequest(AAX_CParamID id) = 0;                     // 8
-    virtual AAX_Result GetTouchState(AAX_CParamID id, AAX_CBoolean* touched) = 0;   // 9
+    virtual AAX_Result PostTouchRequest(AAX_CParamID id) = 0;                              // 7
+    virtual AAX_Result PostReleaseRequest(AAX_CParamID id) = 0;                            // 8
+    virtual AAX_Result GetTouchState(AAX_CParamID id, AAX_CBoolean* touched) = 0;          // 9
 
 protected:
     ~AAX_IACFAutomationDelegate() = default;
@@ -435,10 +433,10 @@ protected:
 
 class AAX_IACFViewContainer : public IACFUnknown {
 public:
-    virtual int32_t GetType() = 0;                                                        // 3
-    virtual void* GetPtr() = 0;                                                           // 4
-    virtual AAX_Result GetModifiers(uint32_t* modifiers) = 0;                             // 5
-    virtual AAX_Result SetViewSize(AAX_Point& size) = 0;                                  // 6
+    virtual int32_t GetType() = 0;                                                         // 3
+    virtual void* GetPtr() = 0;                                                            // 4
+    virtual AAX_Result GetModifiers(uint32_t* modifiers) = 0;                              // 5
+    virtual AAX_Result SetViewSize(AAX_Point& size) = 0;                                   // 6
     virtual AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) = 0;  // 7
     virtual AAX_Result HandleParameterMouseDrag(AAX_CParamID id, uint32_t modifiers) = 0;  // 8
     virtual AAX_Result HandleParameterMouseUp(AAX_CParamID id, uint32_t modifiers) = 0;    // 9
@@ -449,18 +447,18 @@ protected:
 
 class AAX_IACFTransport : public IACFUnknown {
 public:
-    virtual AAX_Result GetCurrentTempo(double* bpm) const = 0;                        // 3
+    virtual AAX_Result GetCurrentTempo(double* bpm) const = 0;                               // 3
     virtual AAX_Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) const = 0;  // 4
-    virtual AAX_Result IsTransportPlaying(bool* playing) const = 0;                   // 5
-    virtual AAX_Result GetCurrentTickPosition(int64_t* ticks) const = 0;              // 6
+    virtual AAX_Result IsTransportPlaying(bool* playing) const = 0;                          // 5
+    virtual AAX_Result GetCurrentTickPosition(int64_t* ticks) const = 0;                     // 6
     virtual AAX_Result GetCurrentLoopPosition(bool* looping, int64_t* start,
-                                              int64_t* end) const = 0;                // 7
-    virtual AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const = 0;   // 8
+                                              int64_t* end) const = 0;                     // 7
+    virtual AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const = 0;        // 8
     virtual AAX_Result GetCustomTickPosition(int64_t* ticks, int64_t location) const = 0;  // 9
     virtual AAX_Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
-                                          int64_t location) const = 0;                // 10
-    virtual AAX_Result GetTicksPerQuarter(uint32_t* ticks) const = 0;                 // 11
-    virtual AAX_Result GetCurrentTicksPerBeat(uint32_t* ticks) const = 0;             // 12
+                                          int64_t location) const = 0;     // 10
+    virtual AAX_Result GetTicksPerQuarter(uint32_t* ticks) const = 0;      // 11
+    virtual AAX_Result GetCurrentTicksPerBeat(uint32_t* ticks) const = 0;  // 12
 
 protected:
     ~AAX_IACFTransport() = default;
@@ -468,10 +466,10 @@ protected:
 
 class AAX_IACFTransport_V2 : public AAX_IACFTransport {
 public:
-    virtual AAX_Result GetTimelineSelectionStartPosition(int64_t* location) const = 0;  // 13
-    virtual AAX_Result GetTimeCodeInfo(AAX_EFrameRate* rate, int32_t* offset) const = 0;  // 14
+    virtual AAX_Result GetTimelineSelectionStartPosition(int64_t* location) const = 0;           // 13
+    virtual AAX_Result GetTimeCodeInfo(AAX_EFrameRate* rate, int32_t* offset) const = 0;         // 14
     virtual AAX_Result GetFeetFramesInfo(AAX_EFeetFramesRate* rate, int64_t* offset) const = 0;  // 15
-    virtual AAX_Result IsMetronomeEnabled(int32_t* enabled) const = 0;                 // 16
+    virtual AAX_Result IsMetronomeEnabled(int32_t* enabled) const = 0;                           // 16
 
 protected:
     ~AAX_IACFTransport_V2() = default;
@@ -481,56 +479,56 @@ protected:
 // What the host calls on the plug-in's effect parameters, slots 3 to 47.
 class AAX_IACFEffectParameters : public IACFUnknown {
 public:
-    virtual AAX_Result Initialize(IACFUnknown* host) = 0;                                       // 3
-    virtual AAX_Result Uninitialize() = 0;                                                      // 4
+    virtual AAX_Result Initialize(IACFUnknown* host) = 0;                                         // 3
+    virtual AAX_Result Uninitialize() = 0;                                                        // 4
     virtual AAX_Result NotificationReceived(uint32_t type, const void* data, uint32_t size) = 0;  // 5
-    virtual AAX_Result GetNumberOfParameters(int32_t* count) const = 0;                         // 6
-    virtual AAX_Result GetMasterBypassParameter(AAX_IString* id) const = 0;                     // 7
-    virtual AAX_Result GetParameterIsAutomatable(AAX_CParamID id, AAX_CBoolean* out) const = 0;  // 8
-    virtual AAX_Result GetParameterNumberOfSteps(AAX_CParamID id, int32_t* steps) const = 0;    // 9
-    virtual AAX_Result GetParameterName(AAX_CParamID id, AAX_IString* name) const = 0;          // 10
+    virtual AAX_Result GetNumberOfParameters(int32_t* count) const = 0;                           // 6
+    virtual AAX_Result GetMasterBypassParameter(AAX_IString* id) const = 0;                       // 7
+    virtual AAX_Result GetParameterIsAutomatable(AAX_CParamID id, AAX_CBoolean* out) const = 0;   // 8
+    virtual AAX_Result GetParameterNumberOfSteps(AAX_CParamID id, int32_t* steps) const = 0;      // 9
+    virtual AAX_Result GetParameterName(AAX_CParamID id, AAX_IString* name) const = 0;            // 10
     virtual AAX_Result GetParameterNameOfLength(AAX_CParamID id, AAX_IString* name,
-                                                int32_t length) const = 0;                      // 11
+                                                int32_t length) const = 0;                        // 11
     virtual AAX_Result GetParameterDefaultNormalizedValue(AAX_CParamID id, double* v) const = 0;  // 12
-    virtual AAX_Result SetParameterDefaultNormalizedValue(AAX_CParamID id, double v) = 0;       // 13
-    virtual AAX_Result GetParameterType(AAX_CParamID id, AAX_EParameterType* type) const = 0;   // 14
+    virtual AAX_Result SetParameterDefaultNormalizedValue(AAX_CParamID id, double v) = 0;         // 13
+    virtual AAX_Result GetParameterType(AAX_CParamID id, AAX_EParameterType* type) const = 0;     // 14
     virtual AAX_Result GetParameterOrientation(AAX_CParamID id, int32_t* orientation) const = 0;  // 15
-    virtual AAX_Result GetParameter(AAX_CParamID id, AAX_IParameter** parameter) = 0;           // 16
-    virtual AAX_Result GetParameterIndex(AAX_CParamID id, int32_t* index) const = 0;            // 17
-    virtual AAX_Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const = 0;       // 18
+    virtual AAX_Result GetParameter(AAX_CParamID id, AAX_IParameter** parameter) = 0;             // 16
+    virtual AAX_Result GetParameterIndex(AAX_CParamID id, int32_t* index) const = 0;              // 17
+    virtual AAX_Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const = 0;         // 18
     virtual AAX_Result GetParameterValueInfo(AAX_CParamID id, int32_t selector,
-                                             int32_t* value) const = 0;                         // 19
+                                             int32_t* value) const = 0;  // 19
     virtual AAX_Result GetParameterValueFromString(AAX_CParamID id, double* v,
-                                                   const AAX_IString& text) const = 0;          // 20
+                                                   const AAX_IString& text) const = 0;  // 20
     virtual AAX_Result GetParameterStringFromValue(AAX_CParamID id, double v, AAX_IString* text,
-                                                   int32_t maxLength) const = 0;                // 21
+                                                   int32_t maxLength) const = 0;  // 21
     virtual AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* text,
-                                               int32_t maxLength) const = 0;                    // 22
-    virtual AAX_Result GetParameterNormalizedValue(AAX_CParamID id, double* v) const = 0;       // 23
-    virtual AAX_Result SetParameterNormalizedValue(AAX_CParamID id, double v) = 0;              // 24
-    virtual AAX_Result SetParameterNormalizedRelative(AAX_CParamID id, double delta) = 0;       // 25
-    virtual AAX_Result TouchParameter(AAX_CParamID id) = 0;                                     // 26
-    virtual AAX_Result ReleaseParameter(AAX_CParamID id) = 0;                                   // 27
-    virtual AAX_Result UpdateParameterTouch(AAX_CParamID id, AAX_CBoolean touched) = 0;         // 28
+                                               int32_t maxLength) const = 0;               // 22
+    virtual AAX_Result GetParameterNormalizedValue(AAX_CParamID id, double* v) const = 0;  // 23
+    virtual AAX_Result SetParameterNormalizedValue(AAX_CParamID id, double v) = 0;         // 24
+    virtual AAX_Result SetParameterNormalizedRelative(AAX_CParamID id, double delta) = 0;  // 25
+    virtual AAX_Result TouchParameter(AAX_CParamID id) = 0;                                // 26
+    virtual AAX_Result ReleaseParameter(AAX_CParamID id) = 0;                              // 27
+    virtual AAX_Result UpdateParameterTouch(AAX_CParamID id, AAX_CBoolean touched) = 0;    // 28
     virtual AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double v,
-                                                      AAX_EUpdateSource source) = 0;            // 29
-    virtual AAX_Result UpdateParameterNormalizedRelative(AAX_CParamID id, double delta) = 0;    // 30
-    virtual AAX_Result GenerateCoefficients() = 0;                                              // 31
-    virtual AAX_Result ResetFieldData(int32_t field, void* data, uint32_t size) const = 0;      // 32
-    virtual AAX_Result GetNumberOfChunks(int32_t* count) const = 0;                             // 33
-    virtual AAX_Result GetChunkIDFromIndex(int32_t index, uint32_t* id) const = 0;              // 34
-    virtual AAX_Result GetChunkSize(uint32_t id, uint32_t* size) const = 0;                     // 35
-    virtual AAX_Result GetChunk(uint32_t id, AAX_SPlugInChunk* chunk) const = 0;                // 36
-    virtual AAX_Result SetChunk(uint32_t id, const AAX_SPlugInChunk* chunk) = 0;                // 37
+                                                      AAX_EUpdateSource source) = 0;          // 29
+    virtual AAX_Result UpdateParameterNormalizedRelative(AAX_CParamID id, double delta) = 0;  // 30
+    virtual AAX_Result GenerateCoefficients() = 0;                                            // 31
+    virtual AAX_Result ResetFieldData(int32_t field, void* data, uint32_t size) const = 0;    // 32
+    virtual AAX_Result GetNumberOfChunks(int32_t* count) const = 0;                           // 33
+    virtual AAX_Result GetChunkIDFromIndex(int32_t index, uint32_t* id) const = 0;            // 34
+    virtual AAX_Result GetChunkSize(uint32_t id, uint32_t* size) const = 0;                   // 35
+    virtual AAX_Result GetChunk(uint32_t id, AAX_SPlugInChunk* chunk) const = 0;              // 36
+    virtual AAX_Result SetChunk(uint32_t id, const AAX_SPlugInChunk* chunk) = 0;              // 37
     virtual AAX_Result CompareActiveChunk(const AAX_SPlugInChunk* chunk,
-                                          AAX_CBoolean* isActive) const = 0;                    // 38
-    virtual AAX_Result GetNumberOfChanges(int32_t* changes) const = 0;                          // 39
-    virtual AAX_Result TimerWakeup() = 0;                                                       // 40
+                                          AAX_CBoolean* isActive) const = 0;  // 38
+    virtual AAX_Result GetNumberOfChanges(int32_t* changes) const = 0;        // 39
+    virtual AAX_Result TimerWakeup() = 0;                                     // 40
     virtual AAX_Result GetCurveData(uint32_t type, const float* in, uint32_t size,
-                                    float* out) const = 0;                                      // 41
+                                    float* out) const = 0;  // 41
     virtual AAX_Result GetCustomData(uint32_t block, uint32_t size, void* data,
-                                     uint32_t* written) const = 0;                              // 42
-    virtual AAX_Result SetCustomData(uint32_t block, uint32_t size, const void* data) = 0;      // 43
+                                     uint32_t* written) const = 0;                          // 42
+    virtual AAX_Result SetCustomData(uint32_t block, uint32_t size, const void* data) = 0;  // 43
 
 protected:
     ~AAX_IACFEffectParameters() = default;
@@ -538,9 +536,9 @@ protected:
 
 class AAX_IACFEffectParameters_V2 : public AAX_IACFEffectParameters {
 public:
-    virtual AAX_Result DoMIDITransfers() = 0;                                       // 44
-    virtual AAX_Result RenderAudio_Hybrid(AAX_SHybridRenderInfo* info) = 0;         // 45
-    virtual AAX_Result UpdateMIDINodes(int32_t field, AAX_CMidiPacket& packet) = 0;  // 46
+    virtual AAX_Result DoMIDITransfers() = 0;                                               // 44
+    virtual AAX_Result RenderAudio_Hybrid(AAX_SHybridRenderInfo* info) = 0;                 // 45
+    virtual AAX_Result UpdateMIDINodes(int32_t field, AAX_CMidiPacket& packet) = 0;         // 46
     virtual AAX_Result UpdateControlMIDINodes(uint32_t node, AAX_CMidiPacket& packet) = 0;  // 47
 
 protected:
@@ -550,17 +548,17 @@ protected:
 // What the host calls on the plug-in's GUI object, slots 3 to 12.
 class AAX_IACFEffectGUI : public IACFUnknown {
 public:
-    virtual AAX_Result Initialize(IACFUnknown* host) = 0;                                       // 3
-    virtual AAX_Result Uninitialize() = 0;                                                      // 4
+    virtual AAX_Result Initialize(IACFUnknown* host) = 0;                                         // 3
+    virtual AAX_Result Uninitialize() = 0;                                                        // 4
     virtual AAX_Result NotificationReceived(uint32_t type, const void* data, uint32_t size) = 0;  // 5
-    virtual AAX_Result SetViewContainer(IACFUnknown* container) = 0;                            // 6
-    virtual AAX_Result GetViewSize(AAX_Point* size) const = 0;                                  // 7
-    virtual AAX_Result Draw(AAX_Rect* area) = 0;                                                // 8
-    virtual AAX_Result TimerWakeup() = 0;                                                       // 9
-    virtual AAX_Result ParameterUpdated(AAX_CParamID id) = 0;                                   // 10
-    virtual AAX_Result GetCustomLabel(AAX_EPlugInStrings which, AAX_IString* label) const = 0;  // 11
+    virtual AAX_Result SetViewContainer(IACFUnknown* container) = 0;                              // 6
+    virtual AAX_Result GetViewSize(AAX_Point* size) const = 0;                                    // 7
+    virtual AAX_Result Draw(AAX_Rect* area) = 0;                                                  // 8
+    virtual AAX_Result TimerWakeup() = 0;                                                         // 9
+    virtual AAX_Result ParameterUpdated(AAX_CParamID id) = 0;                                     // 10
+    virtual AAX_Result GetCustomLabel(AAX_EPlugInStrings which, AAX_IString* label) const = 0;    // 11
     virtual AAX_Result SetControlHighlightInfo(AAX_CParamID id, AAX_CBoolean highlighted,
-                                               AAX_EHighlightColor color) = 0;                  // 12
+                                               AAX_EHighlightColor color) = 0;  // 12
 
 protected:
     ~AAX_IACFEffectGUI() = default;
@@ -571,8 +569,8 @@ extern "C" {
 typedef ACFRESULT (*ACFRegisterPluginProc)(IACFUnknown* host, IACFPluginDefinition** out);
 typedef ACFRESULT (*ACFRegisterComponentProc)(IACFUnknown* host, uint32_t index,
                                               IACFComponentDefinition** out);
-typedef ACFRESULT (*ACFGetClassFactoryProc)(IACFUnknown* host, const acfCLSID& clsid,
-                                            const acfIID& iid, void** out);
+typedef ACFRESULT (*ACFGetClassFactoryProc)(IACFUnknown* host, const acfCLSID& clsid, const acfIID& iid,
+                                            void** out);
 typedef ACFRESULT (*ACFCanUnloadNowProc)(IACFUnknown* host);
 typedef ACFRESULT (*ACFStartupProc)(IACFUnknown* host);
 typedef ACFRESULT (*ACFShutdownProc)(IACFUnknown* host);

@@ -17,8 +17,8 @@ float run_sub_blocks(CNFq& dsp, const StereoIo& io, int32_t frames)
         const float* l = io.inL ? finite_input(io.inL + offset, scratchL, n) : kSilence;
         const float* r = io.inR ? finite_input(io.inR + offset, scratchR, n) : kSilence;
         // The block entry reads each frame before writing it: buffers may be shared.
-        gain = dsp.nq_prc_block(l, r, io.outL ? io.outL + offset : discardL, io.outR ? io.outR + offset : discardR,
-                                nullptr, n);
+        gain = dsp.nq_prc_block(l, r, io.outL ? io.outL + offset : discardL,
+                                io.outR ? io.outR + offset : discardR, nullptr, n);
     }
     return gain;
 }

@@ -20,10 +20,7 @@ namespace vlt {
 // The exponent field: all ones for Inf and NaN, nothing else.
 inline constexpr uint32_t kExponentBits = 0x7f800000u;
 
-inline float finite_or_zero(float x)
-{
-    return (float_bits(x) & kExponentBits) == kExponentBits ? 0.0f : x;
-}
+inline float finite_or_zero(float x) { return (float_bits(x) & kExponentBits) == kExponentBits ? 0.0f : x; }
 
 // One pass without branches, four samples at a time: the exponent field
 // of each sample compared with all ones, the answers or-ed together. The

@@ -46,7 +46,8 @@ bool CEditorGUI::getRect(ERect** rect)
     const float s = plug_->getParameter(params::kUiSize) + 1.0f;
     rect_.top = 0;
     rect_.left = 0;
-    rect_.bottom = static_cast<int16_t>(round_points(s < 1.0f ? kPanelHeight : kPanelHeight * s) + kRectMargin);
+    rect_.bottom =
+        static_cast<int16_t>(round_points(s < 1.0f ? kPanelHeight : kPanelHeight * s) + kRectMargin);
     rect_.right = static_cast<int16_t>(
         round_points(s < kMinWidthScale ? kPanelWidth * kMinWidthScale : kPanelWidth * s) + kRectMargin);
     if (rect)

@@ -79,7 +79,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 }
 
 // 0..6 the plug-in's controls, 7 the UI size; the meter (8) is polled.
-- (void)setParameter:(int32_t)index :(float)value
+- (void)setParameter:(int32_t)index:(float)value
 {
     if (index == vlt::params::kUiSize)
         [self control_update_ui_size:value];
@@ -151,14 +151,15 @@ BrindleVLT650VSTCocoaView* view_of(Panel panel) { return static_cast<BrindleVLT6
 
 Panel make(AudioEffect* effect, CEditorGUI* editor, int width, int height, float scale)
 {
-    BrindleVLT650VSTCocoaView* view = [[BrindleVLT650VSTCocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
+    BrindleVLT650VSTCocoaView* view =
+        [[BrindleVLT650VSTCocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
     [view setEffect:effect];
     [view setEditor:editor];
     [view setScale:scale];
     return view;
 }
 
-void set_parameter(Panel panel, int32_t index, float value) { [view_of(panel) setParameter:index :value]; }
+void set_parameter(Panel panel, int32_t index, float value) { [view_of(panel) setParameter:index:value]; }
 
 void set_host_eff_enable(Panel panel, float enable) { [view_of(panel) setHostEffEnable:enable]; }
 

@@ -4,9 +4,6 @@
 
 namespace {
 
-__attribute__((constructor)) void pin_vst2_bundle()
-{
-    mac_bundle::pin_own_bundle(VLT_BUNDLE_IDENTIFIER);
-}
+__attribute__((constructor)) void pin_vst2_bundle() { mac_bundle::pin_own_bundle(VLT_BUNDLE_IDENTIFIER); }
 
 }  // namespace

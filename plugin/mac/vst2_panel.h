@@ -18,8 +18,8 @@ using Panel = void*;  // the Cocoa view, owned by the editor between make and cl
 // shown; null where the build has none.
 Panel make(AudioEffect* effect, CEditorGUI* editor, int width, int height, float scale);
 void set_parameter(Panel panel, int32_t index, float value);  // setParameter::
-void set_host_eff_enable(Panel panel, float enable);           // setHostEffEnable:
-void set_program(Panel panel, int32_t program);                // setProgram:
+void set_host_eff_enable(Panel panel, float enable);          // setHostEffEnable:
+void set_program(Panel panel, int32_t program);               // setProgram:
 // Takes what the setters stored, starts the view's timer (startEditorMain)
 // and embeds it in the host's NSView.
 void show(Panel panel, void* parent);

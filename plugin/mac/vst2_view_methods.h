@@ -12,8 +12,8 @@ class CEditorGUI;
 @protocol BrindleVLT650VSTViewMethods
 - (void)setEffect:(AudioEffect*)effect;
 - (void)setEditor:(CEditorGUI*)editor;
-- (void)setParameter:(int32_t)index :(float)value;  // 0..6 controls, 7 the UI size
-- (void)control_update_ui_size:(float)size;          // kept for the next open
+- (void)setParameter:(int32_t)index:(float)value;  // 0..6 controls, 7 the UI size
+- (void)control_update_ui_size:(float)size;        // kept for the next open
 - (void)setHostEffEnable:(float)enable;
 - (void)setProgram:(int32_t)program;
 - (void)startEditorMain;

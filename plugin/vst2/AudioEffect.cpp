@@ -4,10 +4,7 @@
 
 namespace {
 
-AudioEffect* object_of(AEffect* e)
-{
-    return e ? static_cast<AudioEffect*>(e->object) : nullptr;
-}
+AudioEffect* object_of(AEffect* e) { return e ? static_cast<AudioEffect*>(e->object) : nullptr; }
 
 // Runs a call on the object behind e; no exception gets back to the host,
 // which answers fallback instead.
@@ -57,10 +54,7 @@ AudioEffect::AudioEffect(audioMasterCallback audioMaster, int32_t numPrograms, i
     cEffect.processDoubleReplacing = processClassDoubleReplacing;
 }
 
-AudioEffect::~AudioEffect()
-{
-    delete editor;
-}
+AudioEffect::~AudioEffect() { delete editor; }
 
 void AudioEffect::setEditor(AEffEditor* e)
 {
@@ -91,18 +85,13 @@ intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, 
         return 0;
     char* text = static_cast<char*>(ptr);
     switch (opcode) {
-    case effOpen:
-        open();
-        return 0;
-    case effClose:
-        close();
-        return 0;
+    case effOpen: open(); return 0;
+    case effClose: close(); return 0;
     case effSetProgram:
         if (value >= 0 && value < numPrograms)
             setProgram(static_cast<int32_t>(value));
         return 0;
-    case effGetProgram:
-        return getProgram();
+    case effGetProgram: return getProgram();
     case effSetProgramName:
         if (text)
             setProgramName(text);
@@ -123,22 +112,16 @@ intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, 
         if (text)
             getParameterName(index, text);
         return 0;
-    case effSetSampleRate:
-        setSampleRate(opt);
-        return 0;
-    case effSetBlockSize:
-        setBlockSize(static_cast<int32_t>(value));
-        return 0;
+    case effSetSampleRate: setSampleRate(opt); return 0;
+    case effSetBlockSize: setBlockSize(static_cast<int32_t>(value)); return 0;
     case effMainsChanged:
         if (value == 0)
             suspend();
         else
             resume();
         return 0;
-    case effEditGetRect:
-        return editor && ptr && editor->getRect(static_cast<ERect**>(ptr)) ? 1 : 0;
-    case effEditOpen:
-        return editor && editor->open(ptr) ? 1 : 0;
+    case effEditGetRect: return editor && ptr && editor->getRect(static_cast<ERect**>(ptr)) ? 1 : 0;
+    case effEditOpen: return editor && editor->open(ptr) ? 1 : 0;
     case effEditClose:
         if (editor)
             editor->close();
@@ -147,19 +130,15 @@ intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, 
         if (editor)
             editor->idle();
         return 0;
-    case effIdentify:
-        return vst2::fourcc("NvEf");
-    case effGetChunk:
-        return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
-    case effSetChunk:
-        return setChunk(ptr, value, index != 0);
-    default:
-        return 0;
+    case effIdentify: return vst2::fourcc("NvEf");
+    case effGetChunk: return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
+    case effSetChunk: return setChunk(ptr, value, index != 0);
+    default: return 0;
     }
 }
 
-intptr_t VST_CALL AudioEffect::dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index,
-                                                   intptr_t value, void* ptr, float opt)
+intptr_t VST_CALL AudioEffect::dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index, intptr_t value,
+                                                   void* ptr, float opt)
 {
     return guarded(e, intptr_t{0}, [&](AudioEffect& self) -> intptr_t {
         const intptr_t answer = self.dispatcher(opcode, index, value, ptr, opt);
@@ -191,8 +170,7 @@ void VST_CALL AudioEffect::processClassReplacing(AEffect* e, float** in, float**
     guarded(e, [&](AudioEffect& self) { self.processReplacing(in, out, n); });
 }
 
-void VST_CALL AudioEffect::processClassDoubleReplacing(AEffect* e, double** in, double** out,
-                                                       int32_t n)
+void VST_CALL AudioEffect::processClassDoubleReplacing(AEffect* e, double** in, double** out, int32_t n)
 {
     guarded(e, [&](AudioEffect& self) { self.processDoubleReplacing(in, out, n); });
 }

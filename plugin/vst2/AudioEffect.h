@@ -58,14 +58,13 @@ public:
 
     // Entries placed in the AEffect record; each finds the object through
     // its object field and lets no exception reach the host.
-    static intptr_t VST_CALL dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index,
-                                                 intptr_t value, void* ptr, float opt);
+    static intptr_t VST_CALL dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index, intptr_t value,
+                                                 void* ptr, float opt);
     static float VST_CALL getParameterClass(AEffect* e, int32_t index);
     static void VST_CALL setParameterClass(AEffect* e, int32_t index, float value);
     static void VST_CALL __processClassDeprecated(AEffect* e, float** in, float** out, int32_t n);
     static void VST_CALL processClassReplacing(AEffect* e, float** in, float** out, int32_t n);
-    static void VST_CALL processClassDoubleReplacing(AEffect* e, double** in, double** out,
-                                                     int32_t n);
+    static void VST_CALL processClassDoubleReplacing(AEffect* e, double** in, double** out, int32_t n);
 
 protected:
     // Calls the host; answers 0 when there is none.

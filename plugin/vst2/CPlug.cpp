@@ -71,10 +71,7 @@ void CPlug::power_off()
     dsp->nq_clear();
 }
 
-void CPlug::suspend()
-{
-    power_off();
-}
+void CPlug::suspend() { power_off(); }
 
 int32_t CPlug::stopProcess()
 {
@@ -115,10 +112,7 @@ bool CPlug::getProductString(char* text)
     return true;
 }
 
-int32_t CPlug::getVendorVersion()
-{
-    return kBuild.vendor_version;
-}
+int32_t CPlug::getVendorVersion() { return kBuild.vendor_version; }
 
 bool CPlug::canParameterBeAutomated(int32_t index)
 {
@@ -156,8 +150,7 @@ intptr_t CPlug::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* 
         // folded into range by the narrowing.
         setProgram(static_cast<int32_t>(std::clamp<intptr_t>(value, -1, vst2::kNumPrograms)));
         return 1;
-    case effGetProgram:
-        return cur_program;
+    case effGetProgram: return cur_program;
     case effSetProgramName:
         if (!text)
             return 0;
@@ -168,9 +161,7 @@ intptr_t CPlug::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* 
             return 0;
         getProgramName(text);
         return 1;
-    case effSetSampleRate:
-        setSampleRate(opt);
-        return 0;
+    case effSetSampleRate: setSampleRate(opt); return 0;
     case effEditGetRect:
         if (!ptr)
             return 0;
@@ -190,37 +181,20 @@ intptr_t CPlug::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* 
         if (editor)
             editor->close();
         return 1;
-    case effEditIdle:
-        Idle();
-        return 0;
-    case effProcessEvents:
-        events = static_cast<VstEvents*>(ptr);
-        return 1;
-    case effCanBeAutomated:
-        return canParameterBeAutomated(index) ? 1 : 0;
+    case effEditIdle: Idle(); return 0;
+    case effProcessEvents: events = static_cast<VstEvents*>(ptr); return 1;
+    case effCanBeAutomated: return canParameterBeAutomated(index) ? 1 : 0;
     case effGetProgramNameIndexed:
         return text && getProgramNameIndexed(static_cast<int32_t>(value), index, text) ? 1 : 0;
-    case effSetBypass:
-        setBypass(value != 0);
-        return 1;
-    case effGetEffectName:
-        return text && getEffectName(text) ? 1 : 0;
-    case effGetVendorString:
-        return text && getVendorString(text) ? 1 : 0;
-    case effGetProductString:
-        return text && getProductString(text) ? 1 : 0;
-    case effGetVendorVersion:
-        return getVendorVersion();
-    case effVendorSpecific:
-        return vendorSpecific(index, value, ptr, opt);
-    case effCanDo:
-        return canDo(text);
-    case effGetVstVersion:
-        return getVstVersion();
-    case effStopProcess:
-        stopProcess();
-        return 1;
-    default:
-        return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
+    case effSetBypass: setBypass(value != 0); return 1;
+    case effGetEffectName: return text && getEffectName(text) ? 1 : 0;
+    case effGetVendorString: return text && getVendorString(text) ? 1 : 0;
+    case effGetProductString: return text && getProductString(text) ? 1 : 0;
+    case effGetVendorVersion: return getVendorVersion();
+    case effVendorSpecific: return vendorSpecific(index, value, ptr, opt);
+    case effCanDo: return canDo(text);
+    case effGetVstVersion: return getVstVersion();
+    case effStopProcess: stopProcess(); return 1;
+    default: return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
     }
 }

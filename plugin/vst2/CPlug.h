@@ -17,8 +17,7 @@ public:
           CPlugEditorFactory makeEditor = make_plug_editor);
     ~CPlug() override;
 
-    intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                        float opt) override;
+    intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) override;
     void suspend() override;
     void setSampleRate(float fs) override;
     void processReplacing(float** inputs, float** outputs, int32_t frames) override;

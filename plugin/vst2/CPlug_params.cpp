@@ -11,10 +11,7 @@
 namespace params = vlt::params;
 using vst2::kBuild;
 
-float CPlug::bend_ratio(float x)
-{
-    return params::bend_ratio(x);
-}
+float CPlug::bend_ratio(float x) { return params::bend_ratio(x); }
 
 void CPlug::setParameter(int32_t index, float value)
 {

@@ -8,10 +8,7 @@
 
 namespace {
 
-bool has_stereo(float** buffers)
-{
-    return buffers && buffers[0] && buffers[1];
-}
+bool has_stereo(float** buffers) { return buffers && buffers[0] && buffers[1]; }
 
 }  // namespace
 
@@ -31,7 +28,8 @@ void CPlug::process(float** inputs, float** outputs, long frames)
     float g = 0.0f;
     for (long done = 0; done < frames;) {
         const long n = frames - done < (1L << 30) ? frames - done : (1L << 30);
-        g = vlt::run_sub_blocks(*dsp, {inputs[0] + done, inputs[1] + done, outputs[0] + done, outputs[1] + done},
+        g = vlt::run_sub_blocks(*dsp,
+                                {inputs[0] + done, inputs[1] + done, outputs[0] + done, outputs[1] + done},
                                 static_cast<int32_t>(n));
         done += n;
     }

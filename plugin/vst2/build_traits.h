@@ -11,8 +11,8 @@ struct BuildTraits {
     int32_t unique_id;
     const char* product;
     int32_t vendor_version;
-    bool locks_parameters;        // setParameter runs under the plug-in's mutex
-    bool gain_reduction_can_do;   // canDo "supportsGainReductionInfo"
+    bool locks_parameters;       // setParameter runs under the plug-in's mutex
+    bool gain_reduction_can_do;  // canDo "supportsGainReductionInfo"
 };
 
 constexpr BuildTraits kLinuxBuild{fourcc("vl65"), "VLT650 Console Dynamics", 2310, true, false};

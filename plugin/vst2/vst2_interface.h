@@ -37,10 +37,9 @@ using audioMasterCallback = intptr_t(VST_CALL*)(AEffect* effect, int32_t opcode,
                                                 intptr_t value, void* ptr, float opt);
 using AEffectDispatcherProc = intptr_t(VST_CALL*)(AEffect* effect, int32_t opcode, int32_t index,
                                                   intptr_t value, void* ptr, float opt);
-using AEffectProcessProc = void(VST_CALL*)(AEffect* effect, float** inputs, float** outputs,
-                                           int32_t frames);
-using AEffectProcessDoubleProc = void(VST_CALL*)(AEffect* effect, double** inputs,
-                                                 double** outputs, int32_t frames);
+using AEffectProcessProc = void(VST_CALL*)(AEffect* effect, float** inputs, float** outputs, int32_t frames);
+using AEffectProcessDoubleProc = void(VST_CALL*)(AEffect* effect, double** inputs, double** outputs,
+                                                 int32_t frames);
 using AEffectSetParameterProc = void(VST_CALL*)(AEffect* effect, int32_t index, float value);
 using AEffectGetParameterProc = float(VST_CALL*)(AEffect* effect, int32_t index);
 

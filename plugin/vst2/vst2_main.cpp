@@ -3,8 +3,8 @@
 // takes `main` as its symbol.
 #include "CPlugFactory.h"
 
-extern "C" __attribute__((visibility("default"))) AEffect* vlt650_vst2_main(
-    audioMasterCallback host) __asm__("main");
+extern "C" __attribute__((visibility("default"))) AEffect*
+vlt650_vst2_main(audioMasterCallback host) __asm__("main");
 
 extern "C" AEffect* vlt650_vst2_main(audioMasterCallback host)
 {

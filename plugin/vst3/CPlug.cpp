@@ -67,8 +67,8 @@ tresult PLUGIN_API CPlug::initialize(FUnknown* context)
     return kResultOk;
 }
 
-tresult PLUGIN_API CPlug::setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
-                                             int32 numOuts)
+tresult PLUGIN_API CPlug::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
+                                             SpeakerArrangement* outputs, int32 numOuts)
 {
     if (numIns != 1 || numOuts != 1 || !inputs || !outputs)
         return kResultFalse;
@@ -181,7 +181,8 @@ void CPlug::runBlock(ProcessData& data)
     // mono bus feeds 0 on the right); channels beyond pass through as they
     // came, silent where the input has no such channel.
     const int32 frames = data.numSamples;
-    const float gain = ::vlt::run_sub_blocks(*compressor_, {input(0), input(1), output(0), output(1)}, frames);
+    const float gain =
+        ::vlt::run_sub_blocks(*compressor_, {input(0), input(1), output(0), output(1)}, frames);
     for (int32 c = 2; c < outCount; ++c) {
         float* out = output(c);
         const float* in = input(c);

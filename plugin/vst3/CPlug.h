@@ -16,8 +16,8 @@ public:
     static FUnknown* createInstance(void* context);
 
     tresult PLUGIN_API initialize(FUnknown* context) override;
-    tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
-                                          int32 numOuts) override;
+    tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
+                                          SpeakerArrangement* outputs, int32 numOuts) override;
     tresult PLUGIN_API setupProcessing(ProcessSetup& setup) override;
     tresult PLUGIN_API setActive(TBool state) override;
     tresult PLUGIN_API setProcessing(TBool state) override;

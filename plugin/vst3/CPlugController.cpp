@@ -16,8 +16,8 @@ namespace params = ::vlt::params;
 namespace {
 
 // Ids a program sets, in the order the host sees the edits.
-constexpr ParamID kProgramIds[params::kProgramValues] = {kInGainId,  kThreshId, kAttackId, kReleaseId,
-                                                          kRatioId,   kMakeupId, kBypassId};
+constexpr ParamID kProgramIds[params::kProgramValues] = {kInGainId, kThreshId, kAttackId, kReleaseId,
+                                                         kRatioId,  kMakeupId, kBypassId};
 
 struct ParamRow {
     ParamID id;
@@ -46,7 +46,10 @@ CPlugController::CPlugController() { openEditors_.reserve(10); }
 
 CPlugController::~CPlugController() = default;
 
-FUnknown* CPlugController::createInstance(void*) { return static_cast<IEditController*>(new CPlugController()); }
+FUnknown* CPlugController::createInstance(void*)
+{
+    return static_cast<IEditController*>(new CPlugController());
+}
 
 tresult PLUGIN_API CPlugController::queryInterface(const TUID iid, void** obj)
 {
@@ -107,7 +110,8 @@ tresult PLUGIN_API CPlugController::setComponentState(IBStream* state)
     return kResultOk;
 }
 
-tresult PLUGIN_API CPlugController::getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string)
+tresult PLUGIN_API CPlugController::getParamStringByValue(ParamID id, ParamValue valueNormalized,
+                                                          String128 string)
 {
     if (!string)
         return kResultFalse;
@@ -201,7 +205,8 @@ void CPlugController::editorDestroyed(EditorView* editor)
     // A host may release a view without removing it first: drop every
     // entry so no call reaches a freed view. The view is no longer a
     // CPlugEditorView here, so compare by its base.
-    std::erase_if(openEditors_, [editor](CPlugEditorView* v) { return static_cast<EditorView*>(v) == editor; });
+    std::erase_if(openEditors_,
+                  [editor](CPlugEditorView* v) { return static_cast<EditorView*>(v) == editor; });
 }
 
 int32 PLUGIN_API CPlugController::getProgramListCount() { return parameters.getParameter(kPresetId) ? 1 : 0; }

@@ -24,7 +24,8 @@ public:
     tresult PLUGIN_API setComponentState(IBStream* state) override;
     tresult PLUGIN_API setState(IBStream* state) override { return kResultOk; }
     tresult PLUGIN_API getState(IBStream* state) override { return kResultOk; }
-    tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string) override;
+    tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized,
+                                             String128 string) override;
     tresult PLUGIN_API getParamValueByString(ParamID id, TChar* string, ParamValue& valueNormalized) override
     {
         return kResultFalse;
@@ -40,8 +41,8 @@ public:
     tresult PLUGIN_API getProgramListInfo(int32 listIndex, ProgramListInfo& info) override;
     tresult PLUGIN_API getProgramName(ProgramListID listId, int32 programIndex, String128 name) override;
 
-    tresult PLUGIN_API getMidiControllerAssignment(int32 busIndex, int16 channel, CtrlNumber midiControllerNumber,
-                                                   ParamID& id) override;
+    tresult PLUGIN_API getMidiControllerAssignment(int32 busIndex, int16 channel,
+                                                   CtrlNumber midiControllerNumber, ParamID& id) override;
     double PLUGIN_API getGainReductionValueInDb() override;
 
     // For the editors' preset buttons: the name of program clamp(index).

@@ -26,13 +26,13 @@ protected:
 
 // What each platform's view implements of the host's view interface and of
 // the controller's calls above, declared once for every platform.
-#define VLT_PLUG_EDITOR_VIEW_PLATFORM_METHODS                                       \
-    tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override;            \
-    tresult PLUGIN_API attached(void* parent, FIDString type) override;             \
-    tresult PLUGIN_API removed() override;                                          \
-    tresult PLUGIN_API canResize() override { return kResultTrue; }                 \
-    tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;                \
-    void setParameter(ParamID id, ParamValue value) override;                       \
+#define VLT_PLUG_EDITOR_VIEW_PLATFORM_METHODS                            \
+    tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override; \
+    tresult PLUGIN_API attached(void* parent, FIDString type) override;  \
+    tresult PLUGIN_API removed() override;                               \
+    tresult PLUGIN_API canResize() override { return kResultTrue; }      \
+    tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) override;     \
+    void setParameter(ParamID id, ParamValue value) override;            \
     void setProgramName(int32 index, const char8* name) override;
 
 class CPlugController;

@@ -39,9 +39,9 @@ CPluginFactory* make_factory()
     copy_field(info.email, kEmail, sizeof(info.email));
     info.flags = PFactoryInfo::kUnicode;
     auto* factory = new CPluginFactory(info, &gPluginFactory);
-    factory->registerClass(class_info(kProcessorUID, "Audio Module Class", kProcessorName, Vst::kDistributable,
-                                      kSubCategories),
-                           &Vst::CPlug::createInstance);
+    factory->registerClass(
+        class_info(kProcessorUID, "Audio Module Class", kProcessorName, Vst::kDistributable, kSubCategories),
+        &Vst::CPlug::createInstance);
     factory->registerClass(class_info(kControllerUID, "Component Controller Class", kControllerName, 0, ""),
                            &Vst::CPlugController::createInstance);
     return factory;

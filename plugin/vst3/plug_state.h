@@ -5,8 +5,18 @@
 
 namespace Steinberg::Vst::vlt650 {
 
-enum StateSlot { kStateInGain, kStateThresh, kStateAttack, kStateRelease, kStateRatio, kStateMakeup,
-                 kStateMeter, kStateEffectIn, kStateHostBypass, kStateValues };
+enum StateSlot {
+    kStateInGain,
+    kStateThresh,
+    kStateAttack,
+    kStateRelease,
+    kStateRatio,
+    kStateMakeup,
+    kStateMeter,
+    kStateEffectIn,
+    kStateHostBypass,
+    kStateValues
+};
 inline constexpr int kStateRequired = kStateHostBypass;  // the first eight
 
 struct StateValues {

@@ -10,11 +10,11 @@
 
 int main()
 {
-    NSAutoreleasePool *pool = [[NSAutoreleasePool alloc] init];
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     CNFq dsp;
     const std::string cxx = "C++";
-    NSString *line = [NSString stringWithFormat:@"objc++ probe: %s, %s, %zu-byte DSP",
-                      cxx.c_str(), [NSStringFromClass([NSView class]) UTF8String], sizeof dsp];
+    NSString* line = [NSString stringWithFormat:@"objc++ probe: %s, %s, %zu-byte DSP", cxx.c_str(),
+                                                [NSStringFromClass([NSView class]) UTF8String], sizeof dsp];
     std::printf("%s\n", [line UTF8String]);
     [pool release];
     return 0;

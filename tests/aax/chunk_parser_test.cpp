@@ -19,7 +19,10 @@ struct Record {
         std::memcpy(get()->fData, data.data(), data.size());
     }
     AAX_SPlugInChunk* get() { return reinterpret_cast<AAX_SPlugInChunk*>(bytes.data()); }
-    Bytes data() { return Bytes(bytes.begin() + kAAXChunkHeaderSize, bytes.begin() + kAAXChunkHeaderSize + get()->fSize); }
+    Bytes data()
+    {
+        return Bytes(bytes.begin() + kAAXChunkHeaderSize, bytes.begin() + kAAXChunkHeaderSize + get()->fSize);
+    }
     Bytes bytes;
 };
 
@@ -41,7 +44,8 @@ TEST(AaxChunkParser, WrittenLayouts)
     AAX_CChunkDataParser s;
     s.AddString("A", AAX_CString("xy"));
     s.AddInt32("B", -2);
-    EXPECT_EQ(written(s), (Bytes{1, 1, 1, 1, 'r', '_', 'A', 0, 'x', 'y', 0, 0, 'l', '_', 'B', 0, 0xFF, 0xFF, 0xFF, 0xFE}));
+    EXPECT_EQ(written(s), (Bytes{1, 1, 1,   1,   'r', '_', 'A',  0,    'x',  'y',
+                                 0, 0, 'l', '_', 'B', 0,   0xFF, 0xFF, 0xFF, 0xFE}));
 }
 
 TEST(AaxChunkParser, ReadsBackWhatItWrote)
@@ -96,7 +100,10 @@ TEST(AaxChunkParser, DamagedRecordsAreReadWithinTheirSize)
         int32_t size;
         size_t entries;
     } cases[] = {
-        {"wrong header", {1, 1, 1, 2, 'd', '_', 'I', 'n', 0, 0, 0, 0, 0x3F, 0xF0, 0, 0, 0, 0, 0, 0}, Record::kDataLength, 0},
+        {"wrong header",
+         {1, 1, 1, 2, 'd', '_', 'I', 'n', 0, 0, 0, 0, 0x3F, 0xF0, 0, 0, 0, 0, 0, 0},
+         Record::kDataLength,
+         0},
         {"too short", {1, 1, 1, 1}, Record::kDataLength, 0},
         {"negative size", good, -5, 0},
         {"value cut short", Bytes(good.begin(), good.end() - 1), -1, 0},
@@ -105,7 +112,13 @@ TEST(AaxChunkParser, DamagedRecordsAreReadWithinTheirSize)
         {"empty tag at the end", {1, 1, 1, 1, 0}, Record::kDataLength, 1},
         {"string without terminator", {1, 1, 1, 1, 'r', '_', 'A', 0, 'x', 'y'}, Record::kDataLength, 0},
         {"unknown letter", {1, 1, 1, 1, 'q', '_', 'Z', 0}, Record::kDataLength, 1},
-        {"good then junk", [&] { Bytes b = good; b.insert(b.end(), {'f', '_', 'X', 0, 1}); return b; }(), Record::kDataLength, 1},
+        {"good then junk",
+         [&] {
+             Bytes b = good;
+             b.insert(b.end(), {'f', '_', 'X', 0, 1});
+             return b;
+         }(),
+         Record::kDataLength, 1},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.what);

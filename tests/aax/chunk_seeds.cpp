@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     const std::string dir = argv[1];
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    const bool ok = write(dir + "/plugin_state", plugin_state()) && write(dir + "/every_kind", every_kind()) &&
-                    write(dir + "/empty", Bytes{1, 1, 1, 1});
+    const bool ok = write(dir + "/plugin_state", plugin_state()) &&
+                    write(dir + "/every_kind", every_kind()) && write(dir + "/empty", Bytes{1, 1, 1, 1});
     return ok ? 0 : 1;
 }

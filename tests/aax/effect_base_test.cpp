@@ -22,7 +22,8 @@ public:
         add("InGain", "In Gain\nInGn\nGain");
         add("Other", "Other");
         for (const char* id : {"Thresh", "InGain", "Other"})
-            mPacketDispatcher.RegisterPacket(id, int32_t(mParameterManager.ControlIndexFromID(id)), &mPacketDispatcher,
+            mPacketDispatcher.RegisterPacket(id, int32_t(mParameterManager.ControlIndexFromID(id)),
+                                             &mPacketDispatcher,
                                              &AAX_CPacketDispatcher::GenerateSingleValuePacket);
         return 0;
     }
@@ -57,7 +58,7 @@ TEST_F(EffectBase, NamesOfLengthPickTheLongestFittingLine)
         const char* id;
         int32_t length;
         const char* name;
-    } cases[] = {{"Thresh", 6, "Thresh"}, {"Thresh", 3, "Thr"}, {"Thresh", 2, "Th"}, {"Thresh", 0, ""},
+    } cases[] = {{"Thresh", 6, "Thresh"}, {"Thresh", 3, "Thr"},     {"Thresh", 2, "Th"}, {"Thresh", 0, ""},
                  {"InGain", 4, "InGn"},   {"InGain", 7, "In Gain"}, {"Unknown", 4, ""}};
     for (const Case& c : cases) {
         fake::FakeString s("unchanged");
@@ -173,7 +174,7 @@ TEST_F(EffectBase, GuiBasePushesEveryParameterOnAttach)
     EXPECT_EQ(gui->SetViewContainer(nullptr), 0);
     EXPECT_EQ(gui->GetViewContainerType(), 0);
     EXPECT_EQ(gui->log, (std::vector<std::string>{"contents", "attach", "updated Thresh", "updated InGain",
-                                                   "updated Other", "detach"}));
+                                                  "updated Other", "detach"}));
     gui->GetPrivateUnknown()->Release();
     host.effectParameters = nullptr;
     EXPECT_EQ(container.refs, 0);
@@ -199,9 +200,9 @@ class WithPreview final : public AAX_CEffectParameters {
 public:
     AAX_Result EffectInit() override
     {
-        mParameterManager.AddParameter(new AAX_CParameter<bool>(cPreviewID, AAX_CString("Preview"), false,
-                                                                AAX_CBinaryTaperDelegate<bool>(),
-                                                                AAX_CBinaryDisplayDelegate<bool>("off", "on"), true));
+        mParameterManager.AddParameter(new AAX_CParameter<bool>(
+            cPreviewID, AAX_CString("Preview"), false, AAX_CBinaryTaperDelegate<bool>(),
+            AAX_CBinaryDisplayDelegate<bool>("off", "on"), true));
         return 0;
     }
 };
@@ -218,7 +219,8 @@ TEST(AaxEffectNotifications, PreviewStateSetsThePreviewParameter)
         int32_t state;
         uint32_t size;
         double value;
-    } steps[] = {{preview, 7, 4, 1.0}, {aax_fourcc("xxxx"), 0, 4, 1.0}, {preview, 0, 2, 1.0}, {preview, 0, 4, 0.0}};
+    } steps[] = {
+        {preview, 7, 4, 1.0}, {aax_fourcc("xxxx"), 0, 4, 1.0}, {preview, 0, 2, 1.0}, {preview, 0, 4, 0.0}};
     for (const auto& s : steps) {
         EXPECT_EQ(effect.NotificationReceived(s.type, &s.state, s.size), 0);
         EXPECT_EQ(effect.GetParameterNormalizedValue(cPreviewID, &v), 0);

@@ -30,10 +30,12 @@ AAX_Result ComponentDescriptor::AddPrivateData(int32_t f, int32_t size, uint32_t
 }
 
 AAX_Result ComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc process, IACFUnknown* properties,
-                                                      AAX_CInstanceInitProc init, AAX_CBackgroundProc, uint32_t*)
+                                                      AAX_CInstanceInitProc init, AAX_CBackgroundProc,
+                                                      uint32_t*)
 {
-    procs.push_back({process, init, static_cast<PropertyMap*>(static_cast<AAX_IACFPropertyMap_V2*>(
-                                        static_cast<AAX_IACFPropertyMap*>(static_cast<void*>(properties))))});
+    procs.push_back({process, init,
+                     static_cast<PropertyMap*>(static_cast<AAX_IACFPropertyMap_V2*>(
+                         static_cast<AAX_IACFPropertyMap*>(static_cast<void*>(properties))))});
     return 0;
 }
 
@@ -52,8 +54,9 @@ AAX_Result EffectDescriptor::AddComponent(IACFUnknown* c)
 
 AAX_Result EffectDescriptor::AddMeterDescription(uint32_t id, const char* name, IACFUnknown* p)
 {
-    meters.push_back({id, name, static_cast<PropertyMap*>(static_cast<AAX_IACFPropertyMap_V2*>(
-                                    static_cast<AAX_IACFPropertyMap*>(static_cast<void*>(p))))});
+    meters.push_back({id, name,
+                      static_cast<PropertyMap*>(static_cast<AAX_IACFPropertyMap_V2*>(
+                          static_cast<AAX_IACFPropertyMap*>(static_cast<void*>(p))))});
     return 0;
 }
 
@@ -125,8 +128,7 @@ ACFRESULT Factory::CreateComponent(const acfCLSID& comp, IACFUnknown*, const acf
         return ACF_E_NOINTERFACE;
     if (host.offer.throwOnCreate)
         throw std::runtime_error("host failure");
-    if (comp == AAXCompID_AAXCollection)
-    {
+    if (comp == AAXCompID_AAXCollection) {
         auto& c = host.collections.emplace_back(std::make_unique<Collection>());
         c->definitionOffered = host.offer.pluginDefinition;
         return c->QueryInterface(iid, out);
@@ -134,7 +136,8 @@ ACFRESULT Factory::CreateComponent(const acfCLSID& comp, IACFUnknown*, const acf
     if (comp == AAXCompID_AAXEffectDescriptor)
         return host.effects.emplace_back(std::make_unique<EffectDescriptor>())->QueryInterface(iid, out);
     if (comp == AAXCompID_AAXComponentDescriptor)
-        return host.components.emplace_back(std::make_unique<ComponentDescriptor>())->QueryInterface(iid, out);
+        return host.components.emplace_back(std::make_unique<ComponentDescriptor>())
+            ->QueryInterface(iid, out);
     if (comp == AAXCompID_AAXPropertyMap)
         return host.maps.emplace_back(std::make_unique<PropertyMap>())->QueryInterface(iid, out);
     if (comp == AAXCompID_HostServices)
@@ -142,10 +145,7 @@ ACFRESULT Factory::CreateComponent(const acfCLSID& comp, IACFUnknown*, const acf
     return ACF_E_NOINTERFACE;
 }
 
-Host::Host(Offer o) : offer(o), factory(*this), controller(o.controllerV2)
-{
-    iids = {IID_IACFUnknown};
-}
+Host::Host(Offer o) : offer(o), factory(*this), controller(o.controllerV2) { iids = {IID_IACFUnknown}; }
 
 ACFRESULT Host::QueryInterface(const acfIID& iid, void** out)
 {
@@ -165,8 +165,8 @@ ACFRESULT Host::QueryInterface(const acfIID& iid, void** out)
 
 std::vector<const int*> Host::allRefs() const
 {
-    std::vector<const int*> all = {&refs, &factory.refs, &controller.refs, &automation.refs, &transport.refs,
-                                   &services.refs};
+    std::vector<const int*> all = {&refs,           &factory.refs, &controller.refs, &automation.refs,
+                                   &transport.refs, &services.refs};
     for (auto& c : collections) {
         all.push_back(&c->refs);
         all.push_back(&c->definition.refs);

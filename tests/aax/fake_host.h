@@ -25,8 +25,16 @@ public:
     uint32_t MaxLength() const override { return 1024; }
     const char* Get() const override { return text.c_str(); }
     void Set(const char* t) override { text = t ? t : ""; }
-    AAX_IString& operator=(const AAX_IString& o) override { text = o.Get(); return *this; }
-    AAX_IString& operator=(const char* t) override { Set(t); return *this; }
+    AAX_IString& operator=(const AAX_IString& o) override
+    {
+        text = o.Get();
+        return *this;
+    }
+    AAX_IString& operator=(const char* t) override
+    {
+        Set(t);
+        return *this;
+    }
     std::string text;
 };
 
@@ -55,10 +63,22 @@ class PropertyMap final : public Counted<AAX_IACFPropertyMap_V2> {
 public:
     PropertyMap() { iids = {IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2}; }
     AAX_CBoolean GetProperty(AAX_EProperty p, AAX_CPropertyValue* v) const override;
-    AAX_Result AddProperty(AAX_EProperty p, AAX_CPropertyValue v) override { values[p] = v; return 0; }
-    AAX_Result RemoveProperty(AAX_EProperty p) override { values.erase(p); return 0; }
-    AAX_Result AddPropertyWithIDArray(AAX_EProperty, const AAX_SPlugInIdentifierTriad*, uint32_t) override { return 0; }
-    AAX_CBoolean GetPropertyWithIDArray(AAX_EProperty, const AAX_SPlugInIdentifierTriad**, uint32_t*) const override
+    AAX_Result AddProperty(AAX_EProperty p, AAX_CPropertyValue v) override
+    {
+        values[p] = v;
+        return 0;
+    }
+    AAX_Result RemoveProperty(AAX_EProperty p) override
+    {
+        values.erase(p);
+        return 0;
+    }
+    AAX_Result AddPropertyWithIDArray(AAX_EProperty, const AAX_SPlugInIdentifierTriad*, uint32_t) override
+    {
+        return 0;
+    }
+    AAX_CBoolean GetPropertyWithIDArray(AAX_EProperty, const AAX_SPlugInIdentifierTriad**,
+                                        uint32_t*) const override
     {
         return 0;
     }
@@ -74,7 +94,11 @@ struct ProcessProc {
 class ComponentDescriptor final : public Counted<AAX_IACFComponentDescriptor_V2> {
 public:
     ComponentDescriptor() { iids = {IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2}; }
-    AAX_Result Clear() override { fields.clear(); return 0; }
+    AAX_Result Clear() override
+    {
+        fields.clear();
+        return 0;
+    }
     AAX_Result AddReservedField(int32_t f, uint32_t) override { return field(f, "reserved"); }
     AAX_Result AddAudioIn(int32_t f) override { return field(f, "audio in"); }
     AAX_Result AddAudioOut(int32_t f) override { return field(f, "audio out"); }
@@ -86,10 +110,14 @@ public:
     AAX_Result AddAuxOutputStem(int32_t f, int32_t, const char*) override { return field(f, "aux out"); }
     AAX_Result AddPrivateData(int32_t f, int32_t size, uint32_t options) override;
     AAX_Result AddDmaInstance(int32_t f, AAX_EDmaMode) override { return field(f, "dma"); }
-    AAX_Result AddMIDINode(int32_t f, AAX_EMIDINodeType, const char*, uint32_t) override { return field(f, "midi"); }
-    AAX_Result AddProcessProc_Native(AAX_CProcessProc process, IACFUnknown* properties, AAX_CInstanceInitProc init,
-                                     AAX_CBackgroundProc, uint32_t*) override;
-    AAX_Result AddProcessProc_TI(const char*, const char*, IACFUnknown*, const char*, const char*, uint32_t*) override
+    AAX_Result AddMIDINode(int32_t f, AAX_EMIDINodeType, const char*, uint32_t) override
+    {
+        return field(f, "midi");
+    }
+    AAX_Result AddProcessProc_Native(AAX_CProcessProc process, IACFUnknown* properties,
+                                     AAX_CInstanceInitProc init, AAX_CBackgroundProc, uint32_t*) override;
+    AAX_Result AddProcessProc_TI(const char*, const char*, IACFUnknown*, const char*, const char*,
+                                 uint32_t*) override
     {
         return AAX_ERROR_UNIMPLEMENTED;
     }
@@ -122,10 +150,22 @@ class EffectDescriptor final : public Counted<AAX_IACFEffectDescriptor_V2> {
 public:
     EffectDescriptor() { iids = {IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2}; }
     AAX_Result AddComponent(IACFUnknown* c) override;
-    AAX_Result AddName(const char* n) override { names.push_back(n); return 0; }
-    AAX_Result AddCategory(uint32_t c) override { categories.push_back(c); return 0; }
+    AAX_Result AddName(const char* n) override
+    {
+        names.push_back(n);
+        return 0;
+    }
+    AAX_Result AddCategory(uint32_t c) override
+    {
+        categories.push_back(c);
+        return 0;
+    }
     AAX_Result AddCategoryBypassParameter(uint32_t, AAX_CParamID) override { return 0; }
-    AAX_Result AddProcPtr(void* proc, AAX_CProcPtrID id) override { procPtrs[id] = proc; return 0; }
+    AAX_Result AddProcPtr(void* proc, AAX_CProcPtrID id) override
+    {
+        procPtrs[id] = proc;
+        return 0;
+    }
     AAX_Result SetProperties(IACFUnknown*) override { return 0; }
     AAX_Result AddResourceInfo(AAX_EResourceType, const char*) override { return 0; }
     AAX_Result AddMeterDescription(uint32_t id, const char* name, IACFUnknown* p) override;
@@ -153,9 +193,21 @@ public:
         return Counted::QueryInterface(iid, out);
     }
     AAX_Result AddEffect(const char* id, IACFUnknown* d) override;
-    AAX_Result SetManufacturerName(const char* n) override { manufacturer = n; return 0; }
-    AAX_Result AddPackageName(const char* n) override { packageNames.push_back(n); return 0; }
-    AAX_Result SetPackageVersion(uint32_t v) override { packageVersion = v; return 0; }
+    AAX_Result SetManufacturerName(const char* n) override
+    {
+        manufacturer = n;
+        return 0;
+    }
+    AAX_Result AddPackageName(const char* n) override
+    {
+        packageNames.push_back(n);
+        return 0;
+    }
+    AAX_Result SetPackageVersion(uint32_t v) override
+    {
+        packageVersion = v;
+        return 0;
+    }
     AAX_Result SetProperties(IACFUnknown*) override { return 0; }
 
     std::vector<std::pair<std::string, EffectDescriptor*>> effects;
@@ -168,13 +220,36 @@ public:
 
 class Controller final : public Counted<AAX_IACFController_V2> {
 public:
-    explicit Controller(bool v2) { iids = v2 ? std::vector<acfIID>{IID_IAAXControllerV1, IID_IAAXControllerV2}
-                                             : std::vector<acfIID>{IID_IAAXControllerV1}; }
-    AAX_Result GetEffectID(AAX_IString* effectID) const override { effectID->Set("fake.effect"); return 0; }
-    AAX_Result GetSampleRate(float* r) const override { *r = 48000; return 0; }
-    AAX_Result GetInputStemFormat(AAX_EStemFormat* f) const override { *f = 1; return 0; }
-    AAX_Result GetOutputStemFormat(AAX_EStemFormat* f) const override { *f = 1; return 0; }
-    AAX_Result GetSignalLatency(int32_t* s) const override { *s = 0; return 0; }
+    explicit Controller(bool v2)
+    {
+        iids = v2 ? std::vector<acfIID>{IID_IAAXControllerV1, IID_IAAXControllerV2}
+                  : std::vector<acfIID>{IID_IAAXControllerV1};
+    }
+    AAX_Result GetEffectID(AAX_IString* effectID) const override
+    {
+        effectID->Set("fake.effect");
+        return 0;
+    }
+    AAX_Result GetSampleRate(float* r) const override
+    {
+        *r = 48000;
+        return 0;
+    }
+    AAX_Result GetInputStemFormat(AAX_EStemFormat* f) const override
+    {
+        *f = 1;
+        return 0;
+    }
+    AAX_Result GetOutputStemFormat(AAX_EStemFormat* f) const override
+    {
+        *f = 1;
+        return 0;
+    }
+    AAX_Result GetSignalLatency(int32_t* s) const override
+    {
+        *s = 0;
+        return 0;
+    }
     AAX_Result GetCycleCount(AAX_EProperty, int32_t*) const override { return 0; }
     AAX_Result GetTODLocation(int64_t*) const override { return 0; }
     AAX_Result SetSignalLatency(int32_t) override { return 0; }
@@ -185,12 +260,24 @@ public:
     AAX_Result ClearMeterPeakValue(uint32_t) const override { return 0; }
     AAX_Result GetMeterClipped(uint32_t, AAX_CBoolean*) const override { return 0; }
     AAX_Result ClearMeterClipped(uint32_t) const override { return 0; }
-    AAX_Result GetMeterCount(uint32_t* n) const override { *n = 1; return 0; }
+    AAX_Result GetMeterCount(uint32_t* n) const override
+    {
+        *n = 1;
+        return 0;
+    }
     AAX_Result GetNextMIDIPacket(int32_t*, AAX_CMidiPacket*) override { return 0; }
     AAX_Result SendNotification(uint32_t, const void*, uint32_t) override { return 0; }
     AAX_Result GetHybridSignalLatency(int32_t*) const override { return 0; }
-    AAX_Result GetCurrentAutomationTimestamp(int64_t* t) const override { *t = 77; return 0; }
-    AAX_Result GetHostName(AAX_IString* n) const override { n->Set("Fake Host"); return 0; }
+    AAX_Result GetCurrentAutomationTimestamp(int64_t* t) const override
+    {
+        *t = 77;
+        return 0;
+    }
+    AAX_Result GetHostName(AAX_IString* n) const override
+    {
+        n->Set("Fake Host");
+        return 0;
+    }
 
     struct Packet {
         int32_t port;
@@ -215,7 +302,11 @@ public:
     AAX_Result PostCurrentValue(AAX_CParamID id, double v) const override { return log("current", id, v); }
     AAX_Result PostTouchRequest(AAX_CParamID id) override { return log("touch", id); }
     AAX_Result PostReleaseRequest(AAX_CParamID id) override { return log("release", id); }
-    AAX_Result GetTouchState(AAX_CParamID, AAX_CBoolean* t) override { *t = 0; return 0; }
+    AAX_Result GetTouchState(AAX_CParamID, AAX_CBoolean* t) override
+    {
+        *t = 0;
+        return 0;
+    }
 
     // Events as "touch InGain", "request InGain 0.5", ...
     mutable std::vector<std::string> events;
@@ -249,7 +340,11 @@ public:
     }
     int32_t GetType() override { return type; }
     void* GetPtr() override { return view ? view : &type; }
-    AAX_Result GetModifiers(uint32_t* m) override { *m = 0; return 0; }
+    AAX_Result GetModifiers(uint32_t* m) override
+    {
+        *m = 0;
+        return 0;
+    }
     AAX_Result SetViewSize(AAX_Point&) override { return 0; }
     AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override;
     AAX_Result HandleParameterMouseDrag(AAX_CParamID, uint32_t) override { return 1; }
@@ -267,7 +362,11 @@ public:
 class Transport final : public Counted<AAX_IACFTransport_V2> {
 public:
     Transport() { iids = {IID_IAAXTransportV1, IID_IAAXTransportV2}; }
-    AAX_Result GetCurrentTempo(double* b) const override { *b = 120; return 0; }
+    AAX_Result GetCurrentTempo(double* b) const override
+    {
+        *b = 120;
+        return 0;
+    }
     AAX_Result GetCurrentMeter(int32_t*, int32_t*) const override { return 0; }
     AAX_Result IsTransportPlaying(bool*) const override { return 0; }
     AAX_Result GetCurrentTickPosition(int64_t*) const override { return 0; }
@@ -298,7 +397,8 @@ class Host;
 class Factory final : public Counted<IACFComponentFactory> {
 public:
     explicit Factory(Host& h) : host(h) { iids = {IID_IACFComponentFactory}; }
-    ACFRESULT CreateComponent(const acfCLSID& comp, IACFUnknown* outer, const acfIID& iid, void** out) override;
+    ACFRESULT CreateComponent(const acfCLSID& comp, IACFUnknown* outer, const acfIID& iid,
+                              void** out) override;
     Host& host;
 };
 

@@ -17,7 +17,8 @@ Module& Module::get()
 
 Instance::Instance(EffectDescriptor& effect, Host& host, bool initialize)
 {
-    auto create = reinterpret_cast<AAX_CCreateObjectProc>(effect.procPtrs.at(kAAX_ProcPtrID_Create_EffectParameters));
+    auto create =
+        reinterpret_cast<AAX_CCreateObjectProc>(effect.procPtrs.at(kAAX_ProcPtrID_Create_EffectParameters));
     IACFUnknown* object = create();
     void* got = nullptr;
     EXPECT_EQ(object->QueryInterface(IID_IAAXEffectParametersV2, &got), 0);

@@ -16,7 +16,8 @@ namespace fake {
 namespace {
 
 constexpr uint32_t kChunk = 0x656C636B;
-const char* const kIDs[] = {"MasterBypassID", "In", "InGain", "Thresh", "Attack", "Release", "Ratio", "Makeup"};
+const char* const kIDs[] = {"MasterBypassID", "In",      "InGain", "Thresh",
+                            "Attack",         "Release", "Ratio",  "Makeup"};
 
 TEST(AaxExports, AnswerWithoutRegistration)
 {
@@ -70,7 +71,7 @@ TEST_F(Registered, DescribesMonoAndStereoEffects)
         {"com.brindledsp.aax.vlt650.stereo", 0x10002, aax_fourcc("a999"), aax_fourcc("c6b3")},
     };
     const std::vector<std::string> names = {"Brindle VLT650", "Brindle VLT650", "VLT650", "VLT650",
-                                            "VLT650", "VLT650", "VLT650"};
+                                            "VLT650",         "VLT650",         "VLT650"};
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(expect[i].id);
         auto& [id, effect] = collection->effects[size_t(i)];
@@ -81,8 +82,8 @@ TEST_F(Registered, DescribesMonoAndStereoEffects)
         ASSERT_EQ(effect->components.size(), 1u);
         ComponentDescriptor& c = *effect->components[0];
         const std::map<int32_t, std::string> fields = {
-            {0, "data in"},  {1, "data in"},   {2, "data in"},         {3, "data in"},  {4, "data in"},
-            {5, "data in"},  {6, "data in"},   {7, "data in"},         {8, "sample rate"}, {9, "private"},
+            {0, "data in"},   {1, "data in"},    {2, "data in"},        {3, "data in"},     {4, "data in"},
+            {5, "data in"},   {6, "data in"},    {7, "data in"},        {8, "sample rate"}, {9, "private"},
             {10, "audio in"}, {11, "audio out"}, {12, "buffer length"}, {13, "meters"}};
         EXPECT_EQ(c.fields, fields);
         for (auto [port, size] : c.portSizes) {
@@ -94,10 +95,13 @@ TEST_F(Registered, DescribesMonoAndStereoEffects)
         EXPECT_EQ(c.meterIDs, std::vector<uint32_t>{0x4d747231});
         ASSERT_EQ(c.procs.size(), 1u);
         ASSERT_NE(c.procs[0].properties, nullptr);
-        const std::map<int32_t, int32_t> props = {
-            {11, int32_t(aax_fourcc("BRDL"))}, {12, int32_t(aax_fourcc("bc7d"))}, {13, int32_t(expect[i].native)},
-            {14, int32_t(expect[i].audioSuite)}, {51, expect[i].stem},           {52, expect[i].stem},
-            {60, 1}};
+        const std::map<int32_t, int32_t> props = {{11, int32_t(aax_fourcc("BRDL"))},
+                                                  {12, int32_t(aax_fourcc("bc7d"))},
+                                                  {13, int32_t(expect[i].native)},
+                                                  {14, int32_t(expect[i].audioSuite)},
+                                                  {51, expect[i].stem},
+                                                  {52, expect[i].stem},
+                                                  {60, 1}};
         EXPECT_EQ(c.procs[0].properties->values, props);
         ASSERT_EQ(effect->meters.size(), 1u);
         EXPECT_EQ(effect->meters[0].id, 0x4d747231u);
@@ -153,10 +157,14 @@ TEST_F(Registered, ParameterSetAsTheHostSeesIt)
         double def;
         const char* text;
     } rows[] = {
-        {"Master Bypass", 2, 0, 0.0, "bypass"}, {"In", 2, 0, 0.0, "Off"},
-        {"In Gain", 128, 1, 0.33333334f, "0.00 dB"}, {"Threshold", 128, 1, 0.0, "0.00 dB"},
-        {"Attack", 128, 1, 0.0, "0.10 ms"},          {"Release", 128, 1, 0.0, "0.10 s"},
-        {"Ratio", 128, 1, 0.0, "1.00:1"},            {"Out Trim", 128, 1, 0.0, "0.00 dB"},
+        {"Master Bypass", 2, 0, 0.0, "bypass"},
+        {"In", 2, 0, 0.0, "Off"},
+        {"In Gain", 128, 1, 0.33333334f, "0.00 dB"},
+        {"Threshold", 128, 1, 0.0, "0.00 dB"},
+        {"Attack", 128, 1, 0.0, "0.10 ms"},
+        {"Release", 128, 1, 0.0, "0.10 s"},
+        {"Ratio", 128, 1, 0.0, "1.00:1"},
+        {"Out Trim", 128, 1, 0.0, "0.00 dB"},
     };
     for (int32_t i = 0; i < count; ++i) {
         SCOPED_TRACE(kIDs[i]);
@@ -205,11 +213,18 @@ TEST_F(Registered, DisplayTextsAndRefusedTextEntry)
         double n;
         const char* text;
     } cases[] = {
-        {"InGain", 0.33333334f, "0.00 dB"}, {"InGain", 1.0, "12.00 dB"}, {"Thresh", 0.5, "-10.00 dB"},
-        {"Attack", 1.0, "10.00 ms"},        {"Release", 1.0, "1.00 s"},  {"Ratio", 0.5, "5.75:1"},
-        {"Makeup", 0.25, "5.00 dB"},        {"In", 1.0, "On"},           {"MasterBypassID", 1.0, "on"},
+        {"InGain", 0.33333334f, "0.00 dB"},
+        {"InGain", 1.0, "12.00 dB"},
+        {"Thresh", 0.5, "-10.00 dB"},
+        {"Attack", 1.0, "10.00 ms"},
+        {"Release", 1.0, "1.00 s"},
+        {"Ratio", 0.5, "5.75:1"},
+        {"Makeup", 0.25, "5.00 dB"},
+        {"In", 1.0, "On"},
+        {"MasterBypassID", 1.0, "on"},
         // Single precision throughout, where VST3 computes the attack in double (2.71 ms).
-        {"Attack", 0.26313132f, "2.70 ms"}, {"Attack", 0.25, "2.57 ms"},
+        {"Attack", 0.26313132f, "2.70 ms"},
+        {"Attack", 0.25, "2.57 ms"},
     };
     for (const Case& c : cases) {
         FakeString s;
@@ -229,8 +244,9 @@ TEST_F(Registered, EditsGoThroughTheHostAndApplyOnItsAnswer)
     EXPECT_EQ(p->TouchParameter("Thresh"), 0);
     EXPECT_EQ(p->SetParameterNormalizedValue("Thresh", 0.5), 0);
     EXPECT_EQ(p->ReleaseParameter("Thresh"), 0);
-    EXPECT_EQ(host.automation.take(), (std::vector<std::string>{"touch Thresh", "touch Thresh", "request Thresh 0.5",
-                                                                 "release Thresh", "release Thresh"}));
+    EXPECT_EQ(host.automation.take(),
+              (std::vector<std::string>{"touch Thresh", "touch Thresh", "request Thresh 0.5",
+                                        "release Thresh", "release Thresh"}));
     EXPECT_EQ(p.value("Thresh"), 0.0);  // not until the host answers
 
     int32_t changes = -1;
@@ -270,8 +286,9 @@ TEST_F(Registered, EditorSlotsSitAtTheirTablePositions)
     reinterpret_cast<Gesture>(table[26])(p.params, "Ratio");
     reinterpret_cast<SetValue>(table[24])(p.params, "Ratio", 0.75);
     reinterpret_cast<Gesture>(table[27])(p.params, "Ratio");
-    EXPECT_EQ(host.automation.take(), (std::vector<std::string>{"touch Ratio", "touch Ratio", "request Ratio 0.75",
-                                                                 "release Ratio", "release Ratio"}));
+    EXPECT_EQ(host.automation.take(),
+              (std::vector<std::string>{"touch Ratio", "touch Ratio", "request Ratio 0.75", "release Ratio",
+                                        "release Ratio"}));
     p->UpdateParameterNormalizedValue("Ratio", 0.75, 0);
     double v = 0;
     EXPECT_EQ(reinterpret_cast<GetValue>(table[23])(p.params, "Ratio", &v), 0);
@@ -285,7 +302,8 @@ TEST_F(Registered, NamesByLength)
         const char* id;
         int32_t length;
         const char* name;
-    } cases[] = {{"Makeup", 3, "Out"}, {"Makeup", 8, "Out Trim"}, {"Makeup", 0, ""}, {"InGain", 40, "In Gain"}};
+    } cases[] = {
+        {"Makeup", 3, "Out"}, {"Makeup", 8, "Out Trim"}, {"Makeup", 0, ""}, {"InGain", 40, "In Gain"}};
     for (const Case& c : cases) {
         FakeString s("x");
         EXPECT_EQ(p->GetParameterNameOfLength(c.id, &s, c.length), 0);
@@ -355,9 +373,9 @@ TEST_F(Registered, ChunkLayout)
 TEST_F(Registered, SaveRestoreRoundTripAndComparison)
 {
     Instance a(mono(), host);
-    const std::pair<const char*, double> edits[] = {{"In", 1.0},       {"InGain", 0.5},   {"Thresh", 0.71},
-                                                    {"Attack", 0.26},  {"Release", 0.29}, {"Ratio", 0.24},
-                                                    {"Makeup", 0.13},  {"MasterBypassID", 1.0}};
+    const std::pair<const char*, double> edits[] = {
+        {"In", 1.0},       {"InGain", 0.5}, {"Thresh", 0.71}, {"Attack", 0.26},
+        {"Release", 0.29}, {"Ratio", 0.24}, {"Makeup", 0.13}, {"MasterBypassID", 1.0}};
     for (auto [id, v] : edits)
         a->UpdateParameterNormalizedValue(id, v, 0);
     SavedChunk saved = save(a);
@@ -431,7 +449,8 @@ TEST_F(Registered, PacketsGoOnlyToDirtyPortsAtTheirOwnSize)
     std::map<int32_t, size_t> first;
     for (auto& packet : host.controller.packets)
         first[packet.port] = packet.bytes.size();
-    EXPECT_EQ(first, (std::map<int32_t, size_t>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}));
+    EXPECT_EQ(first,
+              (std::map<int32_t, size_t>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}));
     host.controller.packets.clear();
     EXPECT_EQ(p->GenerateCoefficients(), 0);
     EXPECT_TRUE(host.controller.packets.empty());
@@ -586,7 +605,8 @@ TEST_F(Algorithm, NonFiniteInputReachesTheCompressorAsZero)
                 for (float s : ch)
                     ASSERT_TRUE(std::isfinite(s)) << channels << " channels, " << bad;
             for (int c = 0; c < channels; ++c)
-                EXPECT_EQ(std::memcmp(r.in[size_t(c)].data(), host_in[size_t(c)].data(), 200 * sizeof(float)), 0);
+                EXPECT_EQ(std::memcmp(r.in[size_t(c)].data(), host_in[size_t(c)].data(), 200 * sizeof(float)),
+                          0);
         }
         p->UpdateParameterNormalizedValue("MasterBypassID", 1.0, 0);
         p->GenerateCoefficients();

@@ -42,7 +42,8 @@ TEST_F(WithAutomation, SetsAreRequestsUntilTheHostAnswers)
     p->SetAutomationDelegate(&automation);
     host.automation.take();
     p->SetNormalizedValue(0.5);
-    EXPECT_EQ(host.automation.take(), (std::vector<std::string>{"touch Knob", "request Knob 0.5", "release Knob"}));
+    EXPECT_EQ(host.automation.take(),
+              (std::vector<std::string>{"touch Knob", "request Knob 0.5", "release Knob"}));
     EXPECT_FLOAT_EQ(float(p->GetNormalizedValue()), 1.0f / 3.0f);
     p->UpdateNormalizedValue(0.5);
     EXPECT_EQ(p->GetNormalizedValue(), 0.5);
@@ -52,7 +53,8 @@ TEST_F(WithAutomation, SetsAreRequestsUntilTheHostAnswers)
 
     // A new taper with the value kept: the next update posts even an equal value.
     p->SetTaperDelegate(*std::make_unique<Linear>(0, 1), true);
-    EXPECT_EQ(host.automation.take(), (std::vector<std::string>{"touch Knob", "request Knob 0.5", "release Knob"}));
+    EXPECT_EQ(host.automation.take(),
+              (std::vector<std::string>{"touch Knob", "request Knob 0.5", "release Knob"}));
     p->UpdateNormalizedValue(0.5);
     EXPECT_EQ(host.automation.take(), std::vector<std::string>{"current Knob 0.5"});
     EXPECT_FALSE(p->NeedsNotify());
@@ -101,7 +103,8 @@ TEST(AaxParameter, ShortenedNames)
     struct Case {
         int32_t n;
         const char* name;
-    } cases[] = {{5, "Thr"}, {2, "Thr"}, {8, "Threshld"}, {11, "Threshld"}, {12, "Threshold dB"}, {-1, "Threshold dB"}};
+    } cases[] = {{5, "Thr"},       {2, "Thr"},           {8, "Threshld"},
+                 {11, "Threshld"}, {12, "Threshold dB"}, {-1, "Threshold dB"}};
     for (const Case& c : cases)
         EXPECT_STREQ(p->ShortenedName(c.n).Get(), c.name) << c.n;
 }

@@ -18,7 +18,8 @@ TEST(AaxString, AppendNumberUsesFixedNotation)
         double value;
         int32_t precision;
         const char* text;
-    } cases[] = {{1.5, 2, "1.50"}, {-0.004, 2, "-0.00"}, {12.345, 0, "12"}, {-20.0, 2, "-20.00"}, {5.75, 2, "5.75"}};
+    } cases[] = {
+        {1.5, 2, "1.50"}, {-0.004, 2, "-0.00"}, {12.345, 0, "12"}, {-20.0, 2, "-20.00"}, {5.75, 2, "5.75"}};
     for (const Case& c : cases) {
         AAX_CString s("x=");
         s.AppendNumber(c.value, c.precision);

@@ -38,7 +38,7 @@ struct neon_fixture : ::testing::Test {
     rgba at(int dx, int dy) const { return pixel(*target, 50 + dx, 427 + dy); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(neon_fixture, ToggleTurnsOnlyExactZeroOn)
 {
@@ -89,7 +89,7 @@ TEST_F(neon_fixture, ClickBoxIncludesItsEdgesAndTheOffset)
     const struct {
         int x, y;
         bool hit;
-    } cases[] = {{50, 427, true}, {94, 447, true}, {72, 437, true}, {49, 437, false},
+    } cases[] = {{50, 427, true},  {94, 447, true},  {72, 437, true},  {49, 437, false},
                  {95, 437, false}, {72, 426, false}, {72, 448, false}, {72, 421, false}};
     for (const auto& c : cases)
         EXPECT_EQ(button.test_pushbutton_neon_clicked(c.x, c.y), c.hit) << c.x << "," << c.y;

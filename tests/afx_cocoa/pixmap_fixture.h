@@ -29,7 +29,8 @@ inline std::array<int, 4> pixel(const afx_pixmap& pm, int x, int y)
 struct test_pixbuf {
     std::vector<uint8_t> memory;
     afx_pixbuf pb;
-    template <class F> test_pixbuf(int w, int h, F colour) : memory(static_cast<size_t>(w * h * 4))
+    template <class F>
+    test_pixbuf(int w, int h, F colour) : memory(static_cast<size_t>(w * h * 4))
     {
         pb.width = w, pb.height = h, pb.rowstride = 4 * w, pb.pixels = memory.data();
         for (int y = 0; y < h; ++y)

@@ -24,15 +24,15 @@ TEST(CocoaPixmap, GripIsATriangleOfOrangeSquaresInsetFromTheCorner)
     // The panel surface as the views make it.
     pixmap_ptr pm = make_pixmap(144, 510, {0, 0, 0, 20, 1, 8, 1});
     const rgba orange{197, 142, 0, 255}, black{0, 0, 0, 255};
-    EXPECT_EQ(pixel(*pm, 142, 508), orange); // the corner point
-    EXPECT_EQ(pixel(*pm, 143, 509), black);  // outside the inset
+    EXPECT_EQ(pixel(*pm, 142, 508), orange);  // the corner point
+    EXPECT_EQ(pixel(*pm, 143, 509), black);   // outside the inset
     // Squares of p = 4 with half = 2: dx 0..1 lit, 2..3 dark.
     EXPECT_EQ(pixel(*pm, 141, 507), orange);
     EXPECT_EQ(pixel(*pm, 140, 508), black);
     // Out along the bottom row and across the diagonal (dx + dy < 20 only).
     EXPECT_EQ(pixel(*pm, 142 - 16, 508), orange);
-    EXPECT_EQ(pixel(*pm, 142 - 17, 508 - 1), orange); // dx + dy = 18
-    EXPECT_EQ(pixel(*pm, 142 - 16, 508 - 4), black);  // 20: a lit square, were it inside
+    EXPECT_EQ(pixel(*pm, 142 - 17, 508 - 1), orange);  // dx + dy = 18
+    EXPECT_EQ(pixel(*pm, 142 - 16, 508 - 4), black);   // 20: a lit square, were it inside
     // The grip covers the dots; beyond it they show.
     pixmap_ptr dotted = make_pixmap(144, 510, {112, 112, 112, 20, 1, 8, 1});
     EXPECT_EQ(pixel(*dotted, 136, 496), black);
@@ -48,11 +48,11 @@ TEST(CocoaPixmap, RectanglesAreLimitedToThePixmap)
     struct {
         afx_pixmap_rect in, out;
     } cases[] = {
-        {{2, 3, 4, 2}, {2, 3, 4, 2}},      // inside
-        {{6, 5, 10, 10}, {6, 5, 4, 3}},    // past the far edges: up to the edge
-        {{-3, -1, 5, 5}, {0, 0, 5, 5}},    // origin limited, size kept if it fits
-        {{12, 9, 3, 3}, {10, 8, 0, 0}},    // wholly outside: empty
-        {{1, 1, -4, 2}, {1, 1, 0, 2}},     // negative size: empty
+        {{2, 3, 4, 2}, {2, 3, 4, 2}},    // inside
+        {{6, 5, 10, 10}, {6, 5, 4, 3}},  // past the far edges: up to the edge
+        {{-3, -1, 5, 5}, {0, 0, 5, 5}},  // origin limited, size kept if it fits
+        {{12, 9, 3, 3}, {10, 8, 0, 0}},  // wholly outside: empty
+        {{1, 1, -4, 2}, {1, 1, 0, 2}},   // negative size: empty
     };
     for (const auto& c : cases) {
         const afx_pixmap_rect r = afx_pixmap_limit(*pm, c.in);
@@ -66,8 +66,8 @@ TEST(CocoaPixmap, DrawBlendsWithThePixbufsAlphaBlitCopiesAllFourBytes)
     test_pixbuf src(2, 1, [](int x, int) { return x == 0 ? rgba{255, 0, 100, 255} : rgba{9, 9, 9, 0}; });
     pixmap_ptr drawn = make_pixmap(4, 4);
     afx_pixmap_draw_pixbuf(drawn.get(), &src.pb, 0, 0, 1, 2, 2, 1);
-    EXPECT_EQ(pixel(*drawn, 1, 2), (rgba{254, 0, 99, 255})); // the toolkit's blend
-    EXPECT_EQ(pixel(*drawn, 2, 2), (rgba{0, 0, 0, 255}));    // alpha 0 leaves it
+    EXPECT_EQ(pixel(*drawn, 1, 2), (rgba{254, 0, 99, 255}));  // the toolkit's blend
+    EXPECT_EQ(pixel(*drawn, 2, 2), (rgba{0, 0, 0, 255}));     // alpha 0 leaves it
     pixmap_ptr copied = make_pixmap(4, 4);
     afx_pixmap_blit_pixbuf(copied.get(), &src.pb, 0, 0, 1, 2, 2, 1);
     EXPECT_EQ(pixel(*copied, 1, 2), (rgba{255, 0, 100, 255}));
@@ -89,7 +89,7 @@ pixmap_ptr patterned(int w, int h)
     return pm;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CocoaPixmap, StretchCopyGivesTheCoreScalersPixels)
 {
@@ -98,10 +98,10 @@ TEST(CocoaPixmap, StretchCopyGivesTheCoreScalersPixels)
         int x, y, w, h, xo, yo;
         float scale;
     } cases[] = {
-        {0, 0, 72, 80, 0, 0, 2.0f},        // whole, scale 2
-        {10, 7, 21, 30, 5, 0, 1.75f},      // a dirty rectangle with an offset
-        {60, 70, 40, 40, 0, 3, 1.5f},      // reaching the far edges
-        {0, 0, 100, 100, 0, 0, 1.0f},      // unscaled: a copy
+        {0, 0, 72, 80, 0, 0, 2.0f},    // whole, scale 2
+        {10, 7, 21, 30, 5, 0, 1.75f},  // a dirty rectangle with an offset
+        {60, 70, 40, 40, 0, 3, 1.5f},  // reaching the far edges
+        {0, 0, 100, 100, 0, 0, 1.0f},  // unscaled: a copy
     };
     for (const auto& c : cases) {
         pixmap_ptr got = make_pixmap(90, 100, {112, 112, 112, 20, 1, 8, 1});
@@ -118,7 +118,7 @@ TEST(CocoaPixmap, StretchCopyGivesTheCoreScalersPixels)
         const int px = std::max(c.x, c.xo), py = std::max(c.y, c.yo);
         EXPECT_EQ(pixel(*got, px, py)[3], 255);
     }
-    afx_pixmap_stretch_copy(nullptr, src.get(), 0, 0, 1, 1, 0, 0, 1.0f); // no source: nothing
+    afx_pixmap_stretch_copy(nullptr, src.get(), 0, 0, 1, 1, 0, 0, 1.0f);  // no source: nothing
 }
 
 TEST(CocoaPixmap, MonoPassGreysInBandsAndGivesThePixelsBack)
@@ -133,13 +133,13 @@ TEST(CocoaPixmap, MonoPassGreysInBandsAndGivesThePixelsBack)
         // Level 1: band value row x 256 >> 9, so rows 0-1 dark, 2-3 light, ...
         // The rectangle runs past the pixmap and is limited to it.
         afx_pixmap_mono_pass mono(pm.get(), {1, 0, 5, 8}, 1.0f);
-        const int grey = 100 / 2 + 200 / 4 + 40 / 8; // 105
+        const int grey = 100 / 2 + 200 / 4 + 40 / 8;  // 105
         const int dark = grey - (grey >> 3);          // 92
         for (int y = 0; y < 8; ++y) {
             const int g = (y / 2) % 2 == 0 ? dark : grey;
             EXPECT_EQ(pixel(*pm, 1, y), (rgba{g, g, g, 255})) << "row " << y;
             EXPECT_EQ(pixel(*pm, 2, y), (rgba{g, g, g, 255})) << "row " << y;
-            EXPECT_EQ(pixel(*pm, 0, y), (rgba{200, 100, 40, 255})); // outside the rectangle
+            EXPECT_EQ(pixel(*pm, 0, y), (rgba{200, 100, 40, 255}));  // outside the rectangle
         }
     }
     EXPECT_EQ(std::vector<uint8_t>(pm->pixels, pm->pixels + 3 * 8 * 4), before);

@@ -12,15 +12,15 @@ TEST(CocoaEngine, PixmapsAsTheViewsMakeThem)
     AFX_engine engine;
     // The view bitmap of a 468 x 510 view at backing scale 2.
     const float s = 2.0f;
-    afx_image* view = engine.afx_pixmap_create_fixed(int(468 * s), int(510 * s), 112, 112, 112,
-                                                     int(20 * s), int(s), int(8 * s), int(s));
+    afx_image* view = engine.afx_pixmap_create_fixed(int(468 * s), int(510 * s), 112, 112, 112, int(20 * s),
+                                                     int(s), int(8 * s), int(s));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->width, 936);
     EXPECT_EQ(view->rowstride, 936 * 4);
-    const uint8_t* dot = view->pixels + 16 * view->rowstride + 17 * 4; // period 16, size 2
+    const uint8_t* dot = view->pixels + 16 * view->rowstride + 17 * 4;  // period 16, size 2
     EXPECT_EQ(dot[0], 32);
     const uint8_t* corner = view->pixels + (1019 - 2) * view->rowstride + (935 - 2) * 4;
-    EXPECT_EQ(corner[0], 197); // grip inset by 2
+    EXPECT_EQ(corner[0], 197);  // grip inset by 2
     engine.afx_pixmap_destroy(view);
     engine.afx_pixmap_destroy(nullptr);
 }

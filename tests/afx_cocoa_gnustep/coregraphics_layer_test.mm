@@ -15,8 +15,7 @@ TEST(CoreGraphicsLayer, ImageOfABitmapContextIsThatMemory)
     std::vector<uint8_t> memory(5 * 4 * 4, 0);
     uint8_t* origin = memory.data() + 1 * 20 + 1 * 4;
     CGColorSpaceRef space = CGColorSpaceCreateWithName(kCGColorSpaceGenericRGB);
-    CGContextRef bitmap = CGBitmapContextCreate(origin, 3, 2, 8, 20, space,
-                                                kCGImageAlphaPremultipliedLast);
+    CGContextRef bitmap = CGBitmapContextCreate(origin, 3, 2, 8, 20, space, kCGImageAlphaPremultipliedLast);
     ASSERT_NE(bitmap, nullptr);
     CGImageRef image = CGBitmapContextCreateImage(bitmap);
     ASSERT_NE(image, nullptr);

@@ -25,7 +25,7 @@ static afx_pixmap* two_band_pixmap(int width, int height)
 }
 
 @interface VltTransferProbeView : NSView {
-  @public
+@public
     AFX_engine* engine;
     afx_pixmap* pixmap;
 }
@@ -66,7 +66,7 @@ TEST(ViewTransferOnDisplay, PixmapTopRowsShowAtTheViewsTop)
     const unsigned char* data = [rep bitmapData];
     const NSInteger row = [rep bytesPerRow];
     const NSInteger step = [rep bitsPerPixel] / 8;
-    const unsigned char* top = data + 5 * row + 20 * step;     // image rows run top down
+    const unsigned char* top = data + 5 * row + 20 * step;  // image rows run top down
     const unsigned char* bottom = data + 35 * row + 20 * step;
     EXPECT_EQ(top[0], 255);
     EXPECT_EQ(top[2], 0);

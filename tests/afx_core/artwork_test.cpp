@@ -19,21 +19,21 @@ bool same_pixel(const afx_pixbuf* p, int frame_h, int a, int b, int x, int y)
 {
     return std::memcmp(afx_pixel_at(p, x, a * frame_h + y), afx_pixel_at(p, x, b * frame_h + y), 4) == 0;
 }
-} // namespace
+}  // namespace
 
 TEST(Artwork, StreamsHaveTheirSizesAndAWellFormedHeader)
 {
     struct row {
         const uint8_t* stream;
         int w, h;
-    } rows[] = {{afx_art_front_panel, 144, 494},   {afx_art_knob_strip, 48, 1872},
-                {afx_art_effect_switch, 44, 40},   {afx_art_meter_strip, 32, 256},
-                {afx_art_status_button, 32, 32},   {afx_art_left_button, 32, 32},
-                {afx_art_right_button, 32, 32},    {afx_art_window_icon, 32, 32},
-                {afx_art_installer_icon, 64, 64},  {afx_art_installer_background, 600, 336},
-                {afx_art_installer_splash, 600, 400},
-                {afx_art_neon_switch_dark, 44, 40}, {afx_art_neon_switch_lit, 44, 40},
-                {afx_art_power_button, 32, 32},    {afx_art_preset_spacer, 48, 16}};
+    } rows[] = {{afx_art_front_panel, 144, 494},      {afx_art_knob_strip, 48, 1872},
+                {afx_art_effect_switch, 44, 40},      {afx_art_meter_strip, 32, 256},
+                {afx_art_status_button, 32, 32},      {afx_art_left_button, 32, 32},
+                {afx_art_right_button, 32, 32},       {afx_art_window_icon, 32, 32},
+                {afx_art_installer_icon, 64, 64},     {afx_art_installer_background, 600, 336},
+                {afx_art_installer_splash, 600, 400}, {afx_art_neon_switch_dark, 44, 40},
+                {afx_art_neon_switch_lit, 44, 40},    {afx_art_power_button, 32, 32},
+                {afx_art_preset_spacer, 48, 16}};
     for (const row& r : rows) {
         const auto h = afx_gdkpixdata::read_header(r.stream);
         EXPECT_EQ(h.magic, afx_gdkpixdata::kMagic);
@@ -52,9 +52,8 @@ TEST(Artwork, OuterTwoPixelsOfEveryFrameAgree)
     struct row {
         const uint8_t* stream;
         int frame_h, frames;
-    } rows[] = {{afx_art_knob_strip, 48, 39}, {afx_art_effect_switch, 20, 2},
-                {afx_art_status_button, 16, 2}, {afx_art_left_button, 16, 2},
-                {afx_art_right_button, 16, 2}, {afx_art_meter_strip, 119, 2}};
+    } rows[] = {{afx_art_knob_strip, 48, 39}, {afx_art_effect_switch, 20, 2}, {afx_art_status_button, 16, 2},
+                {afx_art_left_button, 16, 2}, {afx_art_right_button, 16, 2},  {afx_art_meter_strip, 119, 2}};
     for (const row& r : rows) {
         const afx_pixbuf* p = load(r.stream);
         for (int f = 1; f < r.frames; ++f)

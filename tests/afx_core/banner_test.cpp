@@ -33,7 +33,7 @@ struct banner_fixture : testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(banner_fixture, TextWidthFollowsMaxChars)
 {
@@ -54,7 +54,7 @@ TEST_F(banner_fixture, ReinitialisedWiderGetsAWiderBuffer)
     EXPECT_EQ(banner.get_text_pixbuf()->width, 119);
     init(64);
     EXPECT_EQ(banner.get_text_pixbuf()->width, 704);
-    banner.set_text(std::string(80, 'W').c_str()); // fills all 64 and the dots
+    banner.set_text(std::string(80, 'W').c_str());  // fills all 64 and the dots
     banner.update_banner_position(-1000);
     banner.draw_banner(target);
 }
@@ -100,7 +100,7 @@ TEST_F(banner_fixture, RendersBoldShadowThenTextAndUndraws)
     const uint8_t* ink = afx_pixel_at(text, 8 + 1, 13 - 5);
     const int* enc = font.get_encode_table();
     const int* dec = font.get_decode_table();
-    auto full = [&](int c) { return enc[(dec[c] * 255) >> 8]; }; // '|' is solid
+    auto full = [&](int c) { return enc[(dec[c] * 255) >> 8]; };  // '|' is solid
     EXPECT_EQ(shadow[0], full(87));
     EXPECT_EQ(shadow[1], full(48));
     EXPECT_EQ(ink[0], full(218));

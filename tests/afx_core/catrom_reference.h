@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <memory>
 
-template <class Sink> bool catrom_reference_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a)
+template <class Sink>
+bool catrom_reference_blit(const afx_pixbuf& src, Sink& sink, AFXBlitArea a)
 {
     using afx_scale::taps;
     const int dw = sink.width(), dh = sink.height();
@@ -47,7 +48,7 @@ template <class Sink> bool catrom_reference_blit(const afx_pixbuf& src, Sink& si
         new uint8_t[tmp_aligned + static_cast<size_t>(ncols) * (sizeof(taps) + 4 * sizeof(int))]);
     uint8_t* tmp = block.get();
     taps* col_taps = reinterpret_cast<taps*>(block.get() + tmp_aligned);
-    int* col_src = reinterpret_cast<int*>(col_taps + ncols); // 4 clamped byte offsets a column
+    int* col_src = reinterpret_cast<int*>(col_taps + ncols);  // 4 clamped byte offsets a column
 
     // Vertical pass over the needed source columns.
     int rows = 0;
@@ -64,8 +65,8 @@ template <class Sink> bool catrom_reference_blit(const afx_pixbuf& src, Sink& si
         for (int sx = first; sx <= last; ++sx, out += 3) {
             const int o = sx * 4;
             for (int ch = 0; ch < 3; ++ch) {
-                int32_t s = t.w[0] * line[0][o + ch] + t.w[1] * line[1][o + ch] +
-                            t.w[2] * line[2][o + ch] + t.w[3] * line[3][o + ch];
+                int32_t s = t.w[0] * line[0][o + ch] + t.w[1] * line[1][o + ch] + t.w[2] * line[2][o + ch] +
+                            t.w[3] * line[3][o + ch];
                 out[ch] = afx_scale::normalise(s, t);
             }
         }
@@ -93,8 +94,7 @@ template <class Sink> bool catrom_reference_blit(const afx_pixbuf& src, Sink& si
             const uint8_t* px[4] = {in + off[0], in + off[1], in + off[2], in + off[3]};
             int rgb[3];
             for (int ch = 0; ch < 3; ++ch) {
-                int32_t s = t.w[0] * px[0][ch] + t.w[1] * px[1][ch] + t.w[2] * px[2][ch] +
-                            t.w[3] * px[3][ch];
+                int32_t s = t.w[0] * px[0][ch] + t.w[1] * px[1][ch] + t.w[2] * px[2][ch] + t.w[3] * px[3][ch];
                 rgb[ch] = afx_scale::normalise(s, t);
             }
             sink.put(cx0 + i + a.x_offset, dy, rgb[0], rgb[1], rgb[2]);

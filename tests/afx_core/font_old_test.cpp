@@ -7,7 +7,7 @@
 TEST(OldFontRevision, HighBytesAsDashOrNothing)
 {
     AFX_font_engine f(nullptr);
-    EXPECT_EQ(f.get_decode_table()[128], 73); // the Windows gamma, 1.8
+    EXPECT_EQ(f.get_decode_table()[128], 73);  // the Windows gamma, 1.8
     f.set_foreground_rgb(255, 255, 255);
     owned_pixbuf a(80, 24), b(80, 24);
     // 0xC3 draws '-', 0xA9 draws nothing but still counts towards max chars.

@@ -34,18 +34,16 @@ owned_pixbuf* render(const AFX_font_engine& f, const char* text, int max_chars)
     return b;
 }
 
-} // namespace
+}  // namespace
 
 TEST(FontGlyphs, PinnedRecords)
 {
     struct row {
         int code, w, h, advance, bearing, top;
-    } rows[] = {{0, 6, 12, 6, 0, 9},    {7, 6, 12, 6, 0, 9},     {127, 6, 12, 6, 0, 9},
-                {159, 6, 12, 6, 0, 9},  {32, 0, 0, 3, 0, 0},     {160, 0, 0, 3, 0, 0},
-                {42, 6, 6, 5, 0, 9},    {45, 4, 2, 4, 0, 4},     {46, 2, 2, 3, 1, 2},
-                {48, 7, 10, 7, 0, 9},   {65, 8, 9, 7, 0, 9},     {87, 11, 9, 11, 0, 9},
-                {95, 7, 1, 5, -1, -2},  {97, 6, 8, 7, 0, 7},     {106, 3, 13, 3, -1, 10},
-                {255, 7, 13, 6, 0, 10}};
+    } rows[] = {{0, 6, 12, 6, 0, 9},   {7, 6, 12, 6, 0, 9},  {127, 6, 12, 6, 0, 9},   {159, 6, 12, 6, 0, 9},
+                {32, 0, 0, 3, 0, 0},   {160, 0, 0, 3, 0, 0}, {42, 6, 6, 5, 0, 9},     {45, 4, 2, 4, 0, 4},
+                {46, 2, 2, 3, 1, 2},   {48, 7, 10, 7, 0, 9}, {65, 8, 9, 7, 0, 9},     {87, 11, 9, 11, 0, 9},
+                {95, 7, 1, 5, -1, -2}, {97, 6, 8, 7, 0, 7},  {106, 3, 13, 3, -1, 10}, {255, 7, 13, 6, 0, 10}};
     for (const row& r : rows) {
         const uint8_t* g = afx_font_glyph_table[r.code];
         EXPECT_EQ(g[0], r.w) << r.code;
@@ -79,8 +77,11 @@ TEST(FontEngine, MetricsAndGammaTables)
     struct row {
         float gamma;
         int i, dec, enc;
-    } rows[] = {{1.6f, 128, 84, 165}, {1.6f, 0, 0, 0}, {1.6f, 255, 255, 255},
-                {1.8f, 128, 73, 173}, {1.5f, 128, 90, 161}};
+    } rows[] = {{1.6f, 128, 84, 165},
+                {1.6f, 0, 0, 0},
+                {1.6f, 255, 255, 255},
+                {1.8f, 128, 73, 173},
+                {1.5f, 128, 90, 161}};
     for (const row& r : rows) {
         AFX_font_engine g(nullptr, r.gamma);
         EXPECT_EQ(g.get_decode_table()[r.i], r.dec) << r.gamma << " " << r.i;
@@ -96,7 +97,7 @@ TEST(FontEngine, GammaBlendOfOnePixel)
     f.put_pixel(b, 0, 0, 255, 255, 255, 128);
     f.put_pixel(b, 1, 0, 255, 255, 255, 255);
     f.put_pixel(b, 2, 0, 255, 255, 255, 0);
-    EXPECT_EQ(b.at(0, 0)[0], 164); // ENC[127], not 128
+    EXPECT_EQ(b.at(0, 0)[0], 164);  // ENC[127], not 128
     // Full coverage of white on black: ENC[0 + 255 x 255 >> 8] = ENC[254].
     EXPECT_EQ(b.at(1, 0)[1], f.get_encode_table()[254]);
     EXPECT_GE(b.at(1, 0)[1], 254);
@@ -137,9 +138,12 @@ TEST(FontEngine, CutMarkAfterMaxChars)
     struct row {
         const char* text;
         int max;
-        const char* same_as; // drawn without a limit
-    } rows[] = {{"abcde", 5, "abcde..."}, {"abcdef", 5, "abcde..."}, {"abcd", 5, "abcd"},
-                {"abc", 0, "..."},        {"abc", -1, ""}};
+        const char* same_as;  // drawn without a limit
+    } rows[] = {{"abcde", 5, "abcde..."},
+                {"abcdef", 5, "abcde..."},
+                {"abcd", 5, "abcd"},
+                {"abc", 0, "..."},
+                {"abc", -1, ""}};
     for (const row& r : rows) {
         std::unique_ptr<owned_pixbuf> got(render(f, r.text, r.max));
         std::unique_ptr<owned_pixbuf> want(render(f, r.same_as, 1000));
@@ -159,8 +163,8 @@ TEST(FontEngine, Utf8Decoding)
         {"\xC3\xA9", true, 233, 2},
         {"\xE2\x82\xAC", true, 0x20AC, 3},
         {"\xF0\x9F\x98\x80", true, 0x1F600, 4},
-        {"\x80\x80Z", true, 'Z', 3},     // stray continuation bytes skipped
-        {"\xC3", true, 3, 1},            // text ends inside the sequence
+        {"\x80\x80Z", true, 'Z', 3},  // stray continuation bytes skipped
+        {"\xC3", true, 3, 1},         // text ends inside the sequence
         {"\xC3\xA9", false, 0xC3, 1},
         {"", true, 0, 0},
     };
@@ -184,7 +188,9 @@ TEST(FontEngine, Utf8TextDrawsLatin1Glyphs)
     EXPECT_TRUE(a.same_pixels(b));
     EXPECT_EQ(f.get_string_length_in_pxls("\xC3\xA9"), afx_font_glyph_table[233][2]);
     // U+0100 has low byte 0 and ends the text.
-    EXPECT_EQ(f.get_string_length_in_pxls("a\xC4\x80" "b"), 7);
+    EXPECT_EQ(f.get_string_length_in_pxls("a\xC4\x80"
+                                          "b"),
+              7);
 }
 
 TEST(FontEngine, RemoveLastCharacter)
@@ -194,9 +200,9 @@ TEST(FontEngine, RemoveLastCharacter)
         const char* before;
         int size;
         const char* after;
-    } rows[] = {{true, "a\xC3\xA9", 16, "a"}, {true, "ab", 16, "a"},
-                {true, "\xE2\x82\xAC", 16, ""}, {false, "ab", 16, "a"},
-                {false, "", 16, ""},          {false, "abc", 4, "abc"}}; // fills size - 1
+    } rows[] = {
+        {true, "a\xC3\xA9", 16, "a"}, {true, "ab", 16, "a"}, {true, "\xE2\x82\xAC", 16, ""},
+        {false, "ab", 16, "a"},       {false, "", 16, ""},   {false, "abc", 4, "abc"}};  // fills size - 1
     for (const row& r : rows) {
         std::unique_ptr<utf8_locale> u;
         std::unique_ptr<byte_locale> c;

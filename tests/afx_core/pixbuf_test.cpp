@@ -12,13 +12,12 @@ TEST(PixelBlend, IntegerBlendTable)
     struct row {
         int d, c, a, expect;
     } rows[] = {
-        {0, 255, 255, 254}, // rising stops one short
-        {255, 0, 255, 0},   // falling reaches the colour
-        {77, 200, 0, 77},   // no alpha, no change
-        {100, 200, 128, 150},
-        {200, 100, 128, 150},
-        {201, 100, 128, 150}, // negative product rounds towards minus infinity
-        {10, 20, 256 + 128, 15}, // only the low 8 bits of alpha count
+        {0, 255, 255, 254},  // rising stops one short
+        {255, 0, 255, 0},    // falling reaches the colour
+        {77, 200, 0, 77},    // no alpha, no change
+        {100, 200, 128, 150},    {200, 100, 128, 150},
+        {201, 100, 128, 150},     // negative product rounds towards minus infinity
+        {10, 20, 256 + 128, 15},  // only the low 8 bits of alpha count
     };
     for (const row& r : rows)
         EXPECT_EQ(afx_blend_channel(r.d, r.c, r.a), r.expect) << r.d << " " << r.c << " " << r.a;
@@ -30,8 +29,7 @@ TEST(Pixbuf, AllocationIsOpaqueBlackAndInitAllocates)
     EXPECT_EQ(b->rowstride, 12);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(std::vector<uint8_t>(b.at(x, y), b.at(x, y) + 4),
-                      (std::vector<uint8_t>{0, 0, 0, 255}));
+            EXPECT_EQ(std::vector<uint8_t>(b.at(x, y), b.at(x, y) + 4), (std::vector<uint8_t>{0, 0, 0, 255}));
 
     afx_pixbuf bare{4, 4, 16, nullptr, 3};
     D::afx_pixbuf_init(&bare);
@@ -91,12 +89,12 @@ TEST(PixbufPrimitives, CopyCombineFill)
     D::afx_combine_pixbuf_fixed(src, dst, 1, 1, 1, 1, 1, 1);
     EXPECT_EQ(dst.at(1, 1)[0], 100);
     EXPECT_EQ(dst.at(1, 1)[1], 50);
-    EXPECT_EQ(dst.at(1, 1)[3], 17); // destination alpha kept
+    EXPECT_EQ(dst.at(1, 1)[3], 17);  // destination alpha kept
 
     D::afx_pixbuf_copy(src, dst, 0, 0, 2, 2, 2, 2);
     EXPECT_EQ(dst.at(3, 3)[0], 200);
     EXPECT_EQ(dst.at(3, 2)[3], 255);
-    EXPECT_EQ(dst.at(1, 1)[3], 17); // outside the copied rectangle
+    EXPECT_EQ(dst.at(1, 1)[3], 17);  // outside the copied rectangle
 
     owned_pixbuf before(4, 4);
     D::afx_pixbuf_copy(dst, before, 0, 0, 0, 0, 4, 4);
@@ -115,7 +113,7 @@ TEST(PixbufPrimitives, StraightLinesAndPlotAlpha)
     EXPECT_TRUE(a.same_pixels(b));
     EXPECT_EQ(a.count_non_black(), 6);
     D::draw_vert_line_to_pixbuf(a, 0, 7, 99, 7, 255, 0, 0, 255);
-    EXPECT_EQ(a.count_non_black(), 7); // x1 = x2 style single pixel
+    EXPECT_EQ(a.count_non_black(), 7);  // x1 = x2 style single pixel
 
     owned_pixbuf c(2, 1);
     c.at(0, 0)[3] = c.at(1, 0)[3] = 40;
@@ -130,8 +128,8 @@ TEST(WuLine, PixelCounts)
 {
     struct row {
         int x0, y0, x1, y1, pixels;
-    } rows[] = {{5, 5, 5, 5, 1}, {0, 0, 3, 0, 4}, {0, 0, 4, 4, 5}, {4, 4, 0, 0, 5},
-                {0, 5, 0, 0, 6}, {7, 0, 3, 4, 5}};
+    } rows[] = {{5, 5, 5, 5, 1}, {0, 0, 3, 0, 4}, {0, 0, 4, 4, 5},
+                {4, 4, 0, 0, 5}, {0, 5, 0, 0, 6}, {7, 0, 3, 4, 5}};
     for (const row& r : rows) {
         owned_pixbuf b(10, 10);
         D::afxline_draw_line_on_pixbuf(b, r.x0, r.y0, r.x1, r.y1, 255, 255, 255, 255);
@@ -139,7 +137,7 @@ TEST(WuLine, PixelCounts)
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 10; ++x)
                 if (b.at(x, y)[0]) {
-                    EXPECT_EQ(b.at(x, y)[0], 254); // full alpha everywhere
+                    EXPECT_EQ(b.at(x, y)[0], 254);  // full alpha everywhere
                 }
     }
 }

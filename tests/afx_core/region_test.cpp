@@ -9,7 +9,7 @@ std::vector<AFXRect> entries(const AFXRegionContainer& c)
 {
     return std::vector<AFXRect>(c.regions(), c.regions() + c.size());
 }
-} // namespace
+}  // namespace
 
 TEST(RegionContainer, AddCases)
 {
@@ -23,11 +23,15 @@ TEST(RegionContainer, AddCases)
         {"inside an entry", {{0, 0, 10, 10}}, {2, 2, 5, 5}, {{0, 0, 10, 10}}},
         {"covers an entry", {{2, 2, 5, 5}}, {0, 0, 10, 10}, {{0, 0, 10, 10}}},
         {"overlaps right half", {{0, 0, 10, 10}}, {5, 0, 15, 10}, {{0, 0, 5, 10}, {5, 0, 15, 10}}},
-        {"cuts top and bottom", {{2, -2, 5, 12}}, {0, 0, 10, 10},
+        {"cuts top and bottom",
+         {{2, -2, 5, 12}},
+         {0, 0, 10, 10},
          {{2, -2, 5, 0}, {2, 10, 5, 12}, {0, 0, 10, 10}}},
         {"swapped corners", {}, {10, 10, 0, 0}, {{0, 0, 10, 10}}},
         {"shares an edge", {{0, 0, 5, 5}}, {5, 0, 10, 5}, {{0, 0, 5, 5}, {5, 0, 10, 5}}},
-        {"cross through the middle", {{0, 0, 10, 10}}, {3, -5, 6, 15},
+        {"cross through the middle",
+         {{0, 0, 10, 10}},
+         {3, -5, 6, 15},
          {{0, 0, 3, 10}, {6, 0, 10, 10}, {3, -5, 6, 15}}},
         // An empty rectangle must not cut what is still dirty.
         {"empty input", {{0, 0, 10, 10}}, {4, 4, 4, 8}, {{0, 0, 10, 10}}},

@@ -21,7 +21,8 @@ namespace {
 
 enum class engine { reference, portable, sse2 };
 
-template <class Sink> bool run(const afx_pixbuf& src, Sink& sink, const AFXBlitArea& a, engine e)
+template <class Sink>
+bool run(const afx_pixbuf& src, Sink& sink, const AFXBlitArea& a, engine e)
 {
     if (e == engine::reference)
         return catrom_reference_blit(src, sink, a);
@@ -146,7 +147,7 @@ struct panel_content : owned_pixbuf {
 
 const float kScales[] = {1.0f, 1.25f, 1.5f, 2.0f, 3.0f, 4.0f};
 
-} // namespace
+}  // namespace
 
 TEST(CatromIdentity, WholePanelAtEveryScale)
 {
@@ -168,15 +169,15 @@ TEST(CatromIdentity, DirtyRectanglesAndOffsets)
         const int cw = int(std::lround(144 * scale)), ch = int(std::lround(510 * scale));
         const int w = cw + 24, h = ch + 10;
         std::vector<AFXBlitArea> areas = {
-            {0, 0, w, h, 12, 5, scale},          // all of it, content centred
-            {w - 12, 0, 12, h, 12, 5, scale},    // margin beside the content
-            {0, h - 5, w, 5, 12, 5, scale},      // margin below it
-            {-7, -3, 30, 20, 0, 0, scale},       // across the top left corner
-            {w - 9, h - 9, 40, 40, 0, 0, scale}, // across the bottom right one
-            {20, 20, 0, 10, 0, 0, scale},        // empty
-            {20, 20, 10, -4, 0, 0, scale},       // negative height
-            {w + 3, 0, 10, 10, 0, 0, scale},     // beyond the image
-            {0, 0, 10, 10, w + 1, 0, scale},     // content origin beyond the image
+            {0, 0, w, h, 12, 5, scale},           // all of it, content centred
+            {w - 12, 0, 12, h, 12, 5, scale},     // margin beside the content
+            {0, h - 5, w, 5, 12, 5, scale},       // margin below it
+            {-7, -3, 30, 20, 0, 0, scale},        // across the top left corner
+            {w - 9, h - 9, 40, 40, 0, 0, scale},  // across the bottom right one
+            {20, 20, 0, 10, 0, 0, scale},         // empty
+            {20, 20, 10, -4, 0, 0, scale},        // negative height
+            {w + 3, 0, 10, 10, 0, 0, scale},      // beyond the image
+            {0, 0, 10, 10, w + 1, 0, scale},      // content origin beyond the image
         };
         for (int i = 0; i < 10; ++i)
             areas.push_back({pick(-10, w), pick(-10, h), pick(0, w / 2), pick(0, h / 3), pick(0, 30),

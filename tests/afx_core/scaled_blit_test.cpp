@@ -12,7 +12,7 @@ namespace {
 // A recording sink over a plain RGB array, with a "never written" marker.
 struct grid_sink {
     int w, h;
-    std::vector<int> px; // r << 16 | g << 8 | b, or -1
+    std::vector<int> px;  // r << 16 | g << 8 | b, or -1
     grid_sink(int w_, int h_) : w(w_), h(h_), px(size_t(w_) * h_, -1) {}
     int width() const { return w; }
     int height() const { return h; }
@@ -32,7 +32,7 @@ struct grid_sink {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(CatromKernel, TapsAtUnscaledAndMidpoint)
 {
@@ -83,11 +83,11 @@ TEST(CatromBlit, ScaleTwoSamplesMidpointsAndClampsOvershoot)
     grid_sink a(16, 2), b(16, 2);
     afx_catrom_blit(*ramp.p, a, {0, 0, 16, 2, 0, 0, 2.0f});
     afx_catrom_blit(*edge.p, b, {0, 0, 16, 2, 0, 0, 2.0f});
-    EXPECT_EQ(a.at(2, 0) >> 16, 60); // column 1 exactly
-    EXPECT_EQ(a.at(3, 0) >> 16, 70); // midpoint of columns 1 and 2
+    EXPECT_EQ(a.at(2, 0) >> 16, 60);  // column 1 exactly
+    EXPECT_EQ(a.at(3, 0) >> 16, 70);  // midpoint of columns 1 and 2
     EXPECT_EQ(a.at(3, 1), a.at(3, 0));
-    EXPECT_EQ(b.at(5, 0) >> 16, 0);          // undershoot clamped to 0
-    EXPECT_EQ((b.at(5, 0) >> 8) & 255, 255); // overshoot clamped to 255
+    EXPECT_EQ(b.at(5, 0) >> 16, 0);           // undershoot clamped to 0
+    EXPECT_EQ((b.at(5, 0) >> 8) & 255, 255);  // overshoot clamped to 255
 }
 
 TEST(CatromBlit, RectanglesAtTheEdgesAndBesideTheContent)
@@ -169,8 +169,8 @@ TEST(PackedSink, UnsupportedMasksWriteNothingAndExplain)
     EXPECT_EQ(calls, 0);
     const char* pre = "*** Error *** QELM-UI - AFX_engine afx_blit_pixbuf_scaled - ";
     EXPECT_EQ(out, std::string(pre) + "Image / display colour depth is not supported\n" + pre +
-                       "bits per pixel is 12\n" + pre + "red_mask is 0F00\n" + pre +
-                       "green_mask is 00F0\n" + pre + "blue_mask is 000F\n\n");
+                       "bits per pixel is 12\n" + pre + "red_mask is 0F00\n" + pre + "green_mask is 00F0\n" +
+                       pre + "blue_mask is 000F\n\n");
 }
 
 TEST(FrameSinks, RgbaAndPaddedBgrRows)
@@ -189,6 +189,6 @@ TEST(FrameSinks, RgbaAndPaddedBgrRows)
     d.image_width = 3, d.image_height = 2, d.bits = dib.data();
     afx_catrom_blit(*src.p, d, {0, 0, 3, 2, 0, 0, 1.0f});
     EXPECT_EQ(std::vector<uint8_t>(dib.begin() + 12, dib.begin() + 15), (std::vector<uint8_t>{30, 20, 10}));
-    EXPECT_EQ(dib[9], 0xEE); // row padding left alone
+    EXPECT_EQ(dib[9], 0xEE);  // row padding left alone
     EXPECT_EQ(dib[23], 0xEE);
 }

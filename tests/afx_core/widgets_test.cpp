@@ -47,7 +47,7 @@ CRotaryControlObject knob39(float value, float detent = 0)
     return k;
 }
 
-} // namespace
+}  // namespace
 
 TEST(PushButton, RectangleAndInclusiveClickBox)
 {
@@ -99,8 +99,8 @@ TEST(PushButton, DrawsTheValuesFrameAndRedrawRestoresThePanel)
     b.set_offset_y(2);
     b.set_pushbutton_latching_value(99);
     b.redraw_pushbutton_latching(target);
-    EXPECT_EQ(target.at(2, 4)[0], 2); // frame 1 at (2, 2 + 2)
-    EXPECT_EQ(target.at(1, 4)[0], 0); // outside the rectangle
+    EXPECT_EQ(target.at(2, 4)[0], 2);  // frame 1 at (2, 2 + 2)
+    EXPECT_EQ(target.at(1, 4)[0], 0);  // outside the rectangle
     b.set_pushbutton_latching_value(49.5f);
     b.draw_pushbutton_latching(target);
     EXPECT_EQ(target.at(5, 5)[0], 1);
@@ -181,9 +181,9 @@ TEST(RotaryControl, LimitsDetentAndClickResetsVelocity)
     g.set_rotary_control_value(33.4f);
     EXPECT_FALSE(g.get_detent_flag());
     g.set_rotary_control_value(20);
-    g.update_rotary_control_value(0, 8); // v = 2 away from the detent
+    g.update_rotary_control_value(0, 8);  // v = 2 away from the detent
     g.set_rotary_control_value(32);
-    g.update_rotary_control_value(0, 0); // on the detent frame: damped even at rest
+    g.update_rotary_control_value(0, 0);  // on the detent frame: damped even at rest
     EXPECT_FLOAT_EQ(g.get_velocity(), 0.02f);
     EXPECT_FLOAT_EQ(g.get_rotary_control_value(), 32);
 
@@ -217,8 +217,8 @@ TEST(RotaryControl, RedrawOnlyWhenTheFrameChanges)
     k.set_rotary_control_pixbuf(strip->p);
     k.set_front_panel_pixbuf(panel);
     k.draw_rotary_control(target);
-    EXPECT_EQ(target.at(77, 101)[0], afx_blend_channel(0, 20, 255)); // frame 19 of value 50
-    k.set_rotary_control_value(50.5f);    // same frame
+    EXPECT_EQ(target.at(77, 101)[0], afx_blend_channel(0, 20, 255));  // frame 19 of value 50
+    k.set_rotary_control_value(50.5f);                                // same frame
     EXPECT_FALSE(k.redraw_rotary_control(target));
     k.set_rotary_control_value(99);
     EXPECT_TRUE(k.redraw_rotary_control(target));

@@ -14,7 +14,7 @@ TEST(AuValueTable, EndsOfEachRange)
     struct Case {
         C control;
         float at0, at1;
-    } cases[] = {{C::kInGain, -6, 12},   {C::kThreshold, 0, -20}, {C::kRatio, 1, 20},
+    } cases[] = {{C::kInGain, -6, 12},   {C::kThreshold, 0, -20},  {C::kRatio, 1, 20},
                  {C::kAttack, 0.1f, 10}, {C::kRelease, 100, 1000}, {C::kMakeup, 0, 20},
                  {C::kUiSize, 1, 2},     {C::kPower, 0, 1}};
     for (const Case& c : cases) {

@@ -22,8 +22,12 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 TEST(FiniteInput, FiniteBlocksAreTheHostsOwnSamples)
 {
     // Extremes of the finite range, signed zero and a denormal stay as they are.
-    const float in[] = {0.5f, -0.0f, std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
-                        std::numeric_limits<float>::denorm_min(), 1e-30f};
+    const float in[] = {0.5f,
+                        -0.0f,
+                        std::numeric_limits<float>::max(),
+                        -std::numeric_limits<float>::max(),
+                        std::numeric_limits<float>::denorm_min(),
+                        1e-30f};
     float scratch[6];
     EXPECT_EQ(vlt::finite_input(in, scratch, 6), in);
     EXPECT_EQ(vlt::finite_input(in, scratch, 0), in);
@@ -113,10 +117,12 @@ TEST(SubBlockLoop, MatchesTheFrameModelBitForBit)
             const float got = vlt::run_sub_blocks(dsp, io, n);
 
             ASSERT_EQ(vlt::float_bits(got), vlt::float_bits(g)) << "call " << call;
-            const float* gotL = layout == Layout::kInPlace ? a.data() : layout == Layout::kCrosswise ? b.data()
-                                                                                                   : outL.data();
-            const float* gotR = layout == Layout::kInPlace ? b.data() : layout == Layout::kCrosswise ? a.data()
-                                                                                                   : outR.data();
+            const float* gotL = layout == Layout::kInPlace     ? a.data()
+                                : layout == Layout::kCrosswise ? b.data()
+                                                               : outL.data();
+            const float* gotR = layout == Layout::kInPlace     ? b.data()
+                                : layout == Layout::kCrosswise ? a.data()
+                                                               : outR.data();
             if (layout == Layout::kNoOutputs) {
                 EXPECT_EQ(outL, std::vector<float>(n, 7.0f));
                 continue;
@@ -135,7 +141,8 @@ TEST(DenormalGuard, FlushesInsideAndRestoresTheHostsMode)
 {
     const unsigned int host = _mm_getcsr();
     // A host that runs with a rounding mode of its own gets it back untouched.
-    _mm_setcsr((host & ~_MM_ROUND_MASK & ~_MM_FLUSH_ZERO_ON & ~_MM_DENORMALS_ZERO_ON) | _MM_ROUND_TOWARD_ZERO);
+    _mm_setcsr((host & ~_MM_ROUND_MASK & ~_MM_FLUSH_ZERO_ON & ~_MM_DENORMALS_ZERO_ON) |
+               _MM_ROUND_TOWARD_ZERO);
     const unsigned int before = _mm_getcsr();
     volatile float tiny = std::numeric_limits<float>::denorm_min();
     {

@@ -59,9 +59,8 @@ TEST(GainMeter, FromTheLastFramesGain)
         float meter;
     };
     for (const Case& c : {Case{1.0f, 0.0f}, Case{0.5f, 0.30103f}, Case{0.1f, 1.0f},
-                          Case{std::pow(10.0f, -25.0f / 20.0f), 1.0f}, Case{0.0f, 0.0f},
-                          Case{-1.0f, 0.0f}, Case{NAN, 0.0f}, Case{2.0f, 0.0f},
-                          Case{INFINITY, 0.0f}, Case{1e-30f, 1.0f}}) {
+                          Case{std::pow(10.0f, -25.0f / 20.0f), 1.0f}, Case{0.0f, 0.0f}, Case{-1.0f, 0.0f},
+                          Case{NAN, 0.0f}, Case{2.0f, 0.0f}, Case{INFINITY, 0.0f}, Case{1e-30f, 1.0f}}) {
         EXPECT_NEAR(meter_from_gain<Vst2Precision>(c.gain), c.meter, 1e-5) << c.gain;
         EXPECT_NEAR(meter_from_gain<Vst3Precision>(c.gain), c.meter, 1e-5) << c.gain;
     }

@@ -38,12 +38,12 @@ bool same(const float* a, const float* b, int n, bool any_nan)
 // Everything an owner or a later frame can observe, compared bit for bit.
 void expect_same_state(const CNFq& a, const CNFq& b, int block, bool any_nan)
 {
-    const float fa[] = {a.envelope(), a.shadow_envelope(), a.current_gain(), a.threshold_now(),
-                        a.ratio_now_value(), a.smoothed_makeup(), a.smoothed_in_gain(),
-                        a.smoothed_threshold(), a.smoothed_ratio()};
-    const float fb[] = {b.envelope(), b.shadow_envelope(), b.current_gain(), b.threshold_now(),
-                        b.ratio_now_value(), b.smoothed_makeup(), b.smoothed_in_gain(),
-                        b.smoothed_threshold(), b.smoothed_ratio()};
+    const float fa[] = {a.envelope(),         a.shadow_envelope(),    a.current_gain(),
+                        a.threshold_now(),    a.ratio_now_value(),    a.smoothed_makeup(),
+                        a.smoothed_in_gain(), a.smoothed_threshold(), a.smoothed_ratio()};
+    const float fb[] = {b.envelope(),         b.shadow_envelope(),    b.current_gain(),
+                        b.threshold_now(),    b.ratio_now_value(),    b.smoothed_makeup(),
+                        b.smoothed_in_gain(), b.smoothed_threshold(), b.smoothed_ratio()};
     ASSERT_TRUE(same(fa, fb, 9, any_nan)) << "block " << block;
     ASSERT_EQ(a.is_comp_in(), b.is_comp_in()) << "block " << block;
     for (int ch = 0; ch < 2; ++ch) {
@@ -89,7 +89,10 @@ private:
         default: {
             const float odd[] = {std::numeric_limits<float>::quiet_NaN(),
                                  std::numeric_limits<float>::infinity(),
-                                 -std::numeric_limits<float>::infinity(), -0.0f, 1.0f, -2.0f};
+                                 -std::numeric_limits<float>::infinity(),
+                                 -0.0f,
+                                 1.0f,
+                                 -2.0f};
             return (rng_() % 8 == 0) ? odd[rng_() % 6] : u(rng_) * level_;
         }
         }
@@ -117,10 +120,19 @@ void change_something(std::mt19937& rng, CNFq& a, CNFq& b, bool wild)
     const int rates[] = {8000, 44100, 48000, 96000, 192000};
     const int rate = rates[rng() % 5];
     // Values no host sends; both paths must still agree on them.
-    const float odd[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                         -std::numeric_limits<float>::infinity(), 0.0f, -0.0f, 1e30f, -1e30f, 1.0f};
+    const float odd[] = {std::numeric_limits<float>::quiet_NaN(),
+                         std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity(),
+                         0.0f,
+                         -0.0f,
+                         1e30f,
+                         -1e30f,
+                         1.0f};
     const float o = odd[rng() % 8];
-    auto both = [&](auto action) { action(a); action(b); };
+    auto both = [&](auto action) {
+        action(a);
+        action(b);
+    };
     switch (rng() % (wild ? 16 : 11)) {
     case 0: both([&](CNFq& d) { d.nqs_input_gain(-20.0f + 40.0f * v); }); break;
     case 1: both([&](CNFq& d) { d.nqs_threshold(-60.0f * v); }); break;
@@ -132,7 +144,12 @@ void change_something(std::mt19937& rng, CNFq& a, CNFq& b, bool wild)
     case 7:
     case 8: both([&](CNFq& d) { d.nqs_comp_in(on); }); break;  // often, so toggles land mid-fade
     case 9: both([&](CNFq& d) { d.nq_clear(); }); break;
-    case 10: both([&](CNFq& d) { d.nq_srate(rate); d.nq_init(); }); break;
+    case 10:
+        both([&](CNFq& d) {
+            d.nq_srate(rate);
+            d.nq_init();
+        });
+        break;
     case 11: both([&](CNFq& d) { d.nqs_threshold(o); }); break;
     case 12: both([&](CNFq& d) { d.nqs_ratio(o); }); break;
     case 13: both([&](CNFq& d) { d.nqs_max_gr(o); }); break;
@@ -144,14 +161,14 @@ void change_something(std::mt19937& rng, CNFq& a, CNFq& b, bool wild)
 struct BlockCase {
     uint32_t seed;
     bool in_place;
-    bool wild_parameters;  // NaN, infinities, zeros and huge values as parameters
+    bool wild_parameters;    // NaN, infinities, zeros and huge values as parameters
     bool sse2_only = false;  // the SSE2 stages also where AVX2 is there
 };
 
 void PrintTo(const BlockCase& c, std::ostream* os)
 {
-    *os << "seed " << c.seed << (c.in_place ? ", in place" : "") << (c.wild_parameters ? ", wild parameters" : "")
-        << (c.sse2_only ? ", SSE2 only" : "");
+    *os << "seed " << c.seed << (c.in_place ? ", in place" : "")
+        << (c.wild_parameters ? ", wild parameters" : "") << (c.sse2_only ? ", SSE2 only" : "");
 }
 
 class BlockPath : public ::testing::TestWithParam<BlockCase> {
@@ -264,8 +281,16 @@ namespace {
 // exactly +-1 still takes the cubic, just past it the 2/3 limit.
 TEST(BlockPathEdges, ClipperEdgesMatchTheFrameLoop)
 {
-    const float edges[] = {2.0f, -2.0f, std::nextafter(2.0f, 3.0f), std::nextafter(-2.0f, -3.0f),
-                           std::nextafter(2.0f, 0.0f), 1.0f, -0.0f, 0.0f, 0.5f, 4.0f};
+    const float edges[] = {2.0f,
+                           -2.0f,
+                           std::nextafter(2.0f, 3.0f),
+                           std::nextafter(-2.0f, -3.0f),
+                           std::nextafter(2.0f, 0.0f),
+                           1.0f,
+                           -0.0f,
+                           0.0f,
+                           0.5f,
+                           4.0f};
     for (bool sse2_only : {false, true}) {
         vlt::steady::allow_avx2(!sse2_only);
         CNFq ref, blk;

@@ -15,15 +15,15 @@ TEST(GainLaw, KneesLineAndLimit)
 {
     const float k20 = 1.0f - 1.0f / 20.0f;
     const LawCase cases[] = {
-        {0.0f, 0.0f, 20.0f, 40.0f, -k20 / 4.0f},     // knee midpoint at T
-        {-1.0f, 0.0f, 20.0f, 40.0f, 0.0f},           // T - 1: knee starts
-        {1.0f, 0.0f, 20.0f, 40.0f, -k20},            // T + 1: on the line
-        {-5.0f, 0.0f, 20.0f, 40.0f, 0.0f},           // below the knee
-        {10.0f, 0.0f, 20.0f, 40.0f, -10.0f * k20},   // straight line
+        {0.0f, 0.0f, 20.0f, 40.0f, -k20 / 4.0f},    // knee midpoint at T
+        {-1.0f, 0.0f, 20.0f, 40.0f, 0.0f},          // T - 1: knee starts
+        {1.0f, 0.0f, 20.0f, 40.0f, -k20},           // T + 1: on the line
+        {-5.0f, 0.0f, 20.0f, 40.0f, 0.0f},          // below the knee
+        {10.0f, 0.0f, 20.0f, 40.0f, -10.0f * k20},  // straight line
         {-20.0f + 40.0f / k20, -20.0f, 20.0f, 40.0f, -(40.0f - k20 / 4.0f)},
         {-20.0f + 40.0f / k20 + 1.0f, -20.0f, 20.0f, 40.0f, -40.0f},
-        {200.0f, -20.0f, 20.0f, 40.0f, -40.0f},      // never beyond the limit
-        {-1001.0f, -20.0f, 20.0f, 40.0f, 0.0f},      // silence
+        {200.0f, -20.0f, 20.0f, 40.0f, -40.0f},                    // never beyond the limit
+        {-1001.0f, -20.0f, 20.0f, 40.0f, 0.0f},                    // silence
         {5.0f, 0.0f, 0.5f, 40.0f, -5.0f * (1.0f - 1.0f / 1.01f)},  // ratio floor
     };
     for (const auto& c : cases)
@@ -74,11 +74,10 @@ struct CoefCase {
 TEST(Coefficients, FromTimeAndRateCappedAtOne)
 {
     const CoefCase cases[] = {
-        {44100, 1.0f, 1.0f / 44.1f},
-        {48000, 10.0f, 1.0f / 480.0f},
-        {10000, 0.1f, 1.0f},     // in range: exactly one
-        {1000, 0.1f, 1.0f},      // would be 10 and diverge
-        {44100, 0.0f, 1.0f},     // floored at 0.001 ms, then capped
+        {44100, 1.0f, 1.0f / 44.1f}, {48000, 10.0f, 1.0f / 480.0f},
+        {10000, 0.1f, 1.0f},  // in range: exactly one
+        {1000, 0.1f, 1.0f},   // would be 10 and diverge
+        {44100, 0.0f, 1.0f},  // floored at 0.001 ms, then capped
         {44100, -5.0f, 1.0f},
     };
     for (const auto& c : cases) {

@@ -102,7 +102,8 @@ TEST_P(LiveSetter, ActsFromOneFrameOnAsInTheFramePath)
             float r = 0.0f;
             ref.nq_prc(in[i], in[i], &refL[i], &r, &refG[i]);
         }
-        ASSERT_EQ(std::memcmp(refG.data(), gains.data(), sizeof(float) * kFrames), 0) << "change at " << first;
+        ASSERT_EQ(std::memcmp(refG.data(), gains.data(), sizeof(float) * kFrames), 0)
+            << "change at " << first;
         ASSERT_EQ(std::memcmp(refL.data(), out.data(), sizeof(float) * kFrames), 0) << "change at " << first;
         EXPECT_EQ(ref.envelope(), blk.envelope()) << "change at " << first;
     }

@@ -155,8 +155,7 @@ TEST(Signal, ThresholdRampsLinearlyAcrossTheSubBlock)
 
 TEST(Signal, NonFiniteInputDoesNotPoisonTheDetector)
 {
-    const float bad[] = {std::numeric_limits<float>::quiet_NaN(),
-                         std::numeric_limits<float>::infinity(),
+    const float bad[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
                          -std::numeric_limits<float>::infinity()};
     for (float x : bad) {
         Compressor c(48000, -20.0f, 20.0f);

@@ -23,12 +23,10 @@ struct DisplayCase {
 TEST(Params, DisplayTexts)
 {
     const DisplayCase cases[] = {
-        {kInGain, 1.0f / 3.0f, "0.00 dB"}, {kInGain, 1, "12.00 dB"},
-        {kThreshold, 0.71f, "-14.20 dB"}, {kAttack, 0, "0.10 ms"},
-        {kRelease, 1, "1000.00 ms"},      {kRatio, 0.5f, "5.75:1"},
-        {kMakeup, 0.1315f, "2.63 dB"},    {kEffect, 0.5f, "Out"},
-        {kEffect, 0.51f, "In "},           {kUiSize, 1.7f, "X 2.00"},
-        {kUiSize, -1, "X 1.00"},          {kUiSize, 0, "X 1.00"},
+        {kInGain, 1.0f / 3.0f, "0.00 dB"}, {kInGain, 1, "12.00 dB"},    {kThreshold, 0.71f, "-14.20 dB"},
+        {kAttack, 0, "0.10 ms"},           {kRelease, 1, "1000.00 ms"}, {kRatio, 0.5f, "5.75:1"},
+        {kMakeup, 0.1315f, "2.63 dB"},     {kEffect, 0.5f, "Out"},      {kEffect, 0.51f, "In "},
+        {kUiSize, 1.7f, "X 2.00"},         {kUiSize, -1, "X 1.00"},     {kUiSize, 0, "X 1.00"},
     };
     for (const auto& c : cases) {
         char text[64];
@@ -57,7 +55,7 @@ TEST(Params, DisplayIsBoundedForAnyValue)
 TEST(Params, NamesAndClamp)
 {
     const char* expected[] = {"In Gain", "Thresh", "Attack", "Release",
-                              "Ratio", "Makeup", "Effect", "UI Size"};
+                              "Ratio",   "Makeup", "Effect", "UI Size"};
     for (int i = 0; i < kHostParams; ++i)
         EXPECT_STREQ(name(i), expected[i]);
     EXPECT_EQ(name(8), nullptr);
@@ -71,10 +69,8 @@ TEST(Params, NamesAndClamp)
 TEST(Params, NamedPresetsInDspUnits)
 {
     const float dsp[kNamedPresets][6] = {
-        {0.00f, -14.20f, 2.70f, 360.50f, 2.06f, 2.63f},
-        {0.00f, -14.70f, 3.48f, 407.89f, 10.60f, 3.68f},
-        {0.00f, -15.26f, 1.14f, 147.37f, 20.00f, 7.90f},
-        {0.00f, -15.26f, 1.14f, 737.68f, 20.00f, 7.89f},
+        {0.00f, -14.20f, 2.70f, 360.50f, 2.06f, 2.63f},  {0.00f, -14.70f, 3.48f, 407.89f, 10.60f, 3.68f},
+        {0.00f, -15.26f, 1.14f, 147.37f, 20.00f, 7.90f}, {0.00f, -15.26f, 1.14f, 737.68f, 20.00f, 7.89f},
         {6.79f, -15.26f, 2.71f, 384.21f, 3.22f, 0.00f},
     };
     for (int p = 0; p < kNamedPresets; ++p)

@@ -18,10 +18,7 @@ using Calls = std::vector<std::string>;
 // written with the host's ids from the given map.
 class EchoHost : public EditorHost {
 public:
-    explicit EchoHost(const HostMap& map = kVst2Map)
-        : map(map), echo(&map != &kAaxMap && &map != &kAuMap)
-    {
-    }
+    explicit EchoHost(const HostMap& map = kVst2Map) : map(map), echo(&map != &kAaxMap && &map != &kAuMap) {}
 
     const HostMap& map;
     bool echo;
@@ -197,8 +194,8 @@ TEST_F(EditorCoreTest, HostValuesWriteTextAndMarkWidgets)
     EXPECT_FLOAT_EQ(core.value(kMeter), 0.0f);
     core.set_host_parameter(99, 1.0f);  // ignored
     ticks(1);
-    EXPECT_EQ(view.redrawn, (std::vector<Widget>{kInGainKnob, kThresholdKnob, kReleaseKnob,
-                                                  kRatioKnob, kEffectSwitch, kMeter}));
+    EXPECT_EQ(view.redrawn, (std::vector<Widget>{kInGainKnob, kThresholdKnob, kReleaseKnob, kRatioKnob,
+                                                 kEffectSwitch, kMeter}));
     EXPECT_FALSE(core.dirty(kInGainKnob));
     EXPECT_TRUE(core.dirty(kMeter));  // the meter stays marked
 }
@@ -368,7 +365,7 @@ struct BuildEditor {
     CEditorCore core;
 };
 
-const EditorBuild* const kEveryBuild[] = {&kLinuxVst2Build, &kWindowsVst2Build, &kWindowsVst3Build,
+const EditorBuild* const kEveryBuild[] = {&kLinuxVst2Build,  &kWindowsVst2Build, &kWindowsVst3Build,
                                           &kWindowsAaxBuild, &kCocoaAuBuild,     &kCocoaVst2Build,
                                           &kCocoaVst3Build,  &kCocoaAaxBuild};
 
@@ -455,13 +452,14 @@ TEST(EditorCoreHostMaps, GesturesSpeakEachFormatsIds)
         Calls drag_release;   // what a release after a Ratio drag ends
         bool wheel_releases;  // the backend follows a notch with a release
     } const cases[] = {
-        {&kLinuxVst2Build, "4", "6",
-         {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"}, true},
-        {&kWindowsVst3Build, "4", "7",
-         {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 7"}, true},
+        {&kLinuxVst2Build, "4", "6", {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 6"}, true},
+        {&kWindowsVst3Build, "4", "7", {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 7"}, true},
         {&kWindowsAaxBuild, "Ratio", "In", {"end Ratio"}, true},
-        {&kCocoaAuBuild, "2", "6",
-         {"end 0", "end 1", "end 3", "end 4", "end 2", "end 5", "end 6", "end 7"}, false},
+        {&kCocoaAuBuild,
+         "2",
+         "6",
+         {"end 0", "end 1", "end 3", "end 4", "end 2", "end 5", "end 6", "end 7"},
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.build->host->format);
@@ -550,7 +548,12 @@ TEST(EditorCoreHostMaps, PressesAreOfferedToTheHostFirst)
         Calls calls;
     } cases[] = {
         {"knob, host takes it", WX(k.x + 24), k.y + 24, 0, true, {"offer Attack"}},
-        {"knob, host leaves it", WX(k.x + 24), k.y + 24, 0, false, {"offer Attack", "begin Attack", "end Attack"}},
+        {"knob, host leaves it",
+         WX(k.x + 24),
+         k.y + 24,
+         0,
+         false,
+         {"offer Attack", "begin Attack", "end Attack"}},
         {"knob, right button", WX(k.x + 24), k.y + 24, 2, false, {"offer Attack right"}},
         {"switch, host takes it", WX(s.x + 5), s.y + 5, 0, true, {"offer In"}},
         {"switch, right button", WX(s.x + 5), s.y + 5, 2, false, {"offer In right"}},
@@ -714,7 +717,8 @@ TEST(EditorCoreHostMaps, TheVst3ViewIsSizedByItsHost)
     const Rect k = panel_rect(kThresholdKnob);
     core.button_press(324 + 2 * (k.x + k.w / 2), 2 * (k.y + k.h / 2), 0);
     core.button_release(0, 0, 0);
-    EXPECT_EQ(e.take(), after(Calls{"begin 1"}, {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 7"}));
+    EXPECT_EQ(e.take(),
+              after(Calls{"begin 1"}, {"end 0", "end 1", "end 2", "end 3", "end 4", "end 5", "end 7"}));
 
     core.button_press(930, 1015, 0);  // where the resize corner would be
     core.motion(940, 1040);
@@ -734,7 +738,6 @@ TEST(EditorCoreHostMaps, TheVst3ViewIsSizedByItsHost)
     }
     EXPECT_EQ(core.program(), 0);  // named 5 first, then wrapped at six
 }
-
 
 // --- every build row: the gestures, host values and banner timing each row
 // --- gives (what a window glue only forwards)

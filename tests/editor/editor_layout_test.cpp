@@ -50,11 +50,11 @@ TEST(Layout, WidgetRectanglesOnThePanel)
         Widget w;
         Rect r;
     } const cases[] = {
-        {kEffectSwitch, {50, 427, 44, 20}}, {kInGainKnob, {77, 101, 48, 48}},
+        {kEffectSwitch, {50, 427, 44, 20}},  {kInGainKnob, {77, 101, 48, 48}},
         {kThresholdKnob, {24, 147, 48, 48}}, {kRatioKnob, {24, 327, 48, 48}},
-        {kMakeupKnob, {77, 373, 48, 48}},  {kMeter, {85, 197, 32, 119}},
-        {kStatusButton, {38, 0, 32, 16}},  {kLeftButton, {74, 0, 32, 16}},
-        {kRightButton, {108, 0, 32, 16}},  {kBanner, {18, 58, 108, 16}},
+        {kMakeupKnob, {77, 373, 48, 48}},    {kMeter, {85, 197, 32, 119}},
+        {kStatusButton, {38, 0, 32, 16}},    {kLeftButton, {74, 0, 32, 16}},
+        {kRightButton, {108, 0, 32, 16}},    {kBanner, {18, 58, 108, 16}},
         {kFrontPanel, {0, 16, 144, 494}},
     };
     for (const Case& c : cases) {
@@ -79,11 +79,10 @@ TEST(Layout, ClickBoxesIncludeBothEdges)
         int x, y;
         bool hit;
     } const cases[] = {
-        {kStatusButton, 38, 0, true},    {kStatusButton, 70, 16, true},
-        {kStatusButton, 71, 0, false},   {kInGainKnob, 81, 105, true},
-        {kInGainKnob, 80, 105, false},   {kInGainKnob, 121, 145, true},
-        {kBanner, 18, 58, true},         {kBanner, 126, 74, true},
-        {kBanner, 127, 74, false},       {kMeter, 101, 256, false},  // the meter takes no clicks
+        {kStatusButton, 38, 0, true},  {kStatusButton, 70, 16, true}, {kStatusButton, 71, 0, false},
+        {kInGainKnob, 81, 105, true},  {kInGainKnob, 80, 105, false}, {kInGainKnob, 121, 145, true},
+        {kBanner, 18, 58, true},       {kBanner, 126, 74, true},      {kBanner, 127, 74, false},
+        {kMeter, 101, 256, false},  // the meter takes no clicks
         {kFrontPanel, 10, 400, false},
     };
     for (const Case& c : cases)

@@ -136,7 +136,7 @@ TEST(EditorRect, SizeFollowsUiSizeAndDpi)
         float ui;
         int width, height;
     } const cases[] = {
-        {"96", 0.0f, 468, 510}, {"96", 1.0f, 468, 1020}, {"192", 0.0f, 936, 1020},
+        {"96", 0.0f, 468, 510},   {"96", 1.0f, 468, 1020}, {"192", 0.0f, 936, 1020},
         {"192", 1.0f, 936, 2040}, {"96", -5.0f, 468, 510},
     };
     for (const Case& c : cases) {
@@ -154,8 +154,7 @@ TEST(EditorRect, SizeFollowsUiSizeAndDpi)
         }
         int status = 0;
         waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            << "dpi " << c.dpi << " ui " << c.ui;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "dpi " << c.dpi << " ui " << c.ui;
     }
 }
 
@@ -218,9 +217,8 @@ TEST_F(EditorX11, KnobDragWheelAndDoubleClick)
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     x.click(1);
     x.click(1);
-    EXPECT_EQ(take(18), concat(concat(concat({"begin 5"}, kEndAll),
-                                      {"begin 5", "set 5 0.0000", "end 5"}),
-                               kEndAll));
+    EXPECT_EQ(take(18),
+              concat(concat(concat({"begin 5"}, kEndAll), {"begin 5", "set 5 0.0000", "end 5"}), kEndAll));
     EXPECT_FLOAT_EQ(plug->get_parameter(5), 0.0f);
 }
 
@@ -230,13 +228,13 @@ TEST_F(EditorX11, PresetButtonsStepThePrograms)
     x.move(panel.x(124), panel.y(8));  // right preset button
     x.click(1);                        // shows the name, arms
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    x.click(1);                        // steps
+    x.click(1);  // steps
     EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 1; }));
-    x.move(panel.x(90), panel.y(8));   // left, still armed
+    x.move(panel.x(90), panel.y(8));  // left, still armed
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     x.click(1);
     EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 0; }));
-    x.click(1);                        // wraps to the last program
+    x.click(1);  // wraps to the last program
     EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 8; }));
 }
 
@@ -301,7 +299,8 @@ TEST_F(EditorX11, BypassShowsGreyPanel)
     EXPECT_TRUE(wait_until([&] {
         x.pixel(w, px, py, rgb);
         return rgb[0] == rgb[1] && rgb[1] == rgb[2];
-    })) << rgb[0] << "," << rgb[1] << "," << rgb[2];
+    })) << rgb[0]
+        << "," << rgb[1] << "," << rgb[2];
     plug->dispatch(effSetBypass, 0, 0);
     EXPECT_TRUE(wait_until([&] {
         x.pixel(w, px, py, rgb);
@@ -333,7 +332,8 @@ TEST_F(EditorX11, MeterFollowsGainReduction)
         plug->effect()->processReplacing(plug->effect(), in, out, 512);
         now = glow();
         return now > unlit + 8 * 60;
-    })) << unlit << " -> " << now;
+    })) << unlit
+        << " -> " << now;
 }
 
 TEST_F(EditorX11, TwoInstancesOneParentDestroyed)
@@ -413,8 +413,7 @@ TEST(EditorLibrary, LoadAndUnloadAtOnce)
         _exit(0);
     }
     int status = 0;
-    if (!wait_until([&] { return waitpid(pid, &status, WNOHANG) == pid; },
-                    std::chrono::seconds(60))) {
+    if (!wait_until([&] { return waitpid(pid, &status, WNOHANG) == pid; }, std::chrono::seconds(60))) {
         kill(pid, SIGKILL);  // hung on a freed engine
         waitpid(pid, &status, 0);
     }

@@ -27,8 +27,8 @@ public:
         if (pid_ == 0) {
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, STDOUT_FILENO);
-            execl(VST2HOST_EXE, VST2HOST_EXE, "--gui", VLT_PLUGIN_PATH, "--seconds", "30",
-                  "--program", "5", "--screenshot", screenshot.c_str(), nullptr);
+            execl(VST2HOST_EXE, VST2HOST_EXE, "--gui", VLT_PLUGIN_PATH, "--seconds", "30", "--program", "5",
+                  "--screenshot", screenshot.c_str(), nullptr);
             _exit(127);
         }
     }
@@ -43,8 +43,8 @@ public:
     int wait_exit()
     {
         int status = 0;
-        const bool done = wait_until(
-            [&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, std::chrono::seconds(10));
+        const bool done =
+            wait_until([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, std::chrono::seconds(10));
         exited_ = done;
         return done && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -100,11 +100,13 @@ TEST(HostToolGui, EditorInOwnWindowFollowsResizeAndClosesWithIt)
 
     const Window root = DefaultRootWindow(x.display());
     Window top = 0, editor = 0;
-    ASSERT_TRUE(wait_until([&] {
-        top = find_by_class(x, root, "vst2host");
-        editor = top ? find_by_class(x, top, "hollowfx-ui") : 0;
-        return editor != 0;
-    }, std::chrono::seconds(10)));
+    ASSERT_TRUE(wait_until(
+        [&] {
+            top = find_by_class(x, root, "vst2host");
+            editor = top ? find_by_class(x, top, "hollowfx-ui") : 0;
+            return editor != 0;
+        },
+        std::chrono::seconds(10)));
     int w = 0, h = 0;
     x.geometry(top, &w, &h);
     EXPECT_EQ(w, 468);
@@ -120,7 +122,8 @@ TEST(HostToolGui, EditorInOwnWindowFollowsResizeAndClosesWithIt)
     EXPECT_TRUE(wait_until([&] {
         x.geometry(top, &w, &h);
         return h == 532;
-    })) << w << " x " << h;
+    })) << w
+        << " x " << h;
 
     send_close(x.display(), top);
     EXPECT_EQ(tool.wait_exit(), 0);

@@ -71,8 +71,11 @@ TEST(KnobStep, OneFramePerStepWithinRange)
         int step;
         float expect;
     } const cases[] = {
-        {99.0f, 1, 99.0f}, {0.0f, -1, 0.0f},          {50.0f, 2, 50.0f},
-        {0.0f, 1, 99.0f / 38.0f}, {33.0f, 1, 13.0f * 99.0f / 38.0f},
+        {99.0f, 1, 99.0f},
+        {0.0f, -1, 0.0f},
+        {50.0f, 2, 50.0f},
+        {0.0f, 1, 99.0f / 38.0f},
+        {33.0f, 1, 13.0f * 99.0f / 38.0f},
         {33.0f, -1, 11.0f * 99.0f / 38.0f},
     };
     for (const Case& c : cases)

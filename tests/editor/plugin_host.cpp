@@ -50,8 +50,7 @@ PluginInstance::~PluginInstance()
     dispatch(effClose);
 }
 
-intptr_t PluginInstance::dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                                  float opt)
+intptr_t PluginInstance::dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
 {
     return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
 }
@@ -76,8 +75,8 @@ void PluginInstance::clear_calls()
     calls_.clear();
 }
 
-intptr_t VST_CALL PluginInstance::callback(AEffect* effect, int32_t opcode, int32_t index,
-                                           intptr_t value, void*, float opt)
+intptr_t VST_CALL PluginInstance::callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                                           void*, float opt)
 {
     PluginInstance* self =
         effect && effect->user ? static_cast<PluginInstance*>(effect->user) : g_constructing;
@@ -103,20 +102,13 @@ std::string describe(const HostCall& c)
 {
     char text[64];
     switch (c.opcode) {
-    case audioMasterAutomate:
-        std::snprintf(text, sizeof text, "set %d %.4f", c.index, c.opt);
-        break;
-    case audioMasterBeginEdit:
-        std::snprintf(text, sizeof text, "begin %d", c.index);
-        break;
-    case audioMasterEndEdit:
-        std::snprintf(text, sizeof text, "end %d", c.index);
-        break;
+    case audioMasterAutomate: std::snprintf(text, sizeof text, "set %d %.4f", c.index, c.opt); break;
+    case audioMasterBeginEdit: std::snprintf(text, sizeof text, "begin %d", c.index); break;
+    case audioMasterEndEdit: std::snprintf(text, sizeof text, "end %d", c.index); break;
     case audioMasterSizeWindow:
         std::snprintf(text, sizeof text, "size %dx%ld", c.index, static_cast<long>(c.value));
         break;
-    default:
-        std::snprintf(text, sizeof text, "op %d %d", c.opcode, c.index);
+    default: std::snprintf(text, sizeof text, "op %d %d", c.opcode, c.index);
     }
     return text;
 }

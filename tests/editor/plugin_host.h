@@ -38,8 +38,8 @@ public:
 
     bool ok() const { return effect_ != nullptr; }
     AEffect* effect() const { return effect_; }
-    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0,
-                      void* ptr = nullptr, float opt = 0.0f);
+    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                      float opt = 0.0f);
     void set_parameter(int32_t index, float v) { effect_->setParameter(effect_, index, v); }
     float get_parameter(int32_t index) { return effect_->getParameter(effect_, index); }
     // Editor size as the plug-in reports it; 0 x 0 when it gives none.
@@ -49,8 +49,8 @@ public:
     void clear_calls();
 
 private:
-    static intptr_t VST_CALL callback(AEffect* effect, int32_t opcode, int32_t index,
-                                      intptr_t value, void* ptr, float opt);
+    static intptr_t VST_CALL callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                                      void* ptr, float opt);
     AEffect* effect_ = nullptr;
     mutable std::mutex mutex_;
     std::vector<HostCall> calls_;

@@ -22,8 +22,7 @@ XvfbServer::options editor_screen()
 
 XSession::XSession() : XSession(editor_screen()) {}
 
-XSession::XSession(const XvfbServer::options& screen)
-    : server_(std::make_unique<XvfbServer>(screen))
+XSession::XSession(const XvfbServer::options& screen) : server_(std::make_unique<XvfbServer>(screen))
 {
     if (!server_->running())
         return;
@@ -42,8 +41,8 @@ XSession::~XSession()
 Window XSession::make_parent(int x, int y, int width, int height)
 {
     const int screen = DefaultScreen(display_);
-    Window w = XCreateSimpleWindow(display_, RootWindow(display_, screen), x, y, width, height, 0,
-                                   0, BlackPixel(display_, screen));
+    Window w = XCreateSimpleWindow(display_, RootWindow(display_, screen), x, y, width, height, 0, 0,
+                                   BlackPixel(display_, screen));
     XMapWindow(display_, w);
     XSync(display_, False);
     return w;

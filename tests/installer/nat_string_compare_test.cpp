@@ -5,10 +5,10 @@
 namespace {
 
 struct nat_case {
-  const char* a;
-  const char* b;
-  int plain;   // strnatcmp
-  int folded;  // strnatcasecmp
+    const char* a;
+    const char* b;
+    int plain;   // strnatcmp
+    int folded;  // strnatcasecmp
 };
 
 const nat_case kCases[] = {
@@ -36,14 +36,15 @@ const nat_case kCases[] = {
     {"99999999999999999999", "100000000000000000000", -1, -1},  // no overflow
 };
 
-TEST(NatStringCompare, CasesInBothDirections) {
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(std::string("'") + c.a + "' vs '" + c.b + "'");
-    EXPECT_EQ(strnatcmp(c.a, c.b), c.plain);
-    EXPECT_EQ(strnatcmp(c.b, c.a), -c.plain);
-    EXPECT_EQ(strnatcasecmp(c.a, c.b), c.folded);
-    EXPECT_EQ(strnatcmp0(c.a, c.b, 1), c.folded);
-  }
+TEST(NatStringCompare, CasesInBothDirections)
+{
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string("'") + c.a + "' vs '" + c.b + "'");
+        EXPECT_EQ(strnatcmp(c.a, c.b), c.plain);
+        EXPECT_EQ(strnatcmp(c.b, c.a), -c.plain);
+        EXPECT_EQ(strnatcasecmp(c.a, c.b), c.folded);
+        EXPECT_EQ(strnatcmp0(c.a, c.b, 1), c.folded);
+    }
 }
 
 }  // namespace

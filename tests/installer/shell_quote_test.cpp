@@ -6,42 +6,49 @@
 
 namespace {
 
-TEST(ShellQuote, ShellReadsBackExactlyTheText) {
-  const char* texts[] = {"", "plain", "with blanks  two", "a$(touch X)b", "`id`", "it's", "''", "\"q\" \\ ;&|*?~",
-                         "-n", "trailing\\"};
-  for (const char* t : texts) {
-    SCOPED_TRACE(t);
-    const std::string out = test_support::run_output("printf '%s' " + shell_single_quote(t));
-    EXPECT_EQ(out, t);
-  }
+TEST(ShellQuote, ShellReadsBackExactlyTheText)
+{
+    const char* texts[] = {"",     "plain", "with blanks  two", "a$(touch X)b", "`id`",
+                           "it's", "''",    "\"q\" \\ ;&|*?~",  "-n",           "trailing\\"};
+    for (const char* t : texts) {
+        SCOPED_TRACE(t);
+        const std::string out = test_support::run_output("printf '%s' " + shell_single_quote(t));
+        EXPECT_EQ(out, t);
+    }
 }
 
-TEST(ShellQuote, InstallFolderRules) {
-  const struct {
-    const char* folder;
-    bool ok;
-  } cases[] = {
-      {"/usr/lib/vst", true},          {"/home/a b/$(x);`y`'z'", true}, {"/caf\xc3\xa9", true},
-      {"", false},                     {"relative/vst", false},         {"/a\nb", false},
-      {"/a\tb", false},                {"/a\x1b[31m", false},           {"/a\x7f", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(install_folder_is_acceptable(c.folder), c.ok) << c.folder;
+TEST(ShellQuote, InstallFolderRules)
+{
+    const struct {
+        const char* folder;
+        bool ok;
+    } cases[] = {
+        {"/usr/lib/vst", true},  {"/home/a b/$(x);`y`'z'", true},
+        {"/caf\xc3\xa9", true},  {"", false},
+        {"relative/vst", false}, {"/a\nb", false},
+        {"/a\tb", false},        {"/a\x1b[31m", false},
+        {"/a\x7f", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(install_folder_is_acceptable(c.folder), c.ok) << c.folder;
 }
 
 // A name from outside stays one line of plain text in the log, and what
 // was escaped can be told from what was typed.
-TEST(LogSafe, ControlBytesAndBackslashesAreWrittenOut) {
-  const struct {
-    const char* text;
-    const char* logged;
-  } cases[] = {
-      {"/usr/lib/vst", "/usr/lib/vst"},
-      {"/caf\xc3\xa9 $(x) 'q'", "/caf\xc3\xa9 $(x) 'q'"},
-      {"/a\n** INFO ** forged", "/a\\x0A** INFO ** forged"},
-      {"/a\r\x1b[2J\x07\x7f", "/a\\x0D\\x1B[2J\\x07\\x7F"},
-      {"/a\\x0A", "/a\\\\x0A"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(log_safe(c.text), c.logged) << c.text;
+TEST(LogSafe, ControlBytesAndBackslashesAreWrittenOut)
+{
+    const struct {
+        const char* text;
+        const char* logged;
+    } cases[] = {
+        {"/usr/lib/vst", "/usr/lib/vst"},
+        {"/caf\xc3\xa9 $(x) 'q'", "/caf\xc3\xa9 $(x) 'q'"},
+        {"/a\n** INFO ** forged", "/a\\x0A** INFO ** forged"},
+        {"/a\r\x1b[2J\x07\x7f", "/a\\x0D\\x1B[2J\\x07\\x7F"},
+        {"/a\\x0A", "/a\\\\x0A"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(log_safe(c.text), c.logged) << c.text;
 }
 
 }  // namespace

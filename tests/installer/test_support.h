@@ -16,50 +16,57 @@
 namespace test_support {
 
 class TempDir {
- public:
-  TempDir() {
-    std::string t = std::filesystem::temp_directory_path().string() + "/vlt-inst-test-XXXXXX";
-    path_ = mkdtemp(t.data()) ? t : std::string();
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+public:
+    TempDir()
+    {
+        std::string t = std::filesystem::temp_directory_path().string() + "/vlt-inst-test-XXXXXX";
+        path_ = mkdtemp(t.data()) ? t : std::string();
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
- private:
-  std::string path_;
+private:
+    std::string path_;
 };
 
-inline std::string read_file(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
+inline std::string read_file(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
-inline std::string run_output(const std::string& cmd) {
-  std::string out;
-  if (FILE* p = popen(cmd.c_str(), "r")) {
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    pclose(p);
-  }
-  return out;
+inline std::string run_output(const std::string& cmd)
+{
+    std::string out;
+    if (FILE* p = popen(cmd.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+            out.append(buf, n);
+        pclose(p);
+    }
+    return out;
 }
 
-inline double seconds_since(const timespec& t0) {
-  timespec t1{};
-  clock_gettime(CLOCK_MONOTONIC, &t1);
-  return double(t1.tv_sec - t0.tv_sec) + double(t1.tv_nsec - t0.tv_nsec) / 1e9;
+inline double seconds_since(const timespec& t0)
+{
+    timespec t1{};
+    clock_gettime(CLOCK_MONOTONIC, &t1);
+    return double(t1.tv_sec - t0.tv_sec) + double(t1.tv_nsec - t0.tv_nsec) / 1e9;
 }
 
-inline timespec now() {
-  timespec t{};
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return t;
+inline timespec now()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t;
 }
 
 }  // namespace test_support

@@ -10,25 +10,25 @@
 struct _XDisplay;
 
 class ClipboardOwner {
- public:
-  ClipboardOwner(const std::string& display, std::string text, const char* answer_type = "STRING");
-  ~ClipboardOwner();
-  ClipboardOwner(const ClipboardOwner&) = delete;
-  ClipboardOwner& operator=(const ClipboardOwner&) = delete;
+public:
+    ClipboardOwner(const std::string& display, std::string text, const char* answer_type = "STRING");
+    ~ClipboardOwner();
+    ClipboardOwner(const ClipboardOwner&) = delete;
+    ClipboardOwner& operator=(const ClipboardOwner&) = delete;
 
-  bool owns() const { return owns_; }
-  // Counted once the answer is on the server.
-  int requests_answered() const { return answered_.load(); }
+    bool owns() const { return owns_; }
+    // Counted once the answer is on the server.
+    int requests_answered() const { return answered_.load(); }
 
- private:
-  void serve();
+private:
+    void serve();
 
-  _XDisplay* display_ = nullptr;
-  unsigned long window_ = 0;
-  std::string text_;
-  unsigned long answer_type_ = 0;
-  bool owns_ = false;
-  std::atomic<bool> stop_{false};
-  std::atomic<int> answered_{0};
-  std::thread thread_;
+    _XDisplay* display_ = nullptr;
+    unsigned long window_ = 0;
+    std::string text_;
+    unsigned long answer_type_ = 0;
+    bool owns_ = false;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> answered_{0};
+    std::thread thread_;
 };

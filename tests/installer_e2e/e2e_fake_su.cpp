@@ -15,54 +15,70 @@
 
 namespace {
 
-void say(const char* s) {
-  if (write(STDOUT_FILENO, s, strlen(s)) < 0) _exit(99);
+void say(const char* s)
+{
+    if (write(STDOUT_FILENO, s, strlen(s)) < 0)
+        _exit(99);
 }
 
-void set_echo(bool on) {
-  termios t{};
-  if (tcgetattr(STDIN_FILENO, &t) != 0) return;
-  if (on) t.c_lflag |= ECHO;
-  else t.c_lflag &= ~ECHO;
-  tcsetattr(STDIN_FILENO, TCSAFLUSH, &t);
+void set_echo(bool on)
+{
+    termios t{};
+    if (tcgetattr(STDIN_FILENO, &t) != 0)
+        return;
+    if (on)
+        t.c_lflag |= ECHO;
+    else
+        t.c_lflag &= ~ECHO;
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &t);
 }
 
-std::string expected_password() {
-  std::string s;
-  if (FILE* f = std::fopen(E2E_SU_PASSWORD_FILE, "r")) {
-    char buf[512];
-    if (std::fgets(buf, sizeof buf, f)) s = buf;
-    std::fclose(f);
-  }
-  if (!s.empty() && s.back() == '\n') s.pop_back();
-  return s;
+std::string expected_password()
+{
+    std::string s;
+    if (FILE* f = std::fopen(E2E_SU_PASSWORD_FILE, "r")) {
+        char buf[512];
+        if (std::fgets(buf, sizeof buf, f))
+            s = buf;
+        std::fclose(f);
+    }
+    if (!s.empty() && s.back() == '\n')
+        s.pop_back();
+    return s;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const char* command = nullptr;
-  std::string shell = "/bin/sh";
-  if (const passwd* root = getpwuid(0); root && root->pw_shell && *root->pw_shell) shell = root->pw_shell;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::strcmp(argv[i], "-c") == 0) command = argv[i + 1];
-    if (std::strcmp(argv[i], "-s") == 0) shell = argv[i + 1];
-  }
-  set_echo(false);
-  say("Password: ");
-  std::string line;
-  char c;
-  while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n') line += c;
-  set_echo(true);
-  say("\n");
-  const std::string want = expected_password();
-  if (want.empty() || line != want) {
-    sleep(1);
-    say("su: Authentication failure\n");
-    return 1;
-  }
-  if (setgid(0) != 0 || setuid(0) != 0) return 126;
-  if (!command) return 0;
-  execl(shell.c_str(), shell.c_str(), "-c", command, static_cast<char*>(nullptr));
-  return 127;
+int main(int argc, char** argv)
+{
+    const char* command = nullptr;
+    std::string shell = "/bin/sh";
+    if (const passwd* root = getpwuid(0); root && root->pw_shell && *root->pw_shell)
+        shell = root->pw_shell;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-c") == 0)
+            command = argv[i + 1];
+        if (std::strcmp(argv[i], "-s") == 0)
+            shell = argv[i + 1];
+    }
+    set_echo(false);
+    say("Password: ");
+    std::string line;
+    char c;
+    while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n')
+        line += c;
+    set_echo(true);
+    say("\n");
+    const std::string want = expected_password();
+    if (want.empty() || line != want) {
+        sleep(1);
+        say("su: Authentication failure\n");
+        return 1;
+    }
+    if (setgid(0) != 0 || setuid(0) != 0)
+        return 126;
+    if (!command)
+        return 0;
+    execl(shell.c_str(), shell.c_str(), "-c", command, static_cast<char*>(nullptr));
+    return 127;
 }

@@ -11,8 +11,15 @@ namespace {
 
 NSEvent* mouse(NSEventType type, NSUInteger flags)
 {
-    return [NSEvent mouseEventWithType:type location:NSMakePoint(10, 10) modifierFlags:flags timestamp:0
-                          windowNumber:0 context:nil eventNumber:0 clickCount:1 pressure:1];
+    return [NSEvent mouseEventWithType:type
+                              location:NSMakePoint(10, 10)
+                         modifierFlags:flags
+                             timestamp:0
+                          windowNumber:0
+                               context:nil
+                           eventNumber:0
+                            clickCount:1
+                              pressure:1];
 }
 
 TEST(AaxModifiers, FollowTheTableForEveryButtonEvent)

@@ -8,7 +8,8 @@ namespace fake {
 
 AAX_IACFEffectGUI* make_gui(EffectDescriptor& effect, Host& host)
 {
-    auto create = reinterpret_cast<AAX_CCreateObjectProc>(effect.procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
+    auto create =
+        reinterpret_cast<AAX_CCreateObjectProc>(effect.procPtrs.at(kAAX_ProcPtrID_Create_EffectGUI));
     void* got = nullptr;
     if (create()->QueryInterface(IID_IAAXEffectGUIV1, &got) != 0 || !got)
         return nullptr;

@@ -23,10 +23,10 @@ std::vector<std::string> take_events()
     return out;
 }
 
-const std::vector<std::string> kOpened = {
-    "make view", "parameters set", "container set", "controller set",
-    "set 0 0.5000", "set 1 0.2500", "set 2 0.0000", "set 3 0.0000", "set 4 0.0000", "set 5 0.0000",
-    "set 6 1.0000", "set 7 0.7500", "start"};
+const std::vector<std::string> kOpened = {"make view",    "parameters set", "container set", "controller set",
+                                          "set 0 0.5000", "set 1 0.2500",   "set 2 0.0000",  "set 3 0.0000",
+                                          "set 4 0.0000", "set 5 0.0000",   "set 6 1.0000",  "set 7 0.7500",
+                                          "start"};
 const std::vector<std::string> kClosed = {"stop", "remove", "view gone", "factory gone"};
 
 class GuiObject : public WithGui {

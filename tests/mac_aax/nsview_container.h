@@ -18,9 +18,9 @@ class NSViewContainer {
 public:
     NSViewContainer(int32_t type = AAX_eViewContainer_Type_NSView);
     ~NSViewContainer();
-    void* view() const;            // the NSView*
+    void* view() const;  // the NSView*
     int subviewCount() const;
-    void* lastSubview() const;     // null without one
+    void* lastSubview() const;  // null without one
     // The host's event loop: timers fire, pointer events reach the view.
     void run(double seconds) const;
     // The event loop until done() holds, at most limit seconds (a loaded

@@ -19,12 +19,30 @@ static const char* set_or_null(const void* p) { return p ? "set" : "null"; }
 @end
 
 @implementation RecordingView
-- (void)setEffectParameterPtr:(AAX_IACFEffectParameters*)p { note(@"parameters %s", set_or_null(p)); }
-- (void)setViewContainerPtr:(AAX_IViewContainer*)c { note(@"container %s", set_or_null(c)); }
-- (void)setEffectControllerPtr:(AAX_IController*)c { note(@"controller %s", set_or_null(c)); }
-- (void)setParameter:(int32_t)index :(float)value { note(@"set %d %.4f", int(index), double(value)); }
-- (void)startEditorMain { note(@"start"); }
-- (void)stopEditor { note(@"stop"); }
+- (void)setEffectParameterPtr:(AAX_IACFEffectParameters*)p
+{
+    note(@"parameters %s", set_or_null(p));
+}
+- (void)setViewContainerPtr:(AAX_IViewContainer*)c
+{
+    note(@"container %s", set_or_null(c));
+}
+- (void)setEffectControllerPtr:(AAX_IController*)c
+{
+    note(@"controller %s", set_or_null(c));
+}
+- (void)setParameter:(int32_t)index:(float)value
+{
+    note(@"set %d %.4f", int(index), double(value));
+}
+- (void)startEditorMain
+{
+    note(@"start");
+}
+- (void)stopEditor
+{
+    note(@"stop");
+}
 - (void)removeFromSuperview
 {
     note(@"remove");
@@ -59,8 +77,14 @@ static const char* set_or_null(const void* p) { return p ? "set" : "null"; }
     note(@"factory gone");
     [super dealloc];
 }
-- (int32_t)interfaceVersion { return 0; }
-- (NSString*)description { return @"recording"; }
+- (int32_t)interfaceVersion
+{
+    return 0;
+}
+- (NSString*)description
+{
+    return @"recording";
+}
 - (NSView*)uiViewForAAX
 {
     note(@"make view");

@@ -13,9 +13,9 @@
 namespace fake {
 namespace {
 
-using vlt::editor::Widget;
 using vlt::editor::CocoaEditorWindow;
 using vlt::editor::PointerEvent;
+using vlt::editor::Widget;
 
 PointerEvent at_centre(const CocoaEditorWindow& core, Widget w, int clicks = 1)
 {
@@ -140,9 +140,10 @@ TEST_F(AaxViewEdits, ADoubleClickResetIsReleasedTwice)
               (std::vector<std::string>{"touch Thresh", "touch Thresh", "touch Thresh", "request Thresh 0",
                                         "release Thresh", "release Thresh", "release Thresh"}));
     click(vlt::editor::kInGainKnob, 2);
-    EXPECT_EQ(host.automation.take(),
-              (std::vector<std::string>{"touch InGain", "touch InGain", "touch InGain", "request InGain 0.333333",
-                                        "release InGain", "release InGain", "release InGain"}));
+    EXPECT_EQ(
+        host.automation.take(),
+        (std::vector<std::string>{"touch InGain", "touch InGain", "touch InGain", "request InGain 0.333333",
+                                  "release InGain", "release InGain", "release InGain"}));
     EXPECT_FLOAT_EQ(core->value(vlt::editor::kInGainKnob), 33);
 }
 
@@ -157,10 +158,8 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
         int to;
         const char* banner;  // before the second press; null: not checked
     } const cases[] = {
-        {0, false, 1, "Manual"},
-        {130, false, 1, "VLT650  V2.3.2"},
-        {1124, false, 1, nullptr},
-        {1125, false, 0, nullptr},  // blank
+        {0, false, 1, "Manual"},   {130, false, 1, "VLT650  V2.3.2"},
+        {1124, false, 1, nullptr}, {1125, false, 0, nullptr},  // blank
         {0, true, 0, nullptr},
     };
     for (const Case& c : cases) {

@@ -45,9 +45,15 @@ protected:
     NSEvent* event(NSEventType type, NSPoint panel, int clicks = 1)
     {
         const NSPoint at = [view convertPoint:NSMakePoint(core().x_pos() + panel.x, panel.y) toView:nil];
-        return [NSEvent mouseEventWithType:type location:at modifierFlags:0 timestamp:0
-                              windowNumber:[[view window] windowNumber] context:nil eventNumber:0
-                                clickCount:clicks pressure:1];
+        return [NSEvent mouseEventWithType:type
+                                  location:at
+                             modifierFlags:0
+                                 timestamp:0
+                              windowNumber:[[view window] windowNumber]
+                                   context:nil
+                               eventNumber:0
+                                clickCount:clicks
+                                  pressure:1];
     }
     static NSPoint centre(Widget w)
     {
@@ -127,9 +133,10 @@ TEST_F(ViewOnDisplay, TheRealPointerDragsAKnobUnlessTheHostTakesIt)
         AAX_Result answer;
         std::vector<std::string> heard;
     } const cases[] = {
-        {"the view handles it", 1,
-         {"touch Thresh", "touch Thresh", "request Thresh", "release Thresh", "touch Thresh", "request Thresh",
-          "release Thresh", "release Thresh"}},
+        {"the view handles it",
+         1,
+         {"touch Thresh", "touch Thresh", "request Thresh", "release Thresh", "touch Thresh",
+          "request Thresh", "release Thresh", "release Thresh"}},
         {"the host takes it", 0, {}},
     };
     for (const Case& c : cases) {
@@ -172,13 +179,21 @@ TEST_F(ViewOnDisplay, RealClicksAndTheWheelAsTheHostHearsThem)
         std::vector<std::string> offered;
         std::vector<std::string> heard;
     } const cases[] = {
-        {"the switch", vlt::editor::kEffectSwitch, "click 1", {"In 0"},
+        {"the switch",
+         vlt::editor::kEffectSwitch,
+         "click 1",
+         {"In 0"},
          {"touch In", "touch In", "request In", "release In", "release In"}},
-        {"a double click on In Gain", vlt::editor::kInGainKnob, "click --repeat 2 --delay 60 1",
+        {"a double click on In Gain",
+         vlt::editor::kInGainKnob,
+         "click --repeat 2 --delay 60 1",
          {"InGain 0", "InGain 0"},
          {"touch InGain", "release InGain", "touch InGain", "touch InGain", "touch InGain", "request InGain",
           "release InGain", "release InGain", "release InGain"}},
-        {"the wheel over Threshold", vlt::editor::kThresholdKnob, "click 4", {},
+        {"the wheel over Threshold",
+         vlt::editor::kThresholdKnob,
+         "click 4",
+         {},
          {"touch Thresh", "touch Thresh", "request Thresh", "release Thresh", "release Thresh"}},
     };
     for (const Case& c : cases) {
@@ -241,9 +256,9 @@ TEST_F(ViewOnDisplay, FromRecordZeroRightGoesToOneAndSetProgramSendsSevenTriples
 
 TEST_F(ViewOnDisplay, TheMeterShowsOneMinusTheValueAndTheTickPollsIt)
 {
-    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    [view setParameter:kVLT650_AAXViewMeterIndex:0.0f];
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 99);
-    [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
+    [view setParameter:kVLT650_AAXViewMeterIndex:1.0f];
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), 0);
     host.controller.meter = 0.25f;
     container.run_until([&] { return value(vlt::editor::kMeter) != 0; });
@@ -277,11 +292,11 @@ long drawn_sum(NSView* view, int x_pos, Widget w)
 
 TEST_F(ViewOnDisplay, TheDrawnMeterFollowsTheValue)
 {
-    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    [view setParameter:kVLT650_AAXViewMeterIndex:0.0f];
     const long full = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
-    [view setParameter:kVLT650_AAXViewMeterIndex :1.0f];
+    [view setParameter:kVLT650_AAXViewMeterIndex:1.0f];
     const long empty = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
-    [view setParameter:kVLT650_AAXViewMeterIndex :0.0f];
+    [view setParameter:kVLT650_AAXViewMeterIndex:0.0f];
     EXPECT_NE(full, empty);
     EXPECT_EQ(drawn_sum(view, core().x_pos(), vlt::editor::kMeter), full);
     EXPECT_GT(full, 0);  // the meter is read where the panel sits, from x 162
@@ -358,7 +373,8 @@ TEST_F(ViewOnDisplay, NeitherTheCornerNorADoubleClickResizesTheView)
 // run loop must not reach it afterwards.
 TEST_F(ViewOnDisplay, AViewReleasedWhileTickingStopsItsTimer)
 {
-    NSObject<VLT650_AAXViewFactory>* factory = [[NSClassFromString(@"BrindleVLT650_AAX_ViewFactory") alloc] init];
+    NSObject<VLT650_AAXViewFactory>* factory =
+        [[NSClassFromString(@"BrindleVLT650_AAX_ViewFactory") alloc] init];
     ASSERT_NE(factory, nil);
     EXPECT_EQ([factory interfaceVersion], 0);
     EXPECT_STREQ([[factory description] UTF8String], "VLT650-AAX");

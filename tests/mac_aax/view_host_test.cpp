@@ -51,8 +51,8 @@ TEST_F(ViewHost, EditsGoAsTouchSetReleaseByTheAaxIdentifiers)
     // module tests); the order is what matters here.
     EXPECT_EQ(host.automation.take(),
               (std::vector<std::string>{"touch In", "touch In", "request In 1", "release In", "release In",
-                                        "touch Thresh", "touch Thresh", "request Thresh 0.25", "release Thresh",
-                                        "release Thresh"}));
+                                        "touch Thresh", "touch Thresh", "request Thresh 0.25",
+                                        "release Thresh", "release Thresh"}));
 }
 
 TEST_F(ViewHost, TheContainerAnswersTheOfferedClickWithThePressModifiers)

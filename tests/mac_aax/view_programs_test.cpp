@@ -14,8 +14,9 @@ TEST(AaxViewPrograms, ManualThenTheFactoryPresetsInThisBuildsRecords)
 {
     CPlugProgram table[kProgramCount];
     init_factory_presets(table);
-    const char* names[] = {"Manual", "01 Light Vocal", "02 Heavy Vocal", "03 Snare Hit Long",
-                           "04 Snare Hit Short", "05 Light Acoustic"};
+    const char* names[] = {
+        "Manual",           "01 Light Vocal", "02 Heavy Vocal", "03 Snare Hit Long", "04 Snare Hit Short",
+        "05 Light Acoustic"};
     for (int i = 0; i < kProgramCount; ++i)
         EXPECT_EQ(std::string(table[i].name), names[i]);
     const float manual[] = {1.0f / 3.0f, 0, 0, 0, 0, 0, 1};
@@ -39,9 +40,17 @@ TEST(AaxViewPrograms, SteppingVisitsRecordsOneToFiveAndWraps)
     };
     const EditorBuild* aax = &vlt::editor::kCocoaAaxBuild;
     const EditorBuild* vst2 = &vlt::editor::kCocoaVst2Build;
-    const Case cases[] = {{aax, 0, -1, 5},  {aax, 0, +1, 1},  {aax, 1, -1, 5},  {aax, 5, +1, 1},
-                          {aax, 3, -1, 2},  {aax, 3, +1, 4},  {aax, 2, -1, 1},  {vst2, 0, -1, 8},
-                          {vst2, 8, +1, 0}, {vst2, 4, +1, 5}, {&vlt::editor::kCocoaVst3Build, 5, +1, 0}};
+    const Case cases[] = {{aax, 0, -1, 5},
+                          {aax, 0, +1, 1},
+                          {aax, 1, -1, 5},
+                          {aax, 5, +1, 1},
+                          {aax, 3, -1, 2},
+                          {aax, 3, +1, 4},
+                          {aax, 2, -1, 1},
+                          {vst2, 0, -1, 8},
+                          {vst2, 8, +1, 0},
+                          {vst2, 4, +1, 5},
+                          {&vlt::editor::kCocoaVst3Build, 5, +1, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(c.build->step_program(c.from, c.direction), c.to)
             << c.build->log_name << " " << c.from << " " << c.direction;

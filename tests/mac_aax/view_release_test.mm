@@ -37,7 +37,8 @@ TEST_F(ViewRelease, NoTickReachesAViewOrHostObjectLetGo)
         ASSERT_NE(gui, nullptr);
         ASSERT_EQ(set_container(gui, &container), 0);
         ASSERT_EQ(container.subviewCount(), 1);
-        NSView<VLT650_AAXEditorView>* view = static_cast<NSView<VLT650_AAXEditorView>*>(container.lastSubview());
+        NSView<VLT650_AAXEditorView>* view =
+            static_cast<NSView<VLT650_AAXEditorView>*>(container.lastSubview());
         EXPECT_TRUE(container.run_until([&] { return [view tickCount] > 0; }));
         for (const char* step = order; *step; ++step) {
             turn([&] {
@@ -57,7 +58,8 @@ TEST_F(ViewRelease, NoTickReachesAViewOrHostObjectLetGo)
 // A view the host lets go of without stopping it stops its timer itself.
 TEST_F(ViewRelease, AViewReleasedWhileTickingIsNotTickedAgain)
 {
-    NSObject<VLT650_AAXViewFactory>* factory = [[NSClassFromString(@"BrindleVLT650_AAX_ViewFactory") alloc] init];
+    NSObject<VLT650_AAXViewFactory>* factory =
+        [[NSClassFromString(@"BrindleVLT650_AAX_ViewFactory") alloc] init];
     ASSERT_NE(factory, nil);
     NSView<VLT650_AAXEditorView>* view = nil;
     turn([&] { view = static_cast<NSView<VLT650_AAXEditorView>*>([[factory uiViewForAAX] retain]); });

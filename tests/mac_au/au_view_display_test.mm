@@ -12,7 +12,6 @@
 #include "cocoa/cocoa_editor_window.h"
 #include "scripted_appkit.h"
 
-
 // An assertion handler that records instead of raising, as a host may
 // install one.
 @interface VltRecordingAssertionHandler : NSAssertionHandler {
@@ -202,7 +201,8 @@ TEST(AuViewInput, EffectSwitchClickBox)
         const std::vector<unsigned char> all = host.pixels();
         std::vector<unsigned char> box;
         for (int y = 427; y < 447; ++y)
-            box.insert(box.end(), all.begin() + (y * 468 + 162 + 50) * 3, all.begin() + (y * 468 + 162 + 94) * 3);
+            box.insert(box.end(), all.begin() + (y * 468 + 162 + 50) * 3,
+                       all.begin() + (y * 468 + 162 + 94) * 3);
         return box;
     };
     for (const Case& c : cases) {
@@ -306,7 +306,8 @@ TEST(AuViewDrawing, BackingScalesOtherThan1And2DrawAt1)
     struct Case {
         double created, moved;  // moved 0: stays on the first screen
         int pixmap_width;
-    } cases[] = {{3.0, 0, 468}, {0.5, 0, 468}, {2.0, 0, 936}, {2.0, 3.0, 468}, {2.0, 0.5, 468}, {1.0, 2.0, 936}};
+    } cases[] = {{3.0, 0, 468},   {0.5, 0, 468},   {2.0, 0, 936},
+                 {2.0, 3.0, 468}, {2.0, 0.5, 468}, {1.0, 2.0, 936}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.created << " then " << c.moved);
         ScopedBackingScale screen(c.created);
@@ -333,9 +334,16 @@ TEST(AuViewDrawing, MarginsShowTheDotsAndTheCornerGrip)
     struct Case {
         int x, y;
         const unsigned char* rgb;
-    } cases[] = {{0, 0, dot},          {8, 16, dot},         {1, 0, black},        {4, 4, black},
-                 {466, 508, orange},   {467, 509, black},    {465, 507, orange},   {464, 508, black},
-                 {466 - 16, 508, orange}, {466 - 16, 508 - 4, black}};
+    } cases[] = {{0, 0, dot},
+                 {8, 16, dot},
+                 {1, 0, black},
+                 {4, 4, black},
+                 {466, 508, orange},
+                 {467, 509, black},
+                 {465, 507, orange},
+                 {464, 508, black},
+                 {466 - 16, 508, orange},
+                 {466 - 16, 508 - 4, black}};
     FakeAudioUnit unit;
     AuViewHost host(unit);
     const std::vector<unsigned char> all = host.pixels();

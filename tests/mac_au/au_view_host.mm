@@ -34,7 +34,8 @@ AuViewHost::AuViewHost(FakeAudioUnit& unit)
     view_ = [[factory() uiViewForAudioUnit:&unit withSize:NSMakeSize(100, 100)] retain];
     [pool release];
     const NSSize size = [view_ frame].size;
-    window_ = std::make_unique<mac_host::HostWindow>(static_cast<int>(size.width), static_cast<int>(size.height));
+    window_ =
+        std::make_unique<mac_host::HostWindow>(static_cast<int>(size.width), static_cast<int>(size.height));
     [(NSView*)window_->parent() addSubview:view_];
     run(0.1);
 }
@@ -66,7 +67,8 @@ void AuViewHost::run(double seconds) const { mac_host::run_events(seconds); }
 void AuViewHost::pixel(int x, int y, unsigned char rgb[3]) const
 {
     const std::vector<unsigned char> all = pixels();
-    const std::size_t at = (static_cast<std::size_t>(y) * static_cast<int>([view_ bounds].size.width) + x) * 3;
+    const std::size_t at =
+        (static_cast<std::size_t>(y) * static_cast<int>([view_ bounds].size.width) + x) * 3;
     std::copy(all.begin() + at, all.begin() + at + 3, rgb);
 }
 

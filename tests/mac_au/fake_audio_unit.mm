@@ -68,7 +68,8 @@ void deliver(AUListenerBase* l)
     auto pending = std::move(l->pending);
     l->pending.clear();
     for (const auto& [key, value] : pending) {
-        const AudioUnitParameter p{key.first, static_cast<AudioUnitParameterID>(key.second), kAudioUnitScope_Global, 0};
+        const AudioUnitParameter p{key.first, static_cast<AudioUnitParameterID>(key.second),
+                                   kAudioUnitScope_Global, 0};
         for (const auto& [r, object] : l->registered)
             if (same(r, p) && listeners().count(l))
                 l->proc(l->user_data, object, &p, value);
@@ -82,7 +83,11 @@ void schedule(AUListenerBase* l)
     l->scheduled = true;
     FakeAUDelivery* d = [[[FakeAUDelivery alloc] init] autorelease];
     d->listener = l;
-    NSTimer* t = [NSTimer timerWithTimeInterval:l->interval target:d selector:@selector(fire:) userInfo:nil repeats:NO];
+    NSTimer* t = [NSTimer timerWithTimeInterval:l->interval
+                                         target:d
+                                       selector:@selector(fire:)
+                                       userInfo:nil
+                                        repeats:NO];
     // GNUstep's run loop takes "common modes" as one more mode name: the
     // service spells out the modes it stands for.
     if ([l->mode isEqual:NSRunLoopCommonModes]) {
@@ -163,13 +168,13 @@ OSStatus AudioUnitGetParameter(AudioUnit unit, AudioUnitParameterID number, Audi
     return noErr;
 }
 
-OSStatus AUListenerCreate(AUParameterListenerProc proc, void* user_data, CFRunLoopRef run_loop, CFStringRef mode,
-                          Float32 interval, AUParameterListenerRef* out)
+OSStatus AUListenerCreate(AUParameterListenerProc proc, void* user_data, CFRunLoopRef run_loop,
+                          CFStringRef mode, Float32 interval, AUParameterListenerRef* out)
 {
     if (!proc || !out)
         return -1;
-    AUListenerBase* l = new AUListenerBase{proc, user_data, (NSRunLoop*)(void*)run_loop,
-                                           (NSString*)(const void*)mode, interval, {}, {}, false};
+    AUListenerBase* l = new AUListenerBase{
+        proc, user_data, (NSRunLoop*)(void*)run_loop, (NSString*)(const void*)mode, interval, {}, {}, false};
     listeners().insert(l);
     *out = l;
     return noErr;
@@ -239,7 +244,8 @@ RecordingListener::RecordingListener(FakeAudioUnit& unit)
 {
     AUListenerCreate(proc, this, CFRunLoopGetCurrent(), kCFRunLoopCommonModes, 0.02f, &listener_);
     for (int n = 0; n < 10; ++n) {
-        parameters_[n] = AudioUnitParameter{&unit, static_cast<AudioUnitParameterID>(n), kAudioUnitScope_Global, 0};
+        parameters_[n] =
+            AudioUnitParameter{&unit, static_cast<AudioUnitParameterID>(n), kAudioUnitScope_Global, 0};
         AUListenerAddParameter(listener_, nullptr, &parameters_[n]);
     }
 }

@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 
 CFBundleRef bundle_at(const std::string& path)
 {
-    CFURLRef url = CFURLCreateFromFileSystemRepresentation(
-        kCFAllocatorDefault, reinterpret_cast<const UInt8*>(path.data()), static_cast<CFIndex>(path.size()), true);
+    CFURLRef url = CFURLCreateFromFileSystemRepresentation(kCFAllocatorDefault,
+                                                           reinterpret_cast<const UInt8*>(path.data()),
+                                                           static_cast<CFIndex>(path.size()), true);
     CFBundleRef bundle = CFBundleCreate(kCFAllocatorDefault, url);
     CFRelease(url);
     return bundle;

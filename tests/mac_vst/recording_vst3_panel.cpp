@@ -13,7 +13,10 @@ Panel make(CPlugController&, int32 width, int32 height)
     return new int(++panel_log().made);
 }
 void set_parameter(Panel, ParamID id, float value) { record("param %u %g", id, value); }
-void set_program_name(Panel, int32 index, const char8* name) { record("program %d %s", index, name ? name : "-"); }
+void set_program_name(Panel, int32 index, const char8* name)
+{
+    record("program %d %s", index, name ? name : "-");
+}
 void show(Panel, void*) { record("show"); }
 void set_frame_size(Panel, int32 width, int32 height) { record("frame %d x %d", width, height); }
 void close(Panel panel)

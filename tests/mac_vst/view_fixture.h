@@ -29,8 +29,8 @@ inline void tick(NSView* view) { [(id<VltCoreView>)view guiUpdateCallback]; }
 
 // A pointer event at a panel point (the panel image's coordinates, below
 // the button row), moved by (dx, dy) view points.
-inline vlt::editor::PointerEvent at_panel(const vlt::editor::CocoaEditorWindow& core, double px, double py, double dx = 0,
-                                       double dy = 0)
+inline vlt::editor::PointerEvent at_panel(const vlt::editor::CocoaEditorWindow& core, double px, double py,
+                                          double dx = 0, double dy = 0)
 {
     vlt::editor::PointerEvent e;
     e.x = core.x_pos() + px * core.magnification() + dx;
@@ -41,8 +41,8 @@ inline vlt::editor::PointerEvent at_panel(const vlt::editor::CocoaEditorWindow& 
 }
 
 // A widget's centre in panel points.
-inline vlt::editor::PointerEvent at_widget(const vlt::editor::CocoaEditorWindow& core, vlt::editor::Widget w, double dx = 0,
-                                        double dy = 0)
+inline vlt::editor::PointerEvent at_widget(const vlt::editor::CocoaEditorWindow& core, vlt::editor::Widget w,
+                                           double dx = 0, double dy = 0)
 {
     const vlt::editor::WidgetPlace& p = vlt::editor::place(*core.build().layout, w);
     return at_panel(core, p.pos_x + p.offset_x, p.pos_y + p.offset_y, dx, dy);

@@ -39,7 +39,10 @@ struct Vst2Bundle : ::testing::Test {
         if (effect)
             effect->dispatcher(effect, effClose, 0, 0, nullptr, 0);
     }
-    intptr_t canDo(const char* what) { return effect->dispatcher(effect, effCanDo, 0, 0, const_cast<char*>(what), 0); }
+    intptr_t canDo(const char* what)
+    {
+        return effect->dispatcher(effect, effCanDo, 0, 0, const_cast<char*>(what), 0);
+    }
 
     AEffect* effect = nullptr;
 };
@@ -108,7 +111,10 @@ struct Vst2Editor : Vst2Bundle {
         EXPECT_EQ(effect->dispatcher(effect, effEditGetRect, 0, 0, &r, 0), 1);
         return r ? *r : ERect{-1, -1, -1, -1};
     }
-    intptr_t dispatch(int32_t opcode, void* ptr = nullptr) { return effect->dispatcher(effect, opcode, 0, 0, ptr, 0); }
+    intptr_t dispatch(int32_t opcode, void* ptr = nullptr)
+    {
+        return effect->dispatcher(effect, opcode, 0, 0, ptr, 0);
+    }
 };
 
 // Two points larger than the view each way; the width never below the

@@ -31,7 +31,10 @@ protected:
         if (effect)
             dispatch(effClose);
     }
-    intptr_t dispatch(int32_t opcode, void* ptr = nullptr) { return effect->dispatcher(effect, opcode, 0, 0, ptr, 0); }
+    intptr_t dispatch(int32_t opcode, void* ptr = nullptr)
+    {
+        return effect->dispatcher(effect, opcode, 0, 0, ptr, 0);
+    }
 
     AEffect* effect = nullptr;
     int parent = 0;
@@ -42,7 +45,8 @@ TEST_F(MacVst2Editor, OpenMakesAViewOfTheUiSize)
     struct Case {
         float ui_size;
         const char* make;
-    } const cases[] = {{0.0f, "make 468 x 510 scale 1"}, {1.0f, "make 468 x 1020 scale 2"},
+    } const cases[] = {{0.0f, "make 468 x 510 scale 1"},
+                       {1.0f, "make 468 x 1020 scale 2"},
                        {0.5f, "make 468 x 765 scale 1.5"}};
     for (const Case& c : cases) {
         panel_log().clear();

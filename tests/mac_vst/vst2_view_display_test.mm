@@ -204,9 +204,11 @@ TEST_F(Vst2View, HostUiSizeWaitsForTheNextOpen)
 
 TEST_F(Vst2View, ViewAnswersTheEditorsMethods)
 {
-    for (SEL method : {@selector(setEffect:), @selector(setEditor:), @selector(setParameter::),
-                       @selector(control_update_ui_size:), @selector(setHostEffEnable:), @selector(setProgram:),
-                       @selector(startEditorMain), @selector(stopEditor)})
+    for (SEL method : {
+             @selector(setEffect:), @selector(setEditor:), @selector(setParameter::),
+                 @selector(control_update_ui_size:), @selector(setHostEffEnable:), @selector(setProgram:),
+                 @selector(startEditorMain), @selector(stopEditor)
+         })
         EXPECT_TRUE([view respondsToSelector:method]) << [NSStringFromSelector(method) UTF8String];
 }
 

@@ -55,7 +55,10 @@ struct Vst3View : ::testing::Test {
         controller->getFactoryPresetName(index, name);
         return name;
     }
-    int32 program() { return CPlugController::programIndexFromValue(controller->getParamNormalized(vlt650::kPresetId)); }
+    int32 program()
+    {
+        return CPlugController::programIndexFromValue(controller->getParamNormalized(vlt650::kPresetId));
+    }
 
     mac_host::HostWindow window{468, 510};
     vst3host::HostApplication* host = new vst3host::HostApplication;
@@ -164,8 +167,10 @@ TEST_F(Vst3View, ResizeCornerKeepsTheHostFrame)
 
 TEST_F(Vst3View, ViewAnswersTheEditorViewsMethods)
 {
-    for (SEL method : {@selector(setController:), @selector(setParameter::), @selector(setProgramName::),
-                       @selector(setFrameSize:), @selector(startEditorMain), @selector(stopEditor)})
+    for (SEL method : {
+             @selector(setController:), @selector(setParameter::), @selector(setProgramName::),
+                 @selector(setFrameSize:), @selector(startEditorMain), @selector(stopEditor)
+         })
         EXPECT_TRUE([view respondsToSelector:method]) << [NSStringFromSelector(method) UTF8String];
 }
 

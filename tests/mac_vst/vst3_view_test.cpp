@@ -26,10 +26,7 @@ protected:
         controller->release();
         host->release();
     }
-    CPlugEditorViewMac* view()
-    {
-        return static_cast<CPlugEditorViewMac*>(controller->createView("editor"));
-    }
+    CPlugEditorViewMac* view() { return static_cast<CPlugEditorViewMac*>(controller->createView("editor")); }
 
     vst3host::HostApplication* host = new vst3host::HostApplication;
     CPlugController* controller = new CPlugController;

@@ -15,7 +15,8 @@ static_assert(sizeof(afx_sys_window) == sizeof(void*), "native handles are point
 static_assert(std::is_integral_v<afx_sys_window>, "native handles are integers");
 
 template <class E>
-constexpr bool has_every_backends_calls = requires(E& e, afx_image* i, timespec t) {
+constexpr bool has_every_backends_calls = requires(E& e, afx_image* i, timespec t)
+{
     e.afx_gamma(0);
     e.afx_pixmap_destroy(e.afx_pixmap_create_fixed(1, 1));
     e.afx_blit_pixbuf_fixed(i, nullptr, 0, 0, 0, 0, 1, 1);
@@ -23,7 +24,8 @@ constexpr bool has_every_backends_calls = requires(E& e, afx_image* i, timespec 
     E::diff_time(t, t);
 };
 template <class E>
-constexpr bool owns_windows = requires(E& e) {
+constexpr bool owns_windows = requires(E& e)
+{
     e.register_expose_callback(0, afx_expose_cb{});
     e.register_gui_update_callback(0, afx_gui_update_cb{});
     e.afx_queue_afx_draw_area_fixed(0, 0, 0, 1, 1);
@@ -31,13 +33,15 @@ constexpr bool owns_windows = requires(E& e) {
     e.destroy_afx_window(0);
 };
 template <class E>
-constexpr bool runs_its_own_loop = requires(E& e) {
+constexpr bool runs_its_own_loop = requires(E& e)
+{
     e.open_display_connection();
     e.run_engine();
     e.create_new_afx_window(0, 0, 1, 1, 1.0f, nullptr);
 };
 template <class E>
-constexpr bool delivers_keys_and_selections = requires(E& e) {
+constexpr bool delivers_keys_and_selections = requires(E& e)
+{
     e.register_keypress_callback(0, afx_key_cb{});
     e.register_selection_callback(0, afx_selection_cb{});
     e.register_configure_callback(0, afx_configure_cb{});

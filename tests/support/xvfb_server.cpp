@@ -29,11 +29,11 @@ XvfbServer::XvfbServer(const options& o)
             dup2(devnull, 2);
         }
         if (o.dpi > 0)
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-                   "-dpi", dpi.c_str(), "-nolisten", "tcp", "-noreset", nullptr);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-dpi",
+                   dpi.c_str(), "-nolisten", "tcp", "-noreset", nullptr);
         else
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-                   "-nolisten", "tcp", "-noreset", nullptr);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+                   "tcp", "-noreset", nullptr);
         _exit(127);
     }
     close(fds[1]);

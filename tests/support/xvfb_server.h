@@ -6,12 +6,12 @@
 #include <sys/types.h>
 
 class XvfbServer {
-  public:
+public:
     struct options {
         int depth = 24;
         int width = 1920;
         int height = 1080;
-        int dpi = 0; // 0: the server's default
+        int dpi = 0;  // 0: the server's default
     };
     explicit XvfbServer(const options& o);
     ~XvfbServer();
@@ -19,22 +19,22 @@ class XvfbServer {
     XvfbServer& operator=(const XvfbServer&) = delete;
 
     bool running() const { return pid_ > 0 && !name_.empty(); }
-    const std::string& display_name() const { return name_; } // ":N"
+    const std::string& display_name() const { return name_; }  // ":N"
 
-  private:
+private:
     pid_t pid_ = -1;
     std::string name_;
 };
 
 // Points DISPLAY at a server for the lifetime of the object.
 class ScopedDisplay {
-  public:
+public:
     explicit ScopedDisplay(const std::string& name);
     ~ScopedDisplay();
     ScopedDisplay(const ScopedDisplay&) = delete;
     ScopedDisplay& operator=(const ScopedDisplay&) = delete;
 
-  private:
+private:
     std::string old_;
     bool had_old_ = false;
 };

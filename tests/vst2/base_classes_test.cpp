@@ -17,8 +17,7 @@ struct Sent {
 std::vector<Sent> g_sent;
 intptr_t g_host_answer = 0;
 
-intptr_t VST_CALL record_host(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*,
-                              float opt)
+intptr_t VST_CALL record_host(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*, float opt)
 {
     g_sent.push_back({opcode, index, value, opt});
     return g_host_answer;

@@ -39,10 +39,7 @@ ToolRun run_tool(const std::string& args, const std::string& shell_setup = "")
     return r;
 }
 
-std::string plugin()
-{
-    return std::string("'") + VLT650_SO + "'";
-}
+std::string plugin() { return std::string("'") + VLT650_SO + "'"; }
 
 class TempDir {
 public:
@@ -105,8 +102,8 @@ TEST(HostTool, InfoListsIdentityParametersAndPrograms)
     ASSERT_EQ(r.status, 0) << r.output;
     for (const char* line :
          {"name: VLT650\n", "vendor: Brindle DSP\n", "product: VLT650 Console Dynamics\n",
-          "vendor version: 2310\n", "vst version: 2400\n", "unique id: 1986803253 'vl65'\n",
-          "inputs: 2\n", "outputs: 2\n", "has editor: 1\n", "parameters: 8\n",
+          "vendor version: 2310\n", "vst version: 2400\n", "unique id: 1986803253 'vl65'\n", "inputs: 2\n",
+          "outputs: 2\n", "has editor: 1\n", "parameters: 8\n",
           "  4 Ratio      0.000000  1.00:1  automatable 1\n",
           "  3 Release    0.000000  100.00 ms  automatable 1\n",
           "  6 Effect     1.000000  In   automatable 1\n", "programs: 9 (current 0)\n",
@@ -118,8 +115,7 @@ TEST(HostTool, RendersTheTestSignalThroughAProgram)
 {
     TempDir dir;
     const std::string out = dir.file("heavy.wav");
-    const ToolRun r = run_tool("render " + plugin() + " --signal 1 --program 5 --calls --out '" + out +
-                           "'");
+    const ToolRun r = run_tool("render " + plugin() + " --signal 1 --program 5 --calls --out '" + out + "'");
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(count_of(r.output, "audioMasterAutomate"), 7u) << r.output;
     EXPECT_NE(r.output.find("rendered: 44100 frames, 2 channels, 44100 Hz"), std::string::npos);
@@ -156,10 +152,9 @@ TEST(HostTool, RendersAFileWithNamedValuesKeepingItsFormat)
 
     // Switched out, the compressor fades to the dry signal within 20 ms.
     const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
-                           "' --param effect=0 --param 4=1 --block 100");
+                               "' --param effect=0 --param 4=1 --block 100");
     ASSERT_EQ(r.status, 0) << r.output;
-    EXPECT_NE(r.output.find("rendered: 9600 frames, 1 channels, 48000 Hz, 96 blocks"),
-              std::string::npos)
+    EXPECT_NE(r.output.find("rendered: 9600 frames, 1 channels, 48000 Hz, 96 blocks"), std::string::npos)
         << r.output;
 
     SF_INFO got{};
@@ -195,10 +190,12 @@ TEST(HostTool, FailuresAreReportedWithTheirReason)
         {"render " + plugin() + " --signal", 1, "render needs --out"},
         {"render " + plugin() + " --in /no/such.wav" + out, 1, "/no/such.wav"},
         {"render " + plugin() + " --signal --block 0" + out, 2, "--block"},
-        {"render " + plugin() + " --signal --param Thresh=nan" + out, 2, "Thresh=nan: values are host values in the range 0..1"},
+        {"render " + plugin() + " --signal --param Thresh=nan" + out, 2,
+         "Thresh=nan: values are host values in the range 0..1"},
         {"render " + plugin() + " --signal --param 1=1.5" + out, 2, "range 0..1"},
         {"render " + plugin() + " --signal --param Ratio=-0.1" + out, 2, "range 0..1"},
-        {"render " + plugin() + " --signal --program 99" + out, 1, "--program 99: this plug-in has programs 0..8"},
+        {"render " + plugin() + " --signal --program 99" + out, 1,
+         "--program 99: this plug-in has programs 0..8"},
         {"render " + plugin() + " --signal --program -1" + out, 1, "programs 0..8"},
         {"render " + plugin() + " --signal --program 2.5" + out, 2, "--program needs a program number"},
         {"info " + plugin() + " --volume 11", 2, "unknown option --volume"},
@@ -223,8 +220,8 @@ TEST(HostTool, AFailedWriteKeepsThePreviousFile)
     const auto size_before = std::filesystem::file_size(out);
     const std::string before = std::to_string(size_before);
 
-    const ToolRun r = run_tool("render " + plugin() + " --signal 2 --out '" + out + "'",
-                               "ulimit -f 64; trap '' XFSZ; ");
+    const ToolRun r =
+        run_tool("render " + plugin() + " --signal 2 --out '" + out + "'", "ulimit -f 64; trap '' XFSZ; ");
     EXPECT_EQ(r.status, 1) << r.output;
     EXPECT_NE(r.output.find(out), std::string::npos) << r.output;
     EXPECT_EQ(std::filesystem::file_size(out), size_before);
@@ -243,9 +240,11 @@ TEST(HostTool, ATruncatedInputIsRefused)
     write_float_wav(in, 9600);
     // Half the samples gone, the header still promising all of them.
     std::filesystem::resize_file(in, std::filesystem::file_size(in) - 9600 * 4);
-    const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
+    const ToolRun r =
+        run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
     EXPECT_EQ(r.status, 1) << r.output;
-    EXPECT_NE(r.output.find("truncated: its header promises 9600 frames, the file holds 4800"), std::string::npos)
+    EXPECT_NE(r.output.find("truncated: its header promises 9600 frames, the file holds 4800"),
+              std::string::npos)
         << r.output;
     EXPECT_EQ(dir.names(), std::vector<std::string>{"cut.wav"});
 }
@@ -255,7 +254,8 @@ TEST(HostTool, AnEmptyInputSaysNoAudioWasProcessed)
     TempDir dir;
     const std::string in = dir.file("empty.wav");
     write_float_wav(in, 0);
-    const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
+    const ToolRun r =
+        run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("rendered: 0 frames"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("meter: none, no audio was processed"), std::string::npos) << r.output;

@@ -61,27 +61,21 @@ TEST_P(PlugAnswers, AnswersAsSpecified)
 
 INSTANTIATE_TEST_SUITE_P(
     Dispatcher, PlugAnswers,
-    ::testing::Values(Answer{"identify", effIdentify, 0, 0, 0x4e764566},
-                      Answer{"no chunks", effGetChunk, 0, 0, 0},
-                      Answer{"vendor version", effGetVendorVersion, 0, 0, kExpected.vendor_version},
-                      Answer{"vst version", effGetVstVersion, 0, 0, 2400},
-                      Answer{"program", effGetProgram, 0, 0, 0},
-                      Answer{"open", effOpen, 0, 0, 0},
-                      Answer{"mains on", effMainsChanged, 0, 1, 0},
-                      Answer{"edit open without editor", effEditOpen, 0, 0, 1},
-                      Answer{"edit close without editor", effEditClose, 0, 0, 1},
-                      Answer{"edit idle", effEditIdle, 0, 0, 0},
-                      Answer{"events", effProcessEvents, 0, 0, 1},
-                      Answer{"bypass", effSetBypass, 0, 0, 1},
-                      Answer{"stop", effStopProcess, 0, 0, 1},
-                      Answer{"automate first", effCanBeAutomated, 0, 0, 1},
-                      Answer{"automate ui size", effCanBeAutomated, 7, 0, 1},
-                      Answer{"meter not automatable", effCanBeAutomated, 8, 0, 0},
-                      Answer{"category unknown", effGetPlugCategory, 0, 0, 0},
-                      Answer{"start process is the base's", effStartProcess, 0, 0, 0},
-                      Answer{"past the last opcode", 73, 0, 0, 0},
-                      Answer{"far past", 5000, 0, 0, 0},
-                      Answer{"negative opcode", -3, 0, 0, 0}),
+    ::testing::Values(
+        Answer{"identify", effIdentify, 0, 0, 0x4e764566}, Answer{"no chunks", effGetChunk, 0, 0, 0},
+        Answer{"vendor version", effGetVendorVersion, 0, 0, kExpected.vendor_version},
+        Answer{"vst version", effGetVstVersion, 0, 0, 2400}, Answer{"program", effGetProgram, 0, 0, 0},
+        Answer{"open", effOpen, 0, 0, 0}, Answer{"mains on", effMainsChanged, 0, 1, 0},
+        Answer{"edit open without editor", effEditOpen, 0, 0, 1},
+        Answer{"edit close without editor", effEditClose, 0, 0, 1}, Answer{"edit idle", effEditIdle, 0, 0, 0},
+        Answer{"events", effProcessEvents, 0, 0, 1}, Answer{"bypass", effSetBypass, 0, 0, 1},
+        Answer{"stop", effStopProcess, 0, 0, 1}, Answer{"automate first", effCanBeAutomated, 0, 0, 1},
+        Answer{"automate ui size", effCanBeAutomated, 7, 0, 1},
+        Answer{"meter not automatable", effCanBeAutomated, 8, 0, 0},
+        Answer{"category unknown", effGetPlugCategory, 0, 0, 0},
+        Answer{"start process is the base's", effStartProcess, 0, 0, 0},
+        Answer{"past the last opcode", 73, 0, 0, 0}, Answer{"far past", 5000, 0, 0, 0},
+        Answer{"negative opcode", -3, 0, 0, 0}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& c : name)
@@ -107,8 +101,8 @@ TEST(PlugAnswers, CanDo)
         intptr_t expected;
     };
     for (const Case& c : {Case{"bypass", 1}, Case{"receiveVstMidiEvent", 0},
-                          Case{"supportsGainReductionInfo", kExpected.gain_reduction_can_do}, Case{"sendVstEvents", 0},
-                          Case{"", 0}}) {
+                          Case{"supportsGainReductionInfo", kExpected.gain_reduction_can_do},
+                          Case{"sendVstEvents", 0}, Case{"", 0}}) {
         char text[64];
         std::snprintf(text, sizeof text, "%s", c.text);
         EXPECT_EQ(host.dispatch(effCanDo, 0, 0, text), c.expected) << c.text;
@@ -163,10 +157,9 @@ TEST(PlugNullPointer, EveryPointerOpcodeChecksIt)
 {
     for (bool with_editor : {false, true}) {
         PlugHost host(with_editor);
-        for (int32_t opcode : {effSetProgramName, effGetProgramName, effGetParamLabel,
-                               effGetParamDisplay, effGetParamName, effEditGetRect,
-                               effGetChunk, effGetProgramNameIndexed, effGetEffectName,
-                               effGetVendorString, effGetProductString, effCanDo}) {
+        for (int32_t opcode : {effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay,
+                               effGetParamName, effEditGetRect, effGetChunk, effGetProgramNameIndexed,
+                               effGetEffectName, effGetVendorString, effGetProductString, effCanDo}) {
             EXPECT_EQ(host.dispatch(opcode, 0, 0, nullptr), 0) << "opcode " << opcode;
         }
         EXPECT_EQ(host.dispatch(effVendorSpecific, 0, vst2::fourcc("GRdB"), nullptr), 0);
@@ -180,16 +173,15 @@ TEST(PlugSampleRate, ValidRatesReachTheEngineOthersAreIgnored)
         bool accepted;
     };
     const float inf = std::numeric_limits<float>::infinity();
-    for (const Case& c : {Case{48000.0f, true}, Case{96000.7f, true}, Case{1.0f, true},
-                          Case{NAN, false}, Case{inf, false}, Case{-inf, false},
-                          Case{3e9f, false}, Case{2147483648.0f, false}, Case{0.0f, false},
-                          Case{0.5f, false}, Case{-48000.0f, false}}) {
+    for (const Case& c : {Case{48000.0f, true}, Case{96000.7f, true}, Case{1.0f, true}, Case{NAN, false},
+                          Case{inf, false}, Case{-inf, false}, Case{3e9f, false}, Case{2147483648.0f, false},
+                          Case{0.0f, false}, Case{0.5f, false}, Case{-48000.0f, false}}) {
         PlugHost host;
         host.dispatch(effSetSampleRate, 0, 0, nullptr, c.rate);
         const float expected = c.accepted ? c.rate : 44100.0f;
         EXPECT_EQ(host.dsp().sample_rate(), static_cast<int32_t>(expected)) << c.rate;
         EXPECT_EQ(host.plug().getSampleRate(), expected) << c.rate;
     }
-    }
+}
 
 }  // namespace

@@ -42,20 +42,11 @@ void RecordingEditor::setParameter(int32_t index, float value)
     log_->calls.push_back({"param", index, value, {}});
 }
 
-void RecordingEditor::setProgram(int32_t program)
-{
-    log_->calls.push_back({"program", program, 0.0f, {}});
-}
+void RecordingEditor::setProgram(int32_t program) { log_->calls.push_back({"program", program, 0.0f, {}}); }
 
-void RecordingEditor::set_plugin_name(const char* title)
-{
-    log_->calls.push_back({"title", 0, 0.0f, title});
-}
+void RecordingEditor::set_plugin_name(const char* title) { log_->calls.push_back({"title", 0, 0.0f, title}); }
 
-void RecordingEditor::setHostEffEnable(float enable)
-{
-    log_->calls.push_back({"enable", 0, enable, {}});
-}
+void RecordingEditor::setHostEffEnable(float enable) { log_->calls.push_back({"enable", 0, enable, {}}); }
 
 PlugHost::PlugHost(bool with_editor)
 {
@@ -66,10 +57,7 @@ PlugHost::PlugHost(bool with_editor)
         effect_->user = this;
 }
 
-PlugHost::~PlugHost()
-{
-    close_now();
-}
+PlugHost::~PlugHost() { close_now(); }
 
 void PlugHost::close_now()
 {
@@ -78,21 +66,17 @@ void PlugHost::close_now()
     effect_ = nullptr;
 }
 
-CPlugEditor* PlugHost::make_editor(CPlug* plug)
-{
-    return new RecordingEditor(plug, &g_building->editor_log);
-}
+CPlugEditor* PlugHost::make_editor(CPlug* plug) { return new RecordingEditor(plug, &g_building->editor_log); }
 
-intptr_t VST_CALL PlugHost::callback(AEffect* e, int32_t opcode, int32_t index, intptr_t value,
-                                     void*, float opt)
+intptr_t VST_CALL PlugHost::callback(AEffect* e, int32_t opcode, int32_t index, intptr_t value, void*,
+                                     float opt)
 {
     if (e && e->user)
         static_cast<PlugHost*>(e->user)->host_calls.push_back({opcode, index, value, opt});
     return 0;
 }
 
-intptr_t PlugHost::dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                            float opt) const
+intptr_t PlugHost::dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) const
 {
     return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
 }

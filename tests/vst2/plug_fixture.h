@@ -89,8 +89,8 @@ public:
     EditorLog editor_log;
 
 private:
-    static intptr_t VST_CALL callback(AEffect* e, int32_t opcode, int32_t index, intptr_t value,
-                                      void* ptr, float opt);
+    static intptr_t VST_CALL callback(AEffect* e, int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                                      float opt);
     static CPlugEditor* make_editor(CPlug* plug);
 
     AEffect* effect_ = nullptr;

@@ -74,9 +74,9 @@ TEST(PlugParameters, EffectSwitchFollowsBothParameterAndHostBypass)
         bool comp_in;
         const char* display;
     };
-    for (const Case& c : {Case{0.5f, false, false, "Out"}, Case{0.51f, false, true, "In "},
-                          Case{1.0f, false, true, "In "}, Case{0.0f, false, false, "Out"},
-                          Case{1.0f, true, false, "In "}, Case{0.51f, true, false, "In "}}) {
+    for (const Case& c :
+         {Case{0.5f, false, false, "Out"}, Case{0.51f, false, true, "In "}, Case{1.0f, false, true, "In "},
+          Case{0.0f, false, false, "Out"}, Case{1.0f, true, false, "In "}, Case{0.51f, true, false, "In "}}) {
         PlugHost host(true);
         SCOPED_TRACE(::testing::Message() << c.effect << " bypass " << c.host_bypass);
         host.dispatch(effSetBypass, 0, c.host_bypass ? 1 : 0);
@@ -121,8 +121,7 @@ TEST(PlugParameters, UiSizeIsShownClampedAndTouchesNoProgram)
 TEST(PlugParameters, NamesForHostIndicesOnly)
 {
     PlugHost host;
-    const char* names[] = {"In Gain", "Thresh", "Attack", "Release",
-                           "Ratio",   "Makeup", "Effect", "UI Size"};
+    const char* names[] = {"In Gain", "Thresh", "Attack", "Release", "Ratio", "Makeup", "Effect", "UI Size"};
     for (int32_t i = 0; i < 8; ++i)
         EXPECT_EQ(host.text(effGetParamName, i), names[i]);
     for (int32_t i : {8, 9, -1}) {

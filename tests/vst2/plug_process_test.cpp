@@ -34,10 +34,7 @@ struct SplitCase {
     std::vector<int> kinks;  // first frame of each later sub-block, where it can be seen
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os)
-{
-    *os << c.frames << " frames";
-}
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.frames << " frames"; }
 
 class PlugSubBlocks : public ::testing::TestWithParam<SplitCase> {};
 
@@ -54,9 +51,8 @@ TEST_P(PlugSubBlocks, BlockIsCutIntoSubBlocksOfAtMost64)
 }
 
 INSTANTIATE_TEST_SUITE_P(Split, PlugSubBlocks,
-                         ::testing::Values(SplitCase{1, 1, {}}, SplitCase{64, 1, {}},
-                                           SplitCase{65, 2, {}}, SplitCase{66, 2, {64}},
-                                           SplitCase{150, 3, {64, 128}},
+                         ::testing::Values(SplitCase{1, 1, {}}, SplitCase{64, 1, {}}, SplitCase{65, 2, {}},
+                                           SplitCase{66, 2, {64}}, SplitCase{150, 3, {64, 128}},
                                            SplitCase{200, 4, {64, 128, 192}}),
                          [](const auto& info) { return "Frames" + std::to_string(info.param.frames); });
 
@@ -152,9 +148,9 @@ TEST(PlugProcess, MeterIsSentOncePerBlock)
         float low, high;  // expected meter range
     };
     const Case cases[] = {
-        {1.0f / 3.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f},      // silence: no reduction
-        {1.0f / 3.0f, 1.0f, 1.0f, 0.5f, 0.5f, 0.8f},      // about 13 dB
-        {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},             // 30 dB: full scale
+        {1.0f / 3.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f},  // silence: no reduction
+        {1.0f / 3.0f, 1.0f, 1.0f, 0.5f, 0.5f, 0.8f},  // about 13 dB
+        {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},         // 30 dB: full scale
     };
     for (const Case& c : cases) {
         PlugHost host(true);
@@ -215,7 +211,7 @@ TEST_P(PlugSwitchOut, FadesToDryAndBack)
     };
     switch_effect(false);
     const std::vector<float> fade = host.process_constant(kLevel, 2048);
-    EXPECT_LT(fade.front(), 0.9f * kLevel);  // still compressed when the fade starts
+    EXPECT_LT(fade.front(), 0.9f * kLevel);           // still compressed when the fade starts
     for (std::size_t i = 1024; i < fade.size(); ++i)  // 23 ms on: dry
         ASSERT_EQ(fade[i], kLevel) << i;
 
@@ -231,8 +227,7 @@ TEST_P(PlugSwitchOut, FadesToDryAndBack)
 INSTANTIATE_TEST_SUITE_P(Switch, PlugSwitchOut,
                          ::testing::Values(SwitchOut::HostBypass, SwitchOut::EffectParameter),
                          [](const auto& info) {
-                             return info.param == SwitchOut::HostBypass ? "HostBypass"
-                                                                        : "EffectParameter";
+                             return info.param == SwitchOut::HostBypass ? "HostBypass" : "EffectParameter";
                          });
 
 }  // namespace

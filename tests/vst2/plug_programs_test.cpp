@@ -10,9 +10,8 @@ using vst2test::PlugHost;
 namespace {
 
 const char* const kNames[9] = {
-    "01 User Preset 1", "02 User Preset 2", "03 User Preset 3",
-    "04 User Preset 4", "05 Light Vocal",   "06 Heavy Vocal",
-    "07 Snare Hit Long", "08 Snare Hit Short", "09 Light Acoustic",
+    "01 User Preset 1", "02 User Preset 2",  "03 User Preset 3",   "04 User Preset 4",  "05 Light Vocal",
+    "06 Heavy Vocal",   "07 Snare Hit Long", "08 Snare Hit Short", "09 Light Acoustic",
 };
 
 TEST(PlugPrograms, NamesByIndex)
@@ -35,10 +34,7 @@ struct SelectCase {
     int32_t selected;
 };
 
-void PrintTo(const SelectCase& c, std::ostream* os)
-{
-    *os << "program " << c.requested;
-}
+void PrintTo(const SelectCase& c, std::ostream* os) { *os << "program " << c.requested; }
 
 class PlugProgramSelect : public ::testing::TestWithParam<SelectCase> {};
 
@@ -75,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, PlugProgramSelect,
                                            SelectCase{-(intptr_t{1} << 40), 0}),
                          [](const auto& info) {
                              const intptr_t v = info.param.requested;
-                             return (v < 0 ? "Minus" : "Request") +
-                                    std::to_string(v < 0 ? -v : v);
+                             return (v < 0 ? "Minus" : "Request") + std::to_string(v < 0 ? -v : v);
                          });
 
 TEST(PlugPrograms, PresetsReachTheCompressorInItsUnits)
@@ -129,8 +124,7 @@ TEST(PlugPrograms, RenameKeepsTwentyThreeCharacters)
         std::string stored;
     };
     const std::string thirty = "abcdefghijklmnopqrstuvwxyz0123";
-    for (const Case& c : {Case{"Drums", "Drums"}, Case{thirty, thirty.substr(0, 23)},
-                          Case{"", ""}}) {
+    for (const Case& c : {Case{"Drums", "Drums"}, Case{thirty, thirty.substr(0, 23)}, Case{"", ""}}) {
         PlugHost host(true);
         host.dispatch(effSetProgram, 0, 3);
         std::string given = c.given;

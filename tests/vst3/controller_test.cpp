@@ -26,10 +26,11 @@ TEST_F(ControllerTest, DeclaresTenParametersInTheRootUnit)
         int32 steps;
         int32 flags;
     };
-    const Row rows[] = {{0, "In Gain", 0, 1}, {1, "Thresh", 0, 1},  {2, "Attack", 0, 1},
-                        {3, "Release", 0, 1}, {4, "Ratio", 0, 1},   {5, "Makeup", 0, 1},
-                        {6, "Meter", 0, 2},   {7, "Bypass", 0, 1},  {8, "Preset", 5, 0x8001},
-                        {97, "Host Bypass", 1, 0x10001}};
+    const Row rows[] = {{0, "In Gain", 0, 1},     {1, "Thresh", 0, 1},
+                        {2, "Attack", 0, 1},      {3, "Release", 0, 1},
+                        {4, "Ratio", 0, 1},       {5, "Makeup", 0, 1},
+                        {6, "Meter", 0, 2},       {7, "Bypass", 0, 1},
+                        {8, "Preset", 5, 0x8001}, {97, "Host Bypass", 1, 0x10001}};
     ASSERT_EQ(controller->getParameterCount(), 10);
     for (int32 i = 0; i < 10; ++i) {
         ParameterInfo info{};
@@ -58,12 +59,24 @@ TEST_F(ControllerTest, DisplayTexts)
         const char* text;
     };
     const Case cases[] = {
-        {7, 0.5, "Out"},       {7, 0.51, "In "},        {97, 0.51, "On"},         {97, 0.5, "Off"},
-        {4, 1.0, "20.00:1"},   {4, 0.5, "5.75:1"},      {0, 1.0 / 3.0, "0.00 dB"}, {0, 0.0, "-6.00 dB"},
-        {1, 0.0, "0.00 dB"},   {1, 1.0, "-20.00 dB"},   {2, 1.0, "10.00 ms"},     {3, 1.0, "1000.00 ms"},
-        {5, 0.5, "10.00 dB"},  {6, 0.25, "5.0 dB"},     {8, 0.4, "0.4000"},
+        {7, 0.5, "Out"},
+        {7, 0.51, "In "},
+        {97, 0.51, "On"},
+        {97, 0.5, "Off"},
+        {4, 1.0, "20.00:1"},
+        {4, 0.5, "5.75:1"},
+        {0, 1.0 / 3.0, "0.00 dB"},
+        {0, 0.0, "-6.00 dB"},
+        {1, 0.0, "0.00 dB"},
+        {1, 1.0, "-20.00 dB"},
+        {2, 1.0, "10.00 ms"},
+        {3, 1.0, "1000.00 ms"},
+        {5, 0.5, "10.00 dB"},
+        {6, 0.25, "5.0 dB"},
+        {8, 0.4, "0.4000"},
         // The attack in double, rounded to float: single precision shows 2.70 and 2.57.
-        {2, 0.26313132, "2.71 ms"}, {2, 0.25, "2.58 ms"},
+        {2, 0.26313132, "2.71 ms"},
+        {2, 0.25, "2.58 ms"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(text(controller, c.id, c.v), c.text) << c.id << " " << c.v;
@@ -80,7 +93,7 @@ TEST_F(ControllerTest, ProgramIndexFromHostSteps)
         int32 index;
     };
     // Hosts send program k of a 5-step parameter as k / 5.
-    const Case cases[] = {{0.0, 0}, {0.2, 1}, {0.4, 2}, {0.6, 3}, {0.8, 4}, {1.0, 5},
+    const Case cases[] = {{0.0, 0},  {0.2, 1},  {0.4, 2}, {0.6, 3},  {0.8, 4}, {1.0, 5},
                           {0.29, 1}, {0.31, 2}, {1.5, 5}, {-1.0, 0}, {NAN, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(CPlugController::programIndexFromValue(c.v), c.index) << c.v;
@@ -139,10 +152,10 @@ TEST_F(ControllerTest, ProgramsAndTheirNames)
         const char* hostName;
         const char* presetName;
     };
-    const Case cases[] = {{0, "Factory Defaults", "Factory Defaults"}, {1, "Factory Preset 01", "01 - Light Vocal"},
-                          {3, "Factory Preset 03", "03 - Snare Hit Long"},
-                          {5, "Factory Preset 05", "05 - Light Acoustic"}, {9, "Factory Preset 09", "05 - Light Acoustic"},
-                          {-2, nullptr, "Factory Defaults"}};
+    const Case cases[] = {
+        {0, "Factory Defaults", "Factory Defaults"},     {1, "Factory Preset 01", "01 - Light Vocal"},
+        {3, "Factory Preset 03", "03 - Snare Hit Long"}, {5, "Factory Preset 05", "05 - Light Acoustic"},
+        {9, "Factory Preset 09", "05 - Light Acoustic"}, {-2, nullptr, "Factory Defaults"}};
     for (const Case& c : cases) {
         if (c.hostName) {
             String128 name{};
@@ -252,8 +265,8 @@ TEST_F(ControllerTest, MidiControllerSevenOnBusZeroDrivesInGain)
         int16 channel, cc;
         tresult result;
     };
-    const Case cases[] = {{0, 5, 7, kResultOk}, {0, 0, 7, kResultOk}, {1, 0, 7, kResultFalse},
-                          {0, 0, 11, kResultFalse}};
+    const Case cases[] = {
+        {0, 5, 7, kResultOk}, {0, 0, 7, kResultOk}, {1, 0, 7, kResultFalse}, {0, 0, 11, kResultFalse}};
     for (const Case& c : cases) {
         ParamID id = 1234;
         EXPECT_EQ(controller->getMidiControllerAssignment(c.bus, c.channel, c.cc, id), c.result);

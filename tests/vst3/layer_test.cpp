@@ -67,9 +67,12 @@ TEST(Vst3ResultCodes, AreThePlatformHostsValues)
         long long windows, others;
     };
     const Case cases[] = {
-        {kNoInterface, 0x80004002LL, -1},   {kResultOk, 0, 0},
-        {kResultFalse, 1, 1},               {kInvalidArgument, 0x80070057LL, 2},
-        {kNotImplemented, 0x80004001LL, 3}, {kInternalError, 0x80004005LL, 4},
+        {kNoInterface, 0x80004002LL, -1},
+        {kResultOk, 0, 0},
+        {kResultFalse, 1, 1},
+        {kInvalidArgument, 0x80070057LL, 2},
+        {kNotImplemented, 0x80004001LL, 3},
+        {kInternalError, 0x80004005LL, 4},
         {kNotInitialized, 0x8000FFFFLL, 5},
     };
     for (const Case& c : cases) {
@@ -100,10 +103,11 @@ TEST(Vst3Strings, RoundTripAndCutWithoutSplittingACharacter)
     };
     const Case cases[] = {
         {"In Gain", 128, 64, "In Gain"},
-        {"caf\xC3\xA9 \xF0\x9F\x8E\x9B", 128, 64, "caf\xC3\xA9 \xF0\x9F\x8E\x9B"},  // BMP and a surrogate pair
-        {"abcdef", 4, 64, "abc"},                                                     // UTF-16 side full
-        {"\xC3\xA9\xC3\xA9", 128, 4, "\xC3\xA9"},                                     // UTF-8 side full
-        {"bad \xFF byte", 128, 64, "bad \xC3\xBF byte"},                              // malformed kept as Latin-1
+        {"caf\xC3\xA9 \xF0\x9F\x8E\x9B", 128, 64,
+         "caf\xC3\xA9 \xF0\x9F\x8E\x9B"},                 // BMP and a surrogate pair
+        {"abcdef", 4, 64, "abc"},                         // UTF-16 side full
+        {"\xC3\xA9\xC3\xA9", 128, 4, "\xC3\xA9"},         // UTF-8 side full
+        {"bad \xFF byte", 128, 64, "bad \xC3\xBF byte"},  // malformed kept as Latin-1
     };
     for (const Case& c : cases) {
         TChar wide[128];

@@ -21,7 +21,11 @@ using vst3host::ParamValueQueue;
 
 template <typename T>
 struct Released {
-    void operator()(T* p) const { if (p) p->release(); }
+    void operator()(T* p) const
+    {
+        if (p)
+            p->release();
+    }
 };
 
 class PluginFixture : public ::testing::Test {

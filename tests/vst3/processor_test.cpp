@@ -16,7 +16,8 @@ using Buffers = std::vector<std::vector<float>>;
 
 Buffers buffers(int channels, int frames, float value = 0.0f)
 {
-    return Buffers(static_cast<std::size_t>(channels), std::vector<float>(static_cast<std::size_t>(frames), value));
+    return Buffers(static_cast<std::size_t>(channels),
+                   std::vector<float>(static_cast<std::size_t>(frames), value));
 }
 
 using ProcessorTest = PluginFixture;
@@ -89,7 +90,7 @@ TEST_F(ProcessorTest, EffectSwitchAndHostBypassDecideTheCompressor)
         double effectIn, hostBypass;
         bool in;
     };
-    const Case cases[] = {{1, 0, true}, {1, 1, false}, {0.5, 0, false}, {0.51, 0, true},
+    const Case cases[] = {{1, 0, true},  {1, 1, false}, {0.5, 0, false}, {0.51, 0, true},
                           {0, 0, false}, {2, -1, true}, {1, 0.6, false}, {NAN, 0, false}};
     for (const Case& c : cases) {
         setParams({{7, c.effectIn}, {97, c.hostBypass}});
@@ -226,7 +227,7 @@ TEST_F(MeterTest, MissingOutputChangesOrRefusedQueueSendNothingAndKeepTrack)
     process(in, out, 256, nullptr, refusing);
     EXPECT_EQ(refusing->getParameterCount(), 0);
     refusing->release();
-    EXPECT_EQ(count(run(3, 1.0f)), 0);  // already at full scale and known to be
+    EXPECT_EQ(count(run(3, 1.0f)), 0);     // already at full scale and known to be
     EXPECT_EQ(count(run(1, 1.0f, 0)), 0);  // an empty block neither
 }
 
@@ -278,13 +279,14 @@ TEST_F(ProcessorTest, BusArrangementRequests)
         {S, M, S, 1, kResultFalse, S, S, "Stereo In"},
         {M, M, S, 1, kResultFalse, S, S, "Stereo In"},  // rebuilt as stereo
         {S, S51, S51, 1, kResultFalse, S, S, "Stereo In"},
-        {M, S, S, 2, kResultFalse, M, M, "Mono In"},     // two buses: nothing changes
+        {M, S, S, 2, kResultFalse, M, M, "Mono In"},  // two buses: nothing changes
     };
     for (const Case& c : cases) {
         SpeakerArrangement start = c.startIn;
         processor->setBusArrangements(&start, 1, &start, 1);
         SpeakerArrangement ins[2] = {c.in, c.in}, outs[2] = {c.out, c.out};
-        EXPECT_EQ(processor->setBusArrangements(ins, c.numIns, outs, c.numIns), c.result) << c.in << ">" << c.out;
+        EXPECT_EQ(processor->setBusArrangements(ins, c.numIns, outs, c.numIns), c.result)
+            << c.in << ">" << c.out;
         SpeakerArrangement in = 0, out = 0;
         processor->getBusArrangement(kInput, 0, in);
         processor->getBusArrangement(kOutput, 0, out);
@@ -396,9 +398,8 @@ TEST_F(ProcessorTest, SetActiveTellsTheController)
     processor->setActive(true);
     processor->setActive(false);
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err,
-              "[VLT650-VST3 Controller] received: [VLT650-VST3] setActive (true)\n"
-              "[VLT650-VST3 Controller] received: [VLT650-VST3] setActive (false)\n");
+    EXPECT_EQ(err, "[VLT650-VST3 Controller] received: [VLT650-VST3] setActive (true)\n"
+                   "[VLT650-VST3 Controller] received: [VLT650-VST3] setActive (false)\n");
 }
 
 TEST_F(ProcessorTest, MessagesFromTheController)

@@ -24,11 +24,13 @@ std::vector<uint8_t> gdkp(uint32_t stride, uint32_t w, uint32_t h, size_t pixel_
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Win32Dib, RowsArePaddedToFourBytesAndTheImageSizeCountsThePadding)
 {
-    struct { int width, stride; } cases[] = {{145, 436}, {144, 432}, {1, 4}, {702, 2108}};
+    struct {
+        int width, stride;
+    } cases[] = {{145, 436}, {144, 432}, {1, 4}, {702, 2108}};
     for (auto c : cases) {
         EXPECT_EQ(dib_stride(c.width), c.stride) << c.width;
         EXPECT_EQ(dib_image_size(c.width, 765), uint32_t(c.stride) * 765u) << c.width;
@@ -45,7 +47,7 @@ TEST(Win32Dib, RgbaBecomesBgrWithAlphaDropped)
     for (int i = 0; i < 3; ++i)
         for (int c = 0; c < 3; ++c)
             EXPECT_EQ(d.px(1 + i, 1)[c], want[i][c]) << i << "," << c;
-    EXPECT_EQ(d.px(0, 1)[0], 0x55); // outside the rectangle untouched
+    EXPECT_EQ(d.px(0, 1)[0], 0x55);  // outside the rectangle untouched
     EXPECT_EQ(d.px(1, 0)[0], 0x55);
 }
 
@@ -64,10 +66,10 @@ TEST(Win32Dib, BackgroundHasDotsEveryPeriodAndAnOrangeGrip)
     EXPECT_EQ(on[0], 0);
     EXPECT_EQ(on[1], 142);
     EXPECT_EQ(on[2], 197);
-    EXPECT_EQ(d.px(141, 58)[2], 0);  // dx 2: between squares
-    EXPECT_EQ(d.px(139, 58)[2], 197); // dx 4: next square
-    EXPECT_EQ(d.px(124, 58)[2], 0);  // dx 19, dy 0: inside, not on a square
-    EXPECT_EQ(d.px(144, 59)[2], 0);  // the margin stays black
+    EXPECT_EQ(d.px(141, 58)[2], 0);    // dx 2: between squares
+    EXPECT_EQ(d.px(139, 58)[2], 197);  // dx 4: next square
+    EXPECT_EQ(d.px(124, 58)[2], 0);    // dx 19, dy 0: inside, not on a square
+    EXPECT_EQ(d.px(144, 59)[2], 0);    // the margin stays black
 }
 
 TEST(Win32Dib, MonoRowsGoDarkDarkPlainPlainAtLevelOne)
@@ -76,10 +78,10 @@ TEST(Win32Dib, MonoRowsGoDarkDarkPlainPlainAtLevelOne)
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 3; ++x) {
             uint8_t* p = d.image.row(y) + x * 3;
-            p[0] = 80, p[1] = 160, p[2] = 200; // B, G, R
+            p[0] = 80, p[1] = 160, p[2] = 200;  // B, G, R
         }
     make_mono(d.image, 1.0f);
-    const int grey = 200 / 4 + 160 / 2 + 80 / 8; // 140
+    const int grey = 200 / 4 + 160 / 2 + 80 / 8;  // 140
     const int dark = grey - grey / 8;
     const int want[] = {dark, dark, grey, grey, dark, dark};
     for (int y = 0; y < 6; ++y)
@@ -98,7 +100,11 @@ TEST(Win32Resource, StreamIsCheckedAgainstTheResourceSize)
     const auto good = gdkp(8, 2, 3, 24);
     EXPECT_EQ(checked_gdkp_stream(good.data(), good.size()), good.data());
 
-    struct { const char* what; std::vector<uint8_t> s; size_t size; } bad[] = {
+    struct {
+        const char* what;
+        std::vector<uint8_t> s;
+        size_t size;
+    } bad[] = {
         {"one byte short", gdkp(8, 2, 3, 24), 24 + 23},
         {"stride beyond the data", gdkp(4096, 2, 3, 24), 0},
         {"stride below a row", gdkp(4, 2, 3, 24), 0},

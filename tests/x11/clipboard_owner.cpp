@@ -23,7 +23,7 @@ ClipboardOwner::~ClipboardOwner()
     if (thread_.joinable())
         thread_.join();
     if (d_ != nullptr)
-        XCloseDisplay(d_); // the selection goes with the window
+        XCloseDisplay(d_);  // the selection goes with the window
 }
 
 void ClipboardOwner::serve()
@@ -52,8 +52,7 @@ void ClipboardOwner::reply(const XSelectionRequestEvent& req)
     n.property = None;
     if (req.target == target_ || how_ == answer::always_offered_type) {
         XChangeProperty(d_, req.requestor, req.property, target_, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(text_.data()),
-                        static_cast<int>(text_.size()));
+                        reinterpret_cast<const unsigned char*>(text_.data()), static_cast<int>(text_.size()));
         n.property = req.property;
     }
     XSendEvent(d_, req.requestor, False, NoEventMask, &out);

@@ -9,13 +9,12 @@
 #include <thread>
 
 class ClipboardOwner {
-  public:
+public:
     enum class answer {
-        offered_target_only, // other targets are refused (no property)
-        always_offered_type, // every request gets the text as the offered type
+        offered_target_only,  // other targets are refused (no property)
+        always_offered_type,  // every request gets the text as the offered type
     };
-    ClipboardOwner(const char* target, std::string text,
-                   answer how = answer::offered_target_only);
+    ClipboardOwner(const char* target, std::string text, answer how = answer::offered_target_only);
     ~ClipboardOwner();
     ClipboardOwner(const ClipboardOwner&) = delete;
     ClipboardOwner& operator=(const ClipboardOwner&) = delete;
@@ -23,7 +22,7 @@ class ClipboardOwner {
     bool owns() const { return owns_; }
     int requests() const { return requests_; }
 
-  private:
+private:
     void serve();
     void reply(const XSelectionRequestEvent& req);
 

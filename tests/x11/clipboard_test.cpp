@@ -1,6 +1,6 @@
 // Clipboard text through convert_AFX_clipboard_data and the selection
 // callback, with the clipboard owned by another client.
-#include "x11_test_env.h" // gtest before Xlib
+#include "x11_test_env.h"  // gtest before Xlib
 #include "clipboard_owner.h"
 
 #include <mutex>
@@ -28,7 +28,7 @@ struct Pastes {
 };
 
 class Clipboard : public EngineTest {
-  protected:
+protected:
     void SetUp() override
     {
         EngineTest::SetUp();
@@ -118,10 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         owner_case{"String", "STRING", ClipboardOwner::answer::offered_target_only,
                    std::string("peer text \xe9")},
-        owner_case{"Utf8Only", "UTF8_STRING", ClipboardOwner::answer::offered_target_only,
-                   std::nullopt},
-        owner_case{"Utf8Anyway", "UTF8_STRING", ClipboardOwner::answer::always_offered_type,
-                   std::nullopt}),
+        owner_case{"Utf8Only", "UTF8_STRING", ClipboardOwner::answer::offered_target_only, std::nullopt},
+        owner_case{"Utf8Anyway", "UTF8_STRING", ClipboardOwner::answer::always_offered_type, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Clipboard, RefusedConversionDoesNotRepeatTheLastPaste)
@@ -146,4 +144,4 @@ TEST_F(Clipboard, PasteIntoAnUnmappedWindowSurvivesTheFocusError)
     EXPECT_EQ(got, std::optional<std::string>("text"));
 }
 
-} // namespace
+}  // namespace

@@ -11,7 +11,7 @@
 namespace {
 
 class Dispatch : public EngineTest {
-  protected:
+protected:
     void SetUp() override
     {
         EngineTest::SetUp();
@@ -20,8 +20,8 @@ class Dispatch : public EngineTest {
 
     int open_recorded(int width = 200, int height = 100)
     {
-        const int i = open_window(width, height, 1.0f, &rec,
-                                  [this](int index) { rec.attach(engine, index); });
+        const int i =
+            open_window(width, height, 1.0f, &rec, [this](int index) { rec.attach(engine, index); });
         // Let the first exposure through before a test starts counting.
         wait_until([&] { return rec.count("expose") > 0; });
         rec.clear();
@@ -72,8 +72,8 @@ TEST_P(ExposeClip, RepaintsOnlyInsideTheWindow)
     const expose_case c = GetParam();
     const int i = open_recorded(200, 100);
     Recorder marker_rec;
-    const int marker = open_window(20, 20, 1.0f, &marker_rec,
-                                   [&](int index) { marker_rec.attach(engine, index); });
+    const int marker =
+        open_window(20, 20, 1.0f, &marker_rec, [&](int index) { marker_rec.attach(engine, index); });
     ASSERT_TRUE(wait_until([&] { return marker_rec.count("expose") > 0; }));
     marker_rec.clear();
     rec.clear();
@@ -99,18 +99,17 @@ TEST_P(ExposeClip, RepaintsOnlyInsideTheWindow)
     EXPECT_EQ(calls[0], (call{"expose", c.ex, c.ey, c.ew, c.eh, i}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rects, ExposeClip,
-    ::testing::Values(expose_case{10, 20, 30, 40, true, 10, 20, 30, 40},
-                      expose_case{10, 20, 0, 40, false},           // width 0
-                      expose_case{0, 0, 65535, 65535, true, 0, 0, 200, 100},
-                      expose_case{190, 90, 65535, 65535, true, 190, 90, 10, 10},
-                      expose_case{5000, 5000, 10, 10, false},      // outside
-                      expose_case{65486, 65486, 100, 100, false})); // -50 as sent
+INSTANTIATE_TEST_SUITE_P(Rects, ExposeClip,
+                         ::testing::Values(expose_case{10, 20, 30, 40, true, 10, 20, 30, 40},
+                                           expose_case{10, 20, 0, 40, false},  // width 0
+                                           expose_case{0, 0, 65535, 65535, true, 0, 0, 200, 100},
+                                           expose_case{190, 90, 65535, 65535, true, 190, 90, 10, 10},
+                                           expose_case{5000, 5000, 10, 10, false},        // outside
+                                           expose_case{65486, 65486, 100, 100, false}));  // -50 as sent
 
 struct click_case {
     const char* name;
-    std::vector<std::pair<int, int>> presses; // button, delay before it in ms
+    std::vector<std::pair<int, int>> presses;  // button, delay before it in ms
     bool with_double_callback;
     int presses_seen, doubles_seen;
 };
@@ -138,24 +137,24 @@ TEST_P(DoubleClick, FollowsTheThreeTenthsRule)
     EXPECT_EQ(rec.count("double"), c.doubles_seen);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, DoubleClick,
-    // The rule is measured when the engine handles each press, so the delays
-    // keep wide margins on both sides of 0.3 s for a loaded machine.
-    ::testing::Values(click_case{"two", {{1, 0}, {1, 80}}, true, 1, 1},
-                      click_case{"three", {{1, 0}, {1, 80}, {1, 80}}, true, 1, 2},
-                      click_case{"no_callback", {{1, 0}, {1, 80}}, false, 1, 0},
-                      click_case{"right_between", {{1, 0}, {3, 40}, {1, 40}}, true, 2, 1},
-                      click_case{"slow", {{1, 0}, {1, 700}}, true, 2, 0},
-                      click_case{"right_twice", {{3, 0}, {3, 80}}, true, 2, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sequences, DoubleClick,
+                         // The rule is measured when the engine handles each press, so the delays
+                         // keep wide margins on both sides of 0.3 s for a loaded machine.
+                         ::testing::Values(click_case{"two", {{1, 0}, {1, 80}}, true, 1, 1},
+                                           click_case{"three", {{1, 0}, {1, 80}, {1, 80}}, true, 1, 2},
+                                           click_case{"no_callback", {{1, 0}, {1, 80}}, false, 1, 0},
+                                           click_case{
+                                               "right_between", {{1, 0}, {3, 40}, {1, 40}}, true, 2, 1},
+                                           click_case{"slow", {{1, 0}, {1, 700}}, true, 2, 0},
+                                           click_case{"right_twice", {{3, 0}, {3, 80}}, true, 2, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // X buttons 1..3 arrive as 0..2; the wheel buttons 4 and 5 arrive as one
 // wheel step each, up +1 and down -1, without a release.
 TEST_F(Dispatch, ButtonsAreNumberedFromZeroAndTheWheelIsItsOwnEvent)
 {
     const int i = open_recorded();
-    std::this_thread::sleep_for(std::chrono::milliseconds(350)); // no double click
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));  // no double click
     XTestFakeMotionEvent(peer, DefaultScreen(peer), 20, 30, 0);
     for (unsigned x_button = 1; x_button <= 5; ++x_button) {
         XTestFakeButtonEvent(peer, x_button, True, x_button == 1 ? 0 : 400);
@@ -167,10 +166,10 @@ TEST_F(Dispatch, ButtonsAreNumberedFromZeroAndTheWheelIsItsOwnEvent)
     for (const call& c : rec.calls())
         if (c.kind != "expose" && c.kind != "configure")
             input.push_back(c);
-    const std::vector<call> expected = {
-        {"press", 20, 30, 0, 0, i}, {"release", 20, 30, 0, 0, i}, {"press", 20, 30, 1, 0, i},
-        {"release", 20, 30, 1, 0, i}, {"press", 20, 30, 2, 0, i}, {"release", 20, 30, 2, 0, i},
-        {"wheel", 20, 30, 1, 0, i},   {"wheel", 20, 30, -1, 0, i}};
+    const std::vector<call> expected = {{"press", 20, 30, 0, 0, i}, {"release", 20, 30, 0, 0, i},
+                                        {"press", 20, 30, 1, 0, i}, {"release", 20, 30, 1, 0, i},
+                                        {"press", 20, 30, 2, 0, i}, {"release", 20, 30, 2, 0, i},
+                                        {"wheel", 20, 30, 1, 0, i}, {"wheel", 20, 30, -1, 0, i}};
     EXPECT_EQ(input, expected);
 }
 
@@ -181,8 +180,14 @@ TEST_F(Dispatch, GuiUpdateReturningFalseIsUnregisteredOthersGoOn)
     always = 0;
     const int a = open_window(50, 50);
     const int b = open_window(50, 50);
-    engine.register_gui_update_callback(a, [](void*) { ++once; return false; });
-    engine.register_gui_update_callback(b, [](void*) { ++always; return true; });
+    engine.register_gui_update_callback(a, [](void*) {
+        ++once;
+        return false;
+    });
+    engine.register_gui_update_callback(b, [](void*) {
+        ++always;
+        return true;
+    });
     engine.set_gui_update_interval(5);
     ASSERT_TRUE(wait_until([] { return always >= 5; }));
     EXPECT_EQ(once.load(), 1);
@@ -215,12 +220,12 @@ TEST_F(Dispatch, WindowManagerCloseDestroysAndTellsTheOwner)
 
 TEST_F(Dispatch, EventsNamingWindowZeroMatchNoFreeSlot)
 {
-    const int i = open_recorded(); // slot 0; slots 1..254 are free
+    const int i = open_recorded();  // slot 0; slots 1..254 are free
     Recorder stray;
     engine.register_window_destroy_callback(1, [](int, int, int, void*) { std::abort(); });
     XEvent ev{};
     ev.xclient.type = ClientMessage;
-    ev.xclient.window = 0; // anyone may send this
+    ev.xclient.window = 0;  // anyone may send this
     ev.xclient.message_type = XInternAtom(peer, "WM_PROTOCOLS", False);
     ev.xclient.format = 32;
     ev.xclient.data.l[0] = static_cast<long>(XInternAtom(peer, "WM_DELETE_WINDOW", False));
@@ -295,15 +300,13 @@ TEST_F(Dispatch, AnExposeCallbackMayDestroyItsOwnWindow)
     static AFX_engine* e;
     e = &engine;
     const int i = open_window(100, 100);
-    engine.register_expose_callback(i, [](int, int, int, int, int idx, void*) {
-        e->destroy_afx_window(idx);
-    });
+    engine.register_expose_callback(i,
+                                    [](int, int, int, int, int idx, void*) { e->destroy_afx_window(idx); });
     engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 10, 10);
     ASSERT_TRUE(wait_until([&] { return engine.check_all_windows_closed(); }));
     // The loop goes on turning: a new window still gets its repaints.
     Recorder again;
-    const int j = open_window(100, 100, 1.0f, &again,
-                              [&](int index) { again.attach(engine, index); });
+    const int j = open_window(100, 100, 1.0f, &again, [&](int index) { again.attach(engine, index); });
     engine.afx_queue_afx_draw_area_fixed(j, 0, 0, 10, 10);
     EXPECT_TRUE(wait_until([&] { return again.count("expose") > 0; }));
 }
@@ -329,7 +332,7 @@ TEST_F(Dispatch, CloseWhileRunningReturnsAfterTheLoopShutDown)
     EXPECT_TRUE(engine.check_all_windows_closed());
     XSync(peer, False);
     EXPECT_EQ(root_children(), 0);
-    loop.join(); // the loop has returned already
+    loop.join();  // the loop has returned already
 }
 
 TEST(Timing, DiffTimeBorrowsASecond)
@@ -353,4 +356,4 @@ TEST(Mouse, DeltasAreRelativeToTheLastPositionAndUpIsPositive)
     EXPECT_DOUBLE_EQ(y, 4);
 }
 
-} // namespace
+}  // namespace

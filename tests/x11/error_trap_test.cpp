@@ -24,7 +24,7 @@ TEST_F(ErrorTrap, OtherDisplaysErrorsGoToTheHandlerThatWasThere)
     g_seen_count = 0;
 
     x11_ext(engine).trap_errors();
-    XMapWindow(peer, 0x7fffff); // not a window: BadWindow on the peer
+    XMapWindow(peer, 0x7fffff);  // not a window: BadWindow on the peer
     XSync(peer, False);
     EXPECT_EQ(x11_ext(engine).untrap_errors(), 0);
     EXPECT_EQ(g_seen.load(), peer);
@@ -44,9 +44,9 @@ TEST_F(ErrorTrap, AHandlerInstalledWhileTrappingIsNotReplaced)
 {
     XErrorHandler before = XSetErrorHandler(nullptr);
     x11_ext(engine).trap_errors();
-    XSetErrorHandler(host_handler); // someone else takes over meanwhile
+    XSetErrorHandler(host_handler);  // someone else takes over meanwhile
     x11_ext(engine).untrap_errors();
     EXPECT_EQ(XSetErrorHandler(before), host_handler);
 }
 
-} // namespace
+}  // namespace

@@ -11,12 +11,11 @@ namespace {
 struct layout_values {
     int depth;
     unsigned long red, green, blue, grey112, dot32, orange_or_grey, triangle, white254;
-    unsigned long mono_plain, mono_dark; // pure red through the monochrome put
+    unsigned long mono_plain, mono_dark;  // pure red through the monochrome put
 };
 
 const layout_values kLayouts[] = {
-    {24, 0xFF0000, 0x00FF00, 0x0000FF, 0x707070, 0x202020, 0xC58E00, 0x000000, 0xFEFEFE,
-     0x3F3F3F, 0x383838},
+    {24, 0xFF0000, 0x00FF00, 0x0000FF, 0x707070, 0x202020, 0xC58E00, 0x000000, 0xFEFEFE, 0x3F3F3F, 0x383838},
     {16, 0xF800, 0x07E0, 0x001F, 0x738E, 0x2104, 0x738E, 0x3186, 0xFFFF, 0x39E7, 0x39C7},
     {15, 0x7C00, 0x03E0, 0x001F, 0x39CE, 0x1084, 0x39CE, 0x18C6, 0x7FFF, 0x1CE7, 0x1CE7},
 };
@@ -46,7 +45,7 @@ pixbuf_ptr solid(int w, int h, int r, int g, int b, int a = 255)
 }
 
 class Images : public EngineTest {
-  protected:
+protected:
     void SetUp() override
     {
         EngineTest::SetUp();
@@ -104,13 +103,18 @@ TEST_F(Images, PanelBackgroundHasDotsAndTheResizeGrip)
     };
     // Grip corner at (142, 508); squares of 2 x 2 every 4 pixels.
     const probe probes[] = {
-        {0, 0, v->dot32},           {8, 16, v->dot32},          {1, 0, 0},
-        {143, 509, 0},              {142, 508, v->orange_or_grey},
-        {141, 507, v->orange_or_grey}, {140, 508, v->triangle}, {138, 504, v->orange_or_grey},
-        {136, 504, v->triangle},    // a dot position inside the triangle
-        {128, 496, v->dot32},       // inside the grip box, outside the triangle
-        {123, 508, v->triangle},    // the triangle's left tip
-        {122, 508, 0},              // left of the box
+        {0, 0, v->dot32},
+        {8, 16, v->dot32},
+        {1, 0, 0},
+        {143, 509, 0},
+        {142, 508, v->orange_or_grey},
+        {141, 507, v->orange_or_grey},
+        {140, 508, v->triangle},
+        {138, 504, v->orange_or_grey},
+        {136, 504, v->triangle},  // a dot position inside the triangle
+        {128, 496, v->dot32},     // inside the grip box, outside the triangle
+        {123, 508, v->triangle},  // the triangle's left tip
+        {122, 508, 0},            // left of the box
     };
     for (const auto& p : probes)
         EXPECT_EQ(XGetPixel(x11_image(im), p.x, p.y), p.want) << "at " << p.x << ", " << p.y;
@@ -135,7 +139,7 @@ TEST_F(Images, BlendSkipsNearlyTransparentPixelsAndBecomesTheIcon)
     EXPECT_EQ(XGetPixel(x11_image(im), 0, 0), v->white254);
     EXPECT_EQ(XGetPixel(x11_image(im), 1, 0), 0u);
     if (test_depth() == 24) {
-        EXPECT_EQ(XGetPixel(x11_image(im), 2, 0), 0x0F0F0Fu); // 255 x 16 >> 8
+        EXPECT_EQ(XGetPixel(x11_image(im), 2, 0), 0x0F0F0Fu);  // 255 x 16 >> 8
     }
 
     const int i = open_window(10, 10);
@@ -147,7 +151,7 @@ TEST_F(Images, BlendSkipsNearlyTransparentPixelsAndBecomesTheIcon)
     EXPECT_EQ(hints->flags & (IconPixmapHint | IconPositionHint), IconPixmapHint | IconPositionHint);
     XImage* got = XGetImage(peer, hints->icon_pixmap, 31, 31, 1, 1, AllPlanes, ZPixmap);
     ASSERT_NE(got, nullptr);
-    EXPECT_EQ(XGetPixel(got, 0, 0), v->red & ~0x010101UL & v->red); // 255 blends to 254
+    EXPECT_EQ(XGetPixel(got, 0, 0), v->red & ~0x010101UL & v->red);  // 255 blends to 254
     XDestroyImage(got);
     XFree(hints);
 }
@@ -166,8 +170,8 @@ TEST_F(Images, MonochromePutConvertsOnlyTheRectangleAndRestoresTheImage)
     EXPECT_EQ(screen_pixel(i, 15, 14), v->mono_plain);
     EXPECT_EQ(screen_pixel(i, 29, 27), v->mono_plain);
     EXPECT_EQ(screen_pixel(i, 29, 29), v->mono_dark);
-    EXPECT_EQ(screen_pixel(i, 9, 15), v->red);  // left of the rectangle
-    EXPECT_EQ(screen_pixel(i, 15, 30), v->red); // below it
+    EXPECT_EQ(screen_pixel(i, 9, 15), v->red);   // left of the rectangle
+    EXPECT_EQ(screen_pixel(i, 15, 30), v->red);  // below it
     for (int y = 0; y < 40; y += 3)
         for (int x = 0; x < 40; x += 3)
             ASSERT_EQ(XGetPixel(x11_image(im), x, y), v->red) << x << ", " << y;
@@ -181,13 +185,13 @@ TEST_F(Images, ScrollMovesTheWindowContent)
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 40, 20);
     engine.afx_blit_pixbuf_fixed(im, blue.get(), 0, 0, 0, 20, 40, 20);
     put(i, im);
-    x11_ext(engine).afx_vertical_scroll(i, 0, 0, 40, 40, 10); // down
+    x11_ext(engine).afx_vertical_scroll(i, 0, 0, 40, 40, 10);  // down
     sync_engine();
     EXPECT_EQ(screen_pixel(i, 5, 25), v->red);
     EXPECT_EQ(screen_pixel(i, 5, 35), v->blue);
-    EXPECT_EQ(screen_pixel(i, 5, 5), v->red); // uncovered band keeps its pixels
+    EXPECT_EQ(screen_pixel(i, 5, 5), v->red);  // uncovered band keeps its pixels
     put(i, im);
-    x11_ext(engine).afx_vertical_scroll(i, 0, 0, 40, 40, -10); // up
+    x11_ext(engine).afx_vertical_scroll(i, 0, 0, 40, 40, -10);  // up
     sync_engine();
     EXPECT_EQ(screen_pixel(i, 5, 15), v->blue);
     EXPECT_EQ(screen_pixel(i, 5, 5), v->red);
@@ -222,7 +226,7 @@ TEST_F(Images, SwappedMasksAreRefused)
 
 // At depths 30 and 8 nothing is drawn and the copy says why.
 class UnsupportedLayout : public EngineTest {
-  protected:
+protected:
     void SetUp() override
     {
         EngineTest::SetUp();
@@ -235,7 +239,7 @@ TEST_F(UnsupportedLayout, CopiesPrintTheMasksAndDrawNothing)
 {
     afx_image* im = engine.afx_pixmap_create_fixed(8, 8, 112, 112, 112, 20, 1, 8, 1);
     ASSERT_NE(im, nullptr);
-    EXPECT_EQ(XGetPixel(x11_image(im), 0, 0), 0u); // the background stays black
+    EXPECT_EQ(XGetPixel(x11_image(im), 0, 0), 0u);  // the background stays black
     pixbuf_ptr red = solid(8, 8, 255, 0, 0);
     ::testing::internal::CaptureStdout();
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 8, 8);
@@ -247,8 +251,7 @@ TEST_F(UnsupportedLayout, CopiesPrintTheMasksAndDrawNothing)
     std::snprintf(want, sizeof want,
                   "%sImage / display colour depth is not supported\n%sbits per pixel is %d\n"
                   "%sred_mask is %04lX\n%sgreen_mask is %04lX\n%sblue_mask is %04lX\n\n",
-                  pre, pre, x->bits_per_pixel, pre, x->red_mask, pre, x->green_mask, pre,
-                  x->blue_mask);
+                  pre, pre, x->bits_per_pixel, pre, x->red_mask, pre, x->green_mask, pre, x->blue_mask);
     EXPECT_EQ(out.substr(0, std::strlen(want)), want);
     EXPECT_NE(out.find("afx_draw_pixbuf_fixed - blue_mask"), std::string::npos);
     for (int y = 0; y < 8; ++y)
@@ -264,4 +267,4 @@ TEST_F(UnsupportedLayout, CopiesPrintTheMasksAndDrawNothing)
     engine.afx_pixmap_destroy(im);
 }
 
-} // namespace
+}  // namespace

@@ -1,7 +1,7 @@
 // The installer build of the engine: locale from the environment, an X input
 // method, multibyte key text, and the lines it prints. This executable runs in
 // a UTF-8 locale with a compose table of its own.
-#include "x11_test_env.h" // gtest before Xlib
+#include "x11_test_env.h"  // gtest before Xlib
 #include "key_input.h"
 
 #include "afx/core/afx_font_engine.h"
@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kComposeTable = "<Multi_key> <x> <y> : \"ok\"\n";
 
 class InstallerSession : public ::testing::Environment {
-  public:
+public:
     void SetUp() override
     {
         setenv("LC_ALL", "C.UTF-8", 1);
@@ -36,7 +36,7 @@ class InstallerSession : public ::testing::Environment {
     }
     void TearDown() override { unlink(compose_.c_str()); }
 
-  private:
+private:
     std::string compose_;
 };
 
@@ -44,7 +44,7 @@ class InstallerSession : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new InstallerSession);
 
 class InstallerKeys : public EngineTest {
-  protected:
+protected:
     void SetUp() override
     {
         EngineTest::SetUp();
@@ -63,41 +63,36 @@ class InstallerKeys : public EngineTest {
 TEST_F(InstallerKeys, TwoByteCharacterThenOneByteCharacter)
 {
     type({XK_eacute, XK_a}, 2);
-    EXPECT_EQ(log.presses(), (std::vector<key_event>{pressed("\xc3\xa9", XK_eacute),
-                                                     pressed("a", XK_a)}));
+    EXPECT_EQ(log.presses(), (std::vector<key_event>{pressed("\xc3\xa9", XK_eacute), pressed("a", XK_a)}));
 }
 
 TEST_F(InstallerKeys, ShiftGivesEmptyTextAndReleaseGivesNullText)
 {
     type({XK_Shift_L}, 1);
     ASSERT_TRUE(wait_until([&] { return log.size() >= 2; }));
-    EXPECT_EQ(log.events(),
-              (std::vector<key_event>{pressed("", XK_Shift_L), released(XK_Shift_L)}));
+    EXPECT_EQ(log.events(), (std::vector<key_event>{pressed("", XK_Shift_L), released(XK_Shift_L)}));
 }
 
 // The input method swallows the sequence's keys and hands over its text
 // without a keysym; that text must still reach the window.
 TEST_F(InstallerKeys, ComposedTextWithoutKeysymArrives)
 {
-    type({XK_Shift_L}, 1); // the first press gives the window's context the focus
+    type({XK_Shift_L}, 1);  // the first press gives the window's context the focus
     type({XK_Multi_key, XK_x, XK_y, XK_a}, 3);
-    EXPECT_EQ(log.presses(), (std::vector<key_event>{pressed("", XK_Shift_L),
-                                                     pressed("ok", NoSymbol),
-                                                     pressed("a", XK_a)}));
+    EXPECT_EQ(log.presses(),
+              (std::vector<key_event>{pressed("", XK_Shift_L), pressed("ok", NoSymbol), pressed("a", XK_a)}));
 }
 
 TEST_F(InstallerKeys, WindowsKeepTheirOwnContexts)
 {
     KeyLog second;
-    const int other =
-        open_window(40, 20, 1.0f, &second, [&](int w) { second.attach(engine, w); });
+    const int other = open_window(40, 20, 1.0f, &second, [&](int w) { second.attach(engine, w); });
     type({XK_eacute}, 1);
     type_keys(peer, xid(other), {XK_a});
     ASSERT_TRUE(wait_until([&] { return !second.presses().empty(); }));
     engine.destroy_afx_window(other);
     type({XK_a}, 2);
-    EXPECT_EQ(log.presses(), (std::vector<key_event>{pressed("\xc3\xa9", XK_eacute),
-                                                     pressed("a", XK_a)}));
+    EXPECT_EQ(log.presses(), (std::vector<key_event>{pressed("\xc3\xa9", XK_eacute), pressed("a", XK_a)}));
     EXPECT_EQ(second.presses(), (std::vector<key_event>{pressed("a", XK_a)}));
 }
 
@@ -106,7 +101,7 @@ TEST_F(InstallerKeys, WindowsKeepTheirOwnContexts)
 TEST_F(InstallerKeys, NoInputMethodFallsBackToThePlainLookup)
 {
     setenv("XMODIFIERS", "@im=afx-test-none", 1);
-    AFX_engine lone; // reads the modifiers when it is made
+    AFX_engine lone;  // reads the modifiers when it is made
     unsetenv("XMODIFIERS");
     ::testing::internal::CaptureStdout();
     const bool opened = x11_ext(lone).open_display_connection();
@@ -159,7 +154,7 @@ struct locale_case {
 };
 
 class InstallerLocale : public ::testing::TestWithParam<locale_case> {
-  protected:
+protected:
     void TearDown() override
     {
         setenv("LC_ALL", "C.UTF-8", 1);
@@ -173,24 +168,25 @@ TEST_P(InstallerLocale, EngineTakesTheLocaleFromTheEnvironment)
     setenv("LC_ALL", c.locale, 1);
     std::setlocale(LC_ALL, "C");
     ::testing::internal::CaptureStdout();
-    { AFX_engine e; }
+    {
+        AFX_engine e;
+    }
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.printed);
     EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), *c.printed ? "C" : c.locale);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, InstallerLocale,
-    ::testing::Values(locale_case{"Utf8", "C.UTF-8", ""},
-                      locale_case{"Missing", "xx_XX.NOPE", "** QELM-UI Engine: cannot set locale\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, InstallerLocale,
+                         ::testing::Values(locale_case{"Utf8", "C.UTF-8", ""},
+                                           locale_case{"Missing", "xx_XX.NOPE",
+                                                       "** QELM-UI Engine: cannot set locale\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InstallerFont, UsesUtf8TextInAUtf8LocaleAndSaysSo)
 {
-    AFX_engine engine; // sets the locale the font engine reads
+    AFX_engine engine;  // sets the locale the font engine reads
     ::testing::internal::CaptureStdout();
     AFX_font_engine font(&engine);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "\nQELM-UI: UI text - Using UTF-8 encoding\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "\nQELM-UI: UI text - Using UTF-8 encoding\n");
     EXPECT_TRUE(font.get_utf8());
 }
 
@@ -233,4 +229,4 @@ TEST_F(InstallerWindows, WhiteBackgroundWindowShowsWhite)
     EXPECT_TRUE(wait_until([&] { return screen_pixel(i, 15, 15) == white; }));
 }
 
-} // namespace
+}  // namespace

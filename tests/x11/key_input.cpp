@@ -26,7 +26,7 @@ KeyCode spare_keycode(Display* d)
     return found;
 }
 
-} // namespace
+}  // namespace
 
 void map_keysyms(const std::vector<KeySym>& syms)
 {
@@ -59,12 +59,10 @@ void type_keys(Display* d, Window w, const std::vector<KeySym>& syms)
 
 void KeyLog::attach(AFX_engine& e, int index)
 {
-    x11_ext(e).register_keypress_callback(index, [](const char* t, uint32_t s, uint32_t, int, void* u) {
-        on_key(true, t, s, u);
-    });
-    x11_ext(e).register_keyrelease_callback(index, [](const char* t, uint32_t s, uint32_t, int, void* u) {
-        on_key(false, t, s, u);
-    });
+    x11_ext(e).register_keypress_callback(
+        index, [](const char* t, uint32_t s, uint32_t, int, void* u) { on_key(true, t, s, u); });
+    x11_ext(e).register_keyrelease_callback(
+        index, [](const char* t, uint32_t s, uint32_t, int, void* u) { on_key(false, t, s, u); });
 }
 
 void KeyLog::on_key(bool press, const char* text, uint32_t keysym, void* user)

@@ -26,23 +26,17 @@ struct key_event {
     bool operator==(const key_event&) const = default;
 };
 
-inline key_event pressed(const std::string& text, uint32_t keysym)
-{
-    return {true, false, text, keysym};
-}
-inline key_event released(uint32_t keysym)
-{
-    return {false, true, "", keysym};
-}
+inline key_event pressed(const std::string& text, uint32_t keysym) { return {true, false, text, keysym}; }
+inline key_event released(uint32_t keysym) { return {false, true, "", keysym}; }
 
 class KeyLog {
-  public:
-    void attach(AFX_engine& e, int index); // both key callbacks, this as user data
+public:
+    void attach(AFX_engine& e, int index);  // both key callbacks, this as user data
     std::vector<key_event> events() const;
     std::vector<key_event> presses() const;
     size_t size() const;
 
-  private:
+private:
     static void on_key(bool press, const char* text, uint32_t keysym, void* user);
     mutable std::mutex m_;
     std::vector<key_event> events_;

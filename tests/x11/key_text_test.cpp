@@ -1,6 +1,6 @@
 // Key text of the plug-in build: the plain lookup, Latin-1 bytes, no input
 // method.
-#include "x11_test_env.h" // gtest before Xlib
+#include "x11_test_env.h"  // gtest before Xlib
 #include "key_input.h"
 
 #include <X11/keysym.h>
@@ -15,7 +15,7 @@ struct key_case {
 };
 
 class PlainKeyText : public EngineTest, public ::testing::WithParamInterface<key_case> {
-  protected:
+protected:
     static void SetUpTestSuite() { map_keysyms({XK_a, XK_Shift_L, XK_eacute}); }
     void SetUp() override
     {
@@ -36,9 +36,8 @@ TEST_P(PlainKeyText, PressGivesTextAndKeysymReleaseGivesNullText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, PlainKeyText,
-                         ::testing::Values(key_case{"Letter", XK_a, "a"},
-                                           key_case{"Shift", XK_Shift_L, ""},
+                         ::testing::Values(key_case{"Letter", XK_a, "a"}, key_case{"Shift", XK_Shift_L, ""},
                                            key_case{"Latin1Byte", XK_eacute, "\xe9"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
+}  // namespace

@@ -4,12 +4,9 @@
 
 namespace {
 
-Recorder& rec(void* user)
-{
-    return *static_cast<Recorder*>(user);
-}
+Recorder& rec(void* user) { return *static_cast<Recorder*>(user); }
 
-} // namespace
+}  // namespace
 
 void Recorder::attach(AFX_engine& e, int i)
 {

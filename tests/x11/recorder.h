@@ -15,7 +15,7 @@ struct call {
 };
 
 class Recorder {
-  public:
+public:
     void add(call c)
     {
         std::lock_guard<std::mutex> g(m_);
@@ -43,7 +43,7 @@ class Recorder {
     // Registers every input and structure callback of a window.
     void attach(AFX_engine& e, int index);
 
-  private:
+private:
     mutable std::mutex m_;
     std::vector<call> calls_;
 };

@@ -14,7 +14,7 @@ struct env_case {
 };
 
 class ScaleFromVariable : public ::testing::TestWithParam<env_case> {
-  protected:
+protected:
     void TearDown() override { unsetenv("QELM_UI_DPI"); }
 };
 
@@ -34,9 +34,8 @@ TEST_P(ScaleFromVariable, QuantisesToEighthsBetweenOneAndTwo)
 
 INSTANTIATE_TEST_SUITE_P(Values, ScaleFromVariable,
                          ::testing::Values(env_case{"144", 144, 1.5f}, env_case{"100", 100, 1.0f},
-                                           env_case{"110", 110, 1.125f},
-                                           env_case{"300", 300, 2.0f}, env_case{"72", 72, 1.0f},
-                                           env_case{"192", 192, 2.0f},
+                                           env_case{"110", 110, 1.125f}, env_case{"300", 300, 2.0f},
+                                           env_case{"72", 72, 1.0f}, env_case{"192", 192, 2.0f},
                                            env_case{"dense", 0, 1.0f}));
 
 TEST(Scale, IsComputedOnceAndKept)
@@ -53,7 +52,7 @@ TEST(Scale, IsComputedOnceAndKept)
 
 struct dpi_case {
     int server_dpi;
-    int measured; // from the diagonal: the server rounds its millimetres
+    int measured;  // from the diagonal: the server rounds its millimetres
     float scale;
 };
 
@@ -72,8 +71,7 @@ TEST_P(ScaleFromScreen, MeasuresTheDiagonal)
     ::testing::internal::CaptureStdout();
     const float scale = engine.get_optimum_scale_factor();
     const std::string out = ::testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("QELM-UI: UI dpi " + std::to_string(c.measured) + "\n"), std::string::npos)
-        << out;
+    EXPECT_NE(out.find("QELM-UI: UI dpi " + std::to_string(c.measured) + "\n"), std::string::npos) << out;
     EXPECT_FLOAT_EQ(scale, c.scale);
 
     ASSERT_TRUE(x11_ext(engine).open_display_connection());
@@ -86,8 +84,8 @@ TEST_P(ScaleFromScreen, MeasuresTheDiagonal)
 
 INSTANTIATE_TEST_SUITE_P(Servers, ScaleFromScreen,
                          ::testing::Values(dpi_case{96, 95, 1.0f}, dpi_case{120, 120, 1.25f},
-                                           dpi_case{144, 143, 1.375f},
-                                           dpi_case{192, 191, 1.875f}, dpi_case{240, 240, 2.0f}));
+                                           dpi_case{144, 143, 1.375f}, dpi_case{192, 191, 1.875f},
+                                           dpi_case{240, 240, 2.0f}));
 
 TEST(Scale, WithoutAServerIsOne)
 {
@@ -98,4 +96,4 @@ TEST(Scale, WithoutAServerIsOne)
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
 }
 
-} // namespace
+}  // namespace

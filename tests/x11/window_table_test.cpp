@@ -131,8 +131,8 @@ TEST_F(WindowTable, InitialPositionCentresOnThePointerAndStaysOnScreen)
     XSync(peer, False);
     int x = 0, y = 0;
     ASSERT_TRUE(x11_ext(engine).find_initial_window_position(&x, &y, 640, 400, 1.0f));
-    EXPECT_EQ(x, 0);  // 100 - 320 is negative
-    EXPECT_EQ(y, 34); // 50 - 32 / 2
+    EXPECT_EQ(x, 0);   // 100 - 320 is negative
+    EXPECT_EQ(y, 34);  // 50 - 32 / 2
 
     XWarpPointer(peer, None, DefaultRootWindow(peer), 0, 0, 0, 0, 1900, 1070);
     XSync(peer, False);
@@ -141,7 +141,7 @@ TEST_F(WindowTable, InitialPositionCentresOnThePointerAndStaysOnScreen)
     EXPECT_EQ(x, 1920 - 640);
     EXPECT_EQ(y, 1080 - 400);
 
-    x = 7, y = 0; // a given position is kept
+    x = 7, y = 0;  // a given position is kept
     x11_ext(engine).find_initial_window_position(&x, &y, 640, 400, 1.0f);
     EXPECT_EQ(x, 7);
     EXPECT_EQ(y, 0);
@@ -174,15 +174,14 @@ TEST_F(WindowTable, HintsReachTheServer)
     XSizeHints hints{};
     long supplied = 0;
     ASSERT_TRUE(XGetWMNormalHints(peer, xid(i), &hints, &supplied));
-    EXPECT_EQ(hints.flags & (PMinSize | PMaxSize | PAspect | PPosition),
-              PMinSize | PMaxSize | PAspect);
+    EXPECT_EQ(hints.flags & (PMinSize | PMaxSize | PAspect | PPosition), PMinSize | PMaxSize | PAspect);
     EXPECT_EQ(hints.max_width, 144);
     EXPECT_EQ(hints.min_aspect.y, 510);
 }
 
 TEST(NoDisplay, EveryOperationFailsQuietly)
 {
-    AFX_engine engine; // never connected
+    AFX_engine engine;  // never connected
     EXPECT_EQ(x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
     EXPECT_EQ(engine.destroy_afx_window(0), 0);
     EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(0, 1), 0);
@@ -197,4 +196,4 @@ TEST(NoDisplay, EveryOperationFailsQuietly)
     EXPECT_TRUE(engine.check_all_windows_closed());
 }
 
-} // namespace
+}  // namespace

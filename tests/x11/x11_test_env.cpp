@@ -10,10 +10,7 @@ namespace {
 int g_depth = 24;
 }
 
-int test_depth()
-{
-    return g_depth;
-}
+int test_depth() { return g_depth; }
 
 bool wait_until(const std::function<bool()>& pred, int timeout_ms)
 {

@@ -22,7 +22,7 @@ bool wait_until(const std::function<bool()>& pred, int timeout_ms = 2000);
 
 // An engine connected to the test server, plus a peer connection.
 class EngineTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 

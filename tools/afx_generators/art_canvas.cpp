@@ -28,12 +28,11 @@ float round_rect_distance(float px, float py, float x0, float y0, float x1, floa
     const float ox = std::max(qx, 0.0f), oy = std::max(qy, 0.0f);
     return std::sqrt(ox * ox + oy * oy) + std::min(std::max(qx, qy), 0.0f) - r;
 }
-} // namespace
+}  // namespace
 
 art_colour art_mix(art_colour a, art_colour b, float t)
 {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
-            a.a + (b.a - a.a) * t};
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
 }
 
 art_canvas::art_canvas(int width, int height, art_colour fill)
@@ -61,10 +60,7 @@ void art_canvas::blend(int x, int y, art_colour c, float coverage)
 art_colour art_canvas::get(int x, int y) const { return px_[size_t(y) * w_ + x]; }
 void art_canvas::set(int x, int y, art_colour c) { px_[size_t(y) * w_ + x] = c; }
 
-void art_canvas::fill_circle(float cx, float cy, float r, art_colour c)
-{
-    ring(cx, cy, -1.0f, r, c);
-}
+void art_canvas::fill_circle(float cx, float cy, float r, art_colour c) { ring(cx, cy, -1.0f, r, c); }
 
 void art_canvas::ring(float cx, float cy, float r_in, float r_out, art_colour c)
 {
@@ -93,20 +89,18 @@ void art_canvas::round_rect(float x0, float y0, float x1, float y1, float radius
     round_rect_vgrad(x0, y0, x1, y1, radius, c, c);
 }
 
-void art_canvas::round_rect_vgrad(float x0, float y0, float x1, float y1, float radius,
-                                  art_colour top, art_colour bottom)
+void art_canvas::round_rect_vgrad(float x0, float y0, float x1, float y1, float radius, art_colour top,
+                                  art_colour bottom)
 {
     for (int y = int(std::floor(y0)) - 1; y <= int(std::ceil(y1)); ++y)
         for (int x = int(std::floor(x0)) - 1; x <= int(std::ceil(x1)); ++x) {
-            const float cov =
-                cover(round_rect_distance(x + 0.5f, y + 0.5f, x0, y0, x1, y1, radius));
+            const float cov = cover(round_rect_distance(x + 0.5f, y + 0.5f, x0, y0, x1, y1, radius));
             const float t = clamp01((y + 0.5f - y0) / std::max(y1 - y0, 1.0f));
             blend(x, y, art_mix(top, bottom, t), cov);
         }
 }
 
-void art_canvas::triangle(float ax, float ay, float bx, float by, float cx, float cy,
-                          art_colour c)
+void art_canvas::triangle(float ax, float ay, float bx, float by, float cx, float cy, art_colour c)
 {
     // Coverage by 4 x 4 supersampling of the edge functions.
     const float area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
@@ -170,8 +164,7 @@ float art_canvas::text(float x, float baseline, const std::string& s, art_colour
     return x - start;
 }
 
-float art_canvas::text_centred(float cx, float baseline, const std::string& s, art_colour c,
-                               float scale)
+float art_canvas::text_centred(float cx, float baseline, const std::string& s, art_colour c, float scale)
 {
     const float w = text_width(s, scale);
     return text(std::round(cx - w / 2), baseline, s, c, scale);

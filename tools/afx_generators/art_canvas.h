@@ -14,7 +14,7 @@ struct art_colour {
 art_colour art_mix(art_colour a, art_colour b, float t);
 
 class art_canvas {
-  public:
+public:
     art_canvas(int width, int height, art_colour fill = {0, 0, 0, 0});
     int width() const { return w_; }
     int height() const { return h_; }
@@ -38,22 +38,21 @@ class art_canvas {
     // smooth coverage. Returns the advance in canvas pixels.
     float text(float x, float baseline, const std::string& s, art_colour c, float scale = 1.0f);
     static float text_width(const std::string& s, float scale = 1.0f);
-    float text_centred(float cx, float baseline, const std::string& s, art_colour c,
-                       float scale = 1.0f);
+    float text_centred(float cx, float baseline, const std::string& s, art_colour c, float scale = 1.0f);
 
     // Places another canvas (source-over) with its top-left at (x, y).
     void paste(const art_canvas& src, int x, int y);
     // 8-bit RGBA rows, rounded.
     std::vector<uint8_t> rgba() const;
 
-  private:
+private:
     int w_, h_;
     std::vector<art_colour> px_;
 };
 
 // Reproducible pseudo-random numbers in [0, 1) for textures.
 class art_noise {
-  public:
+public:
     explicit art_noise(uint32_t seed) : s_(seed) {}
     float next()
     {
@@ -61,6 +60,6 @@ class art_noise {
         return static_cast<float>(s_ >> 8) / 16777216.0f;
     }
 
-  private:
+private:
     uint32_t s_;
 };

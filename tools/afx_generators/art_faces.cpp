@@ -36,8 +36,8 @@ void brushed_metal(art_canvas& c, float top, float bottom, uint32_t seed)
         for (int x = 0; x < c.width(); ++x) {
             const float t = float(y) / float(c.height() - 1);
             const float sheen = 0.012f * std::cos((x - c.width() * 0.35f) / c.width() * kPi);
-            c.set(x, y, grey(top + (bottom - top) * t + grain[size_t(y)] + sheen +
-                             (n.next() - 0.5f) * 0.01f));
+            c.set(x, y,
+                  grey(top + (bottom - top) * t + grain[size_t(y)] + sheen + (n.next() - 0.5f) * 0.01f));
         }
 }
 
@@ -117,7 +117,7 @@ void label(art_canvas& c, const spot& k, const char* text)
     c.text_centred(k.cx + 0.5f, top - 3.0f, text, kLabel);
 }
 
-} // namespace
+}  // namespace
 
 art_canvas front_panel()
 {
@@ -132,8 +132,8 @@ art_canvas front_panel()
         c.blend(0, y, grey(1, 0.10f));
         c.blend(143, y, grey(0, 0.45f));
     }
-    for (auto [x, y, a] : {std::tuple{8.0f, 8.0f, 0.4f}, {136.0f, 8.0f, 1.3f}, {8.0f, 486.0f, 2.2f},
-                           {136.0f, 486.0f, 0.9f}})
+    for (auto [x, y, a] :
+         {std::tuple{8.0f, 8.0f, 0.4f}, {136.0f, 8.0f, 1.3f}, {8.0f, 486.0f, 2.2f}, {136.0f, 486.0f, 0.9f}})
         screw(c, x, y, a);
 
     // Title block above the banner.
@@ -150,8 +150,7 @@ art_canvas front_panel()
 
     // Meter window: a recess with a dB scale to its right.
     const int mx = kMeter.cx - kMeter.w / 2, my = kMeter.cy - kMeter.h / 2;
-    c.round_rect(mx - 2.5f, my - 2.5f, mx + kMeter.w + 2.5f, my + kMeter.h + 2.5f, 3.0f,
-                 grey(0.04f, 0.8f));
+    c.round_rect(mx - 2.5f, my - 2.5f, mx + kMeter.w + 2.5f, my + kMeter.h + 2.5f, 3.0f, grey(0.04f, 0.8f));
     c.text_centred(float(kMeter.cx) + 0.5f, float(my) - 5.0f, "GR dB", kLabel);
     for (int db = 0; db <= 20; db += 5) {
         const double v = db / 20.0 * 99.0;
@@ -207,7 +206,7 @@ art_canvas switch_face(bool lit)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 art_canvas effect_switch()
 {
@@ -250,8 +249,8 @@ art_canvas meter_strip()
         // LED rows: amber at the foot turning red towards 20 dB.
         for (int y = 3; y <= h - 4; y += 3) {
             const float t = 1.0f - float(y - 3) / float(h - 7);
-            const art_colour hot = art_mix(art_colour{1.0f, 0.66f, 0.10f},
-                                           art_colour{1.0f, 0.16f, 0.05f}, t * t);
+            const art_colour hot =
+                art_mix(art_colour{1.0f, 0.66f, 0.10f}, art_colour{1.0f, 0.16f, 0.05f}, t * t);
             const art_colour cold = art_mix(grey(0.02f), hot, 0.14f);
             for (int x = 7; x <= 24; ++x)
                 for (int dy = 0; dy < 2; ++dy)
@@ -275,8 +274,7 @@ art_canvas small_button(int glyph)
         art_canvas b(32, 16);
         b.round_rect(0.5f, 0.5f, 31.5f, 15.5f, 3.0f, grey(0.06f));
         const art_colour ink = f ? kOrange : grey(0.72f);
-        b.round_rect_vgrad(2.5f, 2.5f, 29.5f, 13.5f, 2.0f, grey(f ? 0.16f : 0.30f),
-                           grey(f ? 0.24f : 0.17f));
+        b.round_rect_vgrad(2.5f, 2.5f, 29.5f, 13.5f, 2.0f, grey(f ? 0.16f : 0.30f), grey(f ? 0.24f : 0.17f));
         if (glyph == 0) {
             b.fill_circle(16.0f, 8.0f, 3.0f, f ? art_colour{1.0f, 0.62f, 0.12f} : grey(0.12f));
             b.ring(16.0f, 8.0f, 3.0f, 3.8f, grey(0.05f));
@@ -309,7 +307,7 @@ art_canvas installer_face(int w, int h, uint32_t seed)
     brushed_metal(c, 0.17f, 0.08f, seed);
     return c;
 }
-} // namespace
+}  // namespace
 
 art_canvas installer_splash()
 {
@@ -336,4 +334,4 @@ art_canvas installer_background()
     return c;
 }
 
-} // namespace art
+}  // namespace art

@@ -82,8 +82,8 @@ void write_table(std::ostream& out, const std::vector<glyph>& table)
     for (int code = 0; code < 256; ++code) {
         const glyph& g = table[code];
         const int w = g.rows.empty() ? 0 : int(g.rows[0].size()), h = int(g.rows.size());
-        out << "const uint8_t g" << code << "[] = {" << w << ", " << h << ", " << g.advance
-            << ", 0, " << (g.bearing & 255) << ", " << (g.top & 255);
+        out << "const uint8_t g" << code << "[] = {" << w << ", " << h << ", " << g.advance << ", 0, "
+            << (g.bearing & 255) << ", " << (g.top & 255);
         for (const std::string& row : g.rows)
             for (char c : row)
                 out << ", " << coverage_of(c);
@@ -95,7 +95,7 @@ void write_table(std::ostream& out, const std::vector<glyph>& table)
     out << "};\n";
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -21,10 +21,9 @@ void chunk(std::vector<uint8_t>& file, const char* type, const std::vector<uint8
     put_be32(file, uint32_t(crc32(0, file.data() + start, uInt(file.size() - start))));
 }
 
-} // namespace
+}  // namespace
 
-bool afx_write_png(const std::string& path, int width, int height, const uint8_t* rgba,
-                   int rowstride)
+bool afx_write_png(const std::string& path, int width, int height, const uint8_t* rgba, int rowstride)
 {
     // Each row starts with filter type 0 (none).
     std::vector<uint8_t> raw;
@@ -44,7 +43,7 @@ bool afx_write_png(const std::string& path, int width, int height, const uint8_t
     std::vector<uint8_t> ihdr;
     put_be32(ihdr, uint32_t(width));
     put_be32(ihdr, uint32_t(height));
-    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
+    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
     chunk(file, "IHDR", ihdr);
     chunk(file, "IDAT", packed);
     chunk(file, "IEND", {});

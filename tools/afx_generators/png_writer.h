@@ -4,5 +4,4 @@
 #include <cstdint>
 #include <string>
 
-bool afx_write_png(const std::string& path, int width, int height, const uint8_t* rgba,
-                   int rowstride);
+bool afx_write_png(const std::string& path, int width, int height, const uint8_t* rgba, int rowstride);

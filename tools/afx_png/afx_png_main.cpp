@@ -50,9 +50,7 @@ int write_panel(float scale, const char* out)
     sink.pixels = pixels.data();
     afx_catrom_blit(*content, sink, {0, 0, sink.image_width, sink.image_height, 0, 0, scale});
     D::afx_pixbuf_destroy_with_allocation(content);
-    return afx_write_png(out, sink.image_width, sink.image_height, pixels.data(), sink.rowstride)
-               ? 0
-               : 1;
+    return afx_write_png(out, sink.image_width, sink.image_height, pixels.data(), sink.rowstride) ? 0 : 1;
 }
 
 int write_image(const char* name, int frame_height, int frame, const char* out)
@@ -73,13 +71,13 @@ int write_image(const char* name, int frame_height, int frame, const char* out)
             return 1;
         }
     }
-    const bool ok = afx_write_png(out, img->width, height,
-                                  img->pixels + size_t(first_row) * img->rowstride, img->rowstride);
+    const bool ok = afx_write_png(out, img->width, height, img->pixels + size_t(first_row) * img->rowstride,
+                                  img->rowstride);
     D::afx_pixbuf_destroy(img);
     return ok ? 0 : 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -25,8 +25,8 @@ struct knob_place {
 constexpr knob_place kKnobs[6] = {{101, 109, 33, 33}, {48, 155, 60, 0}, {48, 215, 35, 0},
                                   {48, 275, 45, 0},   {48, 335, 30, 0}, {101, 381, 25, 0}};
 
-void place_button(CPushButtonLatchingObject& b, afx_pixbuf* strip, afx_pixbuf* panel, int x,
-                  int y, int w, int h, int oy, float value)
+void place_button(CPushButtonLatchingObject& b, afx_pixbuf* strip, afx_pixbuf* panel, int x, int y, int w,
+                  int h, int oy, float value)
 {
     b.set_front_panel_pixbuf(panel);
     b.set_pushbutton_latching_pixbuf(strip);
@@ -39,13 +39,13 @@ void place_button(CPushButtonLatchingObject& b, afx_pixbuf* strip, afx_pixbuf* p
     b.set_pushbutton_latching_value(value);
 }
 
-} // namespace
+}  // namespace
 
 afx_pixbuf* afx_preview_panel(const char* banner_text, float meter_value)
 {
-    owned_image panel(afx_art_front_panel), knob(afx_art_knob_strip),
-        sw(afx_art_effect_switch), meter_img(afx_art_meter_strip),
-        status(afx_art_status_button), left(afx_art_left_button), right(afx_art_right_button);
+    owned_image panel(afx_art_front_panel), knob(afx_art_knob_strip), sw(afx_art_effect_switch),
+        meter_img(afx_art_meter_strip), status(afx_art_status_button), left(afx_art_left_button),
+        right(afx_art_right_button);
     afx_pixbuf* content = D::afx_pixbuf_new_with_allocation(144, 510, 0);
     D::afxline_block_fill_to_pixbuf(content, 0, 0, 144, 16, 22, 22, 24);
 
@@ -56,10 +56,9 @@ afx_pixbuf* afx_preview_panel(const char* banner_text, float meter_value)
     front.set_front_panel_offset_y(16);
     front.draw_front_panel(content);
 
-    CPushButtonLatchingObject buttons[4] = {CPushButtonLatchingObject(nullptr),
-                                            CPushButtonLatchingObject(nullptr),
-                                            CPushButtonLatchingObject(nullptr),
-                                            CPushButtonLatchingObject(nullptr)};
+    CPushButtonLatchingObject buttons[4] = {
+        CPushButtonLatchingObject(nullptr), CPushButtonLatchingObject(nullptr),
+        CPushButtonLatchingObject(nullptr), CPushButtonLatchingObject(nullptr)};
     place_button(buttons[0], sw.p, panel.p, 72, 421, 44, 20, 16, 99);
     place_button(buttons[1], status.p, panel.p, 54, 8, 32, 16, 0, 0);
     place_button(buttons[2], left.p, panel.p, 90, 8, 32, 16, 0, 0);

@@ -38,8 +38,9 @@ std::string LoadedBundle::executablePath() const
 LoadedBundle load_bundle(const std::string& path)
 {
     LoadedBundle loaded;
-    CFURLRef url = CFURLCreateFromFileSystemRepresentation(
-        kCFAllocatorDefault, reinterpret_cast<const UInt8*>(path.data()), static_cast<CFIndex>(path.size()), true);
+    CFURLRef url = CFURLCreateFromFileSystemRepresentation(kCFAllocatorDefault,
+                                                           reinterpret_cast<const UInt8*>(path.data()),
+                                                           static_cast<CFIndex>(path.size()), true);
     CFBundleRef bundle = url ? CFBundleCreate(kCFAllocatorDefault, url) : nullptr;
     if (url)
         CFRelease(url);

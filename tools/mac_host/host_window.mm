@@ -40,10 +40,7 @@ struct HostWindow::Parts {
     VLTHostParentView* parent;
 };
 
-Application::Application() : pool_([[NSAutoreleasePool alloc] init])
-{
-    [NSApplication sharedApplication];
-}
+Application::Application() : pool_([[NSAutoreleasePool alloc] init]) { [NSApplication sharedApplication]; }
 
 Application::~Application() { [(NSAutoreleasePool*)pool_ drain]; }
 

@@ -65,14 +65,15 @@ int run(const Options& o)
     vst2host::HostLog log;
     vst2host::PluginInstance plugin;
     std::string error;
-    auto entry = reinterpret_cast<vst2host::PluginInstance::EntryProc>(loaded.bundle().symbol("VSTPluginMain"));
+    auto entry =
+        reinterpret_cast<vst2host::PluginInstance::EntryProc>(loaded.bundle().symbol("VSTPluginMain"));
     if (!plugin.start(entry, o.bundle, log, error)) {
         std::fprintf(stderr, "vst2host: %s\n", error.c_str());
         return 1;
     }
     const int32_t id = plugin.effect()->uniqueID;
-    std::printf("plugin: %s id %c%c%c%c\n", o.bundle.c_str(), id >> 24 & 0xff, id >> 16 & 0xff, id >> 8 & 0xff,
-                id & 0xff);
+    std::printf("plugin: %s id %c%c%c%c\n", o.bundle.c_str(), id >> 24 & 0xff, id >> 16 & 0xff,
+                id >> 8 & 0xff, id & 0xff);
     if (o.program >= 0)
         plugin.dispatch(effSetProgram, 0, o.program);
     for (const auto& [name, value] : o.params) {
@@ -131,7 +132,4 @@ int run(const Options& o)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    return host_tool::tool_main(argc, argv, kUsage, parse, run);
-}
+int main(int argc, char** argv) { return host_tool::tool_main(argc, argv, kUsage, parse, run); }

@@ -33,7 +33,7 @@ struct Options {
     std::string bundle;
     mac_host::WindowRun window;
     int width = 0, height = 0;  // 0: the view's own size
-    double bypass = -1;   // below 0: left alone
+    double bypass = -1;         // below 0: left alone
 };
 
 bool parse(int argc, char** argv, Options& o)
@@ -68,7 +68,8 @@ void set_bypass(IEditController* controller, double value)
 // exit status.
 int show_editor(IEditController* controller, IPlugView* view, const Options& o)
 {
-    std::printf("NSView: %s\n", view->isPlatformTypeSupported("NSView") == kResultOk ? "supported" : "refused");
+    std::printf("NSView: %s\n",
+                view->isPlatformTypeSupported("NSView") == kResultOk ? "supported" : "refused");
     ViewRect size{};
     view->getSize(&size);
     if (o.width > 0) {
@@ -129,7 +130,4 @@ int run(const Options& o)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    return host_tool::tool_main(argc, argv, kUsage, parse, run);
-}
+int main(int argc, char** argv) { return host_tool::tool_main(argc, argv, kUsage, parse, run); }

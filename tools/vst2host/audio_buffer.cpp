@@ -63,8 +63,7 @@ std::vector<float> read_interleaved(SNDFILE* file, const SF_INFO& info, sf_count
     return samples;
 }
 
-sf_count_t write_interleaved(SNDFILE* file, int format, const std::vector<float>& samples,
-                             sf_count_t frames)
+sf_count_t write_interleaved(SNDFILE* file, int format, const std::vector<float>& samples, sf_count_t frames)
 {
     const int bits = pcm_bits(format);
     if (bits == 0)

@@ -58,8 +58,8 @@ public:
     TopWindow(Display* d, int width, int height) : d_(d)
     {
         const int screen = DefaultScreen(d);
-        window_ = XCreateSimpleWindow(d, RootWindow(d, screen), 0, 0, width, height, 0, 0,
-                                      BlackPixel(d, screen));
+        window_ =
+            XCreateSimpleWindow(d, RootWindow(d, screen), 0, 0, width, height, 0, 0, BlackPixel(d, screen));
         XStoreName(d, window_, "VLT650 - vst2host");
         XClassHint hint{const_cast<char*>("vst2host"), const_cast<char*>("vst2host")};
         XSetClassHint(d, window_, &hint);
@@ -83,8 +83,7 @@ public:
         while (alive_ && XPending(d_)) {
             XEvent ev;
             XNextEvent(d_, &ev);
-            if (ev.type == ClientMessage &&
-                static_cast<Atom>(ev.xclient.data.l[0]) == delete_atom_)
+            if (ev.type == ClientMessage && static_cast<Atom>(ev.xclient.data.l[0]) == delete_atom_)
                 closing_ = true;
             else if (ev.type == DestroyNotify && ev.xdestroywindow.window == window_)
                 alive_ = false;
@@ -116,8 +115,7 @@ public:
     void resize(int width, int height)
     {
         if (alive_ && width > 0 && height > 0)
-            XResizeWindow(d_, window_, static_cast<unsigned>(width),
-                          static_cast<unsigned>(height));
+            XResizeWindow(d_, window_, static_cast<unsigned>(width), static_cast<unsigned>(height));
         XFlush(d_);
     }
 

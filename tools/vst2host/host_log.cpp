@@ -44,13 +44,10 @@ const char* host_opcode_name(int32_t opcode)
     }
 }
 
-void HostLog::make_current(HostLog* log)
-{
-    g_current = log;
-}
+void HostLog::make_current(HostLog* log) { g_current = log; }
 
-intptr_t VST_CALL HostLog::callback(AEffect*, int32_t opcode, int32_t index, intptr_t value,
-                                    void* ptr, float opt)
+intptr_t VST_CALL HostLog::callback(AEffect*, int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                                    float opt)
 {
     HostLog* log = g_current;
     return log ? log->answer(opcode, index, value, ptr, opt) : 0;
@@ -63,12 +60,9 @@ intptr_t HostLog::answer(int32_t opcode, int32_t index, intptr_t value, void* pt
         calls_.push_back({opcode, index, value, opt, ptr != nullptr});
     }
     switch (opcode) {
-    case audioMasterVersion:
-        return kVstVersion;
-    case audioMasterGetSampleRate:
-        return static_cast<intptr_t>(sample_rate);
-    case audioMasterGetBlockSize:
-        return block_size;
+    case audioMasterVersion: return kVstVersion;
+    case audioMasterGetSampleRate: return static_cast<intptr_t>(sample_rate);
+    case audioMasterGetBlockSize: return block_size;
     case audioMasterGetVendorString:
         if (ptr)
             write_text(ptr, "VLT650 tools");
@@ -77,12 +71,9 @@ intptr_t HostLog::answer(int32_t opcode, int32_t index, intptr_t value, void* pt
         if (ptr)
             write_text(ptr, "vst2host");
         return ptr ? 1 : 0;
-    case audioMasterGetVendorVersion:
-        return 1;
-    case audioMasterSizeWindow:
-        return on_size_window && on_size_window(index, value) ? 1 : 0;
-    default:
-        return 0;  // automation and edits are only recorded
+    case audioMasterGetVendorVersion: return 1;
+    case audioMasterSizeWindow: return on_size_window && on_size_window(index, value) ? 1 : 0;
+    default: return 0;  // automation and edits are only recorded
     }
 }
 
@@ -112,9 +103,8 @@ void HostLog::print(std::FILE* out) const
     const std::vector<HostCall> all = calls();
     std::fprintf(out, "host calls: %zu\n", all.size());
     for (const HostCall& c : all)
-        std::fprintf(out, "  %-34s opcode %2d index %3d value %lld opt %g%s\n",
-                     host_opcode_name(c.opcode), c.opcode, c.index,
-                     static_cast<long long>(c.value), static_cast<double>(c.opt),
+        std::fprintf(out, "  %-34s opcode %2d index %3d value %lld opt %g%s\n", host_opcode_name(c.opcode),
+                     c.opcode, c.index, static_cast<long long>(c.value), static_cast<double>(c.opt),
                      c.has_ptr ? " ptr" : "");
 }
 

@@ -35,8 +35,8 @@ public:
 
     // The callback handed to the plug-in; it reaches the log that is
     // current when it runs (one plug-in per process).
-    static intptr_t VST_CALL callback(AEffect* effect, int32_t opcode, int32_t index,
-                                      intptr_t value, void* ptr, float opt);
+    static intptr_t VST_CALL callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                                      void* ptr, float opt);
     static void make_current(HostLog* log);
 
 private:

@@ -147,8 +147,7 @@ std::string resolve_params(const PluginInstance& plugin, Options& o)
                              : std::string("this plug-in has no programs"));
     for (const auto& [key, value] : o.params) {
         double number = 0;
-        int32_t index = parse_number(key, number) ? static_cast<int32_t>(number)
-                                                  : plugin.find_param(key);
+        int32_t index = parse_number(key, number) ? static_cast<int32_t>(number) : plugin.find_param(key);
         if (index < 0 || index >= plugin.effect()->numParams)
             return "no parameter " + key;
         o.render.params.emplace_back(index, value);
@@ -194,8 +193,8 @@ int run_render(const PluginInstance& plugin, Options& o, const AudioBuffer& inpu
     std::string error;
     if (!write_wav(o.out, r.audio, error))
         return fail(error);
-    std::printf("rendered: %ld frames, %d channels, %d Hz, %ld blocks of up to %d frames\n",
-                r.audio.frames(), r.audio.channels, r.audio.rate, r.blocks, o.render.block);
+    std::printf("rendered: %ld frames, %d channels, %d Hz, %ld blocks of up to %d frames\n", r.audio.frames(),
+                r.audio.channels, r.audio.rate, r.blocks, o.render.block);
     std::printf("output: %s\n", o.out.c_str());
     if (r.blocks == 0) {
         std::printf("meter: none, no audio was processed (the input has 0 frames)\n");

@@ -14,10 +14,7 @@ constexpr std::size_t kTextBuffer = 256;
 
 }  // namespace
 
-PluginInstance::~PluginInstance()
-{
-    close();
-}
+PluginInstance::~PluginInstance() { close(); }
 
 bool PluginInstance::load(const std::string& path, HostLog& log, std::string& error)
 {
@@ -68,8 +65,7 @@ void PluginInstance::close()
     }
 }
 
-intptr_t PluginInstance::dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                                  float opt) const
+intptr_t PluginInstance::dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) const
 {
     return effect_ ? effect_->dispatcher(effect_, opcode, index, value, ptr, opt) : 0;
 }

@@ -16,8 +16,7 @@ void apply_settings(const PluginInstance& plugin, const RenderSettings& s)
         plugin.dispatch(effSetBypass, 0, 1);
 }
 
-RenderResult render(const PluginInstance& plugin, const AudioBuffer& input,
-                    const RenderSettings& settings)
+RenderResult render(const PluginInstance& plugin, const AudioBuffer& input, const RenderSettings& settings)
 {
     AEffect* e = plugin.effect();
     const int32_t block = std::max<int32_t>(settings.block, 1);

@@ -28,7 +28,6 @@ struct RenderResult {
 // The program, then the values, then the host bypass.
 void apply_settings(const PluginInstance& plugin, const RenderSettings& settings);
 
-RenderResult render(const PluginInstance& plugin, const AudioBuffer& input,
-                    const RenderSettings& settings);
+RenderResult render(const PluginInstance& plugin, const AudioBuffer& input, const RenderSettings& settings);
 
 }  // namespace vst2host

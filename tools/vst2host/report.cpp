@@ -33,8 +33,7 @@ void print_identity(std::FILE* out, const PluginInstance& plugin)
                  (e->flags & effFlagsCanReplacing) ? 1 : 0);
     ERect* rect = nullptr;
     if (plugin.dispatch(effEditGetRect, 0, 0, &rect) && rect)
-        std::fprintf(out, "editor size: %d x %d\n", rect->right - rect->left,
-                     rect->bottom - rect->top);
+        std::fprintf(out, "editor size: %d x %d\n", rect->right - rect->left, rect->bottom - rect->top);
 }
 
 void print_parameters(std::FILE* out, const PluginInstance& plugin)
@@ -43,10 +42,9 @@ void print_parameters(std::FILE* out, const PluginInstance& plugin)
     std::fprintf(out, "parameters: %d\n", e->numParams);
     for (int32_t i = 0; i < e->numParams; ++i) {
         const float v = e->getParameter(e, i);
-        std::fprintf(out, "  %2d %-10s %8.6f  %s%s%s  automatable %ld\n", i,
-                     plugin.param_name(i).c_str(), static_cast<double>(v),
-                     plugin.param_display(i).c_str(), plugin.param_label(i).empty() ? "" : " ",
-                     plugin.param_label(i).c_str(),
+        std::fprintf(out, "  %2d %-10s %8.6f  %s%s%s  automatable %ld\n", i, plugin.param_name(i).c_str(),
+                     static_cast<double>(v), plugin.param_display(i).c_str(),
+                     plugin.param_label(i).empty() ? "" : " ", plugin.param_label(i).c_str(),
                      static_cast<long>(plugin.dispatch(effCanBeAutomated, i)));
     }
 }

@@ -55,11 +55,20 @@ tresult PLUGIN_API HostAttributeList::queryInterface(const TUID iid, void** obj)
 
 tresult PLUGIN_API HostAttributeList::setInt(AttrID id, int64 value) { return set_value(values_, id, value); }
 
-tresult PLUGIN_API HostAttributeList::getInt(AttrID id, int64& value) { return get_value(values_, id, value); }
+tresult PLUGIN_API HostAttributeList::getInt(AttrID id, int64& value)
+{
+    return get_value(values_, id, value);
+}
 
-tresult PLUGIN_API HostAttributeList::setFloat(AttrID id, double value) { return set_value(values_, id, value); }
+tresult PLUGIN_API HostAttributeList::setFloat(AttrID id, double value)
+{
+    return set_value(values_, id, value);
+}
 
-tresult PLUGIN_API HostAttributeList::getFloat(AttrID id, double& value) { return get_value(values_, id, value); }
+tresult PLUGIN_API HostAttributeList::getFloat(AttrID id, double& value)
+{
+    return get_value(values_, id, value);
+}
 
 tresult PLUGIN_API HostAttributeList::setString(AttrID id, const TChar* string)
 {
@@ -180,8 +189,10 @@ tresult PLUGIN_API MemoryStream::write(void* buffer, int32 numBytes, int32* numB
 
 tresult PLUGIN_API MemoryStream::seek(int64 pos, int32 mode, int64* result)
 {
-    const int64 base = mode == kIBSeekSet ? 0 : mode == kIBSeekCur ? static_cast<int64>(pos_)
-                     : mode == kIBSeekEnd ? static_cast<int64>(bytes_.size()) : -1;
+    const int64 base = mode == kIBSeekSet   ? 0
+                       : mode == kIBSeekCur ? static_cast<int64>(pos_)
+                       : mode == kIBSeekEnd ? static_cast<int64>(bytes_.size())
+                                            : -1;
     if (base < 0 || base + pos < 0)
         return kInvalidArgument;
     pos_ = static_cast<std::size_t>(base + pos);
@@ -226,10 +237,7 @@ tresult PLUGIN_API ParameterChanges::queryInterface(const TUID iid, void** obj)
     return query_one<IParameterChanges>(this, iid, obj);
 }
 
-IParamValueQueue* PLUGIN_API ParameterChanges::getParameterData(int32 index)
-{
-    return queue(index);
-}
+IParamValueQueue* PLUGIN_API ParameterChanges::getParameterData(int32 index) { return queue(index); }
 
 IParamValueQueue* PLUGIN_API ParameterChanges::addParameterData(const ParamID& id, int32& index)
 {
@@ -252,7 +260,7 @@ IParamValueQueue* PLUGIN_API ParameterChanges::addParameterData(const ParamID& i
 ParamValueQueue* ParameterChanges::queue(int32 index) const
 {
     return index >= 0 && index < static_cast<int32>(queues_.size()) ? queues_[static_cast<std::size_t>(index)]
-                                                                     : nullptr;
+                                                                    : nullptr;
 }
 
 void ParameterChanges::clear()

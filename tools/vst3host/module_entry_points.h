@@ -38,7 +38,8 @@ template <typename T>
 IPtr<T> create_instance(IPluginFactory* factory, const int8* cid)
 {
     void* obj = nullptr;
-    if (!factory || factory->createInstance(reinterpret_cast<FIDString>(cid), T::iid, &obj) != kResultOk || !obj)
+    if (!factory || factory->createInstance(reinterpret_cast<FIDString>(cid), T::iid, &obj) != kResultOk ||
+        !obj)
         return {};
     return IPtr<T>(static_cast<T*>(obj), false);
 }

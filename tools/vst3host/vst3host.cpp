@@ -30,11 +30,10 @@ using namespace vst3host;
 
 namespace {
 
-const char kUsage[] =
-    "usage: vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]\n"
-    "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n"
-    "exit status 1 when the module cannot be run, or the --state-in file\n"
-    "cannot be read or is refused by the plug-in.\n";
+const char kUsage[] = "usage: vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]\n"
+                      "                [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]\n"
+                      "exit status 1 when the module cannot be run, or the --state-in file\n"
+                      "cannot be read or is refused by the plug-in.\n";
 
 struct Options {
     const char* module = nullptr;
@@ -55,7 +54,8 @@ bool parse(int argc, char** argv, Options& o)
             const char* eq = std::strchr(next, '=');
             if (!eq)
                 return false;
-            o.sets.emplace_back(static_cast<ParamID>(std::strtoul(next, nullptr, 10)), std::strtod(eq + 1, nullptr));
+            o.sets.emplace_back(static_cast<ParamID>(std::strtoul(next, nullptr, 10)),
+                                std::strtod(eq + 1, nullptr));
         } else if (a == "--program" && next) {
             o.program = std::strtod(next, nullptr);
         } else if (a == "--blocks" && next) {
@@ -97,8 +97,8 @@ void list_factory(IPluginFactory* factory)
         PClassInfo2 c{};
         if (f2)
             f2->getClassInfo2(i, &c);
-        std::printf("class %d: %s | %s | %s | %s | %s | flags %u | %s\n", i, c.name, c.category, c.subCategories,
-                    c.version, c.sdkVersion, c.classFlags, hex_uid(c.cid).c_str());
+        std::printf("class %d: %s | %s | %s | %s | %s | flags %u | %s\n", i, c.name, c.category,
+                    c.subCategories, c.version, c.sdkVersion, c.classFlags, hex_uid(c.cid).c_str());
     }
 }
 
@@ -121,8 +121,8 @@ void list_parameters(IEditController* controller)
         controller->getParameterInfo(i, p);
         String128 text{};
         controller->getParamStringByValue(p.id, controller->getParamNormalized(p.id), text);
-        std::printf("param %u: %s | steps %d | flags 0x%X | %s\n", p.id, to_utf8(p.title).c_str(), p.stepCount,
-                    p.flags, to_utf8(text).c_str());
+        std::printf("param %u: %s | steps %d | flags 0x%X | %s\n", p.id, to_utf8(p.title).c_str(),
+                    p.stepCount, p.flags, to_utf8(text).c_str());
     }
 }
 
@@ -209,7 +209,7 @@ int run(const Options& o)
         return 1;
     }
     const auto module = find_entry_points<void*>([lib](const char* name) { return dlsym(lib, name); },
-                                                  "ModuleEntry", "ModuleExit");
+                                                 "ModuleEntry", "ModuleExit");
     if (!module || !module.enter(lib)) {
         std::printf("error: module entry points missing or failed\n");
         return 1;
@@ -299,7 +299,4 @@ int run(const Options& o)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    return host_tool::tool_main(argc, argv, kUsage, parse, run);
-}
+int main(int argc, char** argv) { return host_tool::tool_main(argc, argv, kUsage, parse, run); }

@@ -23,15 +23,15 @@ using Events = std::vector<std::string>;
 // A widget's centre in the editor window (fixed size, scale 1).
 POINT centre(Widget w)
 {
-    const vlt::editor::Rect r = vlt::editor::panel_to_window(vlt::editor::size_rule(0.0f, 1.0f),
-                                                             vlt::editor::panel_rect(w));
+    const vlt::editor::Rect r =
+        vlt::editor::panel_to_window(vlt::editor::size_rule(0.0f, 1.0f), vlt::editor::panel_rect(w));
     return {r.x + r.w / 2, r.y + r.h / 2};
 }
 
 RECT area(Widget w)
 {
-    const vlt::editor::Rect r = vlt::editor::panel_to_window(vlt::editor::size_rule(0.0f, 1.0f),
-                                                             vlt::editor::panel_rect(w));
+    const vlt::editor::Rect r =
+        vlt::editor::panel_to_window(vlt::editor::size_rule(0.0f, 1.0f), vlt::editor::panel_rect(w));
     return {r.x, r.y, r.x + r.w, r.y + r.h};
 }
 
@@ -190,19 +190,38 @@ void scenario_offer(const char* path)
     };
     const Case cases[] = {
         {"host takes the press", 0, WM_LBUTTONDOWN, {}, vlt::editor::kThresholdKnob, "Thresh 0", {}},
-        {"host leaves it", 1, WM_LBUTTONDOWN, {}, vlt::editor::kThresholdKnob, "Thresh 0",
+        {"host leaves it",
+         1,
+         WM_LBUTTONDOWN,
+         {},
+         vlt::editor::kThresholdKnob,
+         "Thresh 0",
          {"touch Thresh", "request Thresh", "release Thresh"}},
         {"Shift", 0, WM_LBUTTONDOWN, {VK_SHIFT, VK_LSHIFT}, vlt::editor::kThresholdKnob, "Thresh 1", {}},
         {"Alt", 0, WM_LBUTTONDOWN, {VK_MENU, VK_LMENU}, vlt::editor::kThresholdKnob, "Thresh 4", {}},
         {"Ctrl", 0, WM_LBUTTONDOWN, {VK_CONTROL, VK_LCONTROL}, vlt::editor::kThresholdKnob, "Thresh 8", {}},
-        {"all three", 0, WM_LBUTTONDOWN,
-         {VK_SHIFT, VK_LSHIFT, VK_MENU, VK_LMENU, VK_CONTROL, VK_LCONTROL}, vlt::editor::kThresholdKnob,
-         "Thresh 13", {}},
+        {"all three",
+         0,
+         WM_LBUTTONDOWN,
+         {VK_SHIFT, VK_LSHIFT, VK_MENU, VK_LMENU, VK_CONTROL, VK_LCONTROL},
+         vlt::editor::kThresholdKnob,
+         "Thresh 13",
+         {}},
         {"right button, host leaves it", 1, WM_RBUTTONDOWN, {}, vlt::editor::kThresholdKnob, "Thresh 16", {}},
-        {"right button with Shift", 1, WM_RBUTTONDOWN, {VK_SHIFT, VK_LSHIFT}, vlt::editor::kRatioKnob,
-         "Ratio 17", {}},
+        {"right button with Shift",
+         1,
+         WM_RBUTTONDOWN,
+         {VK_SHIFT, VK_LSHIFT},
+         vlt::editor::kRatioKnob,
+         "Ratio 17",
+         {}},
         {"right button on the switch", 1, WM_RBUTTONDOWN, {}, vlt::editor::kEffectSwitch, "In 16", {}},
-        {"switch, host leaves it", 1, WM_LBUTTONDOWN, {}, vlt::editor::kEffectSwitch, "In 0",
+        {"switch, host leaves it",
+         1,
+         WM_LBUTTONDOWN,
+         {},
+         vlt::editor::kEffectSwitch,
+         "In 0",
          {"touch In", "request In", "release In"}},
     };
     AaxSession s(path);
@@ -252,9 +271,10 @@ void scenario_wheel_and_double_click(const char* path)
         SendMessageA(child, WM_LBUTTONDBLCLK, MK_LBUTTON, at(centre(c.knob)));
         release(child, c.knob);
         const Events e = s.events();
-        check_events(kinds(e), {std::string("touch ") + c.id, std::string("request ") + c.id,
-                                std::string("release ") + c.id},
-                     "a double click is one gesture");
+        check_events(
+            kinds(e),
+            {std::string("touch ") + c.id, std::string("request ") + c.id, std::string("release ") + c.id},
+            "a double click is one gesture");
         check(std::fabs(set_value(e) - c.value) < 1e-5, "and sets its reset value", set_value(e), c.value);
     }
 }
@@ -275,7 +295,8 @@ void check_preset(const Events& e, const double (&values)[7], const char* what)
 
 void scenario_presets(const char* path)
 {
-    const double light_vocal[7] = {0.333333343, 0.709999979, 0.26262629, 0.289444447, 0.236197948, 0.131500006, 1};
+    const double light_vocal[7] = {0.333333343, 0.709999979, 0.26262629, 0.289444447,
+                                   0.236197948, 0.131500006, 1};
     const double light_acoustic[7] = {0.710555553, 0.763000011, 0.26313132, 0.315788865, 0.34182176, 0, 1};
     AaxSession s(path);
     HWND child = s.ready() ? s.open() : nullptr;
@@ -541,7 +562,8 @@ int main(int argc, char** argv)
 {
     if (argc < 3) {
         std::printf("usage: win_aax_host MODULE view | pull | offer | wheel | presets | "
-                    "parameter-updated | banner-texts | meter | lifecycle | mutex | cycles N | screenshot FILE.bmp | bench [N]\n");
+                    "parameter-updated | banner-texts | meter | lifecycle | mutex | cycles N | screenshot "
+                    "FILE.bmp | bench [N]\n");
         return 2;
     }
     const char* path = argv[1];

@@ -4,8 +4,7 @@ HostCalls g_calls;
 
 namespace {
 
-intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*,
-                                float)
+intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*, float)
 {
     switch (opcode) {
     case audioMasterVersion: return 2400;
@@ -14,7 +13,7 @@ intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_
     case audioMasterEndEdit: {
         if (index < 0 || index >= HostCalls::kParams)
             return 0;
-        int* counts = opcode == audioMasterAutomate   ? g_calls.automate
+        int* counts = opcode == audioMasterAutomate    ? g_calls.automate
                       : opcode == audioMasterBeginEdit ? g_calls.begin_edit
                                                        : g_calls.end_edit;
         ++counts[index];

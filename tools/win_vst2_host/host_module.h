@@ -23,7 +23,7 @@ public:
     ~HostModule();
     bool loaded() const { return effect_entry_ != nullptr; }
     HMODULE handle() const { return module_; }
-    AEffect* new_instance(); // effOpen done; freed by the destructor
+    AEffect* new_instance();  // effOpen done; freed by the destructor
     void unload();
 
 private:
@@ -32,8 +32,8 @@ private:
     std::vector<AEffect*> instances_;
 };
 
-intptr_t dispatch(AEffect* e, int32_t opcode, int32_t index = 0, intptr_t value = 0,
-                  void* ptr = nullptr, float opt = 0.0f);
+intptr_t dispatch(AEffect* e, int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                  float opt = 0.0f);
 
 // A visible top-level frame to hold an editor.
 HWND make_frame(int width, int height);

@@ -179,8 +179,7 @@ void scenario_resize(const char* path)
         pump(200);
         const SIZE child1 = window_size(ed.child), frame1 = window_size(ed.frame);
         const float ui_size = ed.effect->getParameter(ed.effect, kUiSizeParam);
-        check(g_calls.automate[kUiSizeParam] == 1, "one UI-size automation",
-              g_calls.automate[kUiSizeParam]);
+        check(g_calls.automate[kUiSizeParam] == 1, "one UI-size automation", g_calls.automate[kUiSizeParam]);
         check(ui_size > 20.0f / 510.0f - 0.0005f && ui_size < 20.0f / 510.0f + 0.0005f,
               "UI size about 0.0392 (x 10000)", static_cast<long>(ui_size * 10000.0f));
         check(g_calls.size_window >= 1, "sizeWindow asked", g_calls.size_window);
@@ -197,15 +196,13 @@ using Scenario = void (*)(const char* path, char** args);
 
 struct ScenarioRow {
     const char* name;
-    int words; // after the name
+    int words;  // after the name
     Scenario run;
 };
 
 const ScenarioRow kScenarios[] = {
-    {"open", 2,
-     [](const char* p, char** a) { scenario_open(p, std::atoi(a[0]), std::atoi(a[1])); }},
-    {"unaware", 2,
-     [](const char* p, char** a) { scenario_unaware(p, std::atoi(a[0]), std::atoi(a[1])); }},
+    {"open", 2, [](const char* p, char** a) { scenario_open(p, std::atoi(a[0]), std::atoi(a[1])); }},
+    {"unaware", 2, [](const char* p, char** a) { scenario_unaware(p, std::atoi(a[0]), std::atoi(a[1])); }},
     {"cycles", 1, [](const char* p, char** a) { scenario_cycles(p, std::atoi(a[0])); }},
     {"parent-first", 0, [](const char* p, char**) { scenario_parent_first(p); }},
     {"capture-lost", 0, [](const char* p, char**) { scenario_capture_lost(p); }},

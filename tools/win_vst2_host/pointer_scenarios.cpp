@@ -42,8 +42,8 @@ float value(AEffect* e, int param) { return e->getParameter(e, param); }
 
 struct DragRow {
     const char* what;
-    int dx, dy; // the pointer's whole travel, in four moves
-    int rises;  // +1: the value goes up, -1: down
+    int dx, dy;  // the pointer's whole travel, in four moves
+    int rises;   // +1: the value goes up, -1: down
 };
 
 const DragRow kDrags[] = {
@@ -51,7 +51,7 @@ const DragRow kDrags[] = {
     {"down, released outside the window", 600, 700, -1},
 };
 
-} // namespace
+}  // namespace
 
 // Press on the knob, four moves, release: one gesture of the knob with its
 // values in between, whether the release comes inside the editor's window
@@ -67,17 +67,16 @@ void scenario_drag(const char* path, char**)
             const float before = value(ed.effect, kKnobParam);
             point_at(ed.child, kKnobX, kKnobY);
             send_mouse(MOUSEEVENTF_LEFTDOWN);
-            check(gestures().begun == 1 && gestures().others == 0,
-                  "press begins one edit of the knob", gestures().begun, gestures().others);
+            check(gestures().begun == 1 && gestures().others == 0, "press begins one edit of the knob",
+                  gestures().begun, gestures().others);
             check(GetCapture() == ed.child, "and captures the mouse");
             for (int i = 0; i < 4; ++i)
                 send_mouse(MOUSEEVENTF_MOVE, row.dx / 4, row.dy / 4);
-            check(g_calls.automate[kKnobParam] >= 1, "moves automate the knob",
-                  g_calls.automate[kKnobParam]);
+            check(g_calls.automate[kKnobParam] >= 1, "moves automate the knob", g_calls.automate[kKnobParam]);
             check(gestures().ended == 0, "and do not end the edit", gestures().ended);
             send_mouse(MOUSEEVENTF_LEFTUP);
-            check(gestures().begun == 1 && gestures().ended >= 1, "release ends it",
-                  gestures().begun, gestures().ended);
+            check(gestures().begun == 1 && gestures().ended >= 1, "release ends it", gestures().begun,
+                  gestures().ended);
             const float after = value(ed.effect, kKnobParam);
             check(row.rises > 0 ? after > before : after < before, "value moved that way");
             check(GetCapture() != ed.child, "capture released");
@@ -98,8 +97,7 @@ void scenario_double_click_knob(const char* path, char**)
         check(value(ed.effect, kKnobParam) == 0.0f, "the knob is back at 0");
         check(gestures().begun == 2 && gestures().ended == 3 && gestures().others == 0,
               "press, then the double click's own gesture", gestures().begun, gestures().ended);
-        check(g_calls.automate[kKnobParam] == 1, "one value, the reset",
-              g_calls.automate[kKnobParam]);
+        check(g_calls.automate[kKnobParam] == 1, "one value, the reset", g_calls.automate[kKnobParam]);
         check(g_calls.automate[kUiSizeParam] == 0 && g_calls.size_window == 0, "size left alone");
     });
 }
@@ -146,8 +144,7 @@ void scenario_double_click_panel(const char* path, char**)
     click(child, 20, 300, 2);
     pump(200);
     check(value(e, kUiSizeParam) == 0.0f, "UI size back at 0");
-    check(g_calls.automate[kUiSizeParam] == 1, "one UI-size automation",
-          g_calls.automate[kUiSizeParam]);
+    check(g_calls.automate[kUiSizeParam] == 1, "one UI-size automation", g_calls.automate[kUiSizeParam]);
     check(g_calls.size_window >= 1 && g_calls.last_width == 468 && g_calls.last_height == 510,
           "sizeWindow 468 x 510", g_calls.last_width, g_calls.last_height);
     check(window_size(child).cx == 468 && window_size(child).cy == 510, "editor 468 x 510",

@@ -31,7 +31,7 @@ OpenEditor open_editor(HostModule& m)
     const intptr_t opened = dispatch(e, effEditOpen, 0, 0, frame);
     check(opened == 1, "effEditOpen answers 1", opened);
     pump(150);
-    g_calls = {}; // only what the test itself does counts
+    g_calls = {};  // only what the test itself does counts
     return {e, frame, editor_child(frame)};
 }
 
@@ -98,13 +98,13 @@ bool write_bmp(const Pixels& p, const char* path)
     BITMAPINFOHEADER info{};
     info.biSize = sizeof info;
     info.biWidth = p.width;
-    info.biHeight = -p.height; // rows top-down, as held
+    info.biHeight = -p.height;  // rows top-down, as held
     info.biPlanes = 1;
     info.biBitCount = 24;
     info.biCompression = BI_RGB;
     info.biSizeImage = static_cast<DWORD>(p.bgr.size());
     BITMAPFILEHEADER file{};
-    file.bfType = 0x4d42; // "BM"
+    file.bfType = 0x4d42;  // "BM"
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + info.biSizeImage;
     FILE* f = std::fopen(path, "wb");

@@ -58,10 +58,7 @@ SIZE window_size(HWND w);
 struct Pixels {
     int width = 0, height = 0;
     std::vector<uint8_t> bgr;
-    bool operator==(const Pixels& o) const
-    {
-        return width == o.width && height == o.height && bgr == o.bgr;
-    }
+    bool operator==(const Pixels& o) const { return width == o.width && height == o.height && bgr == o.bgr; }
     bool operator!=(const Pixels& o) const { return !(*this == o); }
 };
 Pixels read_pixels(HWND w, int x, int y, int width, int height);

@@ -33,7 +33,7 @@ int rows_differing(const Pixels& a, const Pixels& b, int* first)
     return count;
 }
 
-} // namespace
+}  // namespace
 
 // Bypassed by the host, the window shows the monochrome copy of what it
 // showed before, rows darkened by the display scale's pattern; back on, the
@@ -50,8 +50,7 @@ void scenario_mono(const char* path, char**)
         const float scale = static_cast<float>(plain.width) / 468.0f;
         afx_win32::make_mono({want.bgr.data(), want.width, want.height}, scale);
         int first = -1;
-        check(rows_differing(want, mono, &first) == 0, "grey rows of the plain picture", first,
-              mono.height);
+        check(rows_differing(want, mono, &first) == 0, "grey rows of the plain picture", first, mono.height);
         dispatch(ed.effect, effSetBypass, 0, 0);
         pump(300);
         check(rows_differing(plain, read_client(ed.child), &first) == 0, "colours back", first);

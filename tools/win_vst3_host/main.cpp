@@ -197,9 +197,8 @@ void scenario_types(const char* path)
     const struct {
         const char* type;
         tresult want;
-    } rows[] = {{"HWND", kResultOk},          {"NSView", kInvalidArgument},
-                {"HWNDX", kInvalidArgument},  {"", kInvalidArgument},
-                {"X11EmbedWindowID", kInvalidArgument}, {nullptr, kInvalidArgument}};
+    } rows[] = {{"HWND", kResultOk},    {"NSView", kInvalidArgument},           {"HWNDX", kInvalidArgument},
+                {"", kInvalidArgument}, {"X11EmbedWindowID", kInvalidArgument}, {nullptr, kInvalidArgument}};
     for (const auto& r : rows)
         check(v->isPlatformTypeSupported(r.type) == r.want, r.type ? r.type : "(null)",
               v->isPlatformTypeSupported(r.type), r.want);
@@ -223,8 +222,7 @@ void scenario_types(const char* path)
 bool size_is(IPlugView* v, int w, int h)
 {
     ViewRect r{};
-    return v && v->getSize(&r) == kResultOk && r.left == 0 && r.top == 0 && r.right == w &&
-           r.bottom == h;
+    return v && v->getSize(&r) == kResultOk && r.left == 0 && r.top == 0 && r.right == w && r.bottom == h;
 }
 
 // sizes W H [VW VH SCALE XOFF]...: a new view is W x H; its limits are
@@ -242,11 +240,13 @@ void scenario_sizes(const char* path, int w, int h, const std::vector<double>& r
     const struct {
         ViewRect in;
         int w, h;
-    } limits[] = {{{0, 0, 1, 1}, w, h}, {{10, 20, 10 + 5000, 20 + 5000}, 2 * w, 2 * h}, {{0, 0, w + 3, h + 7}, w + 3, h + 7}};
+    } limits[] = {{{0, 0, 1, 1}, w, h},
+                  {{10, 20, 10 + 5000, 20 + 5000}, 2 * w, 2 * h},
+                  {{0, 0, w + 3, h + 7}, w + 3, h + 7}};
     for (const auto& l : limits) {
         ViewRect r = l.in;
-        check(v->checkSizeConstraint(&r) == kResultOk && r.right - r.left == l.w &&
-                  r.bottom - r.top == l.h && r.left == l.in.left && r.top == l.in.top,
+        check(v->checkSizeConstraint(&r) == kResultOk && r.right - r.left == l.w && r.bottom - r.top == l.h &&
+                  r.left == l.in.left && r.top == l.in.top,
               "checkSizeConstraint", r.right - r.left, r.bottom - r.top);
     }
     ViewRect small{0, 0, 500, 500};
@@ -328,9 +328,10 @@ void scenario_edits(const char* path)
     release(c, r);
     press(c, r);
     release(c, r);
-    check_log(s.take(),
-              then(then(then({"beginEdit 4"}, kSweep), {"beginEdit 4", "performEdit 4", "endEdit 4"}), kSweep),
-              "double-click reset");
+    check_log(
+        s.take(),
+        then(then(then({"beginEdit 4"}, kSweep), {"beginEdit 4", "performEdit 4", "endEdit 4"}), kSweep),
+        "double-click reset");
     check(s.param(4) == 0.0, "Ratio reset to 0", s.param(4));
 
     Sleep(600);  // no double-click with what follows
@@ -353,8 +354,8 @@ void scenario_presets(const char* path)
     press(c, right);
     release(c, right);
     check(program() == 0 && s.param(8) == 0.0, "the first press only names the program", program());
-    for (const auto& [button, steps] : {std::pair{right, std::vector{1, 2, 3, 4, 5, 0}},
-                                        std::pair{left, std::vector{5, 4, 3, 2, 1, 0}}}) {
+    for (const auto& [button, steps] :
+         {std::pair{right, std::vector{1, 2, 3, 4, 5, 0}}, std::pair{left, std::vector{5, 4, 3, 2, 1, 0}}}) {
         for (int want : steps) {
             Sleep(400);  // each press a click of its own
             press(c, button);
@@ -380,7 +381,8 @@ void scenario_set_parameter(const char* path)
     check(!grey(colour), "the grip has colour", colour);
     s.pair.controller->setParamNormalized(97, 0.6);
     pump(200);
-    check(grey(pixel(s.child, gx, gy)), "host bypass 0.6: monochrome at the next tick", pixel(s.child, gx, gy));
+    check(grey(pixel(s.child, gx, gy)), "host bypass 0.6: monochrome at the next tick",
+          pixel(s.child, gx, gy));
     s.pair.controller->setParamNormalized(97, 0.5);
     pump(200);
     check(pixel(s.child, gx, gy) == colour, "0.5: colour again", pixel(s.child, gx, gy));
@@ -392,7 +394,8 @@ void scenario_set_parameter(const char* path)
     press(s.child, k);
     move(s.child, {k.x, k.y - 4});
     release(s.child, {k.x, k.y - 4});
-    check(s.param(0) > 1.0 / 3.0 && s.param(0) < 0.5, "a drag continues from the controller's value", s.param(0));
+    check(s.param(0) > 1.0 / 3.0 && s.param(0) < 0.5, "a drag continues from the controller's value",
+          s.param(0));
 }
 
 // removed, then attached again: a new child window, the controller's
@@ -559,9 +562,10 @@ void scenario_screenshot(const char* path, const char* out)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::printf("usage: win_vst3_host MODULE.vst3 types | sizes W H [VW VH SCALE XOFF]... | huge-size | edits | "
-                    "presets | set-parameter | reattach | lifecycle | cycles N | bench N | "
-                    "screenshot FILE.bmp\n");
+        std::printf(
+            "usage: win_vst3_host MODULE.vst3 types | sizes W H [VW VH SCALE XOFF]... | huge-size | edits | "
+            "presets | set-parameter | reattach | lifecycle | cycles N | bench N | "
+            "screenshot FILE.bmp\n");
         return 2;
     }
     const char* path = argv[1];

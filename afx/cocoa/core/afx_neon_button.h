@@ -10,7 +10,7 @@
 class AFX_engine;
 
 class CPushButtonNeonObject {
-  public:
+public:
     explicit CPushButtonNeonObject(AFX_engine* engine) : engine_(engine) {}
 
     void set_pushbutton_neon_size_x(int v) { geo_.size_x = v; }
@@ -44,9 +44,9 @@ class CPushButtonNeonObject {
     void get_invalid_area(int* x, int* y, int* w, int* h) const { geo_.target_rect(x, y, w, h); }
 
     void draw_pushbutton_neon(afx_pixmap* target);
-    void redraw_pushbutton_neon(afx_pixmap* target); // panel under it first
+    void redraw_pushbutton_neon(afx_pixmap* target);  // panel under it first
 
-  private:
+private:
     float value_ = 0.0f;
     afx_widget_geometry geo_;
     int nframes_ = 0;

@@ -40,7 +40,7 @@ void put(uint8_t* px, int r, int g, int b)
     px[3] = 255;
 }
 
-} // namespace
+}  // namespace
 
 void afx_pixmap_paint_background(afx_pixmap* pm, const afx_pixmap_look& look)
 {
@@ -97,23 +97,22 @@ afx_pixmap_rect afx_pixmap_limit(const afx_pixmap& pixmap, afx_pixmap_rect r)
     return r;
 }
 
-void afx_pixmap_draw_pixbuf(afx_pixmap* pixmap, const afx_pixbuf* pixbuf, int src_x, int src_y,
-                            int dst_x, int dst_y, int width, int height)
+void afx_pixmap_draw_pixbuf(afx_pixmap* pixmap, const afx_pixbuf* pixbuf, int src_x, int src_y, int dst_x,
+                            int dst_y, int width, int height)
 {
     afx_pixbuf target = afx_pixmap_as_pixbuf(*pixmap);
-    AFX_drawing::afx_combine_pixbuf_fixed(pixbuf, &target, src_x, src_y, dst_x, dst_y, width,
-                                          height);
+    AFX_drawing::afx_combine_pixbuf_fixed(pixbuf, &target, src_x, src_y, dst_x, dst_y, width, height);
 }
 
-void afx_pixmap_blit_pixbuf(afx_pixmap* pixmap, const afx_pixbuf* pixbuf, int src_x, int src_y,
-                            int dst_x, int dst_y, int width, int height)
+void afx_pixmap_blit_pixbuf(afx_pixmap* pixmap, const afx_pixbuf* pixbuf, int src_x, int src_y, int dst_x,
+                            int dst_y, int width, int height)
 {
     afx_pixbuf target = afx_pixmap_as_pixbuf(*pixmap);
     AFX_drawing::afx_pixbuf_copy(pixbuf, &target, src_x, src_y, dst_x, dst_y, width, height);
 }
 
-void afx_pixmap_stretch_copy(const afx_pixmap* source, afx_pixmap* destination, int x, int y,
-                             int width, int height, int x_offset, int y_offset, float scale)
+void afx_pixmap_stretch_copy(const afx_pixmap* source, afx_pixmap* destination, int x, int y, int width,
+                             int height, int x_offset, int y_offset, float scale)
 {
     if (!source || !destination)
         return;

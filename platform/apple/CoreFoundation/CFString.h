@@ -14,7 +14,8 @@ enum { kCFStringEncodingUTF8 = 0x08000100 };
 CFStringRef CFStringCreateWithCString(CFAllocatorRef alloc, const char* cStr, CFStringEncoding encoding);
 /* False, and the buffer unusable, when the text does not fit with its zero
    byte or cannot be expressed in the encoding. */
-Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize, CFStringEncoding encoding);
+Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize,
+                           CFStringEncoding encoding);
 
 #ifdef __cplusplus
 }

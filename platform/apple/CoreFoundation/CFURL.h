@@ -12,8 +12,8 @@ typedef const struct __CFURL* CFURLRef;
 typedef CFIndex CFURLPathStyle;
 enum { kCFURLPOSIXPathStyle = 0 };
 
-CFURLRef CFURLCreateFromFileSystemRepresentation(CFAllocatorRef allocator, const UInt8* buffer, CFIndex bufLen,
-                                                 Boolean isDirectory);
+CFURLRef CFURLCreateFromFileSystemRepresentation(CFAllocatorRef allocator, const UInt8* buffer,
+                                                 CFIndex bufLen, Boolean isDirectory);
 CFStringRef CFURLCopyFileSystemPath(CFURLRef anURL, CFURLPathStyle pathStyle);
 
 #ifdef __cplusplus

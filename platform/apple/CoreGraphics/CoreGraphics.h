@@ -45,9 +45,8 @@ CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height);
 CGColorSpaceRef CGColorSpaceCreateWithName(CFStringRef name);
 void CGColorSpaceRelease(CGColorSpaceRef space);
 
-CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height,
-                                   size_t bitsPerComponent, size_t bytesPerRow,
-                                   CGColorSpaceRef space, CGBitmapInfo bitmapInfo);
+CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size_t bitsPerComponent,
+                                   size_t bytesPerRow, CGColorSpaceRef space, CGBitmapInfo bitmapInfo);
 CGImageRef CGBitmapContextCreateImage(CGContextRef context);
 void CGContextRelease(CGContextRef c);
 void CGImageRelease(CGImageRef image);

@@ -68,8 +68,8 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     TheGUIUpdateTarget = [[BrindleVLT650_AAX_TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
     // The AAX view has no backing scale: its pixmap is its size in points.
-    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAaxBuild, *host_, *surface_, frame.size.width,
-                                               frame.size.height, 1.0);
+    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAaxBuild, *host_, *surface_,
+                                               frame.size.width, frame.size.height, 1.0);
     host_->attach(&core_->core());
     return self;
 }
@@ -102,7 +102,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     objects_->set_controller(controller);
 }
 
-- (void)setParameter:(int32_t)index :(float)value
+- (void)setParameter:(int32_t)index:(float)value
 {
     if (index == kVLT650_AAXViewMeterIndex)
         core_->host_value(vlt::editor::Control::kMeter, 1.0f - value);

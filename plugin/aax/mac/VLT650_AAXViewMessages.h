@@ -26,7 +26,7 @@ class AAX_IController;
 - (void)setEffectParameterPtr:(AAX_IACFEffectParameters*)parameters;
 - (void)setViewContainerPtr:(AAX_IViewContainer*)container;
 - (void)setEffectControllerPtr:(AAX_IController*)controller;
-- (void)setParameter:(int32_t)index :(float)value;
+- (void)setParameter:(int32_t)index:(float)value;
 - (void)startEditorMain;
 // Stops the tick; the view's timer holds the view until then.
 - (void)stopEditor;
@@ -34,10 +34,10 @@ class AAX_IController;
 // The view's own messages, for its tests and for the view itself.
 - (void)control_update_meter:(float)x;  // the meter at x * 99
 - (uint32_t)GetAAXModifiersFromNSEvent:(NSEvent*)event;
-- (void)setProgram:(int32_t)index;      // applies preset record index
+- (void)setProgram:(int32_t)index;  // applies preset record index
 - (void)initFactoryPresets;
 - (int32_t)currentProgram;
-- (unsigned long)tickCount;             // timer ticks so far
+- (unsigned long)tickCount;  // timer ticks so far
 @end
 
 enum : int32_t { kVLT650_AAXViewMeterIndex = 7 };

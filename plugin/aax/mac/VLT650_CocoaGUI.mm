@@ -45,7 +45,7 @@ public:
             if (i < 0)
                 return AAX_ERROR_INVALID_PARAMETER_ID;
             if (pull(i) && view)
-                [view setParameter:i :cache[i]];
+                [view setParameter:i:cache[i]];
             return AAX_SUCCESS;
         });
     }
@@ -95,11 +95,11 @@ private:
             pull(i);
         hand_over(parameters, GetViewContainer(), controller);
         for (int i = 0; i < kShownCount; ++i)
-            [view setParameter:i :cache[i]];
+            [view setParameter:i:cache[i]];
         if (controller) {
             float meter = 0;
             controller->GetCurrentMeterValue(kVLT650_MeterID, &meter);
-            [view setParameter:kVLT650_AAXViewMeterIndex :meter];
+            [view setParameter:kVLT650_AAXViewMeterIndex:meter];
         }
         [view startEditorMain];
         [container addSubview:view];
@@ -133,7 +133,8 @@ private:
         return true;
     }
 
-    void hand_over(AAX_IACFEffectParameters* parameters, AAX_IViewContainer* host, AAX_IController* controller)
+    void hand_over(AAX_IACFEffectParameters* parameters, AAX_IViewContainer* host,
+                   AAX_IController* controller)
     {
         [view setEffectParameterPtr:parameters];
         [view setViewContainerPtr:host];

@@ -30,8 +30,8 @@ uint32_t modifier_keys()
 
 CEditorGUI::CEditorGUI()
     : CPanelView(G_GUI_engine, G_FONT_engine), host_objects_(*this, modifier_keys),
-      host_(host_objects_, &VLT650_preset(0)),
-      core_(kWindowsAaxBuild, host_, *this), window_(G_GUI_engine, core_, *this, *this)
+      host_(host_objects_, &VLT650_preset(0)), core_(kWindowsAaxBuild, host_, *this),
+      window_(G_GUI_engine, core_, *this, *this)
 {
     attach(&core_);
     host_.attach(&core_);

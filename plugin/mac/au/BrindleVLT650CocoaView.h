@@ -10,7 +10,8 @@
 #include "cocoa/cocoa_view_shell.h"
 
 // The listener callback: user data is the view.
-extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, const AudioUnitParameter* inParameter,
+extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
+                                            const AudioUnitParameter* inParameter,
                                             AudioUnitParameterValue inValue);
 
 @interface BrindleVLT650CocoaView : NSView {
@@ -29,7 +30,9 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, cons
 - (void)_addListeners;
 - (void)_removeListeners;
 - (void)_synchronizeUIWithParameterValues;
-- (void)_parameterListener:(void*)inObject parameter:(const AudioUnitParameter*)inParameter value:(Float32)inValue;
+- (void)_parameterListener:(void*)inObject
+                 parameter:(const AudioUnitParameter*)inParameter
+                     value:(Float32)inValue;
 - (void)setScale:(float)scale;
 - (void)startEditorMain;
 - (void)stopEditor;

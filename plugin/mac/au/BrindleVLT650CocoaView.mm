@@ -27,7 +27,8 @@ void report(SEL method, id view, int line, NSString* text, bool may_raise)
 
 }  // namespace
 
-extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, const AudioUnitParameter* inParameter,
+extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
+                                            const AudioUnitParameter* inParameter,
                                             AudioUnitParameterValue inValue)
 {
     [(BrindleVLT650CocoaView*)inRefCon _parameterListener:inObject parameter:inParameter value:inValue];
@@ -47,7 +48,8 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, cons
     mAU = nullptr;
     mParameterListener = nullptr;
     for (int n = 0; n < kAuParameterCount; ++n) {
-        parameter[n] = AudioUnitParameter{nullptr, static_cast<AudioUnitParameterID>(n), kAudioUnitScope_Global, 0};
+        parameter[n] =
+            AudioUnitParameter{nullptr, static_cast<AudioUnitParameterID>(n), kAudioUnitScope_Global, 0};
         listening_[n] = false;
     }
     surface_ = new vlt::mac::NSViewSurface;
@@ -55,8 +57,9 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject, cons
     host_ = new vlt::mac::AuEditorHost(self, &mParameterListener, parameter);
     TheGUIUpdateTarget = [[BrindleVLT650TimerTarget alloc] init];
     [TheGUIUpdateTarget SetCallback:self];
-    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAuBuild, *host_, *surface_, frame.size.width,
-                                               frame.size.height, vlt::mac::screen_backing_scale());
+    core_ =
+        new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAuBuild, *host_, *surface_, frame.size.width,
+                                           frame.size.height, vlt::mac::screen_backing_scale());
     return self;
 }
 
@@ -88,8 +91,8 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 
 - (void)_addListeners
 {
-    if (AUListenerCreate(ParameterListenerDispatcher, self, CFRunLoopGetCurrent(), kCFRunLoopCommonModes, 0.02f,
-                         &mParameterListener) != noErr) {
+    if (AUListenerCreate(ParameterListenerDispatcher, self, CFRunLoopGetCurrent(), kCFRunLoopCommonModes,
+                         0.02f, &mParameterListener) != noErr) {
         mParameterListener = nullptr;
         report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView _addListeners] AUListenerCreate()", true);
         return;
@@ -98,7 +101,8 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
         parameter[n].mAudioUnit = mAU;
         listening_[n] = AUListenerAddParameter(mParameterListener, nullptr, &parameter[n]) == noErr;
         if (!listening_[n])
-            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView _addListeners] AUListenerAddParameter()", true);
+            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView _addListeners] AUListenerAddParameter()",
+                   true);
     }
 }
 
@@ -117,12 +121,13 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
             continue;
         listening_[n] = false;
         if (AUListenerRemoveParameter(listener, nullptr, &parameter[n]) != noErr)
-            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView _removeListeners] AUListenerRemoveParameter()",
-                   may_raise);
+            report(_cmd, self, __LINE__,
+                   @"[BrindleVLT650CocoaView _removeListeners] AUListenerRemoveParameter()", may_raise);
     }
     mParameterListener = nullptr;
     if (AUListenerDispose(listener) != noErr)
-        report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView _removeListeners] AUListenerDispose()", may_raise);
+        report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView _removeListeners] AUListenerDispose()",
+               may_raise);
 }
 
 - (void)_synchronizeUIWithParameterValues
@@ -131,24 +136,30 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     for (int n = 0; n < kAuParameterCount; ++n) {
         AudioUnitParameterValue value = 0;
         if (AudioUnitGetParameter(mAU, n, kAudioUnitScope_Global, 0, &value) != noErr) {
-            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView synchronizeUIWithParameterValues] (x.1)", true);
+            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView synchronizeUIWithParameterValues] (x.1)",
+                   true);
             continue;  // when the handler lets us go on: nothing read, nothing to pass on
         }
         // The meter is the unit's own output: never written back.
         if (n != meter_id && AUParameterSet(mParameterListener, self, &parameter[n], value, 0) != noErr)
-            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView synchronizeUIWithParameterValues] (x.2)", true);
+            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView synchronizeUIWithParameterValues] (x.2)",
+                   true);
         if (AUParameterListenerNotify(mParameterListener, self, &parameter[n]) != noErr)
-            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView synchronizeUIWithParameterValues] (x.3)", true);
+            report(_cmd, self, __LINE__, @"[BrindleVLT650CocoaView synchronizeUIWithParameterValues] (x.3)",
+                   true);
         [self _parameterListener:nullptr parameter:&parameter[n] value:value];
     }
 }
 
-- (void)_parameterListener:(void*)inObject parameter:(const AudioUnitParameter*)inParameter value:(Float32)inValue
+- (void)_parameterListener:(void*)inObject
+                 parameter:(const AudioUnitParameter*)inParameter
+                     value:(Float32)inValue
 {
     (void)inObject;
     vlt::editor::Control control;
     if (!core_ || !inParameter ||
-        !vlt::editor::control_of_index(vlt::editor::kAuMap, static_cast<int>(inParameter->mParameterID), &control))
+        !vlt::editor::control_of_index(vlt::editor::kAuMap, static_cast<int>(inParameter->mParameterID),
+                                       &control))
         return;  // ids 10 and above are not ours
     core_->host_value(control, vlt::mac::au_fraction(control, inValue));
 }

@@ -24,7 +24,10 @@ void AuEditorHost::gesture(Control control, AudioUnitEventType type)
     AUEventListenerNotify(*listener_, view_, &event);
 }
 
-void AuEditorHost::begin_edit(Control control) { gesture(control, kAudioUnitEvent_BeginParameterChangeGesture); }
+void AuEditorHost::begin_edit(Control control)
+{
+    gesture(control, kAudioUnitEvent_BeginParameterChangeGesture);
+}
 
 void AuEditorHost::end_edit(Control control) { gesture(control, kAudioUnitEvent_EndParameterChangeGesture); }
 

@@ -19,7 +19,9 @@ public:
     // The listener handle and the ten records are the view's; the adapter
     // reads them at each edit (the listener appears at setAU:).
     AuEditorHost(void* view, const AUParameterListenerRef* listener, const AudioUnitParameter* parameters)
-        : view_(view), listener_(listener), parameters_(parameters) {}
+        : view_(view), listener_(listener), parameters_(parameters)
+    {
+    }
 
     void begin_edit(Control control) override;
     void set_value(Control control, float fraction) override;

@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kNSViewType = "NSView";
 
 // What a new Cocoa view is filled with before it starts.
-constexpr ParamID kInitialIds[] = {vlt650::kInGainId, vlt650::kThreshId,  vlt650::kAttackId,
+constexpr ParamID kInitialIds[] = {vlt650::kInGainId,  vlt650::kThreshId, vlt650::kAttackId,
                                    vlt650::kReleaseId, vlt650::kRatioId,  vlt650::kMakeupId,
                                    vlt650::kMeterId,   vlt650::kBypassId, vlt650::kHostBypassId};
 
@@ -92,7 +92,8 @@ void CPlugEditorViewMac::openPanel(void* parent)
         return;
     for (ParamID id : kInitialIds)
         vst3_panel::set_parameter(panel_, id, static_cast<float>(controller_.getParamNormalized(id)));
-    const int32 program = CPlugController::programIndexFromValue(controller_.getParamNormalized(vlt650::kPresetId));
+    const int32 program =
+        CPlugController::programIndexFromValue(controller_.getParamNormalized(vlt650::kPresetId));
     vst3_panel::set_program_name(panel_, program, nullptr);
     vst3_panel::show(panel_, parent);
     open_ = true;

@@ -102,7 +102,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
         core_->set_frame_size(size.width, size.height);
 }
 
-- (void)setParameter:(ParamID)paramId :(float)value
+- (void)setParameter:(ParamID)paramId:(float)value
 {
     Control c;
     if (paramId == ids::kHostBypassId)
@@ -111,7 +111,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
         core_->host_value(c, value);
 }
 
-- (void)setProgramName:(int32)index :(const char8*)name
+- (void)setProgramName:(int32)index:(const char8*)name
 {
     // No name: only the index, the banner untouched.
     if (name)
@@ -132,16 +132,17 @@ BrindleVLT650VST3CocoaView* view_of(Panel panel) { return static_cast<BrindleVLT
 
 Panel make(CPlugController& controller, int32 width, int32 height)
 {
-    BrindleVLT650VST3CocoaView* view = [[BrindleVLT650VST3CocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
+    BrindleVLT650VST3CocoaView* view =
+        [[BrindleVLT650VST3CocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
     [view setController:&controller];
     return view;
 }
 
-void set_parameter(Panel panel, ParamID id, float value) { [view_of(panel) setParameter:id :value]; }
+void set_parameter(Panel panel, ParamID id, float value) { [view_of(panel) setParameter:id:value]; }
 
 void set_program_name(Panel panel, int32 index, const char8* name)
 {
-    [view_of(panel) setProgramName:index :name];
+    [view_of(panel) setProgramName:index:name];
 }
 
 void show(Panel panel, void* parent)

@@ -12,9 +12,9 @@ class CPlugController;
 
 @protocol BrindleVLT650VST3ViewMethods
 - (void)setController:(Steinberg::Vst::CPlugController*)controller;
-- (void)setParameter:(Steinberg::Vst::ParamID)paramId :(float)value;
+- (void)setParameter:(Steinberg::Vst::ParamID)paramId:(float)value;
 // name may be null: the index is stored and the banner left alone.
-- (void)setProgramName:(Steinberg::int32)index :(const Steinberg::char8*)name;
+- (void)setProgramName:(Steinberg::int32)index:(const Steinberg::char8*)name;
 - (void)startEditorMain;
 - (void)stopEditor;
 @end

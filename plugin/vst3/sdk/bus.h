@@ -29,7 +29,9 @@ private:
 class AudioBus : public Bus {
 public:
     AudioBus(const char8* name, BusType type, int32 flags, SpeakerArrangement arr)
-        : Bus(name, type, flags), arrangement_(arr) {}
+        : Bus(name, type, flags), arrangement_(arr)
+    {
+    }
     SpeakerArrangement getArrangement() const { return arrangement_; }
     void setArrangement(SpeakerArrangement arr) { arrangement_ = arr; }
     bool getInfo(BusInfo& info) const override;
@@ -41,7 +43,9 @@ private:
 class EventBus : public Bus {
 public:
     EventBus(const char8* name, BusType type, int32 flags, int32 channels)
-        : Bus(name, type, flags), channels_(channels) {}
+        : Bus(name, type, flags), channels_(channels)
+    {
+    }
     bool getInfo(BusInfo& info) const override;
 
 private:

@@ -131,7 +131,9 @@ tresult PLUGIN_API AudioEffect::setBusArrangements(SpeakerArrangement* inputs, i
 
 tresult PLUGIN_API AudioEffect::getBusArrangement(BusDirection dir, int32 index, SpeakerArrangement& arr)
 {
-    const AudioBus* bus = dir == kInput ? getAudioInput(index) : dir == kOutput ? getAudioOutput(index) : nullptr;
+    const AudioBus* bus = dir == kInput    ? getAudioInput(index)
+                          : dir == kOutput ? getAudioOutput(index)
+                                           : nullptr;
     if (!bus)
         return kInvalidArgument;
     arr = bus->getArrangement();

@@ -18,7 +18,10 @@ public:
     tresult PLUGIN_API setIoMode(IoMode mode) override { return kNotImplemented; }
     int32 PLUGIN_API getBusCount(MediaType type, BusDirection dir) override;
     tresult PLUGIN_API getBusInfo(MediaType type, BusDirection dir, int32 index, BusInfo& bus) override;
-    tresult PLUGIN_API getRoutingInfo(RoutingInfo& inInfo, RoutingInfo& outInfo) override { return kNotImplemented; }
+    tresult PLUGIN_API getRoutingInfo(RoutingInfo& inInfo, RoutingInfo& outInfo) override
+    {
+        return kNotImplemented;
+    }
     tresult PLUGIN_API activateBus(MediaType type, BusDirection dir, int32 index, TBool state) override;
     tresult PLUGIN_API setActive(TBool state) override { return kResultOk; }
     tresult PLUGIN_API setState(IBStream* state) override { return kNotImplemented; }
@@ -53,8 +56,8 @@ public:
     AudioBus* getAudioInput(int32 index) const { return static_cast<AudioBus*>(audioInputs_.at(index)); }
     AudioBus* getAudioOutput(int32 index) const { return static_cast<AudioBus*>(audioOutputs_.at(index)); }
 
-    tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
-                                          int32 numOuts) override;
+    tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
+                                          SpeakerArrangement* outputs, int32 numOuts) override;
     tresult PLUGIN_API getBusArrangement(BusDirection dir, int32 index, SpeakerArrangement& arr) override;
     tresult PLUGIN_API canProcessSampleSize(int32 symbolicSampleSize) override;
     uint32 PLUGIN_API getLatencySamples() override { return 0; }

@@ -32,7 +32,8 @@ tresult PLUGIN_API EditController::getParameterInfo(int32 paramIndex, ParameterI
     return kResultOk;
 }
 
-tresult PLUGIN_API EditController::getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string)
+tresult PLUGIN_API EditController::getParamStringByValue(ParamID id, ParamValue valueNormalized,
+                                                         String128 string)
 {
     const Parameter* p = parameters.getParameter(id);
     if (!p || !string)
@@ -41,7 +42,8 @@ tresult PLUGIN_API EditController::getParamStringByValue(ParamID id, ParamValue 
     return kResultOk;
 }
 
-tresult PLUGIN_API EditController::getParamValueByString(ParamID id, TChar* string, ParamValue& valueNormalized)
+tresult PLUGIN_API EditController::getParamValueByString(ParamID id, TChar* string,
+                                                         ParamValue& valueNormalized)
 {
     const Parameter* p = parameters.getParameter(id);
     return p && string && p->fromString(string, valueNormalized) ? kResultOk : kResultFalse;

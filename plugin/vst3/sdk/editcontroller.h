@@ -25,7 +25,8 @@ public:
     tresult PLUGIN_API getState(IBStream* state) override { return kNotImplemented; }
     int32 PLUGIN_API getParameterCount() override { return parameters.getParameterCount(); }
     tresult PLUGIN_API getParameterInfo(int32 paramIndex, ParameterInfo& info) override;
-    tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string) override;
+    tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized,
+                                             String128 string) override;
     tresult PLUGIN_API getParamValueByString(ParamID id, TChar* string, ParamValue& valueNormalized) override;
     ParamValue PLUGIN_API normalizedParamToPlain(ParamID id, ParamValue valueNormalized) override;
     ParamValue PLUGIN_API plainParamToNormalized(ParamID id, ParamValue plainValue) override;
@@ -77,7 +78,10 @@ public:
     int32 PLUGIN_API getUnitCount() override { return static_cast<int32>(units_.size()); }
     tresult PLUGIN_API getUnitInfo(int32 unitIndex, UnitInfo& info) override;
     int32 PLUGIN_API getProgramListCount() override { return 0; }
-    tresult PLUGIN_API getProgramListInfo(int32 listIndex, ProgramListInfo& info) override { return kResultFalse; }
+    tresult PLUGIN_API getProgramListInfo(int32 listIndex, ProgramListInfo& info) override
+    {
+        return kResultFalse;
+    }
     tresult PLUGIN_API getProgramName(ProgramListID listId, int32 programIndex, String128 name) override
     {
         return kResultFalse;
@@ -87,7 +91,10 @@ public:
     {
         return kResultFalse;
     }
-    tresult PLUGIN_API hasProgramPitchNames(ProgramListID listId, int32 programIndex) override { return kResultFalse; }
+    tresult PLUGIN_API hasProgramPitchNames(ProgramListID listId, int32 programIndex) override
+    {
+        return kResultFalse;
+    }
     tresult PLUGIN_API getProgramPitchName(ProgramListID listId, int32 programIndex, int16 midiPitch,
                                            String128 name) override
     {

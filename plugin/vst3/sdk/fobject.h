@@ -31,6 +31,6 @@ private:
 
 // addRef and release for a class that joins FObject with interfaces; one
 // definition overrides the slots of every interface base at once.
-#define VST3_REFCOUNT_METHODS                                                         \
-    ::Steinberg::uint32 PLUGIN_API addRef() override { return addRefObject(); }      \
+#define VST3_REFCOUNT_METHODS                                                   \
+    ::Steinberg::uint32 PLUGIN_API addRef() override { return addRefObject(); } \
     ::Steinberg::uint32 PLUGIN_API release() override { return releaseObject(); }

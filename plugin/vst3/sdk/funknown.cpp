@@ -23,10 +23,7 @@ UidWords uid_words(const int8* b)
 #endif
 }
 
-bool uid_equal(const int8* a, const int8* b)
-{
-    return a && b && std::memcmp(a, b, sizeof(TUID)) == 0;
-}
+bool uid_equal(const int8* a, const int8* b) { return a && b && std::memcmp(a, b, sizeof(TUID)) == 0; }
 
 FUID FUID::fromTUID(const int8* bytes)
 {

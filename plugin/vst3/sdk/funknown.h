@@ -50,14 +50,28 @@ template <typename T>
 class IPtr {
 public:
     IPtr() = default;
-    IPtr(T* p, bool add_ref = true) : p_(p) { if (p_ && add_ref) p_->addRef(); }
+    IPtr(T* p, bool add_ref = true) : p_(p)
+    {
+        if (p_ && add_ref)
+            p_->addRef();
+    }
     IPtr(const IPtr& o) : IPtr(o.p_) {}
-    IPtr& operator=(const IPtr& o) { reset(o.p_); return *this; }
-    ~IPtr() { if (p_) p_->release(); }
+    IPtr& operator=(const IPtr& o)
+    {
+        reset(o.p_);
+        return *this;
+    }
+    ~IPtr()
+    {
+        if (p_)
+            p_->release();
+    }
     void reset(T* p = nullptr, bool add_ref = true)
     {
-        if (p && add_ref) p->addRef();
-        if (p_) p_->release();
+        if (p && add_ref)
+            p->addRef();
+        if (p_)
+            p_->release();
         p_ = p;
     }
     T* get() const { return p_; }

@@ -63,7 +63,7 @@ struct IParameterChanges : FUnknown {
     virtual IParamValueQueue* PLUGIN_API addParameterData(const ParamID& id, int32& index) = 0;
 };
 
-struct IEventList;    // events are declared by the host; the plug-in never reads them
+struct IEventList;  // events are declared by the host; the plug-in never reads them
 struct ProcessContext;
 
 struct ProcessSetup {

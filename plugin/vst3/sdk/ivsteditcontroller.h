@@ -43,8 +43,10 @@ struct IEditController : IPluginBase {
     virtual tresult PLUGIN_API getState(IBStream* state) = 0;
     virtual int32 PLUGIN_API getParameterCount() = 0;
     virtual tresult PLUGIN_API getParameterInfo(int32 paramIndex, ParameterInfo& info) = 0;
-    virtual tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string) = 0;
-    virtual tresult PLUGIN_API getParamValueByString(ParamID id, TChar* string, ParamValue& valueNormalized) = 0;
+    virtual tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized,
+                                                     String128 string) = 0;
+    virtual tresult PLUGIN_API getParamValueByString(ParamID id, TChar* string,
+                                                     ParamValue& valueNormalized) = 0;
     virtual ParamValue PLUGIN_API normalizedParamToPlain(ParamID id, ParamValue valueNormalized) = 0;
     virtual ParamValue PLUGIN_API plainParamToNormalized(ParamID id, ParamValue plainValue) = 0;
     virtual ParamValue PLUGIN_API getParamNormalized(ParamID id) = 0;

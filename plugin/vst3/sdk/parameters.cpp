@@ -77,10 +77,11 @@ Parameter* ParameterContainer::addParameter(Parameter* p)
 }
 
 Parameter* ParameterContainer::addParameter(const TChar* title, const TChar* units, int32 stepCount,
-                                            ParamValue defaultNormalized, int32 flags, ParamID id, UnitID unitId,
-                                            const TChar* shortTitle)
+                                            ParamValue defaultNormalized, int32 flags, ParamID id,
+                                            UnitID unitId, const TChar* shortTitle)
 {
-    return addParameter(new Parameter(title, id, units, defaultNormalized, stepCount, flags, unitId, shortTitle));
+    return addParameter(
+        new Parameter(title, id, units, defaultNormalized, stepCount, flags, unitId, shortTitle));
 }
 
 Parameter* ParameterContainer::getParameter(ParamID id) const
@@ -91,7 +92,8 @@ Parameter* ParameterContainer::getParameter(ParamID id) const
 
 Parameter* ParameterContainer::getParameterByIndex(int32 index) const
 {
-    return index >= 0 && index < getParameterCount() ? params_[static_cast<std::size_t>(index)].get() : nullptr;
+    return index >= 0 && index < getParameterCount() ? params_[static_cast<std::size_t>(index)].get()
+                                                     : nullptr;
 }
 
 void ParameterContainer::removeAll()

@@ -37,8 +37,9 @@ public:
     void init(int32 capacity) { params_.reserve(static_cast<std::size_t>(capacity)); }
     // Takes ownership; a second parameter with the same id is refused.
     Parameter* addParameter(Parameter* p);
-    Parameter* addParameter(const TChar* title, const TChar* units, int32 stepCount, ParamValue defaultNormalized,
-                            int32 flags, ParamID id, UnitID unitId = kRootUnitId, const TChar* shortTitle = nullptr);
+    Parameter* addParameter(const TChar* title, const TChar* units, int32 stepCount,
+                            ParamValue defaultNormalized, int32 flags, ParamID id,
+                            UnitID unitId = kRootUnitId, const TChar* shortTitle = nullptr);
     Parameter* getParameter(ParamID id) const;
     Parameter* getParameterByIndex(int32 index) const;
     int32 getParameterCount() const { return static_cast<int32>(params_.size()); }

@@ -5,7 +5,8 @@
 
 namespace Steinberg {
 
-CPluginFactory::CPluginFactory(const PFactoryInfo& info, CPluginFactory** slot) : factoryInfo_(info), slot_(slot)
+CPluginFactory::CPluginFactory(const PFactoryInfo& info, CPluginFactory** slot)
+    : factoryInfo_(info), slot_(slot)
 {
     classes_.reserve(4);
 }

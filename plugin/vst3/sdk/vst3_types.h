@@ -82,15 +82,15 @@ constexpr int8 uid_byte(uint32 word, int shift) { return static_cast<int8>((word
 constexpr UidBytes inline_uid(UidWords w)
 {
 #if VST3_COM_ORDER
-    return {{uid_byte(w.l1, 0), uid_byte(w.l1, 8), uid_byte(w.l1, 16), uid_byte(w.l1, 24),
-             uid_byte(w.l2, 16), uid_byte(w.l2, 24), uid_byte(w.l2, 0), uid_byte(w.l2, 8),
-             uid_byte(w.l3, 24), uid_byte(w.l3, 16), uid_byte(w.l3, 8), uid_byte(w.l3, 0),
-             uid_byte(w.l4, 24), uid_byte(w.l4, 16), uid_byte(w.l4, 8), uid_byte(w.l4, 0)}};
+    return {{uid_byte(w.l1, 0), uid_byte(w.l1, 8), uid_byte(w.l1, 16), uid_byte(w.l1, 24), uid_byte(w.l2, 16),
+             uid_byte(w.l2, 24), uid_byte(w.l2, 0), uid_byte(w.l2, 8), uid_byte(w.l3, 24), uid_byte(w.l3, 16),
+             uid_byte(w.l3, 8), uid_byte(w.l3, 0), uid_byte(w.l4, 24), uid_byte(w.l4, 16), uid_byte(w.l4, 8),
+             uid_byte(w.l4, 0)}};
 #else
-    return {{uid_byte(w.l1, 24), uid_byte(w.l1, 16), uid_byte(w.l1, 8), uid_byte(w.l1, 0),
-             uid_byte(w.l2, 24), uid_byte(w.l2, 16), uid_byte(w.l2, 8), uid_byte(w.l2, 0),
-             uid_byte(w.l3, 24), uid_byte(w.l3, 16), uid_byte(w.l3, 8), uid_byte(w.l3, 0),
-             uid_byte(w.l4, 24), uid_byte(w.l4, 16), uid_byte(w.l4, 8), uid_byte(w.l4, 0)}};
+    return {{uid_byte(w.l1, 24), uid_byte(w.l1, 16), uid_byte(w.l1, 8), uid_byte(w.l1, 0), uid_byte(w.l2, 24),
+             uid_byte(w.l2, 16), uid_byte(w.l2, 8), uid_byte(w.l2, 0), uid_byte(w.l3, 24), uid_byte(w.l3, 16),
+             uid_byte(w.l3, 8), uid_byte(w.l3, 0), uid_byte(w.l4, 24), uid_byte(w.l4, 16), uid_byte(w.l4, 8),
+             uid_byte(w.l4, 0)}};
 #endif
 }
 

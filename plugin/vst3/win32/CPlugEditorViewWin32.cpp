@@ -48,9 +48,9 @@ void CPlugEditorViewWin32::setFailureNotice(FailureNotice notice)
 }
 
 CPlugEditorViewWin32::CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect)
-    : CPlugEditorView(controller, rect), CPanelView(G_GUI_engine, G_FONT_engine),
-      controller_(controller), host_(controller), core_(kWindowsVst3Build, host_, *this),
-      window_(G_GUI_engine, core_, *this, *this), displayScale_(engineScale())
+    : CPlugEditorView(controller, rect), CPanelView(G_GUI_engine, G_FONT_engine), controller_(controller),
+      host_(controller), core_(kWindowsVst3Build, host_, *this), window_(G_GUI_engine, core_, *this, *this),
+      displayScale_(engineScale())
 {
     attach(&core_);
     host_.attach(&core_);
@@ -156,11 +156,13 @@ void CPlugEditorViewWin32::readControllerValues()
     if (!controller_)
         return;
     for (ParamID id : kControlIds)
-        core_.set_host_parameter(static_cast<int>(id), static_cast<float>(controller_->getParamNormalized(id)));
+        core_.set_host_parameter(static_cast<int>(id),
+                                 static_cast<float>(controller_->getParamNormalized(id)));
     setParameter(vlt650::kHostBypassId, controller_->getParamNormalized(vlt650::kHostBypassId));
     // The preset buttons step from the program the controller holds, read
     // as it takes it: round(v x 5).
-    core_.set_program_index(CPlugController::programIndexFromValue(controller_->getParamNormalized(vlt650::kPresetId)));
+    core_.set_program_index(
+        CPlugController::programIndexFromValue(controller_->getParamNormalized(vlt650::kPresetId)));
 }
 
 void CPlugEditorViewWin32::startEditor()
@@ -191,10 +193,7 @@ void CPlugEditorViewWin32::setParameter(ParamID id, ParamValue value)
         core_.set_host_parameter(static_cast<int>(id), v);
 }
 
-void CPlugEditorViewWin32::setProgramName(int32 index, const char8* name)
-{
-    core_.set_program(index, name);
-}
+void CPlugEditorViewWin32::setProgramName(int32 index, const char8* name) { core_.set_program(index, name); }
 
 // --- screen side -----------------------------------------------------------------
 
