@@ -1,7 +1,10 @@
 #pragma once
-// What differs between the builds that share the editor logic: texts, the
-// host's parameter map, tick timing, mouse buttons, the resize divisor and
-// the knob's drag law. Everything else about the editor is common code.
+// What differs between the builds that share the editor core, one row per
+// build: texts and the banner's blank line, the host's parameter map, tick
+// and banner timing, mouse buttons, the double click, the resize corner and
+// its law, the knob's drag law, the preset buttons' range and sleep, the
+// switch's gesture and whether the view follows the backing scale.
+// Everything else about the editor is common code.
 #include "editor_layout.h"
 #include "host_map.h"
 #include "knob_model.h"

@@ -28,7 +28,8 @@ AFX_font_engine::AFX_font_engine(AFX_engine* engine, float gamma)
         enc_[i] = gamma_entry(i, 1.0f / gamma);
         dec_[i] = gamma_entry(i, gamma);
     }
-    // The last code (255) is left out of the metrics, as it always was.
+    // The metrics leave out the last code (255): every text position of the
+    // panels and the installer is laid out for the metrics of codes 0..254.
     int top = 0;
     for (int code = 0; code < 255; ++code) {
         const uint8_t* g = glyphs_[code];
