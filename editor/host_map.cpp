@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "plugin/aax/VLT650_ParameterIds.h"
-#include "plugin/vst3/vst3_param_ids.h"
+#include "params/aax_param_ids.h"
+#include "params/vst3_param_ids.h"
 
 namespace vlt::editor {
 

@@ -6,7 +6,7 @@
 #include "CNFq.h"
 #include "VLT650_DisplayDelegates.h"
 #include "VLT650_Layout.h"
-#include "VLT650_ParameterIds.h"
+#include "aax_param_ids.h"
 
 namespace {
 
