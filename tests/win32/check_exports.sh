@@ -1,6 +1,7 @@
 #!/bin/sh
 # The Windows VST2 library exports VSTPluginMain and main at one address and
-# nothing else, and needs no DLL beyond the system's.
+# nothing else, needs no DLL beyond the system's, and is stripped to an empty
+# symbol table (every Windows deliverable is stripped by the same rule).
 #   check_exports.sh DLL
 set -u
 dll="$1"
@@ -15,4 +16,6 @@ rvas=$(printf '%s\n' "$dump" | sed -n '/^Export Address Table/,/^$/s/.*\] +base\
 imports=$(printf '%s\n' "$dump" | sed -n 's/.*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
 [ "$imports" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll " ] ||
   { echo "FAIL: imports are '$imports' (linked -static: no runtime DLLs)"; exit 1; }
-echo "ok: exports $names; imports $imports"
+symbols=$("$objdump" -t "$dll" | grep -c '^\[')
+[ "$symbols" = 0 ] || { echo "FAIL: $symbols entries in the symbol table: not stripped"; exit 1; }
+echo "ok: exports $names; imports $imports; no symbol table"
