@@ -26,42 +26,48 @@ constexpr WidgetPlace kPanelPlace = {0, 0, kPanelWidth, kPanelImageHeight, 0, 0,
 }  // namespace
 
 // Order follows the Widget enum.
-const PanelLayout kStandardLayout = {{
-    kInGainPlace,
-    kThresholdPlace,
-    kAttackPlace,
-    kReleasePlace,
-    kRatioPlace,
-    kMakeupPlace,
-    kSwitchPlace,
-    {54, 8, 32, 16, 32, 16, 0, 0, 2, 0},   // status
-    {90, 8, 32, 16, 32, 16, 0, 0, 2, 0},   // left
-    {124, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // right
-    kMeterPlace,
-    kBannerPlace,
-    kPanelPlace,
-    {},  // no power
-    {},  // no spacer
-}};
+const PanelLayout kStandardLayout = {
+    .places =
+        {
+            kInGainPlace,
+            kThresholdPlace,
+            kAttackPlace,
+            kReleasePlace,
+            kRatioPlace,
+            kMakeupPlace,
+            kSwitchPlace,
+            {54, 8, 32, 16, 32, 16, 0, 0, 2, 0},   // status
+            {90, 8, 32, 16, 32, 16, 0, 0, 2, 0},   // left
+            {124, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // right
+            kMeterPlace,
+            kBannerPlace,
+            kPanelPlace,
+            {},  // no power
+            {},  // no spacer
+        },
+};
 
-const PanelLayout kCocoaLayout = {{
-                                      kInGainPlace,
-                                      kThresholdPlace,
-                                      kAttackPlace,
-                                      kReleasePlace,
-                                      kRatioPlace,
-                                      kMakeupPlace,
-                                      kSwitchPlace,                         // the neon lamp
-                                      {51, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // status
-                                      {},                                   // no left
-                                      {},                                   // no right
-                                      kMeterPlace,
-                                      kBannerPlace,
-                                      kPanelPlace,
-                                      {125, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // power
-                                      {88, 8, 48, 16, 0, 0, 0, 0, 1, 0},     // spacer: drawn only
-                                  },
-                                  true};
+const PanelLayout kCocoaLayout = {
+    .places =
+        {
+            kInGainPlace,
+            kThresholdPlace,
+            kAttackPlace,
+            kReleasePlace,
+            kRatioPlace,
+            kMakeupPlace,
+            kSwitchPlace,                         // the neon lamp
+            {51, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // status
+            {},                                   // no left
+            {},                                   // no right
+            kMeterPlace,
+            kBannerPlace,
+            kPanelPlace,
+            {125, 8, 32, 16, 32, 16, 0, 0, 2, 0},  // power
+            {88, 8, 48, 16, 0, 0, 0, 0, 1, 0},     // spacer: drawn only
+        },
+    .neon_switch = true,
+};
 
 const PanelLayout& kCocoaPresetLayout = kStandardLayout;
 
