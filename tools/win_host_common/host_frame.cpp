@@ -33,15 +33,40 @@ HWND make_host_frame(const HostFrameStyle& style, int width, int height)
     return w;
 }
 
+namespace {
+
+// Every message waiting now; answers whether one of them was a mouse message.
+bool dispatch_waiting()
+{
+    bool mouse = false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        mouse |= msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST;
+    }
+    return mouse;
+}
+
+}  // namespace
+
 void pump(int ms)
 {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
     do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        dispatch_waiting();
         Sleep(5);
     } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+void pump_until_mouse_quiet(int quiet_ms, int max_ms)
+{
+    const DWORD start = GetTickCount();
+    DWORD last = start;
+    while (GetTickCount() - last < static_cast<DWORD>(quiet_ms) &&
+           GetTickCount() - start < static_cast<DWORD>(max_ms)) {
+        if (dispatch_waiting())
+            last = GetTickCount();
+        Sleep(5);
+    }
 }

@@ -20,3 +20,6 @@ struct HostFrameStyle {
 HWND make_host_frame(const HostFrameStyle& style, int width, int height);
 // Runs this thread's messages for ms milliseconds, at least once.
 void pump(int ms);
+// Runs this thread's messages until no mouse message has come for quiet_ms
+// (at most max_ms; the editor's timer goes on meanwhile).
+void pump_until_mouse_quiet(int quiet_ms, int max_ms);

@@ -140,25 +140,6 @@ POINT on_screen(HWND child, POINT p)
 
 // The pointer goes there first, so a button event brings no motion of its own.
 void move(HWND c, POINT p) { p = on_screen(c, p), send_mouse(MOUSEEVENTF_MOVE, p.x, p.y); }
-// Runs the queue until no mouse message has come for quiet_ms (at most 2 s;
-// the editor's timer goes on): a window that was resized or moved under the
-// pointer gets a mouse move of the system's own, which a loaded machine
-// delivers late. Pressed on, that move would be a drag.
-void settle(int quiet_ms = 100)
-{
-    const DWORD start = GetTickCount();
-    DWORD last = start;
-    while (GetTickCount() - last < static_cast<DWORD>(quiet_ms) && GetTickCount() - start < 2000) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
-                last = GetTickCount();
-        }
-        Sleep(5);
-    }
-}
 void button(HWND c, POINT p, DWORD flags)
 {
     POINT at{};
@@ -169,9 +150,12 @@ void button(HWND c, POINT p, DWORD flags)
     p = on_screen(c, p);
     send_mouse(flags, p.x, p.y);
 }
+// A window resized or moved under the pointer gets a mouse move of the
+// system's own, which a loaded machine delivers late; pressed on, it would be
+// a drag. So a press waits until the mouse has been quiet for 100 ms.
 void press(HWND c, POINT p)
 {
-    settle();
+    pump_until_mouse_quiet(100, 2000);
     button(c, p, MOUSEEVENTF_LEFTDOWN);
 }
 void release(HWND c, POINT p) { button(c, p, MOUSEEVENTF_LEFTUP); }
