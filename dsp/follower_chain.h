@@ -4,6 +4,7 @@
 // result is bit for bit follow() of frame_steps.h.
 #include <emmintrin.h>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -44,9 +45,12 @@ inline __m128 follow_step(__m128 e, __m128 p, float af, float rf)
 }
 
 // Whether the quiet loop may run: both coefficients in (0, 1], a
-// non-negative envelope and finite peaks. Then every step lies between
-// the envelope and the peak (rounding is monotonic), so the envelope stays
-// finite and non-negative and the flush test shrinks to one comparison.
+// non-negative envelope and finite peaks. Then every step stays
+// non-negative and ends at most half an ulp past the peak (rounding is
+// monotonic; only the rounding of p - e overshoots). That half ulp is
+// enough for +Inf: with a coefficient of 1 and the peak at FLT_MAX,
+// e + (p - e) can round up twice. So the flush test keeps both ends of the
+// frame path's, in one comparison.
 inline bool quiet_applies(float envelope, float af, float rf, bool finite_peaks)
 {
     return finite_peaks && envelope >= 0.0f && af > 0.0f && af <= 1.0f && rf > 0.0f && rf <= 1.0f;
@@ -56,8 +60,7 @@ inline bool quiet_applies(float envelope, float af, float rf, bool finite_peaks)
 struct QuietReads {
     explicit QuietReads(const steady::QuietFollow& q)
         : attack(q.attack), release(q.release), limit(q.limit), aBits(float_bits(q.af)),
-          rBits(float_bits(q.rf)), lBits(float_bits(q.limit0)), a(_mm_set_ss(q.af)), r(_mm_set_ss(q.rf)),
-          floor(_mm_set_ss(frame::kEnvFloor))
+          rBits(float_bits(q.rf)), lBits(float_bits(q.limit0)), a(_mm_set_ss(q.af)), r(_mm_set_ss(q.rf))
     {
     }
     bool hold() const
@@ -69,19 +72,22 @@ struct QuietReads {
     const Relaxed<float>* release;
     const Relaxed<float>* limit;
     uint32_t aBits, rBits, lBits;
-    __m128 a, r, floor;
+    __m128 a, r;
 };
 
 // follow_step under quiet_applies: the faster coefficient is known, and the
-// envelope can only fall under the floor.
+// envelope is never negative, so its bits order as its values do: one
+// unsigned compare finds it under the floor or past FLT_MAX.
 template <bool kAttackFaster>
 inline __m128 quiet_step(const QuietReads& q, __m128 v, const float* peak)
 {
+    constexpr uint32_t kFloorBits = std::bit_cast<uint32_t>(frame::kEnvFloor);
+    constexpr uint32_t kSpan = std::bit_cast<uint32_t>(FLT_MAX) - kFloorBits;
     const __m128 d = _mm_sub_ss(_mm_load_ss(peak), v);
     const __m128 up = _mm_add_ss(v, _mm_mul_ss(q.a, d));
     const __m128 down = _mm_add_ss(v, _mm_mul_ss(q.r, d));
     v = kAttackFaster ? _mm_max_ss(up, down) : _mm_min_ss(up, down);
-    if (_mm_comilt_ss(v, q.floor)) [[unlikely]]
+    if (static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_castps_si128(v))) - kFloorBits > kSpan) [[unlikely]]
         v = _mm_setzero_ps();
     return v;
 }

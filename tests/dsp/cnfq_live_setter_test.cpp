@@ -2,11 +2,11 @@
 // lands, mid sub-block included, the block's output must be the frame
 // path's with the new value in force from one frame on, so a block path
 // that notices the change part way through must hand over from there
-// without losing or redoing any frame.
+// without losing or redoing any frame. The block is stopped where it
+// writes a chosen frame's gain and the setter runs while it waits, so the
+// change lands inside the block every time, at a place the test chooses.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -18,6 +18,7 @@
 
 #include "CNFq.h"
 #include "steady_frames.h"
+#include "write_trap.h"
 
 namespace {
 
@@ -61,38 +62,35 @@ TEST_P(LiveSetter, ActsFromOneFrameOnAsInTheFramePath)
 {
     const LiveCase& c = GetParam();
     const std::vector<float> in(kFrames, 0.5f);
-    std::vector<float> base(kFrames), out(kFrames), gains(kFrames), scratch(kFrames);
+    std::vector<float> base(kFrames), out(kFrames), scratch(kFrames);
     {
         CNFq d;
         prepare(d, c);
         d.nq_prc_block(in.data(), in.data(), scratch.data(), scratch.data(), base.data(), kFrames);
     }
     std::mt19937 rng(7);
-    // Where the change lands depends on the scheduler; each try holds
-    // wherever it lands, so a few tries cover the block at random places.
     for (int attempt = 0; attempt < 6; ++attempt) {
+        const int at = kFrames / 8 + static_cast<int>(rng() % (kFrames * 3 / 4));
+        vlt::test::WriteTrap trap(kFrames, static_cast<size_t>(at));
+        ASSERT_TRUE(trap.ready());
+        float* const gains = trap.data();
         CNFq blk;
         prepare(blk, c);
-        std::atomic<bool> ready{false}, started{false};
-        const auto delay = std::chrono::microseconds(rng() % 500);
         std::thread writer([&] {
-            ready.store(true);
-            while (!started.load())
-                std::this_thread::yield();
-            const auto until = std::chrono::steady_clock::now() + delay;
-            while (std::chrono::steady_clock::now() < until) {
-            }
-            c.change(blk);
+            if (trap.wait_for_hit())
+                c.change(blk);
+            trap.release();
         });
-        while (!ready.load())
-            std::this_thread::yield();
-        started.store(true);
-        blk.nq_prc_block(in.data(), in.data(), out.data(), out.data(), gains.data(), kFrames);
+        blk.nq_prc_block(in.data(), in.data(), out.data(), out.data(), gains, kFrames);
+        trap.finished();
         writer.join();
+        ASSERT_TRUE(trap.hit()) << "the block never wrote the gain of frame " << at;
 
         int first = 0;
         while (first < kFrames && std::memcmp(&gains[first], &base[first], sizeof(float)) == 0)
             ++first;
+        ASSERT_LT(first, kFrames) << "the change made while the block stood at frame " << at
+                                  << " did not show in the block";
         CNFq ref;
         prepare(ref, c);
         std::vector<float> refL(kFrames), refG(kFrames);
@@ -102,8 +100,7 @@ TEST_P(LiveSetter, ActsFromOneFrameOnAsInTheFramePath)
             float r = 0.0f;
             ref.nq_prc(in[i], in[i], &refL[i], &r, &refG[i]);
         }
-        ASSERT_EQ(std::memcmp(refG.data(), gains.data(), sizeof(float) * kFrames), 0)
-            << "change at " << first;
+        ASSERT_EQ(std::memcmp(refG.data(), gains, sizeof(float) * kFrames), 0) << "change at " << first;
         ASSERT_EQ(std::memcmp(refL.data(), out.data(), sizeof(float) * kFrames), 0) << "change at " << first;
         EXPECT_EQ(ref.envelope(), blk.envelope()) << "change at " << first;
     }

@@ -3,6 +3,11 @@
 # says. Lists the files that are not, with the first lines that differ.
 # In a git checkout the tracked files are checked; elsewhere (an unpacked
 # tarball) every source outside the build trees.
+# clang-format answers 1 both for a file that differs (with --Werror) and
+# for a config it cannot read or a file it cannot open, so the check does
+# not ask it for a verdict: each file is formatted, the result compared
+# with the file, and any failure or message of clang-format's own fails the
+# check (exit 2) instead of passing for "no differences".
 set -uo pipefail
 root="$1"
 cd "$root" || exit 2
@@ -18,10 +23,45 @@ else
 fi
 [ ${#files[@]} -gt 0 ] || { echo "no sources found under $root"; exit 2; }
 
-# One clang-format run per batch of files; its warnings name the files.
-mapfile -t bad < <(printf '%s\0' "${files[@]}" \
-    | xargs -0 -n 64 -P 4 clang-format --dry-run --Werror 2>&1 \
-    | sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' | sort -u)
+# One line per file: "ok", "differs" or "error" with clang-format's status
+# and the start of what it said, then a tab and the file.
+check_files() {
+    local out err f status
+    out=$(mktemp) && err=$(mktemp) || { echo "error: no temporary file"; return 1; }
+    for f; do
+        clang-format -- "$f" >"$out" 2>"$err"
+        status=$?
+        if [ $status -ne 0 ] || [ -s "$err" ]; then
+            printf 'error (status %d: %s)\t%s\n' $status "$(head -c 200 "$err" | tr '\n\t' '  ')" "$f"
+        elif cmp -s -- "$f" "$out"; then
+            printf 'ok\t%s\n' "$f"
+        else
+            printf 'differs\t%s\n' "$f"
+        fi
+    done
+    rm -f "$out" "$err"
+}
+export -f check_files
+
+mapfile -t results < <(printf '%s\0' "${files[@]}" | xargs -0 -n 64 -P 4 bash -c 'check_files "$@"' _)
+xargs_status=$?
+
+bad=() failed=()
+for line in "${results[@]}"; do
+    case "$line" in
+    ok$'\t'*) ;;
+    differs$'\t'*) bad+=("${line#*$'\t'}") ;;
+    *) failed+=("$line") ;;
+    esac
+done
+if [ $xargs_status -ne 0 ] || [ ${#failed[@]} -gt 0 ] || [ ${#results[@]} -ne ${#files[@]} ]; then
+    printf '%s\n' "${failed[@]:0:10}"
+    echo "clang-format failed on ${#failed[@]} of ${#files[@]} sources (${#results[@]} checked, run status" \
+        "$xargs_status): the style could not be checked"
+    exit 2
+fi
+
+mapfile -t bad < <(printf '%s\n' "${bad[@]}" | sed '/^$/d' | sort)
 for f in "${bad[@]}"; do
     echo "not formatted: $f"
     clang-format "$f" | diff -u "$f" - | sed -n '3,12p'

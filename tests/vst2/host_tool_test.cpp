@@ -9,11 +9,17 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "CNFq.h"
+#include "apply_control.h"
 #include "audio_buffer.h"
+#include "denormal_guard.h"
+#include "finite_input.h"
 
 namespace {
 
@@ -260,6 +266,83 @@ TEST(HostTool, AnEmptyInputSaysNoAudioWasProcessed)
     EXPECT_NE(r.output.find("rendered: 0 frames"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("meter: none, no audio was processed"), std::string::npos) << r.output;
     EXPECT_EQ(r.output.find("not reported"), std::string::npos) << r.output;
+}
+
+// The compressor's frame path set up as the plug-in sets it up (its start-up
+// values, then the host's rate, which snaps the smoothing, then the host's
+// values) and fed as the plug-in feeds it: 64-frame host blocks, the
+// floating-point guard, non-finite samples as 0.
+void frame_path(const vst2host::AudioBuffer& in, const std::vector<std::pair<int, float>>& host_values,
+                std::vector<float>& outL, std::vector<float>& outR)
+{
+    CNFq d;
+    d.nq_srate(44100);
+    d.nq_init();
+    d.nqs_max_gr(40.0f);
+    d.nqs_attack(0.1f);
+    d.nqs_decay(100.0f);
+    d.nqs_ratio(1.0f);
+    d.nq_srate(in.rate);
+    d.nq_init();
+    for (const auto& [index, value] : host_values)
+        vlt::params::apply<vlt::params::Vst2Precision>(d, index, value);
+    const vlt::DenormalGuard guard;
+    const long frames = in.frames();
+    outL.resize(static_cast<std::size_t>(frames));
+    outR.resize(static_cast<std::size_t>(frames));
+    for (long pos = 0; pos < frames; pos += 64) {
+        const long n = std::min<long>(64, frames - pos);
+        d.nq_recalc(static_cast<int>(n));
+        float gain = 0.0f;
+        for (long i = pos; i < pos + n; ++i)
+            d.nq_prc(vlt::finite_or_zero(in.left[i]), vlt::finite_or_zero(in.right[i]), &outL[i], &outR[i],
+                     &gain);
+    }
+}
+
+long first_difference(const std::vector<float>& a, const std::vector<float>& b)
+{
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (std::memcmp(&a[i], &b[i], sizeof(float)) != 0)
+            return static_cast<long>(i);
+    return a.size() == b.size() ? -1 : static_cast<long>(std::min(a.size(), b.size()));
+}
+
+// Threshold -20 dB, ratio 20:1, the fastest attack: a second at half scale
+// (whole 64-frame blocks), then one block of ten frames at 0x1.8p+104, the
+// left channel at FLT_MAX, half scale again. At these rates the attack's
+// coefficient is 1 and the detector's step to FLT_MAX rounds up to +Inf;
+// the frame path restarts the detector from silence there, so the right
+// channel of that frame comes out unreduced, and the built plug-in must
+// give the frame path's output throughout.
+TEST(HostTool, AnOverflowingSpikeAtLowRatesComesOutAsTheFramePathGivesIt)
+{
+    for (int rate : {1000, 4000, 8000}) {
+        SCOPED_TRACE(std::to_string(rate) + " Hz");
+        TempDir dir;
+        const std::string in = dir.file("in.wav"), out = dir.file("out.wav");
+        const std::size_t lead = (static_cast<std::size_t>(rate) + 63) / 64 * 64, spike = lead + 10;
+        vst2host::AudioBuffer dry;
+        dry.rate = rate;
+        dry.left.assign(lead + 64, 0.5f);
+        dry.right.assign(lead + 64, 0.5f);
+        for (std::size_t i = lead; i < spike; ++i)
+            dry.left[i] = dry.right[i] = 0x1.8p+104f;
+        dry.left[spike] = std::numeric_limits<float>::max();
+        std::string error;
+        ASSERT_TRUE(vst2host::write_wav(in, dry, error)) << error;
+
+        const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
+                                   "' --param 1=1 --param 4=1 --block 64");
+        ASSERT_EQ(r.status, 0) << r.output;
+        vst2host::AudioBuffer wet;
+        ASSERT_TRUE(vst2host::read_audio(out, wet, error)) << error;
+        std::vector<float> refL, refR;
+        frame_path(dry, {{1, 1.0f}, {4, 1.0f}}, refL, refR);
+        EXPECT_EQ(wet.right[spike], 0.489583343f);
+        EXPECT_EQ(first_difference(wet.left, refL), -1);
+        EXPECT_EQ(first_difference(wet.right, refR), -1);
+    }
 }
 
 }  // namespace
