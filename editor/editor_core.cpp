@@ -289,9 +289,10 @@ void CEditorCore::redraw_ui_size()
 void CEditorCore::gui_update_tick()
 {
     if (banner_pending_.exchange(false)) {
+        // Only a program's name is handed over this way.
         char text[kBannerTextSize];
         copy_banner_text(text, sizeof text);
-        view_.set_banner_text(text, false);
+        view_.set_banner_text(text, build_.program_scroll == ProgramScroll::kHome);
     }
     if (widgets_ready_.load()) {
         const BannerClock::Event e = clock_.tick(focus_[kBanner] && !build_.banner_counts_held);

@@ -81,7 +81,12 @@ public:
     int repaints = 0, resizes = 0;
     int scroll = 0;
 
-    void set_banner_text(const char* text, bool) override { banner.push_back(text); }
+    void set_banner_text(const char* text, bool home) override
+    {
+        banner.push_back(text);
+        if (home)
+            scroll = 0;
+    }
     void scroll_banner(int dx) override { scroll += dx; }
     void step_banner(int step) override { scroll += step; }
     void redraw(Widget w) override { redrawn.push_back(w); }
@@ -949,6 +954,34 @@ TEST(EditorCoreRows, TheBannerCountdownOfEachRow)
             e.ticks(t.status_ticks - t.blank_at);
             EXPECT_EQ(e.core.value(kStatusButton), 0.0f);
         }
+    }
+}
+
+// A program the host selects shows its name at the next tick, from the
+// banner's start where the row puts it on through the parameter display
+// (the VST3 views), with the scroll as it stands where the name is only a
+// new text (the VST2 editors). The Audio Unit and AAX rows get no program
+// from the host; theirs follow how their views show every other name.
+TEST(EditorCoreRows, AHostProgramNameScrollsTheBannerAsTheRowSays)
+{
+    const struct Row {
+        const EditorBuild* build;
+        bool home;
+    } rows[] = {{&kLinuxVst2Build, false}, {&kWindowsVst2Build, false}, {&kWindowsVst3Build, true},
+                {&kWindowsAaxBuild, true}, {&kCocoaAuBuild, true},      {&kCocoaVst2Build, false},
+                {&kCocoaVst3Build, true},  {&kCocoaAaxBuild, false}};
+    ASSERT_EQ(std::size(rows), std::size(kEveryBuild));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        ASSERT_EQ(row.build, kEveryBuild[i]);
+        SCOPED_TRACE(row.build->log_name + std::string(" ") + row.build->host->format);
+        RowEditor e(*row.build);
+        e.view.scroll = 40;  // the banner scrolled 40 points
+        e.core.set_program(3, "03 - Snare Hit Long");
+        EXPECT_EQ(e.view.scroll, 40);  // host threads never render
+        e.core.gui_update_tick();
+        EXPECT_EQ(e.shown(), "03 - Snare Hit Long");
+        EXPECT_EQ(e.view.scroll, row.home ? 0 : 40);
     }
 }
 

@@ -3,6 +3,10 @@
 // window, its core, pointer events in panel points, and the view's pixels.
 #import <AppKit/AppKit.h>
 
+#include <gtest/gtest.h>
+
+#include <vector>
+
 #include "cocoa/cocoa_editor_window.h"
 #include "editor_layout.h"
 #include "host_window.h"
@@ -46,6 +50,29 @@ inline vlt::editor::PointerEvent at_widget(const vlt::editor::CocoaEditorWindow&
 {
     const vlt::editor::WidgetPlace& p = vlt::editor::place(*core.build().layout, w);
     return at_panel(core, p.pos_x + p.offset_x, p.pos_y + p.offset_y, dx, dy);
+}
+
+// The banner's pixels in the panel pixmap, R, G, B, A, rows top down.
+inline std::vector<unsigned char> banner_pixels(const vlt::editor::CocoaEditorWindow& core)
+{
+    const afx_pixmap& p = *core.panel_pixmap();
+    const vlt::editor::Rect r = vlt::editor::panel_rect(*core.build().layout, vlt::editor::kBanner);
+    std::vector<unsigned char> out;
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        const unsigned char* row = p.pixels + y * p.rowstride;
+        out.insert(out.end(), row + r.x * 4, row + (r.x + r.w) * 4);
+    }
+    return out;
+}
+
+// Drags the banner's text dx points left: it shows something else after.
+inline void drag_banner_left(vlt::editor::CocoaEditorWindow& core, int dx)
+{
+    const std::vector<unsigned char> before = banner_pixels(core);
+    core.press(at_widget(core, vlt::editor::kBanner, 50, 8));
+    core.drag(at_widget(core, vlt::editor::kBanner, 50 - dx, 8));
+    EXPECT_NE(banner_pixels(core), before) << "the drag scrolled nothing";
+    core.release(at_widget(core, vlt::editor::kBanner, 50 - dx, 8));
 }
 
 // Pixels of the host's view, drawn now, whose red, green and blue differ:

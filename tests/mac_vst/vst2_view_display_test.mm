@@ -241,6 +241,23 @@ TEST_F(Vst2View, HostProgramChangeShowsTheNameAtTheTick)
     EXPECT_EQ(core().banner_text(), program_name());
 }
 
+// This view only sets a program's name as the banner's text: a banner the
+// user had dragged stays where the drag left it.
+TEST_F(Vst2View, AHostProgramKeepsTheBannersScroll)
+{
+    auto select = [&](int index) {
+        dispatch(effSetProgram, index);
+        tick(view);
+        EXPECT_EQ(core().banner_text(), program_name());
+    };
+    select(3);
+    const std::vector<unsigned char> from_start = banner_pixels(core());
+    select(0);
+    drag_banner_left(core(), 40);
+    select(3);
+    EXPECT_NE(banner_pixels(core()), from_start);
+}
+
 // Open and close as hosts do: no view outlives close or the plug-in,
 // whatever its timer has done meanwhile.
 TEST(Vst2ViewLife, NoViewOutlivesCloseThroughItsTimer)

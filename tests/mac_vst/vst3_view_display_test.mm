@@ -98,6 +98,23 @@ TEST_F(Vst3View, PresetButtonsShowThenStepThroughSixPrograms)
     EXPECT_EQ(core().banner_text(), preset_name(0));
 }
 
+// A program the controller selects shows its name from the banner's
+// start, however far the user had dragged the banner.
+TEST_F(Vst3View, AProgramTheHostSelectsShowsItsNameFromTheStart)
+{
+    auto select = [&](int32 index) {
+        controller->setParamNormalized(vlt650::kPresetId, static_cast<double>(index) / vlt650::kPresetSteps);
+        tick(view);  // the name goes on the banner at the tick
+        EXPECT_EQ(core().banner_text(), preset_name(index));
+    };
+    select(3);
+    const std::vector<unsigned char> from_start = banner_pixels(core());
+    select(0);
+    drag_banner_left(core(), 40);
+    select(3);
+    EXPECT_EQ(banner_pixels(core()), from_start);
+}
+
 TEST_F(Vst3View, ProgramSelectionSleepsWhenTheVersionReturns)
 {
     click(Widget::kRightButton);
