@@ -47,7 +47,11 @@ function(_vlt_copyable target out)
   set(${out} ${ok} PARENT_SCOPE)
 endfunction()
 
-# The targets named in a target's links and in its sources' object lists.
+# A target's links and object lists name targets as whole items or inside
+# generator expressions ($<LINK_ONLY:name>, $<TARGET_OBJECTS:name>), never
+# as parts of paths.
+
+# The targets named in a target's links and object lists.
 function(_vlt_named_targets target out)
   set(found "")
   foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES SOURCES INTERFACE_SOURCES)
@@ -55,12 +59,17 @@ function(_vlt_named_targets target out)
     if(NOT items)
       continue()
     endif()
-    # Names, namespaced ones whole; a single colon parts a generator expression.
-    string(REGEX MATCHALL "[A-Za-z_][A-Za-z0-9_.+-]*(::[A-Za-z_][A-Za-z0-9_.+-]*)*" words "${items}")
-    foreach(word IN LISTS words)
-      if(TARGET ${word})
-        list(APPEND found ${word})
-      endif()
+    foreach(item IN LISTS items)
+      # The parts between the generator expressions' punctuation; a
+      # namespace's double colon stays inside its name.
+      string(REPLACE "::" "\n" item "${item}")
+      string(REGEX REPLACE "[$<>,:]" ";" words "${item}")
+      foreach(word IN LISTS words)
+        string(REPLACE "\n" "::" word "${word}")
+        if(word AND TARGET ${word})
+          list(APPEND found ${word})
+        endif()
+      endforeach()
     endforeach()
   endforeach()
   list(REMOVE_DUPLICATES found)
@@ -77,7 +86,10 @@ function(_vlt_link_copies target suffix libraries)
     set(rewritten "")
     foreach(item IN LISTS items)
       foreach(lib IN LISTS libraries)
-        string(REGEX REPLACE "(^|[^A-Za-z0-9_])${lib}($|[^A-Za-z0-9_])" "\\1${lib}${suffix}\\2" item "${item}")
+        # Twice: a match takes the delimiter a neighbouring one needs.
+        foreach(pass 1 2)
+          string(REGEX REPLACE "(^|[:,<])${lib}($|[:,>])" "\\1${lib}${suffix}\\2" item "${item}")
+        endforeach()
       endforeach()
       list(APPEND rewritten "${item}")
     endforeach()
