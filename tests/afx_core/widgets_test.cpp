@@ -34,6 +34,20 @@ CPushButtonLatchingObject editor_status_button()
     return b;
 }
 
+// A two-frame button of 4 x 2 at (4, 3) over the given strip and panel.
+CPushButtonLatchingObject small_button(afx_pixbuf* strip, afx_pixbuf* panel)
+{
+    CPushButtonLatchingObject b(nullptr);
+    b.set_pushbutton_latching_pixbuf(strip);
+    b.set_front_panel_pixbuf(panel);
+    b.set_pushbutton_latching_nframes(2);
+    b.set_pushbutton_latching_size_x(4);
+    b.set_pushbutton_latching_size_y(2);
+    b.set_pushbutton_latching_pos_x(4);
+    b.set_pushbutton_latching_pos_y(3);
+    return b;
+}
+
 CRotaryControlObject knob39(float value, float detent = 0)
 {
     CRotaryControlObject k(nullptr);
@@ -91,14 +105,7 @@ TEST(PushButton, DrawsTheValuesFrameAndRedrawRestoresThePanel)
     std::unique_ptr<owned_pixbuf> strip(frame_strip(4, 2, 2));
     owned_pixbuf panel(10, 10), target(10, 12);
     D::afxline_block_fill_to_pixbuf(panel, 0, 0, 10, 10, 200, 0, 0);
-    CPushButtonLatchingObject b(nullptr);
-    b.set_pushbutton_latching_pixbuf(strip->p);
-    b.set_front_panel_pixbuf(panel);
-    b.set_pushbutton_latching_nframes(2);
-    b.set_pushbutton_latching_size_x(4);
-    b.set_pushbutton_latching_size_y(2);
-    b.set_pushbutton_latching_pos_x(4);
-    b.set_pushbutton_latching_pos_y(3);
+    CPushButtonLatchingObject b = small_button(strip->p, panel);
     b.set_offset_y(2);
     b.set_pushbutton_latching_value(99);
     b.redraw_pushbutton_latching(target);
@@ -268,14 +275,7 @@ TEST(WidgetValues, AnyFloatGivesAValueOfTheRangeAndItsFrame)
         EXPECT_EQ(k.get_rotary_control_value(), c.held);
         EXPECT_FALSE(std::signbit(k.get_rotary_control_value()));
 
-        CPushButtonLatchingObject b(nullptr);
-        b.set_pushbutton_latching_pixbuf(button_strip->p);
-        b.set_front_panel_pixbuf(panel);
-        b.set_pushbutton_latching_nframes(2);
-        b.set_pushbutton_latching_size_x(4);
-        b.set_pushbutton_latching_size_y(2);
-        b.set_pushbutton_latching_pos_x(4);
-        b.set_pushbutton_latching_pos_y(3);
+        CPushButtonLatchingObject b = small_button(button_strip->p, panel);
         b.set_pushbutton_latching_value(c.in);
         b.redraw_pushbutton_latching(target);
         EXPECT_EQ(target.at(2, 2)[0], afx_blend_channel(0, c.held < 50 ? 1 : 2, 255));

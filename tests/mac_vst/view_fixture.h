@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "cocoa/cocoa_editor_window.h"
@@ -65,14 +66,23 @@ inline std::vector<unsigned char> banner_pixels(const vlt::editor::CocoaEditorWi
     return out;
 }
 
-// Drags the banner's text dx points left: it shows something else after.
-inline void drag_banner_left(vlt::editor::CocoaEditorWindow& core, int dx)
+// The banner as a program the host selects shows it (select(index) shows
+// a program's name): from the start, and again after the user dragged the
+// banner 40 points left while another program's name was on it.
+template <class Select>
+std::pair<std::vector<unsigned char>, std::vector<unsigned char>>
+program_banner_before_and_after_a_drag(vlt::editor::CocoaEditorWindow& core, Select select)
 {
-    const std::vector<unsigned char> before = banner_pixels(core);
+    select(3);
+    const std::vector<unsigned char> from_start = banner_pixels(core);
+    select(0);
+    const std::vector<unsigned char> unscrolled = banner_pixels(core);
     core.press(at_widget(core, vlt::editor::kBanner, 50, 8));
-    core.drag(at_widget(core, vlt::editor::kBanner, 50 - dx, 8));
-    EXPECT_NE(banner_pixels(core), before) << "the drag scrolled nothing";
-    core.release(at_widget(core, vlt::editor::kBanner, 50 - dx, 8));
+    core.drag(at_widget(core, vlt::editor::kBanner, 10, 8));
+    EXPECT_NE(banner_pixels(core), unscrolled) << "the drag scrolled nothing";
+    core.release(at_widget(core, vlt::editor::kBanner, 10, 8));
+    select(3);
+    return {from_start, banner_pixels(core)};
 }
 
 // Pixels of the host's view, drawn now, whose red, green and blue differ:

@@ -250,12 +250,8 @@ TEST_F(Vst2View, AHostProgramKeepsTheBannersScroll)
         tick(view);
         EXPECT_EQ(core().banner_text(), program_name());
     };
-    select(3);
-    const std::vector<unsigned char> from_start = banner_pixels(core());
-    select(0);
-    drag_banner_left(core(), 40);
-    select(3);
-    EXPECT_NE(banner_pixels(core()), from_start);
+    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(core(), select);
+    EXPECT_NE(after_a_drag, from_start);
 }
 
 // Open and close as hosts do: no view outlives close or the plug-in,

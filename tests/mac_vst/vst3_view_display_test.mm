@@ -107,12 +107,8 @@ TEST_F(Vst3View, AProgramTheHostSelectsShowsItsNameFromTheStart)
         tick(view);  // the name goes on the banner at the tick
         EXPECT_EQ(core().banner_text(), preset_name(index));
     };
-    select(3);
-    const std::vector<unsigned char> from_start = banner_pixels(core());
-    select(0);
-    drag_banner_left(core(), 40);
-    select(3);
-    EXPECT_EQ(banner_pixels(core()), from_start);
+    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(core(), select);
+    EXPECT_EQ(after_a_drag, from_start);
 }
 
 TEST_F(Vst3View, ProgramSelectionSleepsWhenTheVersionReturns)
