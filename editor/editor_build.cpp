@@ -29,6 +29,7 @@ const EditorBuild kLinuxVst2Build = {
     .banner = kTimerTicks50ms,
     .meter_redraw = MeterRedraw::kOnTick,
     .knob = kKnobLaw,
+    .program_scroll = ProgramScroll::kKeep,
 };
 
 const EditorBuild kWindowsVst2Build = {
@@ -46,6 +47,7 @@ const EditorBuild kWindowsVst2Build = {
     .banner = kTimerTicks50ms,
     .meter_redraw = MeterRedraw::kOnTick,
     .knob = kKnobLaw,
+    .program_scroll = ProgramScroll::kKeep,
 };
 
 // The VST3 view is sized by its host: no resize corner; six programs.
@@ -64,6 +66,7 @@ const EditorBuild kWindowsVst3Build = {
     .banner = kTimerTicks50ms,
     .meter_redraw = MeterRedraw::kOnTick,
     .knob = kKnobLaw,
+    .program_scroll = ProgramScroll::kHome,
     .resize_corner = false,
 };
 
@@ -86,6 +89,8 @@ const EditorBuild kWindowsAaxBuild = {
     .banner = kTimerTicks50ms,
     .meter_redraw = MeterRedraw::kOnTick,
     .knob = {0.25f, 0.5f, true},
+    // The host selects no program; the step buttons show names from the start.
+    .program_scroll = ProgramScroll::kHome,
     .first_program = 1,
     .banner_input = false,
     .resize_corner = false,
@@ -111,6 +116,7 @@ const EditorBuild kCocoaAuBuild = {
     .banner = kTimerTicks20ms,
     .meter_redraw = MeterRedraw::kOnArrival,
     .knob = kKnobLaw,
+    .program_scroll = ProgramScroll::kHome,  // no programs; every text it shows scrolls home
     .layout = &kCocoaLayout,
     .log_name = "VLT650-AU",
     .blank_text = kBlank32,
@@ -135,6 +141,7 @@ const EditorBuild kCocoaVst2Build = {
     .banner = kTimerTicks20ms,
     .meter_redraw = MeterRedraw::kOnArrival,
     .knob = kKnobLaw,
+    .program_scroll = ProgramScroll::kKeep,  // setProgram: sets the text alone
     .layout = &kCocoaPresetLayout,
     .log_name = "VLT650-VST",
     .blank_text = kBlank32,
@@ -160,6 +167,7 @@ const EditorBuild kCocoaVst3Build = {
     .banner = kTimerTicks20ms,
     .meter_redraw = MeterRedraw::kOnArrival,
     .knob = kKnobLaw,
+    .program_scroll = ProgramScroll::kHome,
     .layout = &kCocoaPresetLayout,
     .log_name = "VLT650-VST3",
     .double_click = DoubleClick::kFocusedKnobs,
@@ -185,6 +193,8 @@ const EditorBuild kCocoaAaxBuild = {
     .banner = kTimerTicks20ms,
     .meter_redraw = MeterRedraw::kOnArrival,
     .knob = kKnobLaw,
+    // The host selects no program, and the banner takes no drag to scroll it.
+    .program_scroll = ProgramScroll::kKeep,
     .layout = &kCocoaPresetLayout,
     .log_name = "VLT650-AAX",
     .first_program = 1,

@@ -1,7 +1,7 @@
 #pragma once
 // What differs between the builds that share the editor core, one row per
 // build: texts and the banner's blank line, the host's parameter map, tick
-// and banner timing, mouse buttons, the double click, the resize corner and
+// and banner timing, the banner's scroll under a host's program change, mouse buttons, the double click, the resize corner and
 // its law, the knob's drag law, the preset buttons' range and sleep, the
 // switch's gesture and whether the view follows the backing scale.
 // Everything else about the editor is common code.
@@ -58,6 +58,11 @@ enum class ResizeLaw { kEdgeRatio, kDeviceTravel };
 // the banner turns to the version line, or only when it blanks.
 enum class PresetSleep { kAtVersion, kAtBlank };
 
+// How the name of a program the host selected goes on the banner: through
+// the parameter display, which scrolls the banner back to its start, or as
+// a plain text change, which leaves the banner's scroll where it was.
+enum class ProgramScroll { kHome, kKeep };
+
 struct EditorBuild {
     const char* version_format;  // banner version text, "%s" takes version
     const char* version;
@@ -73,6 +78,7 @@ struct EditorBuild {
     BannerTiming banner;
     MeterRedraw meter_redraw;
     KnobLaw knob;
+    ProgramScroll program_scroll;
     const PanelLayout* layout = &kStandardLayout;  // where the widgets sit
     const char* log_name = "VLT650";               // in the view's log lines
     // Preset buttons step within first_program..program_count-1; a lower

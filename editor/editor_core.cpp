@@ -289,9 +289,10 @@ void CEditorCore::redraw_ui_size()
 void CEditorCore::gui_update_tick()
 {
     if (banner_pending_.exchange(false)) {
+        // Only a program's name is handed over this way.
         char text[kBannerTextSize];
         copy_banner_text(text, sizeof text);
-        view_.set_banner_text(text, false);
+        view_.set_banner_text(text, build_.program_scroll == ProgramScroll::kHome);
     }
     if (widgets_ready_.load()) {
         const BannerClock::Event e = clock_.tick(focus_[kBanner] && !build_.banner_counts_held);
@@ -666,7 +667,7 @@ void CEditorCore::host_value(Control c, float value)
         return;
     }
     if (c == Control::kMeter) {
-        values_[kMeter].store(value * kKnobMax);
+        values_[kMeter].store(clamp_knob(value * kKnobMax));
         redraw(kMeter);
         return;
     }
@@ -683,7 +684,7 @@ void CEditorCore::host_value(Control c, float value)
         return;  // the user's drag wins over the host
     if (c != Control::kPower)
         cache_[control_number(c)].store(value);
-    values_[w].store(is_knob(c) ? value * kKnobMax : (value > 0.5f ? kKnobMax : 0.0f));
+    values_[w].store(is_knob(c) ? clamp_knob(value * kKnobMax) : (value > 0.5f ? kKnobMax : 0.0f));
     if (w == kPowerButton) {
         mono_.store(!power_on());
         repaint_pending_.store(true);  // colour or grey, the whole panel changes

@@ -16,8 +16,12 @@ inline constexpr float afx_knob_max = 99.0f;
 
 inline int afx_frame_of(float value, int nframes) { return static_cast<int>(value / 100.0f * nframes); }
 
-// 0..99, NaN as 0.
-inline float afx_knob_clamp(float v) { return v >= 0.0f ? std::min(v, afx_knob_max) : 0.0f; }
+// The one rule for every value a widget is given, whoever sends it: 0..99,
+// anything beyond clamped to its end (+Inf to 99, -Inf to 0), and NaN (and
+// -0) as 0, the control's minimum, as the plug-ins hand a NaN host value to
+// their compressor (params::clamp_unit). So the frame of any value is defined.
+inline float afx_knob_clamp(float v) { return v > 0.0f ? std::min(v, afx_knob_max) : 0.0f; }
+inline double afx_knob_clamp(double v) { return v > 0.0 ? std::min(v, double{afx_knob_max}) : 0.0; }
 
 inline bool afx_knob_on_detent(float value, float detent, int frames)
 {

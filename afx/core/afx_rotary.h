@@ -40,7 +40,7 @@ public:
     bool get_rotary_control_focus() const { return focus_; }
     void get_invalid_area(int* x, int* y, int* w, int* h) const { geo_.target_rect(x, y, w, h); }
 
-    void set_rotary_control_value(float v) { value_ = afx_clamp_value(v); }
+    void set_rotary_control_value(float v) { value_ = afx_knob_clamp(v); }
     float get_rotary_control_value() const { return value_; }
     float get_velocity() const { return velocity_; }
     void update_rotary_control_value(float dx, float dy);

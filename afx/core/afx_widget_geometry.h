@@ -40,5 +40,3 @@ struct afx_widget_geometry {
                                               offset_y + panel_top(), size_x, size_y);
     }
 };
-
-inline float afx_clamp_value(float v) { return v < 0.0f ? 0.0f : (v > 99.0f ? 99.0f : v); }

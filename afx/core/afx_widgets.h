@@ -41,7 +41,7 @@ public:
     void set_control_dirty(bool v) { dirty_ = v; }
     bool get_control_dirty() const { return dirty_; }
 
-    void set_pushbutton_latching_value(float v) { value_ = afx_clamp_value(v); }
+    void set_pushbutton_latching_value(float v) { value_ = afx_knob_clamp(v); }
     float get_pushbutton_latching_value() const { return value_; }
     void update_pushbutton_latching_value();
     bool test_pushbutton_latching_clicked(int x, int y) const { return geo_.hit(x, y); }
@@ -83,7 +83,7 @@ public:
     void set_control_dirty(bool v) { dirty_ = v; }
     bool get_control_dirty() const { return dirty_; }
 
-    void set_bar_meter_value(double v) { value_ = v < 0.0 ? 0.0 : (v > 99.0 ? 99.0 : v); }
+    void set_bar_meter_value(double v) { value_ = afx_knob_clamp(v); }
     double get_bar_meter_value() const { return value_; }
     void set_power_on(bool on) { power_ = on; }
     // First lit row of the meter image (size y when nothing is lit).

@@ -168,7 +168,10 @@ void CPlugController::selectProgram(int32 index, ParamValue value)
 tresult PLUGIN_API CPlugController::setParamNormalized(ParamID id, ParamValue value)
 {
     if (id == kEditorWidthId || id == kEditorHeightId) {
-        (id == kEditorWidthId ? editorWidth_ : editorHeight_) = static_cast<int32>(value + 0.5);
+        // Only a size that is a number of int32's range: a host's NaN,
+        // infinity or beyond would reach int() undefined; it changes nothing.
+        if (value > -2147483648.0 && value < 2147483647.0)
+            (id == kEditorWidthId ? editorWidth_ : editorHeight_) = static_cast<int32>(value + 0.5);
         return kResultOk;
     }
     if (id == kPresetId && parameters.getParameter(kPresetId))

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using D = AFX_drawing;
 
 namespace {
@@ -28,6 +31,20 @@ CPushButtonLatchingObject editor_status_button()
     b.set_pushbutton_latching_focus_y(16);
     b.set_pushbutton_latching_nframes(2);
     b.set_offset_y(16);
+    return b;
+}
+
+// A two-frame button of 4 x 2 at (4, 3) over the given strip and panel.
+CPushButtonLatchingObject small_button(afx_pixbuf* strip, afx_pixbuf* panel)
+{
+    CPushButtonLatchingObject b(nullptr);
+    b.set_pushbutton_latching_pixbuf(strip);
+    b.set_front_panel_pixbuf(panel);
+    b.set_pushbutton_latching_nframes(2);
+    b.set_pushbutton_latching_size_x(4);
+    b.set_pushbutton_latching_size_y(2);
+    b.set_pushbutton_latching_pos_x(4);
+    b.set_pushbutton_latching_pos_y(3);
     return b;
 }
 
@@ -88,14 +105,7 @@ TEST(PushButton, DrawsTheValuesFrameAndRedrawRestoresThePanel)
     std::unique_ptr<owned_pixbuf> strip(frame_strip(4, 2, 2));
     owned_pixbuf panel(10, 10), target(10, 12);
     D::afxline_block_fill_to_pixbuf(panel, 0, 0, 10, 10, 200, 0, 0);
-    CPushButtonLatchingObject b(nullptr);
-    b.set_pushbutton_latching_pixbuf(strip->p);
-    b.set_front_panel_pixbuf(panel);
-    b.set_pushbutton_latching_nframes(2);
-    b.set_pushbutton_latching_size_x(4);
-    b.set_pushbutton_latching_size_y(2);
-    b.set_pushbutton_latching_pos_x(4);
-    b.set_pushbutton_latching_pos_y(3);
+    CPushButtonLatchingObject b = small_button(strip->p, panel);
     b.set_offset_y(2);
     b.set_pushbutton_latching_value(99);
     b.redraw_pushbutton_latching(target);
@@ -227,6 +237,64 @@ TEST(RotaryControl, RedrawOnlyWhenTheFrameChanges)
     int x, y, w, h;
     k.get_invalid_area(&x, &y, &w, &h);
     EXPECT_EQ(std::vector<int>({x, y, w, h}), (std::vector<int>{77, 101, 48, 48}));
+}
+
+// Whatever a host's value turned into, a strip widget holds 0..99 and draws
+// a frame of its strip: NaN and -0 as 0, the infinities and anything beyond
+// 0..99 at the nearer end. Each widget draws before its value is read, so a
+// value that reached the frame arithmetic unchecked shows (or stops a run
+// under the undefined-behaviour sanitizer).
+TEST(WidgetValues, AnyFloatGivesAValueOfTheRangeAndItsFrame)
+{
+    using limits = std::numeric_limits<float>;
+    const struct Case {
+        float in, held;
+    } cases[] = {{limits::quiet_NaN(), 0},
+                 {-limits::quiet_NaN(), 0},
+                 {limits::infinity(), 99},
+                 {-limits::infinity(), 0},
+                 {-0.0f, 0},
+                 {limits::denorm_min(), limits::denorm_min()},
+                 {-limits::denorm_min(), 0},
+                 {std::nextafter(99.0f, 100.0f), 99},
+                 {limits::max(), 99},
+                 {-limits::max(), 0},
+                 {49.5f, 49.5f}};
+    std::unique_ptr<owned_pixbuf> knob_strip(frame_strip(48, 48, 39)), button_strip(frame_strip(4, 2, 2));
+    owned_pixbuf panel(144, 494), meter_strip(2, 256);
+    D::afxline_block_fill_to_pixbuf(meter_strip, 0, 0, 2, 119, 255, 0, 0);  // lit: red
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "value " << c.in);
+        owned_pixbuf target(144, 510), meter_target(4, 200);
+        CRotaryControlObject k = knob39(c.in);
+        k.set_rotary_control_pixbuf(knob_strip->p);
+        k.set_front_panel_pixbuf(panel);
+        k.draw_rotary_control(target);
+        const int frame = static_cast<int>(c.held / 100.0f * 39);
+        EXPECT_EQ(target.at(77, 101)[0], afx_blend_channel(0, frame + 1, 255));
+        EXPECT_EQ(k.get_rotary_control_value(), c.held);
+        EXPECT_FALSE(std::signbit(k.get_rotary_control_value()));
+
+        CPushButtonLatchingObject b = small_button(button_strip->p, panel);
+        b.set_pushbutton_latching_value(c.in);
+        b.redraw_pushbutton_latching(target);
+        EXPECT_EQ(target.at(2, 2)[0], afx_blend_channel(0, c.held < 50 ? 1 : 2, 255));
+        EXPECT_EQ(b.get_pushbutton_latching_value(), c.held);
+
+        CBarMeterObject m(nullptr);
+        m.set_bar_meter_pixbuf(meter_strip);
+        m.set_front_panel_pixbuf(panel);
+        m.set_bar_meter_size_x(2);
+        m.set_bar_meter_size_y(119);
+        m.set_bar_meter_pos_x(1);
+        m.set_bar_meter_pos_y(59);
+        m.set_bar_meter_value(c.in);
+        m.redraw_bar_meter(meter_target);
+        const int first_lit = 119 - static_cast<int>(c.held / 100.0 * 119);
+        for (int row = 0; row < 119; ++row)
+            ASSERT_EQ(meter_target.at(0, row)[0] > 200, row >= first_lit) << "meter row " << row;
+        EXPECT_EQ(m.get_bar_meter_value(), static_cast<double>(c.held));
+    }
 }
 
 TEST(FrontPanel, DrawsAtItsOffset)

@@ -1,6 +1,8 @@
 #include "editor_core.h"
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -81,7 +83,12 @@ public:
     int repaints = 0, resizes = 0;
     int scroll = 0;
 
-    void set_banner_text(const char* text, bool) override { banner.push_back(text); }
+    void set_banner_text(const char* text, bool home) override
+    {
+        banner.push_back(text);
+        if (home)
+            scroll = 0;
+    }
     void scroll_banner(int dx) override { scroll += dx; }
     void step_banner(int step) override { scroll += step; }
     void redraw(Widget w) override { redrawn.push_back(w); }
@@ -948,6 +955,80 @@ TEST(EditorCoreRows, TheBannerCountdownOfEachRow)
             EXPECT_EQ(e.core.banner_ticks(), t.status_ticks);
             e.ticks(t.status_ticks - t.blank_at);
             EXPECT_EQ(e.core.value(kStatusButton), 0.0f);
+        }
+    }
+}
+
+// A program the host selects shows its name at the next tick, from the
+// banner's start where the row puts it on through the parameter display
+// (the VST3 views), with the scroll as it stands where the name is only a
+// new text (the VST2 editors). The Audio Unit and AAX rows get no program
+// from the host; theirs follow how their views show every other name.
+TEST(EditorCoreRows, AHostProgramNameScrollsTheBannerAsTheRowSays)
+{
+    const struct Row {
+        const EditorBuild* build;
+        bool home;
+    } rows[] = {{&kLinuxVst2Build, false}, {&kWindowsVst2Build, false}, {&kWindowsVst3Build, true},
+                {&kWindowsAaxBuild, true}, {&kCocoaAuBuild, true},      {&kCocoaVst2Build, false},
+                {&kCocoaVst3Build, true},  {&kCocoaAaxBuild, false}};
+    ASSERT_EQ(std::size(rows), std::size(kEveryBuild));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        ASSERT_EQ(row.build, kEveryBuild[i]);
+        SCOPED_TRACE(row.build->log_name + std::string(" ") + row.build->host->format);
+        RowEditor e(*row.build);
+        e.view.scroll = 40;  // the banner scrolled 40 points
+        e.core.set_program(3, "03 - Snare Hit Long");
+        EXPECT_EQ(e.view.scroll, 40);  // host threads never render
+        e.core.gui_update_tick();
+        EXPECT_EQ(e.shown(), "03 - Snare Hit Long");
+        EXPECT_EQ(e.view.scroll, row.home ? 0 : 40);
+    }
+}
+
+// Host values that are not numbers or lie beyond 0..1, by both ways a host
+// value enters the editor (set_control from a host thread: VST2, the
+// Windows VST3 view, the AAX Windows editor and its meter poll; host_value
+// on the GUI thread: the Cocoa views, their meters and the Audio Unit
+// listener), over every row: the widgets get values of 0..99, so every
+// frame is defined. NaN and -0 go to the minimum, the infinities and
+// anything beyond to the nearer end; the switch is In above one half.
+TEST(EditorCoreRows, HostValuesBeyondTheRangeGiveDefinedWidgetValues)
+{
+    using limits = std::numeric_limits<float>;
+    const float nan = limits::quiet_NaN(), inf = limits::infinity(), tiny = limits::denorm_min();
+    const struct Case {
+        float in;
+        float knob;  // also the meter
+        float effect;
+    } cases[] = {{nan, 0, 0},
+                 {-nan, 0, 0},
+                 {inf, 99, 99},
+                 {-inf, 0, 0},
+                 {-0.0f, 0, 0},
+                 {tiny, tiny * 99.0f, 0},
+                 {-tiny, 0, 0},
+                 {std::nextafter(1.0f, 2.0f), 99, 99},
+                 {limits::max(), 99, 99},
+                 {-limits::max(), 0, 0}};
+    for (const EditorBuild* b : kEveryBuild) {
+        for (bool gui_thread : {false, true}) {
+            SCOPED_TRACE(b->log_name + std::string(" ") + b->host->format +
+                         (gui_thread ? " host_value" : " set_control"));
+            RowEditor e(*b);
+            for (const Case& c : cases) {
+                SCOPED_TRACE(testing::Message() << "value " << c.in);
+                for (Control control : {Control::kThreshold, Control::kMeter, Control::kEffect})
+                    gui_thread ? e.core.host_value(control, c.in) : e.core.set_control(control, c.in);
+                e.core.gui_update_tick();
+                for (Widget w : {kThresholdKnob, kMeter}) {
+                    EXPECT_EQ(e.core.value(w), c.knob) << w;
+                    EXPECT_FALSE(std::signbit(e.core.value(w))) << w;
+                }
+                EXPECT_EQ(e.core.value(kEffectSwitch), c.effect);
+                EXPECT_EQ(knob_frame(e.core.value(kThresholdKnob), 39), c.knob > 50 ? 38 : 0);
+            }
         }
     }
 }

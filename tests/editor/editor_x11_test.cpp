@@ -51,6 +51,50 @@ struct Panel {
     int y(int py) const { return static_cast<int>(py * scale); }
 };
 
+// Counts the editor's GUI ticks from outside. The meter is drawn by the
+// GUI tick alone, so a new meter value on screen means that a tick ran
+// after the value was sent, that the input events which came before it
+// have been handled, and that whatever the editor queued for the screen
+// before it is there. wait(n) sees n such ticks one after another; ticks
+// run more than 50 ms apart on the editor's clock.
+class TickCounter {
+public:
+    TickCounter(XSession& x, PluginInstance& p, Window w) : x_(x), p_(p), w_(w) {}
+    bool wait(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            const int before = glow();
+            lit_ = !lit_;
+            p_.set_parameter(8, lit_ ? 1.0f : 0.0f);
+            if (!wait_until([&] { return glow() != before; }))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    // The meter's column (101, 16 + 240) from its top to its bottom, where
+    // the window's size puts the panel (magnified by height / 510, centred).
+    int glow()
+    {
+        int width = 0, height = 0, sum = 0, rgb[3];
+        x_.geometry(w_, &width, &height);
+        Panel panel;
+        panel.scale = height / 510.0f;
+        panel.x_offset = (width - static_cast<int>(144 * panel.scale + 0.5f)) / 2;
+        for (int py = 200; py < 316; py += 8) {
+            x_.pixel(w_, panel.x(101), panel.y(py), rgb);
+            sum += rgb[0] + rgb[1] + rgb[2];
+        }
+        return sum;
+    }
+
+    XSession& x_;
+    PluginInstance& p_;
+    Window w_;
+    bool lit_ = false;  // every open starts with an empty meter
+};
+
 class EditorX11 : public testing::Test {
 protected:
     void SetUp() override
@@ -79,19 +123,24 @@ protected:
         });
         return child;
     }
+    // Opens the editor and waits until its first ticks have run.
     Window open_default()
     {
         parent = x.make_parent(0, 0, 1000, 1060);
         Window w = open_editor(*plug, parent);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (w) {
+            ticks = std::make_unique<TickCounter>(x, *plug, w);
+            EXPECT_TRUE(ticks->wait(2));
+        }
         plug->clear_calls();
         return w;
     }
-    // Waits until the editor made n calls, then answers them.
+    // Waits until the editor made n calls, then two more ticks, so that a
+    // call too many is there too; answers them all.
     Calls take(size_t n)
     {
         wait_until([&] { return editor_calls(*plug).size() >= n; });
-        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        EXPECT_TRUE(ticks->wait(2));
         Calls c = editor_calls(*plug);
         plug->clear_calls();
         return c;
@@ -102,6 +151,7 @@ protected:
     std::unique_ptr<PluginInstance> plug;
     Window parent = 0;
     Panel panel;
+    std::unique_ptr<TickCounter> ticks;  // of the editor open_default opened
 };
 
 // The host hears whether the editor's window came up: 1 with an X server,
@@ -171,9 +221,10 @@ TEST_F(EditorX11, OpensOneChildOfTheRightSizeAndClass)
     // Opening again while open changes nothing.
     plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
     EXPECT_EQ(x.children(parent).size(), 1u);
-    // A UI size from the host is kept for the next open; the window stays.
+    // A UI size from the host is kept for the next open; the window stays,
+    // also once the ticks after it have run.
     plug->set_parameter(7, 1.0f);
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    ASSERT_TRUE(ticks->wait(2));
     x.geometry(w, &width, &height);
     EXPECT_EQ(height, 510);
     plug->dispatch(effEditClose);
@@ -212,9 +263,10 @@ TEST_F(EditorX11, KnobDragWheelAndDoubleClick)
     EXPECT_EQ(take(10), concat({"begin 2", "set 2 0.0263", "end 2"}, kEndAll));
 
     // Double click on Makeup resets it to 0 as one gesture of its own
-    // (after a pause, so that no earlier press pairs with the first click).
+    // (after eight ticks, more than the double-click time of 0.3 s, so that
+    // no earlier press pairs with the first click).
     x.move(panel.x(101), panel.y(397));
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ASSERT_TRUE(ticks->wait(8));
     x.click(1);
     x.click(1);
     EXPECT_EQ(take(18),
@@ -225,13 +277,13 @@ TEST_F(EditorX11, KnobDragWheelAndDoubleClick)
 TEST_F(EditorX11, PresetButtonsStepThePrograms)
 {
     ASSERT_NE(open_default(), 0u);
+    // A second click soon after is a double click, which on these buttons
+    // is a press as well.
     x.move(panel.x(124), panel.y(8));  // right preset button
     x.click(1);                        // shows the name, arms
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    x.click(1);  // steps
+    x.click(1);                        // steps
     EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 1; }));
     x.move(panel.x(90), panel.y(8));  // left, still armed
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
     x.click(1);
     EXPECT_TRUE(wait_until([&] { return plug->dispatch(effGetProgram) == 0; }));
     x.click(1);  // wraps to the last program
@@ -270,7 +322,7 @@ TEST_F(EditorX11, ReopenShowsValuesSentWhileClosed)
     plug->set_parameter(6, 0.0f);
     w = open_editor(*plug, parent);
     ASSERT_NE(w, 0u);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_TRUE(TickCounter(x, *plug, w).wait(2));  // the open's drawing is on screen
     // The switch now shows its Out frame: the lamp row is dim amber.
     int rgb[3];
     x.pixel(w, panel.x(72), panel.y(437), rgb);
@@ -345,15 +397,16 @@ TEST_F(EditorX11, TwoInstancesOneParentDestroyed)
     ASSERT_NE(open_editor(*plug, pa), 0u);
     const Window wb = open_editor(second, pb);
     ASSERT_NE(wb, 0u);
-    x.destroy(pa);  // the host drops A's window first
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    TickCounter b_ticks(x, second, wb);  // one GUI thread serves all three
+    x.destroy(pa);                       // the host drops A's window first
+    ASSERT_TRUE(b_ticks.wait(2));        // the editor has seen it go
     // A third editor may now reuse A's slot; closing A must not touch it.
     PluginInstance third(*lib);
     const Window pc = x.make_parent(0, 540, 500, 520);
     const Window wc = open_editor(third, pc);
     ASSERT_NE(wc, 0u);
     plug->dispatch(effEditClose);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(b_ticks.wait(2));  // whatever the close sent is on the server
     EXPECT_TRUE(x.window_exists(wb));
     EXPECT_TRUE(x.window_exists(wc));
     // A can open again in a new parent.
@@ -441,17 +494,21 @@ TEST_F(EditorX11, CloseAndDeleteWhileInputRuns)
             XTestFakeMotionEvent(d, DefaultScreen(d), knob_x, knob_y - 20, 0);
             XTestFakeButtonEvent(d, i % 3 ? 1 : 4, False, 0);
             XSync(d, False);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));  // the input's pace
         }
         XCloseDisplay(d);
     });
-    for (int i = 0; i < 6; ++i) {
+    // Each open waits until the editor is busy with the input.
+    auto open_under_input = [&] {
+        plug->clear_calls();
         plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_TRUE(wait_until([&] { return !editor_calls(*plug).empty(); }));
+    };
+    for (int i = 0; i < 6; ++i) {
+        open_under_input();
         plug->dispatch(effEditClose);
     }
-    plug->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    open_under_input();
     plug.reset();  // effClose with the editor open
     stop = true;
     mouse.join();

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -101,6 +103,11 @@ TEST(AuViewFactory, ViewSizeFollowsTheUnitsUiSize)
         {1.0f, false, 468, 510, 162, 0.0f},
         {2.0f, false, 468, 1020, 90, 1.0f},
         {2.0f, true, 468, 510, 162, 0.0f},  // the read fails: size 1, the UI size untouched
+        // Not a number: the smallest size; beyond 1..2: the nearer end.
+        {std::numeric_limits<float>::quiet_NaN(), false, 468, 510, 162, 0.0f},
+        {std::numeric_limits<float>::infinity(), false, 468, 1020, 90, 1.0f},
+        {-std::numeric_limits<float>::infinity(), false, 468, 510, 162, 0.0f},
+        {1e30f, false, 468, 1020, 90, 1.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "ui " << c.ui_size << " refused " << c.refuse_read);
@@ -132,6 +139,58 @@ TEST(AuViewSync, WritesBackEveryParameterButTheMeterAndOthersHearIt)
     for (const auto& h : automation.heard)
         heard.insert(h.first);
     EXPECT_EQ(heard, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+// Plain values from the unit that are not numbers or lie beyond their
+// ranges: the widgets take them by the view's one rule, NaN at the
+// control's minimum, the infinities and anything beyond at the nearer end
+// (Threshold runs from 0 down to -20 dB), and the view goes on drawing.
+TEST(AuViewListener, ValuesBeyondTheirRangesLandAtTheEnds)
+{
+    using vlt::editor::Widget;
+    using limits = std::numeric_limits<float>;
+    const float nan = limits::quiet_NaN(), inf = limits::infinity();
+    const struct Case {
+        int number;
+        Widget widget;
+        float plain, shown;
+    } cases[] = {
+        {0, vlt::editor::kInGainKnob, nan, 0},
+        {0, vlt::editor::kInGainKnob, inf, 99},
+        {0, vlt::editor::kInGainKnob, -inf, 0},
+        {0, vlt::editor::kInGainKnob, std::nextafter(12.0f, 13.0f), 99},
+        {0, vlt::editor::kInGainKnob, -limits::max(), 0},
+        {0, vlt::editor::kInGainKnob, -0.0f, 33},  // 0 dB
+        {1, vlt::editor::kThresholdKnob, -inf, 99},
+        {1, vlt::editor::kThresholdKnob, inf, 0},
+        {1, vlt::editor::kThresholdKnob, nan, 0},
+        {2, vlt::editor::kRatioKnob, nan, 0},
+        {2, vlt::editor::kRatioKnob, inf, 99},
+        {2, vlt::editor::kRatioKnob, -inf, 0},
+        {2, vlt::editor::kRatioKnob, limits::max(), 99},
+        {8, vlt::editor::kMeter, nan, 0},
+        {8, vlt::editor::kMeter, inf, 99},
+        {8, vlt::editor::kMeter, -inf, 0},
+        {8, vlt::editor::kMeter, -0.0f, 0},
+        {8, vlt::editor::kMeter, limits::denorm_min(), 0},
+        {8, vlt::editor::kMeter, std::nextafter(20.0f, 21.0f), 99},
+        {8, vlt::editor::kMeter, limits::max(), 99},
+    };
+    // Each case starts from the middle of the range: 3 dB, -10 dB, 5.75:1, 10 dB.
+    const float middle[] = {3.0f, -10.0f, 5.75f, 0, 0, 0, 0, 0, 10.0f};
+    FakeAudioUnit unit;
+    AuViewHost host(unit);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "parameter " << c.number << " = " << c.plain);
+        unit.change(c.number, middle[c.number]);
+        host.run(0.1);
+        ASSERT_NEAR(host.core().value(c.widget), 49.5f, 1e-3f);
+        unit.change(c.number, c.plain);
+        host.run(0.1);
+        EXPECT_NEAR(host.core().value(c.widget), c.shown, 1e-3f);
+        EXPECT_FALSE(std::signbit(host.core().value(c.widget)));
+        EXPECT_FALSE(host.pixels().empty());
+    }
 }
 
 TEST(AuViewInput, KnobDragIsFramedByGesturesAndEndsAllEight)

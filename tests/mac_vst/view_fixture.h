@@ -3,6 +3,11 @@
 // window, its core, pointer events in panel points, and the view's pixels.
 #import <AppKit/AppKit.h>
 
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
 #include "cocoa/cocoa_editor_window.h"
 #include "editor_layout.h"
 #include "host_window.h"
@@ -46,6 +51,38 @@ inline vlt::editor::PointerEvent at_widget(const vlt::editor::CocoaEditorWindow&
 {
     const vlt::editor::WidgetPlace& p = vlt::editor::place(*core.build().layout, w);
     return at_panel(core, p.pos_x + p.offset_x, p.pos_y + p.offset_y, dx, dy);
+}
+
+// The banner's pixels in the panel pixmap, R, G, B, A, rows top down.
+inline std::vector<unsigned char> banner_pixels(const vlt::editor::CocoaEditorWindow& core)
+{
+    const afx_pixmap& p = *core.panel_pixmap();
+    const vlt::editor::Rect r = vlt::editor::panel_rect(*core.build().layout, vlt::editor::kBanner);
+    std::vector<unsigned char> out;
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        const unsigned char* row = p.pixels + y * p.rowstride;
+        out.insert(out.end(), row + r.x * 4, row + (r.x + r.w) * 4);
+    }
+    return out;
+}
+
+// The banner as a program the host selects shows it (select(index) shows
+// a program's name): from the start, and again after the user dragged the
+// banner 40 points left while another program's name was on it.
+template <class Select>
+std::pair<std::vector<unsigned char>, std::vector<unsigned char>>
+program_banner_before_and_after_a_drag(vlt::editor::CocoaEditorWindow& core, Select select)
+{
+    select(3);
+    const std::vector<unsigned char> from_start = banner_pixels(core);
+    select(0);
+    const std::vector<unsigned char> unscrolled = banner_pixels(core);
+    core.press(at_widget(core, vlt::editor::kBanner, 50, 8));
+    core.drag(at_widget(core, vlt::editor::kBanner, 10, 8));
+    EXPECT_NE(banner_pixels(core), unscrolled) << "the drag scrolled nothing";
+    core.release(at_widget(core, vlt::editor::kBanner, 10, 8));
+    select(3);
+    return {from_start, banner_pixels(core)};
 }
 
 // Pixels of the host's view, drawn now, whose red, green and blue differ:

@@ -241,6 +241,19 @@ TEST_F(Vst2View, HostProgramChangeShowsTheNameAtTheTick)
     EXPECT_EQ(core().banner_text(), program_name());
 }
 
+// This view only sets a program's name as the banner's text: a banner the
+// user had dragged stays where the drag left it.
+TEST_F(Vst2View, AHostProgramKeepsTheBannersScroll)
+{
+    auto select = [&](int index) {
+        dispatch(effSetProgram, index);
+        tick(view);
+        EXPECT_EQ(core().banner_text(), program_name());
+    };
+    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(core(), select);
+    EXPECT_NE(after_a_drag, from_start);
+}
+
 // Open and close as hosts do: no view outlives close or the plug-in,
 // whatever its timer has done meanwhile.
 TEST(Vst2ViewLife, NoViewOutlivesCloseThroughItsTimer)

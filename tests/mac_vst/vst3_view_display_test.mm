@@ -98,6 +98,19 @@ TEST_F(Vst3View, PresetButtonsShowThenStepThroughSixPrograms)
     EXPECT_EQ(core().banner_text(), preset_name(0));
 }
 
+// A program the controller selects shows its name from the banner's
+// start, however far the user had dragged the banner.
+TEST_F(Vst3View, AProgramTheHostSelectsShowsItsNameFromTheStart)
+{
+    auto select = [&](int32 index) {
+        controller->setParamNormalized(vlt650::kPresetId, static_cast<double>(index) / vlt650::kPresetSteps);
+        tick(view);  // the name goes on the banner at the tick
+        EXPECT_EQ(core().banner_text(), preset_name(index));
+    };
+    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(core(), select);
+    EXPECT_EQ(after_a_drag, from_start);
+}
+
 TEST_F(Vst3View, ProgramSelectionSleepsWhenTheVersionReturns)
 {
     click(Widget::kRightButton);

@@ -186,6 +186,18 @@ TEST_F(ControllerTest, EditorSizeTravelsAsIds98And99)
     view->release();
     EXPECT_EQ(controller->createView("other"), nullptr);
     EXPECT_EQ(controller->createView(nullptr), nullptr);
+
+    // A size that is no number of pixels changes nothing.
+    for (double v : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, 2147483647.0}) {
+        EXPECT_EQ(controller->setParamNormalized(98, v), kResultOk) << v;
+        EXPECT_EQ(controller->setParamNormalized(99, v), kResultOk) << v;
+    }
+    view = controller->createView("editor");
+    ASSERT_NE(view, nullptr);
+    view->getSize(&rect);
+    EXPECT_EQ(rect.getWidth(), 700);
+    EXPECT_EQ(rect.getHeight(), 612);
+    view->release();
 }
 
 TEST_F(ControllerTest, HostSizeGoesThroughTheViewsLimitsToGetSizeAndTheNextView)

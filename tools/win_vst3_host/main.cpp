@@ -373,6 +373,55 @@ void scenario_presets(const char* path)
     }
 }
 
+// The banner's pixels at the default size and 96 DPI (the panel at x 162).
+std::vector<COLORREF> banner_pixels(HWND w)
+{
+    const vlt::editor::Rect r = vlt::editor::panel_rect(vlt::editor::kBanner);
+    std::vector<COLORREF> out;
+    HDC dc = GetDC(w);
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x)
+            out.push_back(GetPixel(dc, 162 + x, y));
+    ReleaseDC(w, dc);
+    return out;
+}
+
+// Runs messages until the banner shows something other than before.
+std::vector<COLORREF> banner_after(HWND w, const std::vector<COLORREF>& before)
+{
+    std::vector<COLORREF> now = banner_pixels(w);
+    for (int i = 0; i < 100 && now == before; ++i) {
+        pump(20);
+        now = banner_pixels(w);
+    }
+    return now;
+}
+
+// A program the controller selects shows its name from the banner's start,
+// however far the user had dragged the banner.
+void scenario_program_banner(const char* path)
+{
+    Session s(path);
+    if (!s.open() || !s.child)
+        return;
+    HWND c = s.child;
+    auto select = [&](int index) {
+        const std::vector<COLORREF> before = banner_pixels(c);
+        s.pair.controller->setParamNormalized(8, index / 5.0);
+        return banner_after(c, before);  // the name goes on at the next tick
+    };
+    const std::vector<COLORREF> from_start = select(3);
+    const std::vector<COLORREF> unscrolled = select(0);
+    const vlt::editor::Rect r = vlt::editor::panel_rect(vlt::editor::kBanner);
+    const POINT at{162 + r.x + 50, r.y + r.h / 2};
+    press(c, at);
+    move(c, {at.x - 20, at.y});
+    move(c, {at.x - 40, at.y});
+    check(banner_after(c, unscrolled) != unscrolled, "a drag 40 pixels left scrolls the banner");
+    release(c, {at.x - 40, at.y});
+    check(select(3) == from_start, "the name shows from the banner's start");
+}
+
 // Values from the controller: the knob starts where the controller is;
 // host bypass above one half draws the panel grey at the next tick.
 void scenario_set_parameter(const char* path)
@@ -571,7 +620,7 @@ int main(int argc, char** argv)
     if (argc < 3) {
         std::printf(
             "usage: win_vst3_host MODULE.vst3 types | sizes W H [VW VH SCALE XOFF]... | huge-size | edits | "
-            "presets | set-parameter | reattach | lifecycle | cycles N | bench N | "
+            "presets | set-parameter | program-banner | reattach | lifecycle | cycles N | bench N | "
             "screenshot FILE.bmp\n");
         return 2;
     }
@@ -593,6 +642,8 @@ int main(int argc, char** argv)
         scenario_presets(path);
     else if (what == "set-parameter")
         scenario_set_parameter(path);
+    else if (what == "program-banner")
+        scenario_program_banner(path);
     else if (what == "reattach")
         scenario_reattach(path);
     else if (what == "lifecycle")

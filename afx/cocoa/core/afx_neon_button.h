@@ -33,7 +33,7 @@ public:
     void set_control_dirty(bool v) { dirty_ = v; }
     void set_lamp_on(bool on) { lamp_on_ = on; }
 
-    void set_pushbutton_neon_value(float v) { value_ = afx_clamp_value(v); }
+    void set_pushbutton_neon_value(float v) { value_ = afx_knob_clamp(v); }
     float get_pushbutton_neon_value() const { return value_; }
     bool get_pushbutton_neon_focus() const { return focus_; }
     bool get_control_dirty() const { return dirty_; }

@@ -1,12 +1,11 @@
 // The bundle's principal class: an Audio Unit host asks it for the view.
 #include <AudioUnit/AUCocoaUIView.h>
 
-#include <algorithm>
-
 #import "BrindleVLT650CocoaView.h"
 
+#include "au_value_table.h"
+#include "editor_layout.h"
 #include "host_map.h"
-#include "panel_size.h"
 
 @interface BrindleVLT650CocoaViewFactory : NSObject <AUCocoaUIBase> {
     BrindleVLT650CocoaView* PluginMainView;
@@ -33,15 +32,13 @@
     AudioUnitParameterValue s = 1.0f;
     if (AudioUnitGetParameter(inAudioUnit, ui_size_id, kAudioUnitScope_Global, 0, &s) != noErr)
         s = 1.0f;
-    using vlt::editor::kMinWidthFactor;
-    using vlt::editor::kPanelHeight;
-    using vlt::editor::kPanelWidth;
-    const float width_factor = s < kMinWidthFactor ? kMinWidthFactor : s;
-    const int width = static_cast<int>(kPanelWidth * width_factor + 0.5f);
-    const int height = static_cast<int>(kPanelHeight * std::max(1.0f, s) + 0.5f);
-    PluginMainView = [[BrindleVLT650CocoaView alloc] initWithFrame:NSMakeRect(0, 0, width, height)];
+    // The editor's size rule, which takes the UI size as every host value is
+    // taken: NaN as its minimum, anything beyond 1..2 as the nearer end.
+    const vlt::editor::EditorSize size =
+        vlt::editor::size_rule(vlt::mac::au_fraction(vlt::editor::Control::kUiSize, s), 1.0f);
+    PluginMainView = [[BrindleVLT650CocoaView alloc] initWithFrame:NSMakeRect(0, 0, size.width, size.height)];
     [PluginMainView setAU:inAudioUnit];
-    [PluginMainView setScale:std::max(1.0f, s)];
+    [PluginMainView setScale:size.content_scale];
     [PluginMainView startEditorMain];
     BrindleVLT650CocoaView* view = PluginMainView;
     PluginMainView = nil;

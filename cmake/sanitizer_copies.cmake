@@ -1,0 +1,176 @@
+# Sanitizer builds of our code for the tests, beside the deliverables.
+#
+# vlt_sanitize(<name> FLAGS <flag>... TARGETS <target>...)
+#   Compiles the targets' own sources with FLAGS and links the executables
+#   and modules among them with FLAGS. A sanitizer only checks the code it
+#   compiled, so every library of ours the targets link, directly or through
+#   another library of ours, is replaced for them by a copy <library>_<name>:
+#   the same sources, usage requirements and dependencies, compiled with
+#   FLAGS and linking the copies in turn. The copies are made once the whole
+#   project is read, when every library exists; the libraries themselves,
+#   and the deliverables that link them, stay as they are. Libraries from
+#   outside the source tree (imported ones, GoogleTest) are not copied.
+include_guard(GLOBAL)
+
+function(vlt_sanitize name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FLAGS;TARGETS")
+  set_property(GLOBAL PROPERTY VLT_SANITIZE_${name}_FLAGS "${arg_FLAGS}")
+  set_property(GLOBAL APPEND PROPERTY VLT_SANITIZE_${name}_TARGETS ${arg_TARGETS})
+  foreach(target IN LISTS arg_TARGETS)
+    target_compile_options(${target} PRIVATE ${arg_FLAGS})
+    get_target_property(type ${target} TYPE)
+    if(type MATCHES "^(EXECUTABLE|MODULE_LIBRARY|SHARED_LIBRARY)$")
+      target_link_options(${target} PRIVATE ${arg_FLAGS})
+    endif()
+  endforeach()
+  get_property(names GLOBAL PROPERTY VLT_SANITIZE_NAMES)
+  if(NOT name IN_LIST names)
+    set_property(GLOBAL APPEND PROPERTY VLT_SANITIZE_NAMES ${name})
+    # A deferred call reads its arguments when it runs: hand it the name itself.
+    cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL _vlt_sanitize_copies ${name})")
+  endif()
+endfunction()
+
+# A library of ours that a copy can stand in for.
+function(_vlt_copyable target out)
+  set(ok FALSE)
+  if(TARGET ${target})
+    get_target_property(imported ${target} IMPORTED)
+    get_target_property(aliased ${target} ALIASED_TARGET)
+    get_target_property(type ${target} TYPE)
+    get_target_property(dir ${target} SOURCE_DIR)
+    cmake_path(IS_PREFIX CMAKE_SOURCE_DIR "${dir}" NORMALIZE inside)
+    if(NOT imported AND NOT aliased AND inside AND type MATCHES "^(STATIC|OBJECT|INTERFACE)_LIBRARY$")
+      set(ok TRUE)
+    endif()
+  endif()
+  set(${out} ${ok} PARENT_SCOPE)
+endfunction()
+
+# A target's links and object lists name targets as whole items or inside
+# generator expressions ($<LINK_ONLY:name>, $<TARGET_OBJECTS:name>), never
+# as parts of paths.
+
+# The targets named in a target's links and object lists.
+function(_vlt_named_targets target out)
+  set(found "")
+  foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES SOURCES INTERFACE_SOURCES)
+    get_target_property(items ${target} ${property})
+    if(NOT items)
+      continue()
+    endif()
+    foreach(item IN LISTS items)
+      # The parts between the generator expressions' punctuation; a
+      # namespace's double colon stays inside its name.
+      string(REPLACE "::" "\n" item "${item}")
+      string(REGEX REPLACE "[$<>,:]" ";" words "${item}")
+      foreach(word IN LISTS words)
+        string(REPLACE "\n" "::" word "${word}")
+        if(word AND TARGET ${word})
+          list(APPEND found ${word})
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES found)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Points a target's links and object lists at the copies of the libraries.
+function(_vlt_link_copies target suffix libraries)
+  foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES SOURCES INTERFACE_SOURCES)
+    get_target_property(items ${target} ${property})
+    if(NOT items)
+      continue()
+    endif()
+    set(rewritten "")
+    foreach(item IN LISTS items)
+      foreach(lib IN LISTS libraries)
+        # Twice: a match takes the delimiter a neighbouring one needs.
+        foreach(pass 1 2)
+          string(REGEX REPLACE "(^|[:,<])${lib}($|[:,>])" "\\1${lib}${suffix}\\2" item "${item}")
+        endforeach()
+      endforeach()
+      list(APPEND rewritten "${item}")
+    endforeach()
+    if(NOT rewritten STREQUAL items)
+      set_property(TARGET ${target} PROPERTY ${property} "${rewritten}")
+    endif()
+  endforeach()
+endfunction()
+
+function(_vlt_copy_library lib copy flags)
+  get_target_property(type ${lib} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    add_library(${copy} INTERFACE)
+  else()
+    get_target_property(dir ${lib} SOURCE_DIR)
+    get_target_property(sources ${lib} SOURCES)
+    set(absolute "")
+    foreach(source IN LISTS sources)
+      if(source MATCHES "^\\$<" OR IS_ABSOLUTE "${source}")
+        list(APPEND absolute "${source}")
+      else()
+        list(APPEND absolute "${dir}/${source}")
+      endif()
+    endforeach()
+    string(REPLACE "_LIBRARY" "" kind ${type})
+    add_library(${copy} ${kind} ${absolute})
+    foreach(property INCLUDE_DIRECTORIES COMPILE_DEFINITIONS COMPILE_OPTIONS COMPILE_FEATURES
+                     POSITION_INDEPENDENT_CODE CXX_VISIBILITY_PRESET OBJCXX_VISIBILITY_PRESET
+                     VISIBILITY_INLINES_HIDDEN CXX_STANDARD CXX_EXTENSIONS OBJCXX_STANDARD)
+      get_target_property(value ${lib} ${property})
+      if(NOT value MATCHES "-NOTFOUND$")
+        set_property(TARGET ${copy} PROPERTY ${property} "${value}")
+      endif()
+    endforeach()
+    target_compile_options(${copy} PRIVATE ${flags})
+    get_target_property(links ${lib} LINK_LIBRARIES)
+    if(links)
+      set_property(TARGET ${copy} PROPERTY LINK_LIBRARIES "${links}")
+    endif()
+    get_target_property(depends ${lib} MANUALLY_ADDED_DEPENDENCIES)
+    if(depends)
+      add_dependencies(${copy} ${depends})
+    endif()
+  endif()
+  foreach(property INTERFACE_INCLUDE_DIRECTORIES INTERFACE_SYSTEM_INCLUDE_DIRECTORIES
+                   INTERFACE_COMPILE_DEFINITIONS INTERFACE_COMPILE_OPTIONS INTERFACE_COMPILE_FEATURES
+                   INTERFACE_LINK_OPTIONS INTERFACE_LINK_LIBRARIES INTERFACE_SOURCES
+                   INTERFACE_POSITION_INDEPENDENT_CODE)
+    get_target_property(value ${lib} ${property})
+    if(NOT value MATCHES "-NOTFOUND$")
+      set_property(TARGET ${copy} PROPERTY ${property} "${value}")
+    endif()
+  endforeach()
+endfunction()
+
+function(_vlt_sanitize_copies name)
+  get_property(flags GLOBAL PROPERTY VLT_SANITIZE_${name}_FLAGS)
+  get_property(targets GLOBAL PROPERTY VLT_SANITIZE_${name}_TARGETS)
+  list(REMOVE_DUPLICATES targets)
+  # Every library of ours the targets reach.
+  set(libraries "")
+  set(todo ${targets})
+  while(todo)
+    list(POP_FRONT todo target)
+    _vlt_named_targets(${target} named)
+    foreach(lib IN LISTS named)
+      _vlt_copyable(${lib} copyable)
+      if(copyable AND NOT lib IN_LIST targets AND NOT lib IN_LIST libraries)
+        list(APPEND libraries ${lib})
+        list(APPEND todo ${lib})
+      endif()
+    endforeach()
+  endwhile()
+  set(suffix _${name})
+  foreach(lib IN LISTS libraries)
+    if(NOT TARGET ${lib}${suffix})
+      _vlt_copy_library(${lib} ${lib}${suffix} "${flags}")
+    endif()
+    _vlt_link_copies(${lib}${suffix} ${suffix} "${libraries}")
+  endforeach()
+  foreach(target IN LISTS targets)
+    _vlt_link_copies(${target} ${suffix} "${libraries}")
+  endforeach()
+endfunction()
