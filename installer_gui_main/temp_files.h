@@ -1,6 +1,7 @@
-// The installer's files in a folder every user can write to (/tmp). Each
-// is created fresh, never through a symlink, and checked to be ours, so no
-// other user can plant or swap one; the payload is readable by us alone.
+// The installer's files in a folder every user can write to (/tmp). None is
+// ever opened through a symlink or removed unless it is ours. The payload is
+// created fresh in a folder readable by us alone, so no other user can plant
+// or swap it; the lock may be another's file, which is then only held.
 #pragma once
 
 #include <sys/types.h>

@@ -132,6 +132,16 @@ protected:
         ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
     }
 
+    // The stand-in su's password, where it looks inside the runs' namespace:
+    // in the test's own /tmp.
+    void plant_su_password()
+    {
+        ASSERT_TRUE(private_tmp()) << "the stand-in su needs the test's own /tmp";
+        const std::string inside = E2E_SU_PASSWORD_FILE;
+        ASSERT_EQ(inside.rfind("/tmp/", 0), 0u);
+        plant_file(tmp + inside.substr(4), user->password() + "\n", 0600);
+    }
+
     ::testing::AssertionResult started(InstallerRun& run, const InstallerRun::options& o,
                                        const char* name) const
     {
@@ -306,7 +316,10 @@ TEST(InstallerAsRoot, RefusesBeforeDoingAnything)
     ASSERT_NE(mkdtemp(t.data()), nullptr);
     InstallerRun run;
     InstallerRun::options o;
-    o.program = INSTALLER_PROGRAM;
+    // A copy: a checkout under /tmp is hidden by the run's own /tmp.
+    o.program = t + "/qelm-installer";
+    fs::copy_file(INSTALLER_PROGRAM, o.program);
+    fs::permissions(o.program, fs::perms(0755));
     std::string tmp = "/tmp";
     if (e2e::private_mounts_allowed()) {
         o.private_tmp = tmp = t + "/tmp";
@@ -363,7 +376,7 @@ TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot)
         GTEST_SKIP() << e2e::kNoPrivateMounts << " for the su stand-in";
     const std::string stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
     ASSERT_FALSE(stand_in.empty());
-    ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
+    ASSERT_NO_FATAL_FAILURE(plant_su_password());
 
     InstallerRun run;
     InstallerRun::options o = run_options(test_installer, kFast);
@@ -699,7 +712,7 @@ TEST_P(InstallerEndToEndSuEnvironment, NothingOfTheUsersEnvironmentRunsAsRoot)
     } else {
         o.su_stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
         ASSERT_FALSE(o.su_stand_in.empty());
-        ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
+        ASSERT_NO_FATAL_FAILURE(plant_su_password());
     }
 
     // Each hook leaves a mark in the work folder, which only root can write.
