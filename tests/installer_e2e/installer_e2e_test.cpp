@@ -314,6 +314,11 @@ TEST(InstallerAsRoot, RefusesBeforeDoingAnything)
         GTEST_SKIP() << "needs root";
     std::string t = "/var/tmp/vlt-e2e-XXXXXX";
     ASSERT_NE(mkdtemp(t.data()), nullptr);
+    // Gone also after a failed assertion.
+    const std::unique_ptr<std::string, void (*)(std::string*)> cleanup(&t, [](std::string* dir) {
+        std::error_code ec;
+        fs::remove_all(*dir, ec);
+    });
     InstallerRun run;
     InstallerRun::options o;
     // A copy: a checkout under /tmp is hidden by the run's own /tmp.
@@ -337,7 +342,6 @@ TEST(InstallerAsRoot, RefusesBeforeDoingAnything)
         << log;
     EXPECT_EQ(log.find("QELM-UI"), std::string::npos) << "the engine was started";
     EXPECT_EQ(fs::exists(tmp + "/" + kLockName), lock_before);
-    fs::remove_all(t);
 }
 
 // The shipped program, at its real pace, through the machine's sudo.
