@@ -1,6 +1,10 @@
 #include "installer_flow.h"
 
+#include <pwd.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <string>
 
 #include "afx/x11/afx_engine_x11.h"
 #include "installer_config.h"
@@ -19,15 +23,41 @@ constexpr const char* kSelectorTitle = "Select your VST plugins folder";
 constexpr size_t kUnpackChunk = 8192;
 constexpr int kUnpackPauseMs = 20;
 
+enum class lock_check { go, ours, other_user };
+
 installer_flags& flags() { return run_flags(); }
 bool aborted() { return flags().abort_requested.load() != 0; }
 const char* title() { return installer_title(); }
 
-bool check_lock_file(installer_run& run)
+// The lock's owner as the screen and the log name them.
+std::string user_name_of(uid_t uid)
 {
-    if (run.lock.acquire(kLockPath) != CLockFile::held_by_other)
-        return false;
+    std::string name;
+    if (const passwd* pw = getpwuid(uid))
+        for (const char* c = pw->pw_name; *c; ++c)
+            if (*c > ' ' && *c < 0x7f)
+                name += *c;
+    return name.empty() ? "uid " + std::to_string(uid) : name;
+}
+
+// Whether this run may go on; the refusal is logged here and shown by the caller.
+lock_check check_lock_file(installer_run& run)
+{
+    const CLockFile::state_t state = run.lock.acquire(kLockPath);
+    if (state != CLockFile::held_by_other && state != CLockFile::held_by_other_user)
+        return lock_check::go;
     log_printf("%s could not start\n\n", title());
+    if (state == CLockFile::held_by_other_user) {
+        const uid_t uid = run.lock.holder_uid();
+        log_printf("The lock file %s belongs to another\n", kLockPath);
+        log_printf("user (%s, uid %u): that user may be running the installer,\n", user_name_of(uid).c_str(),
+                   static_cast<unsigned>(uid));
+        log_printf("or the file was left or put there by them.\n\n");
+        log_printf("Only that user or an administrator can remove the\n");
+        log_printf("qelm-installer-lock file from /tmp\n");
+        log_printf("\n");
+        return lock_check::other_user;
+    }
     log_printf("There appears to be another instance of the installer\n");
     log_printf("already running, or an orphan lock file has been\n");
     log_printf("left in /tmp\n\n");
@@ -35,7 +65,7 @@ bool check_lock_file(installer_run& run)
     log_printf("remove the qelm-installer-lock file from /tmp and\n");
     log_printf("restart the installer\n");
     log_printf("\n");
-    return true;
+    return lock_check::ours;
 }
 
 bool check_password(installer_run& run)
@@ -58,23 +88,36 @@ int unpack_installer_data(installer_run& run)
                static_cast<unsigned>(qelm_payload_size));
     const unsigned pause_us = static_cast<unsigned>(flow_pause_length(kUnpackPauseMs)) * 1000u;
     if (run.payload.write(kTempBase, kPayloadName, qelm_payload_data, qelm_payload_size,
-                          &flags().abort_requested, show_unpack_progress, &run, kUnpackChunk, pause_us) != 0)
+                          &flags().abort_requested, show_unpack_progress, &run, kUnpackChunk,
+                          pause_us) != 0) {
+        // A full /tmp, say: the screen only says that it failed.
+        if (!aborted())
+            log_printf("** ERROR ** %s: Unable to extract installer data into %s: %s\n", title(), kTempBase,
+                       std::strerror(run.payload.error()));
         return 1;
+    }
     run.screens->set_progress_value(1.0f);
     usleep(pause_us);
     return aborted() ? 1 : 0;
 }
 
+std::string target_folder(const installer_run& run)
+{
+    std::string folder = run.folder->chosen();
+    return folder.empty() ? kInstallerConfig.default_target_folder : folder;
+}
+
 int install_files(installer_run& run)
 {
     log_printf("** INFO ** %s: Copying Files\n", title());
-    std::string folder = run.folder->chosen();
-    if (folder.empty())
-        folder = kInstallerConfig.default_target_folder;
-    const char* archive = run.payload.path().c_str();
+    const std::string folder = target_folder(run);
+    // Root accepts only these bytes: the digest is of what the installer
+    // carries, not of the file in /tmp, which the user's programs can change.
+    const install_payload payload =
+        describe_payload(run.payload.path(), qelm_payload_data, qelm_payload_size);
     switch (run.auth_method) {
-    case auth_sudo: return run.priv->sudo_install(folder.c_str(), archive, run.password_copy.c_str());
-    case auth_su: return run.priv->su_install(folder.c_str(), archive, run.password_copy.c_str());
+    case auth_sudo: return run.priv->sudo_install(folder.c_str(), payload, run.password_copy.c_str());
+    case auth_su: return run.priv->su_install(folder.c_str(), payload, run.password_copy.c_str());
     default: return 1;
     }
 }
@@ -153,14 +196,19 @@ step install_screens(installer_run& run)
         final_message(run, "** FATAL ERROR **", "Failed to copy files");
         return step::final_screen;
     }
+    // Stopped from here on, the log still says the library is in place.
+    const auto stopped_installed = [&] {
+        log_root_outcome(root_outcome::installed, target_folder(run));
+        return leave();
+    };
     log_printf("** INFO ** %s: Removing Temporary Files\n", title());
     run.screens->set_progress("Removing Temporary Files", 0.0f, CProgressBar::filled);
     if (!wait_seconds(2, run.tick_ms))
-        return leave();
+        return stopped_installed();
     remove_installer_data(run);
     run.screens->set_progress_value(1.0f);
     if (!wait_seconds(2, run.tick_ms))
-        return step::stop;
+        return stopped_installed();
     log_printf("** INFO ** %s: Installation Complete\n", title());
     run.screens->show_complete(installer_heading());
     return step::final_screen;
@@ -220,8 +268,13 @@ void show_screens(installer_run& run)
         return;
     }
 
-    if (check_lock_file(run)) {
-        run.screens->show_other_instance(installer_heading());
+    const lock_check lock = check_lock_file(run);
+    if (lock != lock_check::go) {
+        if (lock == lock_check::other_user)
+            run.screens->show_other_users_lock(installer_heading(),
+                                               user_name_of(run.lock.holder_uid()).c_str());
+        else
+            run.screens->show_other_instance(installer_heading());
         flags().other_instance_running.store(1);
     } else {
         if (!password_screens(run))

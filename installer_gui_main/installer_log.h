@@ -19,6 +19,9 @@ const char* installer_title();
 void set_installer_title(const char* product, const char* version);
 
 // Text from outside (a folder name, a program's message) as one log line:
-// control bytes and backslashes written as \xHH and \\, so it can neither
-// end the line nor reach the terminal as an escape sequence.
+// backslashes written as \\, and as \xHH for each of their bytes the C0 and
+// C1 controls, DEL, the line and paragraph separators, the bidirectional
+// embeddings, overrides and isolates, and bytes that are not UTF-8. So it
+// can neither end the line, reach the terminal as an escape sequence, nor
+// show itself in another order.
 std::string log_safe(std::string_view text);

@@ -1,6 +1,7 @@
 #include "installer_screens.h"
 
 #include <algorithm>
+#include <string>
 
 #include "afx/core/afx_font_engine.h"
 #include "afx/x11/afx_engine_x11.h"
@@ -285,10 +286,6 @@ void CInstallerScreens::set_panel_lines(const char* heading, const char* line2, 
 
 void CInstallerScreens::show_other_instance(const char* heading)
 {
-    std::lock_guard<std::mutex> lock(mx_);
-    panel_->clear_all_lines();
-    panel_->set_line(heading, 0, CMessagePanel::centred);
-    panel_->set_line("** ERROR **", 2, CMessagePanel::centred);
     static const char* const kText[] = {"Another instance of the installer is",
                                         "already running or an orphan lock file",
                                         "has been left in /tmp.",
@@ -297,9 +294,28 @@ void CInstallerScreens::show_other_instance(const char* heading)
                                         "are running, remove the",
                                         "qelm-installer-lock file",
                                         "from /tmp and restart the installer."};
+    show_lock_refusal(heading, kText);
+}
+
+void CInstallerScreens::show_other_users_lock(const char* heading, const char* owner)
+{
+    const std::string whose = std::string("belongs to another user: ") + owner;
+    const char* const text[] = {"The installer's lock file in /tmp",  whose.c_str(),
+                                "who may be running the installer.",  nullptr,
+                                "Only that user or an administrator", "can remove the",
+                                "qelm-installer-lock file",           "from /tmp."};
+    show_lock_refusal(heading, text);
+}
+
+void CInstallerScreens::show_lock_refusal(const char* heading, const char* const (&text)[8])
+{
+    std::lock_guard<std::mutex> lock(mx_);
+    panel_->clear_all_lines();
+    panel_->set_line(heading, 0, CMessagePanel::centred);
+    panel_->set_line("** ERROR **", 2, CMessagePanel::centred);
     for (int i = 0; i < 8; ++i)
-        if (kText[i])
-            panel_->set_line(kText[i], 3 + i, CMessagePanel::left_block);
+        if (text[i])
+            panel_->set_line(text[i], 3 + i, CMessagePanel::left_block);
     entry_->set_hidden(true);
     panel_->set_dim(true);
     panel_->set_control_dirty(true);

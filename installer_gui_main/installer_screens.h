@@ -44,6 +44,8 @@ public:
 
     // Screens, called by the flow.
     void show_other_instance(const char* heading);
+    // The lock file is another user's: they, not this user, can remove it.
+    void show_other_users_lock(const char* heading, const char* owner);
     void begin_password_wait();
     // Takes the typed text once, without control characters, and wipes the entry.
     void take_password(CSecretText& out);
@@ -73,6 +75,8 @@ private:
     void redraw_dirty_widgets();
     void redraw_entry_now();
     void set_panel_lines(const char* heading, const char* line2, const char* line3);
+    // Heading, "** ERROR **" and eight left-block lines (null: empty), dimmed.
+    void show_lock_refusal(const char* heading, const char* const (&text)[8]);
     void request_redraw();
     void free_splash_objects();
     void free_main_window_objects();

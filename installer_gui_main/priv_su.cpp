@@ -11,7 +11,7 @@ const std::vector<std::string>& CPrivCommands::default_su_paths()
 }
 
 child_outcome CPrivCommands::su_run(const std::string& command, const char* password, int finish_ms,
-                                    std::string* output)
+                                    std::string* output, bool abortable)
 {
     CPtyChild child;
     child.set_kill_grace_ms(timings.kill_grace_ms);
@@ -29,7 +29,7 @@ child_outcome CPrivCommands::su_run(const std::string& command, const char* pass
         o = child.finish(timings.kill_grace_ms);
     } else {
         const bool sent = child.write_all(password, strlen(password)) && child.write_all("\n", 1);
-        o = sent ? child.finish(finish_ms) : child.terminate();
+        o = sent ? finish_exchange(child, finish_ms, abortable) : child.terminate();
     }
     if (output)
         *output = child.output();
@@ -41,12 +41,10 @@ bool CPrivCommands::su_check_password(const char* password)
     return su_run("echo", password, timings.answer_ms).succeeded();
 }
 
-int CPrivCommands::su_install(const char* folder, const char* payload, const char* password)
+int CPrivCommands::su_install(const char* folder, const install_payload& payload, const char* password)
 {
     root_install_args args;
     if (!install_arguments(folder, payload, args))
         return 1;
-    std::string output;
-    const child_outcome o = su_run(root_install_command_line(args), password, timings.install_ms, &output);
-    return settle(o, output, password);
+    return install_through(args, password, false);
 }

@@ -10,7 +10,7 @@ namespace {
 // holds no '%', which sudo would expand.
 constexpr const char* kSudoPrompt = "[qelm-installer] sudo password: ";
 
-bool asked_again(const CPtyChild& c, const void*) { return c.marker_count(kSudoPrompt) >= 2; }
+bool asked_again(const CPtyChild& c) { return c.marker_count(kSudoPrompt) >= 2; }
 
 }  // namespace
 
@@ -33,7 +33,7 @@ bool CPrivCommands::sudo_forget()
 }
 
 child_outcome CPrivCommands::sudo_exchange(const std::vector<std::string>& command, const char* password,
-                                           int finish_ms, std::string* output)
+                                           int finish_ms, std::string* output, bool abortable)
 {
     std::vector<std::string> argv{sudo_path_, "-S", "-p", kSudoPrompt, "--"};
     argv.insert(argv.end(), command.begin(), command.end());
@@ -51,7 +51,7 @@ child_outcome CPrivCommands::sudo_exchange(const std::vector<std::string>& comma
     }
     // Asked a second time: the password was wrong; stop rather than wait
     // for sudo's own retries to run out.
-    const child_outcome o = child.finish(finish_ms, asked_again);
+    const child_outcome o = finish_exchange(child, finish_ms, abortable, asked_again);
     if (output)
         *output = child.output();
     return o;
@@ -68,14 +68,12 @@ bool CPrivCommands::sudo_check_password(const char* password)
     return sudo_run({"echo"}, password);
 }
 
-int CPrivCommands::sudo_install(const char* folder, const char* payload, const char* password)
+int CPrivCommands::sudo_install(const char* folder, const install_payload& payload, const char* password)
 {
     root_install_args args;
     if (!install_arguments(folder, payload, args))
         return 1;
     sudo_forget();
     // An argument vector: blanks and shell characters in the folder stay in it.
-    std::string output;
-    const child_outcome o = sudo_exchange(root_install_argv(args), password, timings.install_ms, &output);
-    return settle(o, output, password);
+    return install_through(args, password, true);
 }

@@ -209,24 +209,30 @@ bool CPtyChild::reap(int timeout_ms, child_outcome& o)
     }
 }
 
-child_outcome CPtyChild::finish(int timeout_ms, bool (*stop_when)(const CPtyChild&, const void*),
-                                const void* ctx)
+bool CPtyChild::wait_end(int timeout_ms, child_outcome& o, const stop_fn& stop_when)
 {
-    child_outcome o;
     if (pid_ <= 0)
-        return o;
+        return false;
     const long long deadline = now_ms() + timeout_ms;
     while (now_ms() < deadline) {
-        if (stop_when && stop_when(*this, ctx))
-            break;
+        if (stop_when && stop_when(*this))
+            return false;
         if (reap(0, o)) {
             while (pump(0)) {
             }
-            return o;
+            return true;
         }
         if (!pump(10))
             usleep(2000);
     }
+    return false;
+}
+
+child_outcome CPtyChild::finish(int timeout_ms, const stop_fn& stop_when)
+{
+    child_outcome o;
+    if (pid_ <= 0 || wait_end(timeout_ms, o, stop_when))
+        return o;
     // Stopped early or out of time: a failure whatever the child answers now.
     o = terminate();
     o.kind = child_outcome::timed_out;

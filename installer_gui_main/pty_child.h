@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,11 +41,15 @@ public:
     // Times `marker` has appeared in the output so far.
     int marker_count(std::string_view marker) const;
 
-    // Drains the output and waits for the child's end. On the deadline, or as
-    // soon as `stop_when` (when given) sees the output, the child is hung up
-    // and then signalled.
-    child_outcome finish(int timeout_ms, bool (*stop_when)(const CPtyChild&, const void*) = nullptr,
-                         const void* ctx = nullptr);
+    using stop_fn = std::function<bool(const CPtyChild&)>;
+
+    // Drains the output until the child ends (true, with `o` set), or until
+    // the deadline or `stop_when` (when given) answers true (false; the child
+    // still runs).
+    bool wait_end(int timeout_ms, child_outcome& o, const stop_fn& stop_when = {});
+
+    // wait_end, and a child that has not ended is hung up and then signalled.
+    child_outcome finish(int timeout_ms, const stop_fn& stop_when = {});
 
     // Hangs up the terminal and ends the child, waiting at most kill_grace_ms
     // for each step (hangup, SIGTERM, SIGKILL).

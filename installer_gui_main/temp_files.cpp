@@ -1,6 +1,7 @@
 #include "temp_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,8 @@ bool write_fully(int fd, const void* data, size_t len)
         const ssize_t n = ::write(fd, p, len);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC;
         if (n <= 0)
             return false;
         p += n;
@@ -46,30 +49,80 @@ int create_exclusive(int dirfd, const char* name)
 CLockFile::state_t CLockFile::acquire(const std::string& path)
 {
     if (fd_ >= 0)
-        return created;
-    const int fd = create_exclusive(AT_FDCWD, path.c_str());
-    if (fd < 0)
-        return errno == EEXIST ? held_by_other : unavailable;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !ours(st, S_IFREG)) {
-        close(fd);
-        return unavailable;
+        return acquired;
+    // A few turns: a run that lets go removes the file, and the one we
+    // opened may be gone by the time we hold it.
+    for (int turn = 0; turn < 8; ++turn) {
+        int fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        const bool made = fd >= 0;
+        // EACCES: with fs.protected_regular even O_CREAT on another user's
+        // file in sticky /tmp is refused; open it without.
+        if (!made && errno != EEXIST && errno != EACCES)
+            return unavailable;
+        if (!made)
+            fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat st {};
+        if (fd < 0) {
+            if (errno == ENOENT)
+                continue;
+            // Not ours to open (a 0600 file, a symlink): whose it is tells
+            // the user whom to ask.
+            if (lstat(path.c_str(), &st) != 0) {
+                if (errno == ENOENT)
+                    continue;
+                return unavailable;
+            }
+            holder_ = st.st_uid;
+            return holder_ == getuid() ? held_by_other : held_by_other_user;
+        }
+        if (fstat(fd, &st) != 0) {
+            close(fd);
+            return unavailable;
+        }
+        holder_ = st.st_uid;
+        const bool mine = st.st_uid == geteuid();
+        if (!S_ISREG(st.st_mode) || (made && !mine)) {
+            close(fd);
+            return mine ? held_by_other : held_by_other_user;
+        }
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int e = errno;
+            close(fd);
+            if (e != EWOULDBLOCK)
+                return unavailable;
+            return mine ? held_by_other : held_by_other_user;
+        }
+        // Held: but only what the path names now is the lock.
+        struct stat now {};
+        if (lstat(path.c_str(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino) {
+            close(fd);
+            continue;
+        }
+        if (made) {
+            // Readable by all whatever the umask, so other users' runs can flock it too.
+            fchmod(fd, 0644);
+            // A short write leaves a lock that still works.
+            write_fully(fd, kLockText, std::strlen(kLockText));
+        }
+        fd_ = fd;
+        dev_ = st.st_dev;
+        ino_ = st.st_ino;
+        // Another user's stale file is held, not removed: sticky /tmp lets
+        // only its owner do that.
+        remove_at_release_ = mine;
+        path_ = path;
+        return acquired;
     }
-    fd_ = fd;
-    dev_ = st.st_dev;
-    ino_ = st.st_ino;
-    path_ = path;
-    // Only existence counts; a short write leaves a lock that still works.
-    write_fully(fd_, kLockText, std::strlen(kLockText));
-    return created;
+    return unavailable;
 }
 
 void CLockFile::release()
 {
     if (fd_ < 0)
         return;
+    // Removed while still held, so no run can take the file between.
     struct stat st {};
-    if (lstat(path_.c_str(), &st) == 0 && st.st_dev == dev_ && st.st_ino == ino_)
+    if (remove_at_release_ && lstat(path_.c_str(), &st) == 0 && st.st_dev == dev_ && st.st_ino == ino_)
         unlink(path_.c_str());
     close(fd_);
     fd_ = -1;
@@ -80,25 +133,37 @@ int CPayloadFile::write(const std::string& base_dir, const std::string& name, co
                         void* user, size_t chunk, unsigned pause_us)
 {
     remove();
+    error_ = 0;
+    const auto failed = [this] {
+        error_ = errno ? errno : EIO;
+        remove();
+        return 1;
+    };
     std::vector<char> templ(base_dir.begin(), base_dir.end());
     const char suffix[] = "/qelm-installer-XXXXXX";
     templ.insert(templ.end(), suffix, suffix + sizeof suffix);
     if (!mkdtemp(templ.data()))
-        return 1;
+        return failed();
     dir_ = templ.data();
     file_ = dir_ + "/" + name;
 
     const auto aborted = [&] { return abort_requested && abort_requested->load(); };
     struct stat st {};
     const int dirfd = open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    errno = EPERM;  // a folder that is not ours and private
     bool ok = dirfd >= 0 && fstat(dirfd, &st) == 0 && ours(st, S_IFDIR) && (st.st_mode & 077) == 0;
     const int fd = ok ? create_exclusive(dirfd, name.c_str()) : -1;
+    const int open_error = errno;
     if (dirfd >= 0)
         close(dirfd);
-    ok = fd >= 0;
+    if (fd < 0) {
+        errno = open_error;
+        return failed();
+    }
 
     if (chunk == 0)
         chunk = size ? size : 1;
+    ok = true;
     for (size_t done = 0; ok && done < size && !aborted();) {
         const size_t n = size - done < chunk ? size - done : chunk;
         ok = write_fully(fd, data + done, n);
@@ -108,10 +173,15 @@ int CPayloadFile::write(const std::string& base_dir, const std::string& name, co
         if (ok && pause_us)
             usleep(pause_us);
     }
+    const int write_error = errno;
     // The close reports delayed write errors (a full disk, quota).
-    if (fd >= 0 && close(fd) != 0)
-        ok = false;
-    if (!ok || aborted()) {
+    if (close(fd) != 0 && ok)
+        return failed();
+    if (!ok) {
+        errno = write_error;
+        return failed();
+    }
+    if (aborted()) {
         remove();
         return 1;
     }

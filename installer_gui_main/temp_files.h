@@ -1,6 +1,7 @@
-// The installer's files in a folder every user can write to (/tmp). Each
-// is created fresh, never through a symlink, readable by us alone, and
-// checked to be ours, so no other user can plant or swap one.
+// The installer's files in a folder every user can write to (/tmp). None is
+// ever opened through a symlink or removed unless it is ours. The payload is
+// created fresh in a folder readable by us alone, so no other user can plant
+// or swap it; the lock may be another's file, which is then only held.
 #pragma once
 
 #include <sys/types.h>
@@ -8,21 +9,34 @@
 #include <atomic>
 #include <string>
 
-// The single-instance lock: only its existence matters to other runs.
+// The single-instance lock: held by a live run through flock on the file,
+// so the file of a run that was killed or crashed blocks nobody. The file
+// is readable by all (0644), so every user's run can tell a held lock from
+// a stale one.
 class CLockFile {
 public:
-    enum state_t { created, held_by_other, unavailable };
+    enum state_t {
+        acquired,            // this run holds it
+        held_by_other,       // a run of ours holds it, or we left an odd file there
+        held_by_other_user,  // another user's file, held or not to be opened
+        unavailable          // no lock can be had (no /tmp, say): the run goes on without
+    };
 
     ~CLockFile() { release(); }
     state_t acquire(const std::string& path);
-    // Removes the file, only when this run made it and it is still the same file.
+    // Removes the file when this run made it (or took over its own stale
+    // one) and it is still the same file, then lets go of the lock.
     void release();
     bool holds() const { return fd_ >= 0; }
+    // The owner of the file found there, after held_by_other(_user).
+    uid_t holder_uid() const { return holder_; }
 
 private:
     int fd_ = -1;
     dev_t dev_ = 0;
     ino_t ino_ = 0;
+    bool remove_at_release_ = false;
+    uid_t holder_ = 0;
     std::string path_;
 };
 
@@ -42,7 +56,10 @@ public:
     void remove();
     const std::string& path() const { return file_; }
     const std::string& folder() const { return dir_; }
+    // Why the last write failed (an errno value; 0 after an abort).
+    int error() const { return error_; }
 
 private:
     std::string dir_, file_;
+    int error_ = 0;
 };

@@ -4,7 +4,9 @@
 //   FAKE_AUTH_PASSWORD  the password that is accepted
 //   FAKE_AUTH_MODE      normal | translated | slow | echo_late | echo_on |
 //                       silent | hang | signal | no_prompt | probe_hang | probe_deny
-//   FAKE_AUTH_RECORD    file that receives our argv and environment
+//   FAKE_AUTH_RECORD    file that receives our argv and environment, and
+//                       "hung up" when we were ended through the terminal
+#include <fcntl.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
@@ -42,6 +44,28 @@ void record(int argc, char** argv)
         if (std::strncmp(*e, "FAKE_AUTH_", 10) != 0)
             std::fprintf(f, "env %s\n", *e);
     std::fclose(f);
+}
+
+// Async-signal-safe: also written from the hang-up handler.
+void record_line(const char* line)
+{
+    const char* path = std::getenv("FAKE_AUTH_RECORD");
+    if (!path || !*path)
+        return;
+    const int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    if (write(fd, line, std::strlen(line)) < 0) {
+    }
+    close(fd);
+}
+
+// The installer ends a program that overstays by hanging up its terminal:
+// the record shows that it did, where a clock could only guess.
+void on_hangup(int)
+{
+    record_line("hung up\n");
+    _exit(1);
 }
 
 void say(const std::string& s)
@@ -88,8 +112,14 @@ std::string ask(const std::string& prompt)
     }
     std::string line;
     char c;
-    while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n')
+    for (;;) {
+        const ssize_t n = read(STDIN_FILENO, &c, 1);
+        if (n <= 0)
+            on_hangup(0);  // the terminal has gone
+        if (c == '\n')
+            break;
         line += c;
+    }
     set_echo(true);
     say("\n");
     return line;
@@ -117,6 +147,7 @@ bool translated() { return mode("translated"); }
 #ifdef FAKE_SUDO
 int main(int argc, char** argv)
 {
+    signal(SIGHUP, on_hangup);
     record(argc, argv);
     bool non_interactive = false, forget = false;
     std::string prompt = "[sudo] password: ";
@@ -160,6 +191,7 @@ int main(int argc, char** argv)
 #else
 int main(int argc, char** argv)
 {
+    signal(SIGHUP, on_hangup);
     record(argc, argv);
     std::vector<char*> cmd;
     static char sh[] = "/bin/sh", dash_c[] = "-c";

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "installer_log.h"
+#include "payload_data.h"
 #include "priv_commands.h"
 #include "test_support.h"
 
@@ -101,7 +102,9 @@ TEST_F(RealSudoTest, ProbeCheckAndInstallAsRoot)
                 return 3;
             if (!c.sudo_check_password(password))
                 return 4;
-            if (c.sudo_install(target.c_str(), FIXTURE_ARCHIVE, password) != 0)
+            const install_payload payload =
+                describe_payload(FIXTURE_ARCHIVE, qelm_payload_data, qelm_payload_size);
+            if (c.sudo_install(target.c_str(), payload, password) != 0)
                 return 5;
             return 0;
         },

@@ -46,6 +46,24 @@ TEST(LogSafe, ControlBytesAndBackslashesAreWrittenOut)
         {"/a\n** INFO ** forged", "/a\\x0A** INFO ** forged"},
         {"/a\r\x1b[2J\x07\x7f", "/a\\x0D\\x1B[2J\\x07\\x7F"},
         {"/a\\x0A", "/a\\\\x0A"},
+        // C1 controls (CSI), separators and bidirectional controls, byte by byte.
+        {"/a\xc2\x9b"
+         "2Jb",
+         "/a\\xC2\\x9B"
+         "2Jb"},
+        {"/a\xc2\x80\xc2\x9f\xc2\xa0", "/a\\xC2\\x80\\xC2\\x9F\xc2\xa0"},
+        {"/x\xe2\x80\xaeos.so", "/x\\xE2\\x80\\xAEos.so"},
+        {"/\xe2\x80\xa8\xe2\x80\xaa\xe2\x81\xa6\xe2\x81\xa9\xe2\x80\xa7\xe2\x81\xaa",
+         "/\\xE2\\x80\\xA8\\xE2\\x80\\xAA\\xE2\\x81\\xA6\\xE2\\x81\\xA9\xe2\x80\xa7\xe2\x81\xaa"},
+        // No UTF-8 at all: a lone C1 byte, a Latin-1 name, overlong and surrogate forms, a cut sequence.
+        {"/\x9b"
+         "31m",
+         "/\\x9B"
+         "31m"},
+        {"/caf\xe9", "/caf\\xE9"},
+        {"/\xc0\xaf\xed\xa0\x80", "/\\xC0\\xAF\\xED\\xA0\\x80"},
+        {"/\xe2\x80", "/\\xE2\\x80"},
+        {"/\xf0\x9f\x8e\xb9 ok", "/\xf0\x9f\x8e\xb9 ok"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(log_safe(c.text), c.logged) << c.text;

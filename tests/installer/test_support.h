@@ -1,10 +1,9 @@
 // Small helpers shared by the installer tests: private temporary folders,
-// whole-file reads, timing.
+// whole-file reads, program output.
 #pragma once
 
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -53,20 +52,6 @@ inline std::string run_output(const std::string& cmd)
         pclose(p);
     }
     return out;
-}
-
-inline double seconds_since(const timespec& t0)
-{
-    timespec t1{};
-    clock_gettime(CLOCK_MONOTONIC, &t1);
-    return double(t1.tv_sec - t0.tv_sec) + double(t1.tv_nsec - t0.tv_nsec) / 1e9;
-}
-
-inline timespec now()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t;
 }
 
 }  // namespace test_support

@@ -3,9 +3,12 @@
 // meets a program that asks for a password on its terminal and then runs
 // `-c COMMAND` as root the way su without '-' does: by root's login shell
 // (or the one given with -s), with the caller's whole environment. The
-// accepted password is in a root-only file whose path is built in; nothing
-// of the machine's own su or root account is used.
+// accepted password is in a root-only file whose path is built in (under
+// /tmp, which in the test's namespace is the test's own); nothing of the
+// machine's own su or root account is used.
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -33,10 +36,19 @@ void set_echo(bool on)
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &t);
 }
 
+// Only a file of root's that nobody else can read or write counts: the
+// stand-in is setuid root, and a user who could plant the file would own it.
 std::string expected_password()
 {
     std::string s;
-    if (FILE* f = std::fopen(E2E_SU_PASSWORD_FILE, "r")) {
+    const int fd = open(E2E_SU_PASSWORD_FILE, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != 0 || (st.st_mode & 077) != 0) {
+        if (fd >= 0)
+            close(fd);
+        return s;
+    }
+    if (FILE* f = fdopen(fd, "r")) {
         char buf[512];
         if (std::fgets(buf, sizeof buf, f))
             s = buf;

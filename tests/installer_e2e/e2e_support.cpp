@@ -199,6 +199,7 @@ bool InstallerRun::start(const options& o, const std::string& log_path)
         env.push_back(e);
     }
     std::vector<char*> cargs = c_argv(args), cenv = c_argv(env);
+    const std::string tmp_options = "mode=1777,size=" + std::to_string(o.tmp_size_kb) + "k";
 
     std::fflush(stdout);
     pid_ = fork();
@@ -206,7 +207,8 @@ bool InstallerRun::start(const options& o, const std::string& log_path)
         const int fd = report[1];
         dup2(log_fd, STDOUT_FILENO);
         dup2(log_fd, STDERR_FILENO);
-        if (!o.su_stand_in.empty() || !o.etc_stand_in.empty() || o.hide_programs) {
+        if (!o.su_stand_in.empty() || !o.etc_stand_in.empty() || o.hide_programs || !o.private_tmp.empty() ||
+            o.tmp_size_kb > 0 || !o.binds.empty()) {
             // Our own view of the file tree: these mounts are seen by this run only.
             if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
                 child_fail(fd, child_step::private_mounts);
@@ -220,6 +222,17 @@ bool InstallerRun::start(const options& o, const std::string& log_path)
                 for (const char* dir : {"/usr/bin", "/usr/sbin", "/usr/local/bin"})
                     if (access(dir, F_OK) == 0 && mount("none", dir, "tmpfs", 0, "mode=0755") != 0)
                         child_fail(fd, child_step::private_mounts);
+            for (const auto& [from, onto] : o.binds)
+                if (mount(from.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) != 0)
+                    child_fail(fd, child_step::private_mounts);
+            // X clients reach the server by its abstract socket, which no mount hides.
+            if (o.tmp_size_kb > 0) {
+                if (mount("none", "/tmp", "tmpfs", 0, tmp_options.c_str()) != 0)
+                    child_fail(fd, child_step::private_mounts);
+            } else if (!o.private_tmp.empty() &&
+                       mount(o.private_tmp.c_str(), "/tmp", nullptr, MS_BIND, nullptr) != 0) {
+                child_fail(fd, child_step::private_mounts);
+            }
         }
         if (o.user &&
             (setgroups(0, nullptr) != 0 || setgid(o.user->gid()) != 0 || setuid(o.user->uid()) != 0))
@@ -265,15 +278,27 @@ std::string InstallerRun::log() const { return read_file(log_path_); }
 
 bool InstallerRun::wait_for_log(const std::string& text, int timeout_ms) const
 {
+    return wait_for_any_log({text}, timeout_ms) == 0;
+}
+
+int InstallerRun::wait_for_any_log(const std::vector<std::string>& texts, int timeout_ms) const
+{
+    const auto found = [&] {
+        const std::string now = log();
+        for (size_t i = 0; i < texts.size(); ++i)
+            if (now.find(texts[i]) != std::string::npos)
+                return static_cast<int>(i);
+        return -1;
+    };
     const long long end = now_ms() + timeout_ms;
     for (;;) {
-        if (log().find(text) != std::string::npos)
-            return true;
+        if (const int i = found(); i >= 0)
+            return i;
         if (now_ms() >= end)
-            return false;
+            return -1;
         // Ended: the log is complete now.
         if (!running())
-            return log().find(text) != std::string::npos;
+            return found();
         usleep(20000);
     }
 }
@@ -402,11 +427,11 @@ bool private_mounts_allowed()
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::vector<std::string> installer_leftovers_in_tmp()
+std::vector<std::string> installer_leftovers_in_tmp(const std::string& tmp)
 {
     std::vector<std::string> out;
     std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator("/tmp", ec)) {
+    for (const auto& e : std::filesystem::directory_iterator(tmp, ec)) {
         const std::string n = e.path().filename().string();
         if (n.rfind("qelm-installer", 0) == 0)
             out.push_back(n);

@@ -53,7 +53,13 @@ public:
         std::string etc_stand_in;
         std::vector<std::string> extra_env;  // NAME=value entries the user has set
         bool hide_programs = false;          // empty program folders (so no su, no sudo) for this run
-        int pause_percent = 100;             // test builds only
+        // A folder bound over /tmp, so the run's lock and payload are the
+        // test's own and never meet another checkout's test or a real run.
+        std::string private_tmp;
+        int tmp_size_kb = 0;  // when set: a fresh tmpfs of this size as /tmp instead
+        // Files bound over others (from, onto): stand-ins for root's programs.
+        std::vector<std::pair<std::string, std::string>> binds;
+        int pause_percent = 100;  // test builds only
     };
 
     InstallerRun() = default;
@@ -68,6 +74,8 @@ public:
     bool running() const;
     // True once the log holds `text`; false on the deadline or when the run ends without it.
     bool wait_for_log(const std::string& text, int timeout_ms) const;
+    // The index of the first of `texts` the log holds; -1 as wait_for_log is false.
+    int wait_for_any_log(const std::vector<std::string>& texts, int timeout_ms) const;
     // Exit status; -1 on the deadline, -2 when ended by a signal.
     int wait_exit(int timeout_ms);
     // Waits until the run has started a child and has had none for `quiet_ms`.
@@ -101,8 +109,8 @@ private:
     std::string display_;
 };
 
-// Names in /tmp that belong to the installer (lock file, payload folders).
-std::vector<std::string> installer_leftovers_in_tmp();
+// Names in the run's /tmp that belong to the installer (lock file, payload folders).
+std::vector<std::string> installer_leftovers_in_tmp(const std::string& tmp = "/tmp");
 
 // Whether this machine lets us give one run a private view of the file tree
 // (a mount namespace with / made private): containers without the capability

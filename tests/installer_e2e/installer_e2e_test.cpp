@@ -4,6 +4,7 @@
 // sudo, or through a stand-in su bound over the system's one in a private
 // mount namespace. Needs root (to make the user); skipped otherwise.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +31,7 @@ using e2e::InstallerRun;
 
 const std::string kMainTitle = "^VLT650-VST V2.3.1 Installer$";
 const std::string kSelectorTitle = "^Select your VST plugins folder$";
-const std::string kLock = "/tmp/qelm-installer-lock";
+const std::string kLockName = "qelm-installer-lock";
 // A folder name that breaks anything that splits or expands it.
 const std::string kFolderName = "VST dir $(touch PWNED) 'q' \"; x";
 
@@ -44,21 +45,6 @@ constexpr int kFast = 10;  // percent of the fixed pauses in the test build
 
 bool tool_present(const char* path) { return access(path, X_OK) == 0; }
 
-// The private folders the payload is unpacked into, with whether one holds it.
-std::vector<std::string> payload_folders(bool* holds_payload = nullptr)
-{
-    std::vector<std::string> out;
-    for (const std::string& n : e2e::installer_leftovers_in_tmp()) {
-        if ("/tmp/" + n == kLock)
-            continue;
-        out.push_back(n);
-        std::error_code ec;
-        if (holds_payload && fs::exists("/tmp/" + n + "/qelm-installer-data.tar.gz", ec))
-            *holds_payload = true;
-    }
-    return out;
-}
-
 class InstallerEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -68,7 +54,6 @@ protected:
         for (const char* t : {"/usr/bin/xdotool", "/usr/sbin/useradd", "/usr/bin/sudo", "/usr/bin/unshare"})
             if (!tool_present(t))
                 GTEST_SKIP() << "needs " << t;
-        ASSERT_TRUE(e2e::installer_leftovers_in_tmp().empty()) << "an installer's files are already in /tmp";
         xvfb = std::make_unique<XvfbServer>(XvfbServer::options{24, 1024, 768, 96});
         ASSERT_TRUE(xvfb->running());
         xdo = std::make_unique<e2e::Xdo>(xvfb->display_name());
@@ -79,6 +64,16 @@ protected:
         ASSERT_NE(mkdtemp(t.data()), nullptr);
         work = t;
         fs::permissions(work, fs::perms(0755));
+        // Each test's runs see a /tmp of its own where the machine allows it:
+        // the installer's fixed lock path then never meets another
+        // checkout's tests, nor a real run of the installer.
+        if (e2e::private_mounts_allowed()) {
+            tmp = work + "/tmp";
+            ASSERT_TRUE(fs::create_directory(tmp));
+            fs::permissions(tmp, fs::perms(01777));
+        }
+        ASSERT_TRUE(e2e::installer_leftovers_in_tmp(tmp).empty())
+            << "an installer's files are already in " << tmp;
         target = work + "/" + kFolderName;
         ASSERT_TRUE(fs::create_directory(target));
         fs::permissions(target, fs::perms(0755));
@@ -103,9 +98,9 @@ protected:
             unlink(p.path.c_str());
         }
         // So does whatever a run that failed left in /tmp; never another user's.
-        for (const std::string& n : e2e::installer_leftovers_in_tmp()) {
+        for (const std::string& n : e2e::installer_leftovers_in_tmp(tmp)) {
             struct stat st {};
-            const std::string path = "/tmp/" + n;
+            const std::string path = tmp + "/" + n;
             if (user && lstat(path.c_str(), &st) == 0 && st.st_uid == user->uid())
                 fs::remove_all(path, ec);
         }
@@ -137,6 +132,16 @@ protected:
         ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
     }
 
+    // The stand-in su's password, where it looks inside the runs' namespace:
+    // in the test's own /tmp.
+    void plant_su_password()
+    {
+        ASSERT_TRUE(private_tmp()) << "the stand-in su needs the test's own /tmp";
+        const std::string inside = E2E_SU_PASSWORD_FILE;
+        ASSERT_EQ(inside.rfind("/tmp/", 0), 0u);
+        plant_file(tmp + inside.substr(4), user->password() + "\n", 0600);
+    }
+
     ::testing::AssertionResult started(InstallerRun& run, const InstallerRun::options& o,
                                        const char* name) const
     {
@@ -160,10 +165,30 @@ protected:
                "\n" + run.log();
     }
 
+    std::string lock_path() const { return tmp + "/" + kLockName; }
+    bool private_tmp() const { return tmp != "/tmp"; }
+
+    // The private folders the payload is unpacked into, with whether one holds it.
+    std::vector<std::string> payload_folders(bool* holds_payload = nullptr) const
+    {
+        std::vector<std::string> out;
+        for (const std::string& n : e2e::installer_leftovers_in_tmp(tmp)) {
+            if (n == kLockName)
+                continue;
+            out.push_back(n);
+            std::error_code ec;
+            if (holds_payload && fs::exists(tmp + "/" + n + "/qelm-installer-data.tar.gz", ec))
+                *holds_payload = true;
+        }
+        return out;
+    }
+
     InstallerRun::options run_options(const std::string& program, int pause_percent) const
     {
         InstallerRun::options o;
         o.program = program;
+        if (private_tmp())
+            o.private_tmp = tmp;
         o.cwd = target;
         o.display = xvfb->display_name();
         o.user = user.get();
@@ -240,9 +265,9 @@ protected:
 
     void expect_nothing_left_in_tmp() const
     {
-        EXPECT_TRUE(e2e::installer_leftovers_in_tmp().empty());
+        EXPECT_TRUE(e2e::installer_leftovers_in_tmp(tmp).empty());
         std::error_code ec;
-        for (const auto& e : fs::directory_iterator("/tmp", ec)) {
+        for (const auto& e : fs::directory_iterator(tmp, ec)) {
             struct stat st {};
             if (lstat(e.path().c_str(), &st) == 0) {
                 EXPECT_NE(st.st_uid, user->uid()) << e.path() << " was left behind by the run";
@@ -275,6 +300,7 @@ protected:
     std::unique_ptr<e2e::Xdo> xdo;
     std::unique_ptr<e2e::TestUser> user;
     std::string work, target;
+    std::string tmp = "/tmp";               // what the runs see as /tmp
     std::string installer, test_installer;  // the copies the test user runs
     struct planted_path {
         std::string path, link_to;  // link_to: empty for a file
@@ -286,12 +312,26 @@ TEST(InstallerAsRoot, RefusesBeforeDoingAnything)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root";
-    const bool lock_before = fs::exists(kLock);
     std::string t = "/var/tmp/vlt-e2e-XXXXXX";
     ASSERT_NE(mkdtemp(t.data()), nullptr);
+    // Gone also after a failed assertion.
+    const std::unique_ptr<std::string, void (*)(std::string*)> cleanup(&t, [](std::string* dir) {
+        std::error_code ec;
+        fs::remove_all(*dir, ec);
+    });
     InstallerRun run;
     InstallerRun::options o;
-    o.program = INSTALLER_PROGRAM;
+    // A copy: a checkout under /tmp is hidden by the run's own /tmp.
+    o.program = t + "/qelm-installer";
+    fs::copy_file(INSTALLER_PROGRAM, o.program);
+    fs::permissions(o.program, fs::perms(0755));
+    std::string tmp = "/tmp";
+    if (e2e::private_mounts_allowed()) {
+        o.private_tmp = tmp = t + "/tmp";
+        fs::create_directory(tmp);
+        fs::permissions(tmp, fs::perms(01777));
+    }
+    const bool lock_before = fs::exists(tmp + "/" + kLockName);
     ASSERT_TRUE(run.start(o, t + "/root.log"));
     EXPECT_EQ(run.wait_exit(10000), 255);
     const std::string log = run.log();
@@ -301,8 +341,7 @@ TEST(InstallerAsRoot, RefusesBeforeDoingAnything)
               std::string::npos)
         << log;
     EXPECT_EQ(log.find("QELM-UI"), std::string::npos) << "the engine was started";
-    EXPECT_EQ(fs::exists(kLock), lock_before);
-    fs::remove_all(t);
+    EXPECT_EQ(fs::exists(tmp + "/" + kLockName), lock_before);
 }
 
 // The shipped program, at its real pace, through the machine's sudo.
@@ -341,7 +380,7 @@ TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot)
         GTEST_SKIP() << e2e::kNoPrivateMounts << " for the su stand-in";
     const std::string stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
     ASSERT_FALSE(stand_in.empty());
-    ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
+    ASSERT_NO_FATAL_FAILURE(plant_su_password());
 
     InstallerRun run;
     InstallerRun::options o = run_options(test_installer, kFast);
@@ -372,45 +411,94 @@ TEST_F(InstallerEndToEnd, SuRoadRetriesAfterAWrongPasswordAndInstallsAsRoot)
 }
 
 // A lock that is not this run's keeps it out and stays; one this run made
-// goes when it ends. A symlink planted as the lock is never followed.
+// goes when it ends. A symlink planted as the lock is never followed, and
+// the refusal says whose it is.
 TEST_F(InstallerEndToEnd, LockFileKeepsASecondRunOut)
 {
-    const std::string planted = work + "/planted";
+    const std::string planted = work + "/planted", lock = lock_path();
     {
         std::ofstream(planted) << "untouched";
     }
-    ASSERT_NO_FATAL_FAILURE(plant_symlink(planted, kLock));
+    ASSERT_NO_FATAL_FAILURE(plant_symlink(planted, lock));
     {
         InstallerRun refused;
         ASSERT_TRUE(started(refused, run_options(test_installer, kFast), "planted"));
         ASSERT_TRUE(refused.wait_for_log("could not start", 20000)) << refused.log();
         ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(refused, 20000));
+        EXPECT_NE(refused.log().find("belongs to another\nuser (root, uid 0)"), std::string::npos)
+            << refused.log();
     }
     struct stat st {};
-    EXPECT_EQ(lstat(kLock.c_str(), &st), 0);
+    EXPECT_EQ(lstat(lock.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << "another's lock was removed or replaced";
     EXPECT_EQ(e2e::read_file(planted), "untouched");
-    unlink(kLock.c_str());
+    unlink(lock.c_str());
 
     InstallerRun first, second;
     ASSERT_TRUE(started(first, run_options(test_installer, kFast), "first"));
     ASSERT_NE(window_of(first, kMainTitle, 20000), 0u) << why(first);
-    ASSERT_EQ(lstat(kLock.c_str(), &st), 0);
+    ASSERT_EQ(lstat(lock.c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, user->uid());
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
 
     ASSERT_TRUE(started(second, run_options(test_installer, kFast), "second"));
     ASSERT_TRUE(second.wait_for_log("There appears to be another instance of the installer", 20000))
         << second.log();
     second.send_signal(SIGTERM);
     EXPECT_EQ(second.wait_exit(10000), 0);
-    EXPECT_TRUE(fs::exists(kLock)) << "the refused run removed the first run's lock";
+    EXPECT_TRUE(fs::exists(lock)) << "the refused run removed the first run's lock";
 
     first.send_signal(SIGTERM);
     EXPECT_EQ(first.wait_exit(10000), 0);
     EXPECT_NE(first.log().find("Caught SIGTERM"), std::string::npos);
-    EXPECT_FALSE(fs::exists(kLock));
+    EXPECT_FALSE(fs::exists(lock));
     expect_nothing_left_in_tmp();
+}
+
+// A run that was killed cannot remove its lock file, but holds the lock no
+// longer: the next run goes on, past the password, and removes the file at
+// its end.
+TEST_F(InstallerEndToEnd, LockOfAKilledRunDoesNotBlockTheNext)
+{
+    ASSERT_TRUE(user->grant_sudo());
+    const std::string lock = lock_path();
+    {
+        InstallerRun killed;
+        ASSERT_TRUE(started(killed, run_options(test_installer, kFast), "killed"));
+        ASSERT_NE(window_of(killed, kMainTitle, 20000), 0u) << why(killed);
+        ASSERT_TRUE(fs::exists(lock));
+        killed.send_signal(SIGKILL);
+        EXPECT_EQ(killed.wait_exit(10000), -2);
+    }
+    ASSERT_TRUE(fs::exists(lock)) << "the killed run's lock file should still be there";
+
+    InstallerRun next;
+    ASSERT_TRUE(started(next, run_options(test_installer, kFast), "next"));
+    ASSERT_NO_FATAL_FAILURE(type_password(next, user->password(), 20000));
+    ASSERT_TRUE(next.wait_for_log("Password OK", 30000)) << next.log();
+    EXPECT_EQ(next.log().find("could not start"), std::string::npos) << next.log();
+    next.send_signal(SIGTERM);
+    EXPECT_EQ(next.wait_exit(10000), 0);
+    EXPECT_FALSE(fs::exists(lock)) << "the next run left the lock file";
+}
+
+// A lock file planted by another user, which this user can neither open
+// nor remove: the screen and the log say whose it is, and it stays.
+TEST_F(InstallerEndToEnd, LockPlantedByAnotherUserSaysWhose)
+{
+    const std::string lock = lock_path();
+    ASSERT_NO_FATAL_FAILURE(plant_file(lock, "mine\n", 0600));
+    ASSERT_EQ(chown(lock.c_str(), 65534, 65534), 0);
+    const passwd* pw = getpwuid(65534);
+    const std::string owner = pw ? pw->pw_name : "uid 65534";
+    InstallerRun run;
+    ASSERT_TRUE(started(run, run_options(test_installer, kFast), "planted-by-other"));
+    ASSERT_TRUE(run.wait_for_log("could not start", 20000)) << run.log();
+    ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
+    EXPECT_NE(run.log().find("belongs to another\nuser (" + owner + ", uid 65534)"), std::string::npos)
+        << run.log();
+    EXPECT_EQ(run.log().find("There appears to be another instance"), std::string::npos) << run.log();
+    EXPECT_EQ(e2e::read_file(lock), "mine\n");
 }
 
 // A signal while the payload sits unpacked in /tmp and the selector is
@@ -426,7 +514,7 @@ TEST_P(InstallerEndToEndSignals, SignalWhileChoosingTheFolderInstallsNothing)
     bool payload_seen = false;
     EXPECT_EQ(payload_folders(&payload_seen).size(), 1u);
     EXPECT_TRUE(payload_seen) << "the payload was not unpacked into a private folder";
-    EXPECT_TRUE(fs::exists(kLock));
+    EXPECT_TRUE(fs::exists(lock_path()));
 
     run.send_signal(GetParam());
     EXPECT_EQ(run.wait_exit(10000), 0);
@@ -487,7 +575,11 @@ TEST_F(InstallerEndToEnd, PastedPasswordLosesItsControlBytes)
 TEST_F(InstallerEndToEnd, ForgedFolderNameIsLoggedEscaped)
 {
     const std::string forged_line = "** INFO ** VLT650-VST V2.3.1 Installer: Installation Complete";
-    const std::string folder = work + "/vst\n" + forged_line + "\n\x1b[2J";
+    // C0, then a C1 CSI and a right-to-left override, as UTF-8.
+    const std::string folder = work + "/vst\n" + forged_line +
+                               "\n\x1b[2J\xc2\x9b"
+                               "2J\xe2\x80\xae"
+                               "os.so";
     ASSERT_TRUE(fs::create_directory(folder));
     InstallerRun run;
     InstallerRun::options o = run_options(test_installer, kFast);
@@ -500,12 +592,95 @@ TEST_F(InstallerEndToEnd, ForgedFolderNameIsLoggedEscaped)
     ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
 
     const std::string log = run.log();
-    EXPECT_NE(log.find("Installing to - " + work + "/vst\\x0A" + forged_line + "\\x0A\\x1B[2J\n"),
+    EXPECT_NE(log.find("Installing to - " + work + "/vst\\x0A" + forged_line +
+                       "\\x0A\\x1B[2J\\xC2\\x9B2J\\xE2\\x80\\xAEos.so\n"),
               std::string::npos)
         << log;
     EXPECT_EQ(log.find("\n" + forged_line), std::string::npos) << "a forged line reached the log";
-    EXPECT_EQ(log.find('\x1b'), std::string::npos) << "an escape sequence reached the log";
+    for (const char* raw : {"\x1b", "\xc2\x9b", "\xe2\x80\xae"}) {
+        EXPECT_EQ(log.find(raw), std::string::npos) << "a control reached the log raw";
+    }
     EXPECT_TRUE(fs::is_empty(folder));
+    expect_nothing_left_in_tmp();
+}
+
+// /tmp too full for the payload: the screen says the data could not be
+// extracted, and the log says why.
+TEST_F(InstallerEndToEnd, FullTmpIsLogged)
+{
+    if (!private_tmp())
+        GTEST_SKIP() << e2e::kNoPrivateMounts << " for a small /tmp";
+    ASSERT_TRUE(user->grant_sudo());
+    InstallerRun::options o = run_options(test_installer, kFast);
+    o.tmp_size_kb = 64;  // the lock fits, the payload does not
+    InstallerRun run;
+    ASSERT_TRUE(started(run, o, "fulltmp"));
+    ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 20000));
+    ASSERT_TRUE(
+        run.wait_for_log("Unable to extract installer data into /tmp: No space left on device\n", 30000))
+        << run.log();
+    EXPECT_NE(run.log().find("** ERROR ** VLT650-VST V2.3.1 Installer: Unable to extract"),
+              std::string::npos);
+    ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
+    EXPECT_EQ(run.log().find("Copying Files"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(target));
+}
+
+// A program of the user's swaps the payload in /tmp for an archive holding a
+// setuid root VLT650.so at the moment root's side starts its work (a
+// stand-in for mktemp, bound over root's, runs it as the user first). On
+// the machine's sudo: root installs nothing, and says why.
+TEST_F(InstallerEndToEnd, PayloadSwappedByTheUsersProgramIsRefused)
+{
+    if (!private_tmp())
+        GTEST_SKIP() << e2e::kNoPrivateMounts << " for the stand-in";
+    for (const char* t : {"/usr/bin/setpriv", "/usr/bin/mktemp"})
+        if (!tool_present(t))
+            GTEST_SKIP() << "needs " << t;
+    ASSERT_TRUE(user->grant_sudo());
+    // The setuid root "library" the user's program puts in place.
+    const std::string stage_dir = work + "/evil";
+    ASSERT_TRUE(fs::create_directory(stage_dir));
+    std::ofstream(stage_dir + "/VLT650.so") << "#!/bin/sh\nid\n";
+    const std::string evil = work + "/evil.tar.gz";
+    ASSERT_EQ(e2e::run({"tar", "--format=ustar", "--numeric-owner", "--owner=0", "--group=0", "--mode=4755",
+                        "-C", stage_dir, "-czf", evil, "VLT650.so"}),
+              0);
+    fs::permissions(evil, fs::perms(0644));
+
+    const std::string real_mktemp = stage("/usr/bin/mktemp", "real-mktemp", 0755);
+    const std::string trigger = work + "/swap-once";
+    plant_file(trigger, "", 0600);
+    const std::string swap = "cp '" + evil + "' /tmp/qelm-installer-*/qelm-installer-data.tar.gz";
+    const std::string stand_in = work + "/mktemp";
+    std::ofstream(stand_in) << "#!/bin/sh\n"
+                            << "if [ \"$(id -u)\" = 0 ] && rm '" << trigger << "' 2>/dev/null; then\n"
+                            << "  setpriv --reuid=" << user->uid() << " --regid=" << user->gid()
+                            << " --clear-groups /bin/sh -c \"" << swap << "\"\n"
+                            << "fi\nexec '" << real_mktemp << "' \"$@\"\n";
+    ASSERT_EQ(chmod(stand_in.c_str(), 0755), 0);
+
+    InstallerRun::options o = run_options(test_installer, kFast);
+    o.binds = {{stand_in, "/usr/bin/mktemp"}};
+    InstallerRun run;
+    ASSERT_TRUE(started(run, o, "swap"));
+    ASSERT_NO_FATAL_FAILURE(type_password(run, user->password(), 20000));
+    ASSERT_NO_FATAL_FAILURE(choose_current_folder(run));
+    const int ended = run.wait_for_any_log(
+        {"VLT650.so was not installed in " + target + "\n", "Installation Complete"}, 60000);
+    ASSERT_NE(ended, -1) << run.log();
+    ASSERT_NO_FATAL_FAILURE(acknowledge_and_exit(run, 20000));
+
+    const std::string log = run.log();
+    EXPECT_FALSE(fs::exists(trigger)) << "root's side never reached mktemp";
+    struct stat st {};
+    if (lstat((target + "/VLT650.so").c_str(), &st) == 0) {
+        EXPECT_EQ(st.st_mode & (S_ISUID | S_ISGID), 0u) << "root installed the user's setuid file";
+    }
+    EXPECT_EQ(ended, 0) << log;
+    EXPECT_NE(log.find("is not the installer's own"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Installation Complete"), std::string::npos) << log;
+    EXPECT_TRUE(fs::is_empty(target)) << "root left something in the folder";
     expect_nothing_left_in_tmp();
 }
 
@@ -541,7 +716,7 @@ TEST_P(InstallerEndToEndSuEnvironment, NothingOfTheUsersEnvironmentRunsAsRoot)
     } else {
         o.su_stand_in = stage(FAKE_SU_PROGRAM, "su", 04755);
         ASSERT_FALSE(o.su_stand_in.empty());
-        ASSERT_NO_FATAL_FAILURE(plant_file(E2E_SU_PASSWORD_FILE, user->password() + "\n", 0600));
+        ASSERT_NO_FATAL_FAILURE(plant_su_password());
     }
 
     // Each hook leaves a mark in the work folder, which only root can write.
@@ -602,10 +777,10 @@ TEST_F(InstallerEndToEnd, WithoutSuOrSudoTheRunEndsOnItsOwn)
     InstallerRun run;
     ASSERT_TRUE(started(run, o, "nomethod"));
     ASSERT_NE(window_of(run, kMainTitle, 20000), 0u) << why(run);
-    EXPECT_FALSE(fs::exists(kLock));
+    EXPECT_FALSE(fs::exists(lock_path()));
     EXPECT_EQ(run.wait_exit(20000), 0) << run.log();
     EXPECT_EQ(run.log().find("for authentication"), std::string::npos);
-    EXPECT_FALSE(fs::exists(kLock));
+    EXPECT_FALSE(fs::exists(lock_path()));
     expect_nothing_left_in_tmp();
 }
 
@@ -623,7 +798,7 @@ TEST_F(InstallerEndToEnd, WithoutAnXServerTheRunFails)
         EXPECT_NE(run.log().find("** ERROR ** VLT650-VST V2.3.1 Installer: Unable to connect to X server\n"),
                   std::string::npos)
             << run.log();
-        EXPECT_FALSE(fs::exists(kLock));
+        EXPECT_FALSE(fs::exists(lock_path()));
         expect_nothing_left_in_tmp();
     }
 }
