@@ -15,6 +15,10 @@ import struct
 import sys
 import zlib
 
+# The Windows host's BMP-to-PNG writer, shared.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "win_vst2_host"))
+from bmp_to_png import write_png  # noqa: E402
+
 
 def png_rgb(data):
     pos, idat, width, height, channels = 8, b"", 0, 0, 0
@@ -68,17 +72,6 @@ def read_rgb(path):
     if data[:2] == b"BM":
         return bmp_rgb(data)
     raise ValueError("neither PNG nor BMP")
-
-
-def write_png(path, width, height, rows):
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    raw = b"".join(b"\0" + r for r in rows)
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)))
-        f.write(chunk(b"IDAT", zlib.compress(raw, 6)))
-        f.write(chunk(b"IEND", b""))
 
 
 def digest(width, height, rows):

@@ -1,8 +1,7 @@
 // The capture verb for the AAX GUI view (tools/mac_host/view_capture.h):
 // the plug-in bundle loaded by the fake AAX host, its GUI object's view in
-// an NSView container, host values set as an AAX host sets them (the
-// value, then ParameterUpdated), the meter what 'Mtr1' reads, the host's
-// calls the automation delegate's log.
+// an NSView container, the host's values as tests/aax/capture_host_values.h
+// sets them, the host's calls the automation delegate's log.
 //   VLT_CAPTURE_AAX_BUNDLE=PATH aax_view_capture OUT_DIR STEP...
 #import <AppKit/AppKit.h>
 
@@ -10,15 +9,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "capture_host_values.h"
 #include "gui_host.h"
 #include "module_loader.h"
 #include "nsview_container.h"
 #include "view_capture.h"
 
 namespace {
-
-// Parameter indices of the other formats, as this plug-in names them.
-const char* const kIds[] = {"InGain", "Thresh", "Attack", "Release", "Ratio", "Makeup", "In"};
 
 class AaxCaptureHost : public mac_host::ViewCaptureHost {
 public:
@@ -78,18 +75,7 @@ public:
     void* view() override { return container_ ? container_->lastSubview() : nullptr; }
     bool host_step(const capture::Step& s) override
     {
-        using capture::Verb;
-        switch (s.verb) {
-        case Verb::kParam: {
-            const int i = s.iarg(0);
-            if (i < 0 || i >= static_cast<int>(sizeof kIds / sizeof kIds[0]))
-                return false;
-            params_->UpdateParameterNormalizedValue(kIds[i], s.arg(1), 0);
-            return gui_->ParameterUpdated(kIds[i]) == 0;
-        }
-        case Verb::kMeter: host_.controller.meter = static_cast<float>(1.0 - s.arg(0)); return true;
-        default: return false;
-        }
+        return fake::capture_host_value(params_, gui_, host_.controller.meter, s);
     }
     void print_calls() override
     {

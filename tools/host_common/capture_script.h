@@ -20,6 +20,7 @@
 //   grip=DX,DY,N         drag the window's bottom-right corner
 //   ticks=N              N GUI ticks
 //   shot=NAME            the picture NAME, and "== NAME" in the log
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -53,6 +54,13 @@ struct Step {
     double arg(std::size_t i) const { return i < args.size() ? args[i] : 0.0; }
     int iarg(std::size_t i) const { return static_cast<int>(arg(i)); }
 };
+
+// The steps that move the pointer over the open editor.
+inline bool is_pointer(Verb v)
+{
+    return v == Verb::kClick || v == Verb::kDoubleClick || v == Verb::kDrag || v == Verb::kWheel ||
+           v == Verb::kGrip;
+}
 
 struct VerbRow {
     const char* word;
@@ -127,6 +135,33 @@ inline bool parse_steps(int argc, char** argv, int first, std::vector<Step>& ste
         steps.push_back(s);
     }
     return true;
+}
+
+// Runs each step (run(step) answers whether it went well) until one fails,
+// which is said on standard output; answers the exit status.
+template <typename Run>
+int run_steps(const std::vector<Step>& steps, Run&& run)
+{
+    for (const Step& s : steps) {
+        if (!run(s)) {
+            std::printf("capture: step %s failed\n", s.text.c_str());
+            std::fflush(stdout);
+            return 1;
+        }
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
+// The steps of a command line from argv[first]; false, said on standard
+// output, for a word that is no step.
+inline bool steps_from(int argc, char** argv, int first, std::vector<Step>& steps)
+{
+    std::string why;
+    if (parse_steps(argc, argv, first, steps, why))
+        return true;
+    std::printf("capture: %s\n", why.c_str());
+    return false;
 }
 
 // Panel pixels to window pixels of an editor window of width x height: the

@@ -158,8 +158,7 @@ bool Runner::run(const capture::Step& s)
     }
     if (!instance_)
         return false;
-    const bool pointer = s.verb == Verb::kClick || s.verb == Verb::kDoubleClick || s.verb == Verb::kDrag ||
-                         s.verb == Verb::kWheel || s.verb == Verb::kGrip;
+    const bool pointer = capture::is_pointer(s.verb);
     if (pointer && !open_)
         return false;
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
@@ -236,29 +235,14 @@ void fire_held_timers() { fire_all(); }
 int run_capture(ViewCaptureHost& host, const std::string& out_dir, const std::vector<capture::Step>& steps)
 {
     hold_timers();
-    int status = 0;
-    {
-        Runner runner(host, out_dir);
-        for (const capture::Step& s : steps) {
-            if (status == 0 && !runner.run(s)) {
-                std::printf("capture: step %s failed\n", s.text.c_str());
-                status = 1;
-            }
-        }
-    }
-    std::fflush(stdout);
-    return status;
+    Runner runner(host, out_dir);
+    return capture::run_steps(steps, [&](const capture::Step& s) { return runner.run(s); });
 }
 
 int capture_main(ViewCaptureHost& host, const std::string& out_dir, int argc, char** argv, int first)
 {
     std::vector<capture::Step> steps;
-    std::string why;
-    if (!capture::parse_steps(argc, argv, first, steps, why)) {
-        std::printf("capture: %s\n", why.c_str());
-        return 2;
-    }
-    return run_capture(host, out_dir, steps);
+    return capture::steps_from(argc, argv, first, steps) ? run_capture(host, out_dir, steps) : 2;
 }
 
 }  // namespace mac_host

@@ -106,47 +106,62 @@ IPtr<IEditController> make_controller(IPluginFactory* factory, HostApplication* 
     return controller;
 }
 
-// The bundle entered as a host enters it; false, said on stderr, when not.
-template <typename Module>
-bool enter(const Module& module, const mac_host::LoadedBundle& bundle)
+// The bundle loaded and entered as a host does, body run with its factory
+// (released afterwards), the bundle left; bundleExit's answer (0 or 1)
+// goes into *left. Answers body's status, 1 when the bundle cannot be
+// entered (*left untouched).
+template <typename Body>
+int with_factory(const std::string& path, Body body, int* left = nullptr)
 {
-    if (module && module.enter(bundle.ref()))
-        return true;
-    std::fprintf(stderr, "vst3host: the bundle's entry points are missing or failed\n");
-    return false;
-}
-
-int run(const Options& o)
-{
-    const mac_host::ToolBundle loaded(o.bundle, "vst3host");
+    const mac_host::ToolBundle loaded(path, "vst3host");
     if (!loaded)
         return 1;
     const mac_host::LoadedBundle& bundle = loaded.bundle();
     const auto module = find_entry_points<CFBundleRef>(
         [&bundle](const char* name) { return bundle.symbol(name); }, "bundleEntry", "bundleExit");
-    if (!enter(module, bundle))
+    if (!module || !module.enter(bundle.ref())) {
+        std::fprintf(stderr, "vst3host: the bundle's entry points are missing or failed\n");
         return 1;
-    int status = 1;
-    IPluginFactory* factory = module.getFactory();
-    auto* host = new HostApplication;
-    auto* handler = new ComponentHandler;
-    handler->echo = true;
-    IPtr<IEditController> controller = make_controller(factory, host, handler);
-    if (controller) {
-        if (IPlugView* view = controller->createView("editor")) {
-            status = show_editor(controller.get(), view, o);
-            view->release();
-        } else {
-            std::fprintf(stderr, "vst3host: the controller made no view\n");
-        }
-        controller->terminate();
     }
-    controller.reset();
-    handler->release();
-    host->release();
+    IPluginFactory* factory = module.getFactory();
+    const int status = body(factory);
     if (factory)
         factory->release();
-    std::printf("bundleExit: %d\n", module.leave());
+    const bool exited = module.leave();
+    if (left)
+        *left = exited;
+    return status;
+}
+
+int run(const Options& o)
+{
+    int left = -1;
+    const int status = with_factory(
+        o.bundle,
+        [&o](IPluginFactory* factory) {
+            int shown = 1;
+            auto* host = new HostApplication;
+            auto* handler = new ComponentHandler;
+            handler->echo = true;
+            IPtr<IEditController> controller = make_controller(factory, host, handler);
+            if (controller) {
+                if (IPlugView* view = controller->createView("editor")) {
+                    shown = show_editor(controller.get(), view, o);
+                    view->release();
+                } else {
+                    std::fprintf(stderr, "vst3host: the controller made no view\n");
+                }
+                controller->terminate();
+            }
+            controller.reset();
+            handler->release();
+            host->release();
+            return shown;
+        },
+        &left);
+    if (left < 0)
+        return status;
+    std::printf("bundleExit: %d\n", left);
     std::printf("done\n");
     return status;
 }
@@ -251,24 +266,10 @@ private:
 
 int run_capture_verb(int argc, char** argv)
 {
-    const mac_host::ToolBundle loaded(argv[1], "vst3host");
-    if (!loaded)
-        return 1;
-    const mac_host::LoadedBundle& bundle = loaded.bundle();
-    const auto module = find_entry_points<CFBundleRef>(
-        [&bundle](const char* name) { return bundle.symbol(name); }, "bundleEntry", "bundleExit");
-    if (!enter(module, bundle))
-        return 1;
-    IPluginFactory* factory = module.getFactory();
-    int status = 1;
-    {
+    return with_factory(argv[1], [&](IPluginFactory* factory) {
         CaptureHost host(factory);
-        status = mac_host::capture_main(host, argv[3], argc, argv, 4);
-    }
-    if (factory)
-        factory->release();
-    module.leave();
-    return status;
+        return mac_host::capture_main(host, argv[3], argc, argv, 4);
+    });
 }
 
 }  // namespace

@@ -214,8 +214,7 @@ bool CaptureSession::run(const capture::Step& s)
         return false;
     }
     AEffect* e = plugin_->effect();
-    const bool pointer = s.verb == Verb::kClick || s.verb == Verb::kDoubleClick || s.verb == Verb::kDrag ||
-                         s.verb == Verb::kWheel || s.verb == Verb::kGrip;
+    const bool pointer = capture::is_pointer(s.verb);
     if (pointer && !open_) {
         std::fprintf(stderr, "vst2host: %s with the editor closed\n", s.text.c_str());
         return false;
@@ -288,18 +287,13 @@ int run_capture(const std::string& plugin, const std::string& out_dir,
     // Held for the whole run, so that a new instance finds the library (and
     // its GUI thread) as the last one left it.
     void* library = dlopen(plugin.c_str(), RTLD_NOW | RTLD_LOCAL);
-    int status = library ? 0 : 1;
+    int status = 1;
     if (!library)
         std::fprintf(stderr, "vst2host: %s\n", dlerror());
     {
         CaptureSession session(d, plugin, out_dir);
-        for (const capture::Step& s : steps) {
-            if (status == 0 && !session.run(s)) {
-                std::fprintf(stderr, "vst2host: capture step %s failed\n", s.text.c_str());
-                status = 1;
-            }
-        }
-        std::fflush(stdout);
+        if (library)
+            status = capture::run_steps(steps, [&](const capture::Step& s) { return session.run(s); });
         stepped::stop();
     }
     if (library)

@@ -1,17 +1,14 @@
 // The capture verb of the Windows AAX host: the plug-in's part of the
-// capture script (win_host_common/capture_driver.h). Host values go in as
-// an AAX host sets them (the value, then ParameterUpdated to the GUI); the
-// meter is what the host reports for 'Mtr1' at the editor's next poll.
+// capture script (win_host_common/capture_driver.h), the host's values as
+// tests/aax/capture_host_values.h sets them.
 #include <cstdio>
 #include <memory>
 
 #include "aax_session.h"
 #include "capture_driver.h"
+#include "capture_host_values.h"
 
 namespace {
-
-// Parameter indices of the other formats, as this plug-in names them.
-const char* const kIds[] = {"InGain", "Thresh", "Attack", "Release", "Ratio", "Makeup", "In"};
 
 class AaxCaptureHost : public win_capture::CaptureHost {
 public:
@@ -42,18 +39,7 @@ public:
     }
     bool host_step(const capture::Step& s) override
     {
-        using capture::Verb;
-        switch (s.verb) {
-        case Verb::kParam: {
-            const int i = s.iarg(0);
-            if (i < 0 || i >= static_cast<int>(sizeof kIds / sizeof kIds[0]))
-                return false;
-            session_->set(kIds[i], s.arg(1));
-            return session_->gui->ParameterUpdated(kIds[i]) == 0;
-        }
-        case Verb::kMeter: session_->meter = static_cast<float>(1.0 - s.arg(0)); return true;
-        default: return false;
-        }
+        return fake::capture_host_value(session_->params, session_->gui, session_->meter, s);
     }
     void print_calls() override
     {

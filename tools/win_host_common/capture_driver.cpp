@@ -103,8 +103,7 @@ bool Runner::run(const capture::Step& s)
     }
     if (!instance_)
         return false;
-    const bool pointer = s.verb == Verb::kClick || s.verb == Verb::kDoubleClick || s.verb == Verb::kDrag ||
-                         s.verb == Verb::kWheel || s.verb == Verb::kGrip;
+    const bool pointer = capture::is_pointer(s.verb);
     if ((pointer || s.verb == Verb::kTicks) && !editor_)
         return false;
     switch (s.verb) {
@@ -183,29 +182,18 @@ void settle(HWND editor)
 
 int run_capture(CaptureHost& host, const std::string& out_dir, const std::vector<capture::Step>& steps)
 {
-    int status = 0;
-    {
-        Runner runner(host, out_dir);
-        for (const capture::Step& s : steps) {
-            if (status == 0 && !runner.run(s)) {
-                std::printf("capture: step %s failed\n", s.text.c_str());
-                status = 1;
-            }
-        }
-    }
-    std::fflush(stdout);
-    return status;
+    Runner runner(host, out_dir);
+    return capture::run_steps(steps, [&](const capture::Step& s) { return runner.run(s); });
 }
 
 int capture_main(CaptureHost& host, int argc, char** argv)
 {
     std::vector<capture::Step> steps;
-    std::string why = argc < 4 ? "capture needs an output folder" : "";
-    if (!why.empty() || !capture::parse_steps(argc, argv, 4, steps, why)) {
-        std::printf("capture: %s\n", why.c_str());
+    if (argc < 4) {
+        std::printf("capture: capture needs an output folder\n");
         return 2;
     }
-    return run_capture(host, argv[3], steps);
+    return capture::steps_from(argc, argv, 4, steps) ? run_capture(host, argv[3], steps) : 2;
 }
 
 }  // namespace win_capture
