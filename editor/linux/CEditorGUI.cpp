@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "plugin/vst2/CPlug.h"
+#include "afx/afx_engine_windows.h"
 #include "afx/x11/afx_engine_x11.h"
 #include "afx_font_engine.h"
 #include "panel_artwork.h"
@@ -84,7 +85,7 @@ void CEditorGUI::start_editor_main()
         log_line("** ERROR ** VLT650-VST: Could not create GUI window");
         return;
     }
-    e->set_afx_window_scale_factor(index, 1.0f);
+    window_ext(*e).set_afx_window_scale_factor(index, 1.0f);
     x11.set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0, index);
     x11.set_afx_window_class("hollowfx-ui", index);
     if (!icon_)
@@ -93,23 +94,23 @@ void CEditorGUI::start_editor_main()
         x11.set_afx_window_icon(icon_, index);
     char title[256];
     copy_title(title, sizeof title);
-    e->set_afx_window_title(index, title);
+    window_ext(*e).set_afx_window_title(index, title);
     x11.set_afx_window_type_wm_utility(index);
     x11.select_afx_input_events(index);
 
     if (create_gui_objects(index) < 0) {
         log_line("** ERROR ** VLT650-VST: Unable to allocate memory for GUI objects");
-        e->destroy_afx_window(index);  // an unshown window must not keep its slot
+        window_ext(*e).destroy_afx_window(index);  // an unshown window must not keep its slot
         return;
     }
     window_index_.store(index);
-    own_window_.store(e->get_SYS_window_idx_for_afx_window(index));
+    own_window_.store(window_ext(*e).get_SYS_window_idx_for_afx_window(index));
     init_widgets(index);
     core_.set_widgets_ready();
     core_.init_editor();
     draw_editor_window_contents();
     register_callbacks(index);
-    e->set_gui_update_interval(core_.build().banner.tick_ms);
+    window_ext(*e).set_gui_update_interval(core_.build().banner.tick_ms);
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (x11.reparent_afx_window_to_SYS_window(index, host_window_) == 0)
@@ -117,7 +118,7 @@ void CEditorGUI::start_editor_main()
         log_line("** INFO ** VLT650-VST: Host suplied window was not valid - retrying");
         usleep(100 * 1000);
     }
-    e->show_afx_window(index);
+    window_ext(*e).show_afx_window(index);
     core_.set_open(true);
 }
 
@@ -144,9 +145,9 @@ void CEditorGUI::register_callbacks(int index)
 {
     AFX_engine* e = G_GUI_engine;
     vlt::editor::relay_input<core_of>(*e, index);
-    e->register_expose_callback(index, on_expose);
-    e->register_window_destroy_callback(index, on_window_destroy);
-    e->register_gui_update_callback(index, on_gui_update);
+    window_ext(*e).register_expose_callback(index, on_expose);
+    window_ext(*e).register_window_destroy_callback(index, on_window_destroy);
+    window_ext(*e).register_gui_update_callback(index, on_gui_update);
 }
 
 bool CEditorGUI::own_window_alive() const
@@ -154,7 +155,7 @@ bool CEditorGUI::own_window_alive() const
     const int index = window_index_.load();
     const afx_sys_window mine = own_window_.load();
     return G_GUI_engine && index >= 0 && mine != 0 &&
-           G_GUI_engine->get_SYS_window_idx_for_afx_window(index) == mine;
+           window_ext(*G_GUI_engine).get_SYS_window_idx_for_afx_window(index) == mine;
 }
 
 void CEditorGUI::stop_editor()
@@ -164,7 +165,7 @@ void CEditorGUI::stop_editor()
     core_.set_open(false);
     // A slot freed by the window system may already serve another editor.
     if (own_window_alive())
-        G_GUI_engine->destroy_afx_window(window_index_.load());
+        window_ext(*G_GUI_engine).destroy_afx_window(window_index_.load());
     window_index_.store(-1);
     own_window_.store(0);
 }
@@ -175,7 +176,7 @@ void CEditorGUI::queue_rect(const Rect& r)
 {
     const int index = window_index_.load();
     if (G_GUI_engine && index >= 0)
-        G_GUI_engine->afx_queue_afx_draw_area_fixed(index, r.x, r.y, r.w, r.h);
+        window_ext(*G_GUI_engine).afx_queue_afx_draw_area_fixed(index, r.x, r.y, r.w, r.h);
 }
 
 void CEditorGUI::repaint_all()
@@ -191,7 +192,7 @@ void CEditorGUI::resize_window(const EditorSize&, const EditorSize& to)
     std::lock_guard<std::mutex> lock(editor_mutex_);
     const int index = window_index_.load();
     if (window_image_ && index >= 0) {
-        G_GUI_engine->afx_window_resize(index, to.width, to.height);
+        window_ext(*G_GUI_engine).afx_window_resize(index, to.width, to.height);
         replace_window_image(to);
     }
 }

@@ -5,6 +5,7 @@
 #endif
 #include <windows.h>
 
+#include "afx/afx_engine_windows.h"
 #include "afx/win32/afx_engine_win32.h"
 #include "editor_input_relay.h"
 #include "window_paint.h"
@@ -41,7 +42,7 @@ void Win32EditorWindow::start_editor_main(const EditorSize& size)
     const int index = index_.load();
     char title[256];
     if (hooks_.window_title(title, sizeof title))
-        engine_->set_afx_window_title(index, title);
+        window_ext(*engine_).set_afx_window_title(index, title);
     if (panel_.create_gui_objects(index) < 0) {
         hooks_.open_failed(Hooks::Step::kWidgets);
         destroy();
@@ -53,9 +54,9 @@ void Win32EditorWindow::start_editor_main(const EditorSize& size)
     core_.init_editor();
     create_editor_drawables(hooks_.paint_size(core_), hooks_.paint_scale(core_));
     panel_.draw_panel();
-    engine_->set_gui_update_interval(core_.build().banner.tick_ms);
+    window_ext(*engine_).set_gui_update_interval(core_.build().banner.tick_ms);
     register_callbacks(index);
-    engine_->show_afx_window(index);
+    window_ext(*engine_).show_afx_window(index);
     core_.set_open(true);
 }
 
@@ -63,9 +64,9 @@ void Win32EditorWindow::start_editor_main(const EditorSize& size)
 void Win32EditorWindow::register_callbacks(int index)
 {
     relay_input<core_of>(*engine_, index);
-    engine_->register_expose_callback(index, on_expose);
-    engine_->register_window_destroy_callback(index, on_window_destroy);
-    engine_->register_gui_update_callback(index, on_gui_update);
+    window_ext(*engine_).register_expose_callback(index, on_expose);
+    window_ext(*engine_).register_window_destroy_callback(index, on_window_destroy);
+    window_ext(*engine_).register_gui_update_callback(index, on_gui_update);
 }
 
 bool Win32EditorWindow::create(const EditorSize& size)
@@ -77,7 +78,7 @@ bool Win32EditorWindow::create(const EditorSize& size)
         win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, host_window_, this);
     if (index < 0)
         return false;
-    engine_->set_afx_window_scale_factor(index, 1.0f);
+    window_ext(*engine_).set_afx_window_scale_factor(index, 1.0f);
     ui_thread_ = GetCurrentThreadId();
     index_.store(index);
     return true;
@@ -93,7 +94,7 @@ void Win32EditorWindow::destroy()
 {
     const int index = index_.exchange(-1);
     if (engine_ && index >= 0)
-        engine_->destroy_afx_window(index);
+        window_ext(*engine_).destroy_afx_window(index);
 }
 
 void Win32EditorWindow::create_editor_drawables(const EditorSize& size, float d)
@@ -112,7 +113,7 @@ void Win32EditorWindow::queue(int x, int y, int w, int h)
 {
     const int index = index_.load();
     if (engine_ && index >= 0)
-        engine_->afx_queue_afx_draw_area_fixed(index, x, y, w, h);
+        window_ext(*engine_).afx_queue_afx_draw_area_fixed(index, x, y, w, h);
 }
 
 void Win32EditorWindow::queue_all()
@@ -164,7 +165,7 @@ void Win32EditorWindow::resize(const EditorSize& to, float dpi)
     const int index = index_.load();
     if (!engine_ || index < 0)
         return;
-    engine_->afx_window_resize(index, to.width, to.height);
+    window_ext(*engine_).afx_window_resize(index, to.width, to.height);
     create_editor_drawables(to, dpi);
     queue(0, 0, to.width, to.height);
 }
