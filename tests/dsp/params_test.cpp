@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <map>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -108,35 +110,61 @@ std::vector<float> spread()
 
 bool same(float a, float b) { return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0; }
 
+// Counts a formula's mismatches over the spread and keeps the first, so a
+// broken formula fails once, with an example.
+class Mismatches {
+public:
+    void check(const char* formula, float got, float want, float v)
+    {
+        Entry& e = entries_[formula];
+        if (!same(got, want) && e.count++ == 0)
+            e.first = {v, got, want};
+    }
+    ~Mismatches()
+    {
+        for (const auto& [formula, e] : entries_)
+            EXPECT_EQ(e.count, 0) << formula << ": at " << e.first[0] << " got " << e.first[1] << ", want "
+                                  << e.first[2];
+    }
+
+private:
+    struct Entry {
+        int count = 0;
+        std::array<float, 3> first{};
+    };
+    std::map<const char*, Entry> entries_;  // by the literal itself: one per formula
+};
+
 // The range table gives, bit for bit, the formulas every host has always
 // received: 18 v - 6, -20 v + 0, 9.9 v + 0.1 (in double for VST3 and the
 // Audio Unit), 900 v + 100, 19 v^2 + 1, 20 v + 0, and back.
 TEST(Params, RangesGiveTheFormulasAsWritten)
 {
+    Mismatches m;
     for (float v : spread()) {
-        EXPECT_TRUE(same(in_gain_db(v), 18.0f * v - 6.0f)) << v;
-        EXPECT_TRUE(same(threshold_db(v), -20.0f * v + 0.0f)) << v;
-        EXPECT_TRUE(same(attack_ms(v), 9.9f * v + 0.1f)) << v;
+        m.check("18 v - 6", in_gain_db(v), 18.0f * v - 6.0f, v);
+        m.check("-20 v + 0", threshold_db(v), -20.0f * v + 0.0f, v);
+        m.check("9.9 v + 0.1", attack_ms(v), 9.9f * v + 0.1f, v);
         const float twice = static_cast<float>(9.9 * static_cast<double>(v) + 0.1);
-        EXPECT_TRUE(same(attack_ms<Vst3Precision>(v), twice)) << v;
-        EXPECT_TRUE(same(au::plain_value(kAttack, v), twice)) << v;
-        EXPECT_TRUE(same(release_ms(v), 900.0f * v + 100.0f)) << v;
-        EXPECT_TRUE(same(ratio(v), 19.0f * (v * v) + 1.0f)) << v;
-        EXPECT_TRUE(same(makeup_db(v), 20.0f * v + 0.0f)) << v;
-        EXPECT_TRUE(same(ui_scale(v), std::min(std::max(v, 0.0f), 1.0f) + 1.0f)) << v;
-        EXPECT_TRUE(same(meter_db(v), 20.0f * v)) << v;
+        m.check("9.9 v + 0.1 in double (VST3)", attack_ms<Vst3Precision>(v), twice, v);
+        m.check("9.9 v + 0.1 in double (AU)", au::plain_value(kAttack, v), twice, v);
+        m.check("900 v + 100", release_ms(v), 900.0f * v + 100.0f, v);
+        m.check("19 v^2 + 1", ratio(v), 19.0f * (v * v) + 1.0f, v);
+        m.check("20 v + 0", makeup_db(v), 20.0f * v + 0.0f, v);
+        m.check("UI size 1..2", ui_scale(v), std::min(std::max(v, 0.0f), 1.0f) + 1.0f, v);
+        m.check("meter 20 m", meter_db(v), 20.0f * v, v);
         // The Audio Unit's inverses, of plain values across each range.
         const float db = 18.0f * v - 6.0f, ms = 900.0f * v + 100.0f, r = 19.0f * v + 1.0f;
-        EXPECT_TRUE(same(au::host_value(kInGain, db), (db + 6.0f) / 18.0f)) << v;
-        EXPECT_TRUE(same(au::host_value(kThreshold, -20.0f * v), -20.0f * v / -20.0f)) << v;
-        EXPECT_TRUE(same(au::host_value(kAttack, 9.9f * v), (9.9f * v - 0.1f) / 9.9f)) << v;
-        EXPECT_TRUE(same(au::host_value(kRelease, ms), (ms - 100.0f) / 900.0f)) << v;
-        EXPECT_TRUE(same(au::host_value(kRatio, r), std::sqrt(std::clamp((r - 1.0f) / 19.0f, 0.0f, 1.0f))))
-            << v;
-        EXPECT_TRUE(same(au::host_value(kMakeup, 20.0f * v), 20.0f * v / 20.0f)) << v;
-        EXPECT_TRUE(same(au::host_value(kUiSize, v + 1.0f), v + 1.0f - 1.0f)) << v;
-        EXPECT_TRUE(same(au::plain_value(kUiSize, v), v + 1.0f)) << v;
-        EXPECT_TRUE(same(au::host_value(kMeter, 20.0f * v), 20.0f * v / 20.0f)) << v;
+        m.check("AU (v + 6) / 18", au::host_value(kInGain, db), (db + 6.0f) / 18.0f, v);
+        m.check("AU v / -20", au::host_value(kThreshold, -20.0f * v), -20.0f * v / -20.0f, v);
+        m.check("AU (v - 0.1) / 9.9", au::host_value(kAttack, 9.9f * v), (9.9f * v - 0.1f) / 9.9f, v);
+        m.check("AU (v - 100) / 900", au::host_value(kRelease, ms), (ms - 100.0f) / 900.0f, v);
+        m.check("AU root of (v - 1) / 19", au::host_value(kRatio, r),
+                std::sqrt(std::clamp((r - 1.0f) / 19.0f, 0.0f, 1.0f)), v);
+        m.check("AU v / 20", au::host_value(kMakeup, 20.0f * v), 20.0f * v / 20.0f, v);
+        m.check("AU UI size v - 1", au::host_value(kUiSize, v + 1.0f), v + 1.0f - 1.0f, v);
+        m.check("AU UI size f + 1", au::plain_value(kUiSize, v), v + 1.0f, v);
+        m.check("AU meter v / 20", au::host_value(kMeter, 20.0f * v), 20.0f * v / 20.0f, v);
     }
 }
 
@@ -147,6 +175,11 @@ template <class Precision>
 void expect_start(const float (&values)[kProgramValues])
 {
     CNFq d;
+    // A compressor that held other settings before: the start sets them all.
+    for (void (CNFq::*set)(float) :
+         {&CNFq::nqs_max_gr, &CNFq::nqs_input_gain, &CNFq::nqs_threshold, &CNFq::nqs_attack, &CNFq::nqs_decay,
+          &CNFq::nqs_ratio, &CNFq::nqs_makeup})
+        (d.*set)(-3.0f);
     start_compressor<Precision>(d, 48000, values);
     EXPECT_EQ(d.sample_rate(), 48000);
     EXPECT_EQ(d.max_reduction(), 40.0f);
