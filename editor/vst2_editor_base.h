@@ -1,9 +1,10 @@
 #pragma once
 // The VST2 editor's plug-in side, whatever its window system: the face
 // CPlug talks to (the rect before an open, parameters, programs, the
-// host's bypass and the title), the plug-in as the core's host, and the
-// core itself. Host threads only store into the core. Each window system's
-// CEditorGUI derives from this and adds its window.
+// host's bypass and the title), the plug-in as the core's host, the core
+// itself and the panel it draws. Host threads only store into the core.
+// Each window system's CEditorGUI derives from this and adds its window
+// glue, which it hands the panel.
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -15,6 +16,7 @@
 #include "panel_size.h"
 #include "panel_view.h"
 #include "vst2_editor_host.h"
+#include "window_hooks.h"
 
 class CPlug;
 class AFX_font_engine;
@@ -25,7 +27,7 @@ extern AFX_font_engine* G_FONT_engine;
 
 namespace vlt::editor {
 
-class Vst2EditorBase : public CPlugEditor, public CPanelView {
+class Vst2EditorBase : public CPlugEditor {
 public:
     bool getRect(ERect** rect) override;
     void setParameter(int32_t index, float value) override;
@@ -46,8 +48,11 @@ protected:
     EditorSize size_for_open();
     void copy_title(char* text, std::size_t size);
     static void log_line(const char* text);
+    // The window's title and the open's log lines.
+    WindowHooks window_hooks();
 
     Vst2EditorHost host_;  // the plug-in's edit path
+    CPanelView panel_;     // drawn with the module's engines
     CEditorCore core_;
 
 private:
