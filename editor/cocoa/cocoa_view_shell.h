@@ -68,17 +68,20 @@
         if (core_)                                                                            \
             core_->set_scale(scale);                                                          \
     }                                                                                         \
-    -(void)startEditorMain                                                                    \
+    -(void)startEditorMainIn : (NSView*)parent                                                \
     {                                                                                         \
         if (!core_ || GUIUpdateTimer)                                                         \
             return;                                                                           \
-        core_->start();                                                                       \
+        core_->open(reinterpret_cast<afx_sys_window>(parent));                                \
         GUIUpdateTimer = vlt::mac::start_gui_timer(TheGUIUpdateTarget);                       \
     }                                                                                         \
+    -(void)startEditorMain { [self startEditorMainIn:nil]; }                                  \
     -(void)stopEditor                                                                         \
     {                                                                                         \
         [GUIUpdateTimer invalidate];                                                          \
         GUIUpdateTimer = nil;                                                                 \
         [TheGUIUpdateTarget SetCallback:nil];                                                 \
+        if (core_)                                                                            \
+            core_->close();                                                                   \
     }                                                                                         \
     -(Core*)viewCore { return core_; }

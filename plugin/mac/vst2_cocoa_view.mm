@@ -169,8 +169,7 @@ void show(Panel panel, void* parent)
 {
     BrindleVLT650VSTCocoaView* view = view_of(panel);
     [view takeHostValues:YES];
-    [view startEditorMain];
-    [static_cast<NSView*>(parent) addSubview:view];
+    [view startEditorMainIn:static_cast<NSView*>(parent)];
 }
 
 void close(Panel panel)

@@ -17,5 +17,6 @@ class CEditorGUI;
 - (void)setHostEffEnable:(float)enable;
 - (void)setProgram:(int32_t)program;
 - (void)startEditorMain;
+- (void)startEditorMainIn:(NSView*)parent;  // and into parent
 - (void)stopEditor;
 @end

@@ -42,6 +42,8 @@ public:
         frame_w = w;
         frame_h = h;
     }
+    afx_sys_window parent = 0;
+    void embed(afx_sys_window p) override { parent = p; }
 };
 
 // The Audio Unit view's glue, as the factory makes it at UI size 0.
@@ -54,7 +56,7 @@ struct CoreFixture {
         : core(kCocoaAuBuild, sink, surface, 468, height, backing_scale)
     {
         core.set_scale(static_cast<float>(height / 510));
-        core.start();
+        core.open(0);
     }
 
     // A panel point in view points at the current magnification.

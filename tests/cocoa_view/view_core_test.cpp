@@ -53,6 +53,27 @@ TEST(CocoaEditorWindowSize, BackingScalesOutside1To2AreTakenAs1)
     EXPECT_EQ(two.core.view_pixmap()->width, 468);
 }
 
+// The glue's surface: open draws and opens the core and goes into the
+// parent view it is given; close leaves the panel alone from then on.
+TEST(CocoaEditorWindowSurface, OpenEmbedsInItsParentAndCloseStopsTheRedraws)
+{
+    RecordingHost host;
+    RecordingSurface surface;
+    CocoaEditorWindow window(kCocoaAuBuild, host, surface, 468, 510, 1.0);
+    EXPECT_FALSE(window.is_open());
+    EXPECT_EQ(window.panel_pixmap(), nullptr);
+    ASSERT_TRUE(window.open(0x1234));
+    EXPECT_TRUE(window.is_open());
+    EXPECT_EQ(surface.parent, 0x1234u);
+    EXPECT_NE(window.panel_pixmap(), nullptr);
+    window.host_value(C::kRatio, 1.0f);
+    EXPECT_EQ(surface.invalidated, 1);
+    window.close();
+    EXPECT_FALSE(window.is_open());
+    window.host_value(C::kRatio, 0.0f);
+    EXPECT_EQ(surface.invalidated, 1);
+}
+
 TEST(CocoaEditorWindowInput, AStillPointerDragsByTheEventsOwnDelta)
 {
     CoreFixture f;

@@ -48,7 +48,7 @@ TEST(AaxViewTick, TheBannerCountdownUnderThePressIsTheBuildsChoice)
         vlt::editor::test::RecordingSurface surface;
         CocoaEditorWindow core(*c.build, sink, surface, 468, 510, 1.0);
         core.set_scale(1.0f);
-        core.start();
+        core.open(0);
         core.press(at_centre(core, vlt::editor::kBanner));
         ASSERT_EQ(core.focused(vlt::editor::kBanner), c.build->banner_input);
         const int before = core.banner_ticks();
@@ -81,7 +81,7 @@ TEST(AaxViewSize, TheBackingScaleIsTheBuildsChoice)
             vlt::editor::test::RecordingSurface surface;
             CocoaEditorWindow core(*c.build, sink, surface, 468, 510, at_creation ? 2.0 : 1.0);
             core.set_scale(1.0f);
-            core.start();
+            core.open(0);
             if (!at_creation)
                 core.backing_scale_changed(2.0);
             EXPECT_EQ(core.backing_scale(), c.scale) << at_creation;
@@ -104,7 +104,7 @@ protected:
         core = std::make_unique<CocoaEditorWindow>(vlt::editor::kCocoaAaxBuild, sink, surface, 468, 510, 1.0);
         sink.attach(&core->core());
         core->set_scale(1.0f);
-        core->start();
+        core->open(0);
         host.automation.take();
     }
     void TearDown() override
@@ -168,7 +168,7 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
         CocoaEditorWindow view(vlt::editor::kCocoaAaxBuild, step_sink, surface, 468, 510, 1.0);
         step_sink.attach(&view.core());
         view.set_scale(1.0f);
-        view.start();
+        view.open(0);
         const auto press = [&](Widget w) {
             view.press(at_centre(view, w));
             view.release(at_centre(view, w));

@@ -33,6 +33,7 @@ public:
     void attach(vlt::editor::CocoaEditorWindow* window) { window_ = window; }
     void invalidate(int x, int y, int w, int h) override { view_.invalidate(x, y, w, h); }
     void invalidate_all() override { view_.invalidate_all(); }
+    void embed(afx_sys_window parent) override { view_.embed(parent); }
     void resize_frame(int, int) override
     {
         const NSSize size = [ns_view_ frame].size;
@@ -145,11 +146,7 @@ void set_program_name(Panel panel, int32 index, const char8* name)
     [view_of(panel) setProgramName:index:name];
 }
 
-void show(Panel panel, void* parent)
-{
-    [view_of(panel) startEditorMain];
-    [static_cast<NSView*>(parent) addSubview:view_of(panel)];
-}
+void show(Panel panel, void* parent) { [view_of(panel) startEditorMainIn:static_cast<NSView*>(parent)]; }
 
 void set_frame_size(Panel panel, int32 width, int32 height)
 {

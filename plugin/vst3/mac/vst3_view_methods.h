@@ -16,5 +16,6 @@ class CPlugController;
 // name may be null: the index is stored and the banner left alone.
 - (void)setProgramName:(Steinberg::int32)index:(const Steinberg::char8*)name;
 - (void)startEditorMain;
+- (void)startEditorMainIn:(NSView*)parent;  // and into parent
 - (void)stopEditor;
 @end
