@@ -11,31 +11,31 @@
 #error "only the backends that own windows have slots"
 #endif
 
-int AFX_engine::afx_get_afx_window_width(int index) const
+int AFX_engine_windows::afx_get_afx_window_width(int index) const
 {
     const auto* s = b_->used(index);
     return s ? static_cast<int>(s->width) : 0;
 }
 
-int AFX_engine::afx_get_afx_window_height(int index) const
+int AFX_engine_windows::afx_get_afx_window_height(int index) const
 {
     const auto* s = b_->used(index);
     return s ? static_cast<int>(s->height) : 0;
 }
 
-float AFX_engine::afx_get_scale_factor(int index) const
+float AFX_engine_windows::afx_get_scale_factor(int index) const
 {
     const auto* s = b_->used(index);
     return s ? static_cast<float>(s->scale) : 1.0f;
 }
 
-afx_sys_window AFX_engine::get_SYS_window_idx_for_afx_window(int index) const
+afx_sys_window AFX_engine_windows::get_SYS_window_idx_for_afx_window(int index) const
 {
     const auto* s = b_->used(index);
     return s ? AFX_engine::backend::sys_window(*s) : 0;
 }
 
-bool AFX_engine::check_all_windows_closed() const
+bool AFX_engine_windows::check_all_windows_closed() const
 {
     for (const auto& s : b_->slots)
         if (s.in_use)
@@ -43,46 +43,28 @@ bool AFX_engine::check_all_windows_closed() const
     return true;
 }
 
-void AFX_engine::register_data_pointer(int index, void* pointer)
+void AFX_engine_windows::register_data_pointer(int index, void* pointer)
 {
     if (auto* s = b_->used(index))
         s->data_pointer = pointer;
 }
 
-void* AFX_engine::get_window_data_pointer(int index) const
+void* AFX_engine_windows::get_window_data_pointer(int index) const
 {
     const auto* s = b_->used(index);
     return s ? static_cast<void*>(s->data_pointer) : nullptr;
 }
 
-#define AFX_REGISTER(owner, name, field, type) \
-    void owner::name(int index, type cb)       \
-    {                                          \
-        if (auto* s = b_->used(index))         \
-            s->cb.field = cb;                  \
-    }
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_expose_callback, expose, afx_expose_cb)
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_button_press_callback, button_press, afx_button_cb)
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_button_release_callback, button_release, afx_button_cb)
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_motion_notify_callback, motion, afx_motion_cb)
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_double_click_callback, double_click, afx_button_cb)
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_wheel_callback, wheel, afx_wheel_cb)
+AFX_REGISTER_CALLBACK(AFX_engine_windows, register_window_destroy_callback, window_destroy,
+                      afx_window_destroy_cb)
 
-AFX_REGISTER(AFX_engine, register_expose_callback, expose, afx_expose_cb)
-AFX_REGISTER(AFX_engine, register_button_press_callback, button_press, afx_button_cb)
-AFX_REGISTER(AFX_engine, register_button_release_callback, button_release, afx_button_cb)
-AFX_REGISTER(AFX_engine, register_motion_notify_callback, motion, afx_motion_cb)
-AFX_REGISTER(AFX_engine, register_double_click_callback, double_click, afx_button_cb)
-AFX_REGISTER(AFX_engine, register_wheel_callback, wheel, afx_wheel_cb)
-AFX_REGISTER(AFX_engine, register_window_destroy_callback, window_destroy, afx_window_destroy_cb)
-// The event kinds only X11 delivers go into the same slots.
-#if defined(AFX_BACKEND_X11)
-AFX_REGISTER(AFX_engine_x11, register_configure_callback, configure, afx_configure_cb)
-AFX_REGISTER(AFX_engine_x11, register_reparent_callback, reparent, afx_reparent_cb)
-AFX_REGISTER(AFX_engine_x11, register_client_message_callback, client_message, afx_client_message_cb)
-AFX_REGISTER(AFX_engine_x11, register_create_callback, create, afx_create_cb)
-AFX_REGISTER(AFX_engine_x11, register_redraw_callback, redraw, afx_expose_cb)
-AFX_REGISTER(AFX_engine_x11, register_keypress_callback, key_press, afx_key_cb)
-AFX_REGISTER(AFX_engine_x11, register_keyrelease_callback, key_release, afx_key_cb)
-AFX_REGISTER(AFX_engine_x11, register_selection_callback, selection, afx_selection_cb)
-#endif
-#undef AFX_REGISTER
-
-void AFX_engine::register_gui_update_callback(int index, afx_gui_update_cb cb)
+void AFX_engine_windows::register_gui_update_callback(int index, afx_gui_update_cb cb)
 {
     auto* s = b_->used(index);
     if (!s)

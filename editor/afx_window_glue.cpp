@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "afx/afx_engine_windows.h"
 #include "editor_input_relay.h"
 
 namespace vlt::editor {
@@ -27,7 +28,7 @@ void AfxWindowGlue::set_title(int index) const
 {
     char title[256];
     if (hooks_.title && hooks_.title(title, sizeof title))
-        engine_->set_afx_window_title(index, title);
+        window_ext(*engine_).set_afx_window_title(index, title);
 }
 
 bool AfxWindowGlue::load_panel(int index)
@@ -48,13 +49,13 @@ CEditorCore& AfxWindowGlue::core_of(void* user) { return glue_of(user)->core_; }
 
 void AfxWindowGlue::start_callbacks(int index)
 {
-    engine_->set_gui_update_interval(core_.build().banner.tick_ms);
+    window_ext(*engine_).set_gui_update_interval(core_.build().banner.tick_ms);
     relay_input<core_of>(*engine_, index);
-    engine_->register_expose_callback(
+    window_ext(*engine_).register_expose_callback(
         index, [](int x, int y, int w, int h, int, void* user) { glue_of(user)->expose(x, y, w, h); });
-    engine_->register_window_destroy_callback(
+    window_ext(*engine_).register_window_destroy_callback(
         index, [](int, int, int i, void* user) { glue_of(user)->window_gone(i); });
-    engine_->register_gui_update_callback(index, [](void* user) {
+    window_ext(*engine_).register_gui_update_callback(index, [](void* user) {
         glue_of(user)->tick();
         return true;
     });
@@ -64,7 +65,7 @@ void AfxWindowGlue::queue(const Rect& r)
 {
     const int index = index_.load();
     if (engine_ && index >= 0)
-        engine_->afx_queue_afx_draw_area_fixed(index, r.x, r.y, r.w, r.h);
+        window_ext(*engine_).afx_queue_afx_draw_area_fixed(index, r.x, r.y, r.w, r.h);
 }
 
 void AfxWindowGlue::queue_all()

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "afx/afx_engine_windows.h"
 #include "plugin/vst2/CPlug.h"
 
 namespace vlt::editor {
@@ -18,7 +19,7 @@ bool Vst2EditorBase::getRect(ERect** rect)
         return false;
     rect_ = {0, 0, kPanelHeight, kPanelWidth};  // without an engine: the bare panel
     if (G_GUI_engine) {
-        const EditorSize s = size_rule(host_.ui_size(), G_GUI_engine->get_optimum_scale_factor());
+        const EditorSize s = size_rule(host_.ui_size(), window_ext(*G_GUI_engine).get_optimum_scale_factor());
         rect_.bottom = static_cast<int16_t>(s.height);
         rect_.right = static_cast<int16_t>(s.width);
     }
@@ -58,7 +59,7 @@ bool Vst2EditorBase::engine_running()
 EditorSize Vst2EditorBase::size_for_open()
 {
     core_.set_control(Control::kUiSize, host_.ui_size());
-    return core_.apply_size_rule(G_GUI_engine->get_optimum_scale_factor());
+    return core_.apply_size_rule(window_ext(*G_GUI_engine).get_optimum_scale_factor());
 }
 
 void Vst2EditorBase::copy_title(char* text, std::size_t size)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "afx/afx_engine_windows.h"
+
 namespace vlt::editor {
 
 void paint_window_rect(const WindowPaint& p, const EditorSize& s, bool mono, float dpi_scale, int x, int y,
@@ -21,12 +23,12 @@ void paint_window_rect(const WindowPaint& p, const EditorSize& s, bool mono, flo
     if (!p.always_scaled && s.content_scale <= 1.0f && s.x_offset == 0 && s.y_offset == 0)
         p.engine->afx_blit_pixbuf_fixed(image, p.content, x0, y0, x0, y0, cw, ch);
     else
-        p.engine->afx_stretch_blit_pixbuf_CATROM2(p.content, image, x0, y0, cw, ch, s.x_offset, s.y_offset,
-                                                  s.content_scale);
+        window_ext(*p.engine).afx_stretch_blit_pixbuf_CATROM2(p.content, image, x0, y0, cw, ch, s.x_offset,
+                                                              s.y_offset, s.content_scale);
     if (mono)
-        p.engine->afx_draw_afx_drawable_mono(p.index, image, x0, y0, x0, y0, cw, ch, dpi_scale);
+        window_ext(*p.engine).afx_draw_afx_drawable_mono(p.index, image, x0, y0, x0, y0, cw, ch, dpi_scale);
     else
-        p.engine->afx_draw_afx_drawable(p.index, image, x0, y0, x0, y0, cw, ch);
+        window_ext(*p.engine).afx_draw_afx_drawable(p.index, image, x0, y0, x0, y0, cw, ch);
 }
 
 }  // namespace vlt::editor

@@ -218,7 +218,7 @@ step install_screens(installer_run& run)
 bool open_windows(installer_run& run)
 {
     AFX_engine* e = run.engine;
-    run.ui_scale = e->get_optimum_scale_factor();
+    run.ui_scale = window_ext(*e).get_optimum_scale_factor();
     int cx = 0, cy = 0;
     x11_ext(*e).find_screen_centre(&cx, &cy);
     run.screens = std::make_unique<CInstallerScreens>(e, run.font, run.ui_scale);
@@ -259,7 +259,7 @@ void show_screens(installer_run& run)
     const bool have_method = run.screens->layout_main_window(run.auth_method) == 0;
     run.screens->create_main_drawables();
     run.screens->register_main_callbacks();
-    run.engine->set_gui_update_interval(50 / run.tick_ms);
+    window_ext(*run.engine).set_gui_update_interval(50 / run.tick_ms);
     run.folder->set_magnification(run.ui_scale);
     run.screens->show_main_window();
 

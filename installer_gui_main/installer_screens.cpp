@@ -49,8 +49,9 @@ void CInstallerScreens::present(int index, const afx_pixbuf* buf, afx_image* dra
     if (scale_ == 1.0f)
         engine_->afx_blit_pixbuf_fixed(drawable, buf, x0, y0, x0, y0, x1 - x0, y1 - y0);
     else
-        engine_->afx_stretch_blit_pixbuf_CATROM2(buf, drawable, x0, y0, x1 - x0, y1 - y0, 0, 0, scale_);
-    engine_->afx_draw_afx_drawable(index, drawable, x0, y0, x0, y0, x1 - x0, y1 - y0);
+        window_ext(*engine_).afx_stretch_blit_pixbuf_CATROM2(buf, drawable, x0, y0, x1 - x0, y1 - y0, 0, 0,
+                                                             scale_);
+    window_ext(*engine_).afx_draw_afx_drawable(index, drawable, x0, y0, x0, y0, x1 - x0, y1 - y0);
 }
 
 // --- splash --------------------------------------------------------------------
@@ -63,7 +64,7 @@ int CInstallerScreens::open_splash(int cx, int cy)
     splash_ = x11.create_new_afx_window(x, y, w, h, 1.0f, true, this);
     if (splash_ < 0)
         return -1;
-    engine_->set_afx_window_scale_factor(splash_, 1.0f);
+    window_ext(*engine_).set_afx_window_scale_factor(splash_, 1.0f);
     x11.set_afx_window_size_policy(w, h, w, h, w, h, x, y, splash_);
     x11.set_afx_window_class("qelm-inst-splash", splash_);
     x11.set_afx_window_on_top(splash_);
@@ -88,16 +89,16 @@ int CInstallerScreens::open_splash(int cx, int cy)
                                               cfg.splash_height);
     }
     x11.register_configure_callback(splash_, splash_window_configure_callback);
-    engine_->register_expose_callback(splash_, splash_window_expose_callback);
-    engine_->register_window_destroy_callback(splash_, splash_window_destroy_callback);
-    engine_->show_afx_window(splash_);
+    window_ext(*engine_).register_expose_callback(splash_, splash_window_expose_callback);
+    window_ext(*engine_).register_window_destroy_callback(splash_, splash_window_destroy_callback);
+    window_ext(*engine_).show_afx_window(splash_);
     return 0;
 }
 
 void CInstallerScreens::close_splash()
 {
     if (splash_ >= 0)
-        engine_->destroy_afx_window(splash_);
+        window_ext(*engine_).destroy_afx_window(splash_);
     splash_ = -1;
     std::lock_guard<std::mutex> lock(mx_);
     free_splash_objects();
@@ -125,14 +126,14 @@ bool CInstallerScreens::open_main_window(int cx, int cy, const char* title)
     main_ = x11.create_new_afx_window(x, y, w, h, 1.0f, false, this);
     if (main_ < 0)
         return false;
-    engine_->set_afx_window_scale_factor(main_, 1.0f);
+    window_ext(*engine_).set_afx_window_scale_factor(main_, 1.0f);
     x11.set_afx_window_size_policy(w, h, w, h, w, h, x, y, main_);
     x11.set_afx_window_class("qelm-installer", main_);
     if (!icon_)
         icon_ = AFX_drawing::afx_pixbuf_new_from_inline(afx_art_installer_icon, main_);
     if (icon_)
         x11.set_afx_window_icon(icon_, main_);
-    engine_->set_afx_window_title(main_, title);
+    window_ext(*engine_).set_afx_window_title(main_, title);
     x11.select_afx_input_events(main_);
     return true;
 }
@@ -236,23 +237,23 @@ void CInstallerScreens::create_main_drawables()
 void CInstallerScreens::register_main_callbacks()
 {
     AFX_engine_x11 x11 = x11_ext(*engine_);
-    engine_->register_button_press_callback(main_, main_window_button_press_callback);
-    engine_->register_button_release_callback(main_, main_window_button_release_callback);
+    window_ext(*engine_).register_button_press_callback(main_, main_window_button_press_callback);
+    window_ext(*engine_).register_button_release_callback(main_, main_window_button_release_callback);
     x11.register_configure_callback(main_, main_window_configure_callback);
-    engine_->register_expose_callback(main_, main_window_expose_callback);
+    window_ext(*engine_).register_expose_callback(main_, main_window_expose_callback);
     x11.register_selection_callback(main_, main_window_selection_callback);
-    engine_->register_window_destroy_callback(main_, main_window_destroy_callback);
-    engine_->register_gui_update_callback(main_, main_window_gui_update_callback);
+    window_ext(*engine_).register_window_destroy_callback(main_, main_window_destroy_callback);
+    window_ext(*engine_).register_gui_update_callback(main_, main_window_gui_update_callback);
     // Keys typed as soon as the window shows already reach the entry.
     x11.register_keypress_callback(main_, main_window_keypress_callback);
 }
 
-void CInstallerScreens::show_main_window() { engine_->show_afx_window(main_); }
+void CInstallerScreens::show_main_window() { window_ext(*engine_).show_afx_window(main_); }
 
 void CInstallerScreens::free_main_window_objects()
 {
     if (main_ >= 0 && !main_gone_)
-        engine_->destroy_afx_window(main_);
+        window_ext(*engine_).destroy_afx_window(main_);
     main_ = -1;
     panel_.reset();
     entry_.reset();

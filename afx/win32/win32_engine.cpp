@@ -49,7 +49,7 @@ const char* AFX_engine_win32::window_class_name() const { return b_->class_name;
 
 int AFX_engine::afx_gamma(int i) const { return b_->gamma[i & 255]; }
 
-void AFX_engine::set_afx_window_scale_factor(int index, float scale)
+void AFX_engine_windows::set_afx_window_scale_factor(int index, float scale)
 {
     if (afx_win32_slot* s = b_->slot(index))
         s->scale = scale;
@@ -62,10 +62,10 @@ void AFX_engine::backend::gui_update_registered(int index)
         SetTimer(s.window, kGuiTimerId, static_cast<UINT>(gui_interval), nullptr);
 }
 
-void AFX_engine::set_gui_update_interval(int ms)
+void AFX_engine_windows::set_gui_update_interval(int ms)
 {
     if (ms > 0)
         b_->gui_interval = ms;
 }
 
-int AFX_engine::get_gui_update_interval() const { return b_->gui_interval; }
+int AFX_engine_windows::get_gui_update_interval() const { return b_->gui_interval; }

@@ -1,5 +1,5 @@
 // The Win32 engine record: window table, gamma, interval, class name and the
-// per-build policy. Private to afx/win32; callers see only the two headers.
+// per-build policy. Private to afx/win32; callers see only the engine's headers.
 #pragma once
 
 #include "afx/afx_callback_table.h"

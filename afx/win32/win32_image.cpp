@@ -116,9 +116,9 @@ void AFX_engine::afx_draw_pixbuf_fixed(afx_image* image, const afx_pixbuf* pixbu
     }
 }
 
-void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x, int y,
-                                                 int width, int height, int x_offset, int y_offset,
-                                                 float scale)
+void AFX_engine_windows::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* image, int x,
+                                                         int y, int width, int height, int x_offset,
+                                                         int y_offset, float scale)
 {
     if (!source || !image)
         return;
@@ -129,8 +129,8 @@ void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_i
     afx_catrom_blit(*source, sink, AFXBlitArea{x, y, width, height, x_offset, y_offset, scale});
 }
 
-void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
-                                       int dst_y, int width, int height)
+void AFX_engine_windows::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                                               int dst_y, int width, int height)
 {
     const afx_win32_slot* s = b_->slot(index);
     if (!s || !image)
@@ -143,8 +143,8 @@ void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, i
 }
 
 // Grey for a short moment: the pixels are turned, copied and put back.
-void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y, int dst_x,
-                                            int dst_y, int width, int height, float level)
+void AFX_engine_windows::afx_draw_afx_drawable_mono(int index, afx_image* image, int src_x, int src_y,
+                                                    int dst_x, int dst_y, int width, int height, float level)
 {
     const afx_win32_slot* s = b_->slot(index);
     if (!s || !image || !image->pixels.bits)

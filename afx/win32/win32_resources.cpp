@@ -54,7 +54,7 @@ int screen_dpi(int* vertical, int* horizontal)
 
 }  // namespace
 
-float AFX_engine::get_optimum_scale_factor()
+float AFX_engine_windows::get_optimum_scale_factor()
 {
     if (b_->scale_cache != 0.0f)
         return b_->scale_cache;
@@ -68,4 +68,4 @@ float AFX_engine::get_optimum_scale_factor()
     return scale;
 }
 
-int AFX_engine::get_dpi(int* vertical, int* horizontal) { return screen_dpi(vertical, horizontal); }
+int AFX_engine_windows::get_dpi(int* vertical, int* horizontal) { return screen_dpi(vertical, horizontal); }

@@ -37,10 +37,10 @@ static LRESULT CALLBACK afx_wndproc(HWND w, UINT m, WPARAM wp, LPARAM lp)
     return AFX_engine_win32::window_procedure(reinterpret_cast<afx_sys_window>(w), m, wp, lp);
 }
 
-int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
-                                        float scale, void* user)
+int AFX_engine_windows::create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
+                                                float scale, void* user)
 {
-    return win32_ext(*this).create_new_afx_window(x, y, width, height, scale, parent, user);
+    return win32_ext(engine_).create_new_afx_window(x, y, width, height, scale, parent, user);
 }
 
 int AFX_engine_win32::create_new_afx_window(int x, int y, int width, int height, float scale,
@@ -86,7 +86,7 @@ int AFX_engine_win32::create_new_afx_window(int x, int y, int width, int height,
     return index;
 }
 
-int AFX_engine::destroy_afx_window(int index)
+int AFX_engine_windows::destroy_afx_window(int index)
 {
     afx_win32_slot* s = b_->slot(index);
     if (!s)
@@ -101,13 +101,13 @@ int AFX_engine::destroy_afx_window(int index)
     return 0;
 }
 
-void AFX_engine::free_afx_window(int index)
+void AFX_engine_windows::free_afx_window(int index)
 {
     if (b_->slot(index))
         b_->reset_slot(index);
 }
 
-void AFX_engine::destroy_all_windows()
+void AFX_engine_windows::destroy_all_windows()
 {
     for (int i = 0; i < AFX_MAX_WINDOWS; ++i)
         destroy_afx_window(i);
@@ -125,19 +125,19 @@ void AFX_engine_win32::forget_all_windows()
         b_->reset_slot(i);
 }
 
-void AFX_engine::show_afx_window(int index)
+void AFX_engine_windows::show_afx_window(int index)
 {
     if (afx_win32_slot* s = b_->slot(index))
         ShowWindow(s->window, SW_SHOW);
 }
 
-void AFX_engine::afx_window_resize(int index, int width, int height)
+void AFX_engine_windows::afx_window_resize(int index, int width, int height)
 {
     if (afx_win32_slot* s = b_->slot(index))
         SetWindowPos(s->window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void AFX_engine::set_afx_window_title(int index, const char* text)
+void AFX_engine_windows::set_afx_window_title(int index, const char* text)
 {
     if (afx_win32_slot* s = b_->slot(index))
         SetWindowTextA(s->window, text ? text : "");
@@ -151,7 +151,7 @@ void AFX_engine_win32::afx_window_grab(int index)
 
 void AFX_engine_win32::afx_window_ungrab() { ReleaseCapture(); }
 
-void AFX_engine::afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height)
+void AFX_engine_windows::afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height)
 {
     afx_win32_slot* s = b_->slot(index);
     if (!s)
@@ -160,7 +160,7 @@ void AFX_engine::afx_queue_afx_draw_area_fixed(int index, int x, int y, int widt
     InvalidateRect(s->window, &r, FALSE);
 }
 
-void AFX_engine::afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height)
+void AFX_engine_windows::afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height)
 {
     if (afx_win32_slot* s = b_->slot(index))
         afx_queue_afx_draw_area_fixed(index, x, y, scaled(width, s->scale), scaled(height, s->scale));

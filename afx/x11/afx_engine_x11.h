@@ -4,10 +4,13 @@
 // (host) windows, the display's lock, the error trap, the active list, the
 // clipboard and the installer's windows.
 // Callers that need these reach them explicitly, x11_ext(engine).call(...),
-// so the shared interface (afx/afx_engine.h) stays free of X11.
+// so the shared interfaces (afx/afx_engine.h, afx/afx_engine_windows.h) stay
+// free of X11. The threads of these calls are those of
+// afx/afx_engine_windows.h; the loop runs on one thread for the engine's
+// life, and dispatch_x_events is called only by it.
 #pragma once
 
-#include "afx/afx_engine.h"
+#include "afx/afx_engine_windows.h"
 
 #if !defined(AFX_BACKEND_X11)
 #error "afx/x11/afx_engine_x11.h belongs to the X11 backend"
@@ -18,6 +21,18 @@
 struct _XDisplay;
 struct _XImage;
 union _XEvent;
+
+// Callbacks of the event kinds only X11 delivers; the user data given at
+// window creation is the last argument.
+using afx_configure_cb = void (*)(int height, int width, int index, void* user);
+using afx_reparent_cb = void (*)(int x, int y, void* user);
+using afx_client_message_cb = void (*)(unsigned long data0, void* user);
+using afx_create_cb = void (*)(int height, int width, int index, void* user);
+// Key press: the key's text (zero-terminated, at most 15 bytes, in the
+// locale's encoding; empty for keys without text), valid only during the call.
+// Key release: text is null. The key code is the keysym.
+using afx_key_cb = void (*)(const char* text, uint32_t keysym, uint32_t state, int index, void* user);
+using afx_selection_cb = void (*)(unsigned char* data, int index, void* user);
 
 // X11 window images are XImages behind the shared opaque handle.
 inline _XImage* x11_image(afx_image* image) { return reinterpret_cast<_XImage*>(image); }

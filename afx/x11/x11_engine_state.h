@@ -1,5 +1,5 @@
 // The X11 engine record: window table, active list, connection and locks.
-// Private to afx/x11; callers see only afx/afx_engine.h.
+// Private to afx/x11; callers see only the engine's headers.
 #pragma once
 
 #include "afx/afx_callback_table.h"
@@ -18,8 +18,31 @@
 #include <thread>
 
 // Callback pointers are registered from any thread and read by the GUI
-// thread, so each one is an atomic.
-using afx_atomic_callbacks = afx_callback_table<std::atomic>;
+// thread, so each one is an atomic. Beside the kinds both window backends
+// deliver, the ones only X11 has.
+struct afx_atomic_callbacks : afx_callback_table<std::atomic> {
+    std::atomic<afx_configure_cb> configure{nullptr};
+    std::atomic<afx_reparent_cb> reparent{nullptr};
+    std::atomic<afx_client_message_cb> client_message{nullptr};
+    std::atomic<afx_create_cb> create{nullptr};
+    std::atomic<afx_expose_cb> redraw{nullptr};  // stored only
+    std::atomic<afx_key_cb> key_press{nullptr};
+    std::atomic<afx_key_cb> key_release{nullptr};
+    std::atomic<afx_selection_cb> selection{nullptr};
+
+    void clear()
+    {
+        afx_callback_table::clear();
+        configure = nullptr;
+        reparent = nullptr;
+        client_message = nullptr;
+        create = nullptr;
+        redraw = nullptr;
+        key_press = nullptr;
+        key_release = nullptr;
+        selection = nullptr;
+    }
+};
 
 struct afx_window_slot {
     std::atomic<Window> window{0};  // 0 when free

@@ -17,7 +17,7 @@ void set_atom_property(Display* d, Window w, const char* property, const char* v
 
 }  // namespace
 
-void AFX_engine::set_afx_window_title(int index, const char* text)
+void AFX_engine_windows::set_afx_window_title(int index, const char* text)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index) || text == nullptr)

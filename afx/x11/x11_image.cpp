@@ -168,9 +168,9 @@ void AFX_engine::afx_draw_pixbuf_fixed(afx_image* handle, const afx_pixbuf* pixb
                           });
 }
 
-void AFX_engine::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* handle, int x, int y,
-                                                 int width, int height, int x_offset, int y_offset,
-                                                 float scale)
+void AFX_engine_windows::afx_stretch_blit_pixbuf_CATROM2(const afx_pixbuf* source, afx_image* handle, int x,
+                                                         int y, int width, int height, int x_offset,
+                                                         int y_offset, float scale)
 {
     XImage* image = x11_image(handle);
     if (source == nullptr || image == nullptr)

@@ -126,6 +126,6 @@ void AFX_engine_x11::run_engine()
 
 void AFX_engine_x11::stop_engine() { b_->stop = true; }
 
-void AFX_engine::set_gui_update_interval(int ms) { b_->gui_interval = ms; }
+void AFX_engine_windows::set_gui_update_interval(int ms) { b_->gui_interval = ms; }
 
-int AFX_engine::get_gui_update_interval() const { return b_->gui_interval; }
+int AFX_engine_windows::get_gui_update_interval() const { return b_->gui_interval; }

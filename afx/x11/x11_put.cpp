@@ -68,8 +68,8 @@ void monochrome(XImage* im, afx_pixel_layout l, int x0, int y0, int w, int h, in
 
 }  // namespace
 
-void AFX_engine::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
-                                       int dst_y, int width, int height)
+void AFX_engine_windows::afx_draw_afx_drawable(int index, afx_image* image, int src_x, int src_y, int dst_x,
+                                               int dst_y, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index) && image != nullptr)
@@ -89,8 +89,8 @@ void AFX_engine_x11::afx_draw_drawable(afx_sys_window window, afx_image* image, 
     afx_untrap_errors(b_->display);
 }
 
-void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* handle, int src_x, int src_y, int dst_x,
-                                            int dst_y, int width, int height, float level)
+void AFX_engine_windows::afx_draw_afx_drawable_mono(int index, afx_image* handle, int src_x, int src_y,
+                                                    int dst_x, int dst_y, int width, int height, float level)
 {
     XImage* image = x11_image(handle);
     afx_lock dl(b_->display_mx);
@@ -120,7 +120,7 @@ void AFX_engine::afx_draw_afx_drawable_mono(int index, afx_image* handle, int sr
         std::memcpy(row(y), &saved[y * row_bytes], row_bytes);
 }
 
-void AFX_engine::afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height)
+void AFX_engine_windows::afx_queue_afx_draw_area_fixed(int index, int x, int y, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index))
@@ -138,7 +138,7 @@ void AFX_engine_x11::afx_queue_draw_area_fixed(afx_sys_window window, int x, int
     afx_untrap_errors(b_->display);
 }
 
-void AFX_engine::afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height)
+void AFX_engine_windows::afx_queue_afx_draw_area_scaled(int index, int x, int y, int width, int height)
 {
     if (!b_->valid(index))
         return;
@@ -150,7 +150,7 @@ void AFX_engine_x11::afx_queue_draw_area_scaled(afx_sys_window window, int x, in
 {
     const int index = get_AFX_window_idx_for_X_window(window);
     if (index >= 0)
-        engine_.afx_queue_afx_draw_area_scaled(index, x, y, width, height);
+        window_ext(engine_).afx_queue_afx_draw_area_scaled(index, x, y, width, height);
 }
 
 void AFX_engine_x11::afx_vertical_scroll(int index, int x, int y, int width, int height, int shift)

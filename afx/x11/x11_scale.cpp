@@ -19,7 +19,7 @@ float scale_for_dpi(int dpi)
 
 }  // namespace
 
-float AFX_engine::get_optimum_scale_factor()
+float AFX_engine_windows::get_optimum_scale_factor()
 {
     if (b_->scale_cache != 0.0f)
         return b_->scale_cache;
@@ -50,7 +50,7 @@ float AFX_engine::get_optimum_scale_factor()
     return scale;
 }
 
-int AFX_engine::get_dpi(int* vertical, int* horizontal)
+int AFX_engine_windows::get_dpi(int* vertical, int* horizontal)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected())

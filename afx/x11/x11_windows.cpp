@@ -69,13 +69,13 @@ int AFX_engine_x11::create_new_afx_window(int x, int y, int width, int height, f
 
 // A top-level window moved into the host's: a parent that does not exist
 // takes the new window with it.
-int AFX_engine::create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
-                                        float scale, void* user)
+int AFX_engine_windows::create_child_afx_window(afx_sys_window parent, int x, int y, int width, int height,
+                                                float scale, void* user)
 {
     const int index = create_window(*b_, window_kind::plain, x, y, width, height, scale, false, user);
     if (index < 0)
         return -1;
-    if (parent == 0 || x11_ext(*this).reparent_afx_window_to_SYS_window(index, parent) != 0) {
+    if (parent == 0 || x11_ext(engine_).reparent_afx_window_to_SYS_window(index, parent) != 0) {
         destroy_afx_window(index);
         return -1;
     }
@@ -87,7 +87,7 @@ int AFX_engine_x11::create_new_simple_afx_window(int x, int y, int width, int he
     return create_window(*b_, window_kind::simple, x, y, width, height, scale, false, user);
 }
 
-void AFX_engine::set_afx_window_scale_factor(int index, float scale)
+void AFX_engine_windows::set_afx_window_scale_factor(int index, float scale)
 {
     if (!b_->valid(index) || !(scale > 0.0f))
         return;
@@ -95,7 +95,7 @@ void AFX_engine::set_afx_window_scale_factor(int index, float scale)
     b_->slots[index].inverse_scale = static_cast<int32_t>(65536.0f / scale);
 }
 
-int AFX_engine::destroy_afx_window(int index)
+int AFX_engine_windows::destroy_afx_window(int index)
 {
     if (!b_->valid(index))
         return 0;
@@ -125,7 +125,7 @@ int AFX_engine::destroy_afx_window(int index)
     return afx_untrap_errors(d);
 }
 
-void AFX_engine::free_afx_window(int index)
+void AFX_engine_windows::free_afx_window(int index)
 {
     afx_callback_lock cl(b_->callback_mx);
     afx_lock dl(b_->display_mx);
@@ -133,7 +133,7 @@ void AFX_engine::free_afx_window(int index)
         b_->release_slot(index);
 }
 
-void AFX_engine::destroy_all_windows()
+void AFX_engine_windows::destroy_all_windows()
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected())
@@ -150,7 +150,7 @@ void AFX_engine::destroy_all_windows()
     afx_untrap_errors(d);
 }
 
-void AFX_engine::show_afx_window(int index)
+void AFX_engine_windows::show_afx_window(int index)
 {
     afx_lock dl(b_->display_mx);
     if (b_->connected() && b_->used(index)) {
@@ -159,7 +159,7 @@ void AFX_engine::show_afx_window(int index)
     }
 }
 
-void AFX_engine::afx_window_resize(int index, int width, int height)
+void AFX_engine_windows::afx_window_resize(int index, int width, int height)
 {
     afx_lock dl(b_->display_mx);
     if (!b_->connected() || !b_->used(index) || width <= 0 || height <= 0)

@@ -44,11 +44,11 @@ void BM_MeterTick(benchmark::State& state)
     RecordingGlue glue(core);
     panel.attach(core, glue);
     core.set_control(Control::kUiSize, ui);
-    const float s = engine.get_optimum_scale_factor();
+    const float s = window_ext(engine).get_optimum_scale_factor();
     const EditorSize size = core.apply_size_rule(s);
 
     const int index = x11_ext(engine).create_new_afx_window(0, 0, size.width, size.height, 1.0f, nullptr);
-    engine.show_afx_window(index);
+    window_ext(engine).show_afx_window(index);
     afx_image* image =
         engine.afx_pixmap_create_fixed(size.width, size.height, 112, 112, 112, static_cast<int>(20 * s),
                                        static_cast<int>(s), static_cast<int>(8 * s), static_cast<int>(s));
@@ -83,7 +83,7 @@ void BM_MeterTick(benchmark::State& state)
 
     panel.cleanup_gui_objects();
     engine.afx_pixmap_destroy(image);
-    engine.destroy_afx_window(index);
+    window_ext(engine).destroy_afx_window(index);
     x11_ext(engine).close_display_connection();
 }
 BENCHMARK(BM_MeterTick)

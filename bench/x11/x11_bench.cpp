@@ -18,21 +18,22 @@ void full_put(benchmark::State& state, bool mono)
 {
     const float scale = static_cast<float>(state.range(0));
     const int i = x11_ext(*g_engine).create_new_afx_window(0, 0, 144, 510, scale, nullptr);
-    g_engine->show_afx_window(i);
-    const int w = g_engine->afx_get_afx_window_width(i), h = g_engine->afx_get_afx_window_height(i);
+    window_ext(*g_engine).show_afx_window(i);
+    const int w = window_ext(*g_engine).afx_get_afx_window_width(i),
+              h = window_ext(*g_engine).afx_get_afx_window_height(i);
     afx_image* im = g_engine->afx_pixmap_create_fixed(w, h, 112, 112, 112, 20, 1, 8, 1);
     for (auto _ : state) {
         if (mono)
-            g_engine->afx_draw_afx_drawable_mono(i, im, 0, 0, 0, 0, w, h, scale);
+            window_ext(*g_engine).afx_draw_afx_drawable_mono(i, im, 0, 0, 0, 0, w, h, scale);
         else
-            g_engine->afx_draw_afx_drawable(i, im, 0, 0, 0, 0, w, h);
+            window_ext(*g_engine).afx_draw_afx_drawable(i, im, 0, 0, 0, 0, w, h);
         x11_ext(*g_engine).afx_lock_display();
         XSync(x11_ext(*g_engine).get_xdisplay(), False);  // count the server's work too
         x11_ext(*g_engine).afx_unlock_display();
     }
     state.SetItemsProcessed(state.iterations() * w * h);
     g_engine->afx_pixmap_destroy(im);
-    g_engine->destroy_afx_window(i);
+    window_ext(*g_engine).destroy_afx_window(i);
 }
 
 void BM_FullPut(benchmark::State& state) { full_put(state, false); }

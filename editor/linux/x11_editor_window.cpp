@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "afx/afx_engine_windows.h"
 #include "afx/x11/afx_engine_x11.h"
 #include "panel_artwork.h"
 #include "window_paint.h"
@@ -44,7 +45,7 @@ bool X11EditorWindow::open(afx_sys_window parent)
         notice(WindowHooks::Notice::kNoWindow);
         return false;
     }
-    e->set_afx_window_scale_factor(index, 1.0f);
+    window_ext(*e).set_afx_window_scale_factor(index, 1.0f);
     // Fixed: the host cannot resize the window.
     x11.set_afx_window_size_policy(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0, index);
     x11.set_afx_window_class(kWindowClass, index);
@@ -57,11 +58,11 @@ bool X11EditorWindow::open(afx_sys_window parent)
     x11.select_afx_input_events(index);
 
     if (!load_panel(index)) {
-        e->destroy_afx_window(index);  // an unshown window must not keep its slot
+        window_ext(*e).destroy_afx_window(index);  // an unshown window must not keep its slot
         return false;
     }
     index_.store(index);
-    own_window_.store(e->get_SYS_window_idx_for_afx_window(index));
+    own_window_.store(window_ext(*e).get_SYS_window_idx_for_afx_window(index));
     draw_window_contents();
     start_callbacks(index);
 
@@ -71,7 +72,7 @@ bool X11EditorWindow::open(afx_sys_window parent)
         notice(WindowHooks::Notice::kReparentRetry);
         usleep(kReparentPause);
     }
-    e->show_afx_window(index);
+    window_ext(*e).show_afx_window(index);
     core_.set_open(true);
     return true;
 }
@@ -100,7 +101,8 @@ bool X11EditorWindow::own_window_alive() const
 {
     const int index = index_.load();
     const afx_sys_window mine = own_window_.load();
-    return engine_ && index >= 0 && mine != 0 && engine_->get_SYS_window_idx_for_afx_window(index) == mine;
+    return engine_ && index >= 0 && mine != 0 &&
+           window_ext(*engine_).get_SYS_window_idx_for_afx_window(index) == mine;
 }
 
 bool X11EditorWindow::is_open() const { return core_.is_open() && own_window_alive(); }
@@ -112,7 +114,7 @@ void X11EditorWindow::close()
     core_.set_open(false);
     // A slot freed by the window system may already serve another editor.
     if (own_window_alive())
-        engine_->destroy_afx_window(index_.load());
+        window_ext(*engine_).destroy_afx_window(index_.load());
     index_.store(-1);
     own_window_.store(0);
 }
@@ -126,7 +128,7 @@ void X11EditorWindow::resize(const EditorSize&, const EditorSize& to)
     std::lock_guard<std::mutex> lock(image_mutex_);
     const int index = index_.load();
     if (window_image_ && index >= 0) {
-        engine_->afx_window_resize(index, to.width, to.height);
+        window_ext(*engine_).afx_window_resize(index, to.width, to.height);
         replace_window_image(to);
     }
 }

@@ -5,6 +5,7 @@
 #endif
 #include <windows.h>
 
+#include "afx/afx_engine_windows.h"
 #include "afx/win32/afx_engine_win32.h"
 #include "window_paint.h"
 
@@ -32,7 +33,7 @@ bool Win32EditorWindow::open(afx_sys_window parent)
     create_editor_drawables(core_.size());
     panel_.draw_panel();
     start_callbacks(index);
-    engine_->show_afx_window(index);
+    window_ext(*engine_).show_afx_window(index);
     core_.set_open(true);
     return true;
 }
@@ -47,7 +48,7 @@ bool Win32EditorWindow::create()
         win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, host_window_, this);
     if (index < 0)
         return false;
-    engine_->set_afx_window_scale_factor(index, 1.0f);
+    window_ext(*engine_).set_afx_window_scale_factor(index, 1.0f);
     ui_thread_ = GetCurrentThreadId();
     index_.store(index);
     return true;
@@ -63,7 +64,7 @@ void Win32EditorWindow::destroy()
 {
     const int index = index_.exchange(-1);
     if (engine_ && index >= 0)
-        engine_->destroy_afx_window(index);
+        window_ext(*engine_).destroy_afx_window(index);
 }
 
 void Win32EditorWindow::create_editor_drawables(const EditorSize& size)
@@ -112,7 +113,7 @@ void Win32EditorWindow::apply_size(const EditorSize& from, const EditorSize& to)
     const int index = index_.load();
     if (!engine_ || index < 0)
         return;
-    engine_->afx_window_resize(index, to.width, to.height);
+    window_ext(*engine_).afx_window_resize(index, to.width, to.height);
     create_editor_drawables(to);
     queue({0, 0, to.width, to.height});
     resizeParentWindow(to.width - from.width, to.height - from.height);
@@ -124,7 +125,7 @@ void Win32EditorWindow::follow_host_size()
     if (!engine_ || index < 0)
         return;
     const EditorSize& to = core_.size();
-    engine_->afx_window_resize(index, to.width, to.height);
+    window_ext(*engine_).afx_window_resize(index, to.width, to.height);
     create_editor_drawables(to);
     queue({0, 0, to.width, to.height});
 }

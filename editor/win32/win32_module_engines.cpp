@@ -5,6 +5,7 @@
 #endif
 #include <windows.h>
 
+#include "afx/afx_engine_windows.h"
 #include "afx/win32/afx_engine_win32.h"
 #include "afx_font_engine.h"
 
@@ -33,7 +34,7 @@ void detach(bool process_exit)
     if (process_exit)
         win32_ext(*G_GUI_engine).forget_all_windows();
     else
-        G_GUI_engine->destroy_all_windows();
+        window_ext(*G_GUI_engine).destroy_all_windows();
     delete G_FONT_engine;
     G_FONT_engine = nullptr;
     delete G_GUI_engine;

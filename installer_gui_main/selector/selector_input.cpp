@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "afx/afx_engine_windows.h"
+
 void CSelectorWindow::scroller_follows_viewport()
 {
     scroller_.set_scroller_value(viewport_.get_viewport_y_value());
@@ -138,9 +140,9 @@ void CSelectorWindow::expose_handler(int x, int y, int w, int h)
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + w, scaled_w_), y1 = std::min(y + h, scaled_h_);
     if (x1 > x0 && y1 > y0) {
-        engine_->afx_stretch_blit_pixbuf_CATROM2(backing_, window_image_, x0, y0, x1 - x0, y1 - y0, 0, 0,
-                                                 magnification_);
-        engine_->afx_draw_afx_drawable(window_, window_image_, x0, y0, x0, y0, x1 - x0, y1 - y0);
+        window_ext(*engine_).afx_stretch_blit_pixbuf_CATROM2(backing_, window_image_, x0, y0, x1 - x0,
+                                                             y1 - y0, 0, 0, magnification_);
+        window_ext(*engine_).afx_draw_afx_drawable(window_, window_image_, x0, y0, x0, y0, x1 - x0, y1 - y0);
     }
     viewport_.expose_viewport(window_, x, y, w, h);
 }

@@ -49,7 +49,7 @@ void CSelectorWindow::render_list_into_drawable()
                               static_cast<int>(std::ceil(list_h_ / m)) + 2);
     afx_pixbuf* buf = AFX_drawing::afx_pixbuf_new_with_allocation(CDirListing::kListWidth, rows, window_);
     listing_.render(buf, *font_);
-    engine_->afx_stretch_blit_pixbuf_CATROM2(buf, list_image_, 0, 0, list_w_, list_h_, 0, 0, m);
+    window_ext(*engine_).afx_stretch_blit_pixbuf_CATROM2(buf, list_image_, 0, 0, list_w_, list_h_, 0, 0, m);
     AFX_drawing::afx_pixbuf_destroy_with_allocation(buf);
 }
 

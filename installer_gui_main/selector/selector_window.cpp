@@ -107,8 +107,8 @@ bool CSelectorWindow::open_file_selector_window()
     if (icon_)
         x11.set_afx_window_icon(icon_, window_);
 
-    engine_->set_afx_window_scale_factor(window_, 1.0f);
-    engine_->set_afx_window_title(window_, title_ ? title_ : "");
+    window_ext(*engine_).set_afx_window_scale_factor(window_, 1.0f);
+    window_ext(*engine_).set_afx_window_title(window_, title_ ? title_ : "");
     if (shape_.utility_on_top) {
         x11.set_afx_window_type_wm_utility(window_);
         x11.set_afx_window_on_top(window_);
@@ -123,17 +123,18 @@ bool CSelectorWindow::open_file_selector_window()
     // window is mapped: from then on only the GUI thread touches the widgets.
     draw_file_selector(backing_);
     configure_file_list_viewport();
-    engine_->afx_stretch_blit_pixbuf_CATROM2(backing_, window_image_, 0, 0, scaled_w_, scaled_h_, 0, 0, m);
+    window_ext(*engine_).afx_stretch_blit_pixbuf_CATROM2(backing_, window_image_, 0, 0, scaled_w_, scaled_h_,
+                                                         0, 0, m);
 
-    engine_->register_button_press_callback(window_, press_cb);
-    engine_->register_button_release_callback(window_, release_cb);
-    engine_->register_wheel_callback(window_, wheel_cb);
-    engine_->register_motion_notify_callback(window_, motion_cb);
-    engine_->register_expose_callback(window_, expose_cb);
-    engine_->register_window_destroy_callback(window_, destroy_cb);
-    engine_->register_double_click_callback(window_, double_click_cb);
+    window_ext(*engine_).register_button_press_callback(window_, press_cb);
+    window_ext(*engine_).register_button_release_callback(window_, release_cb);
+    window_ext(*engine_).register_wheel_callback(window_, wheel_cb);
+    window_ext(*engine_).register_motion_notify_callback(window_, motion_cb);
+    window_ext(*engine_).register_expose_callback(window_, expose_cb);
+    window_ext(*engine_).register_window_destroy_callback(window_, destroy_cb);
+    window_ext(*engine_).register_double_click_callback(window_, double_click_cb);
     register_extra_callbacks(window_);
-    engine_->show_afx_window(window_);
+    window_ext(*engine_).show_afx_window(window_);
     return true;
 }
 
@@ -142,7 +143,7 @@ void CSelectorWindow::close_file_selector_window()
     if (!open_)
         return;
     if (engine_ && window_ >= 0)
-        engine_->destroy_afx_window(window_);
+        window_ext(*engine_).destroy_afx_window(window_);
     release_windows_resources();
     open_ = false;
 }

@@ -43,8 +43,8 @@ viewport_scroll CViewPort::scroll_step(int window)
     if (engine_) {
         x11_ext(*engine_).afx_vertical_scroll(window, x_, y_, visible_w_, visible_h_, s.shift);
         if (s.strip_height > 0 && image_)
-            engine_->afx_draw_afx_drawable(window, image_, offset_x_, s.strip_src_y, x_, s.strip_dst_y,
-                                           visible_w_, s.strip_height);
+            window_ext(*engine_).afx_draw_afx_drawable(window, image_, offset_x_, s.strip_src_y, x_,
+                                                       s.strip_dst_y, visible_w_, s.strip_height);
     }
     last_offset_y_ = offset_y_;
     return s;
@@ -53,7 +53,8 @@ viewport_scroll CViewPort::scroll_step(int window)
 void CViewPort::redraw_viewport(int window)
 {
     if (engine_ && image_)
-        engine_->afx_draw_afx_drawable(window, image_, offset_x_, offset_y_, x_, y_, visible_w_, visible_h_);
+        window_ext(*engine_).afx_draw_afx_drawable(window, image_, offset_x_, offset_y_, x_, y_, visible_w_,
+                                                   visible_h_);
 }
 
 void CViewPort::expose_viewport(int window, int ex, int ey, int ew, int eh)
@@ -66,5 +67,5 @@ void CViewPort::expose_viewport(int window, int ex, int ey, int ew, int eh)
 void CViewPort::queue_viewport(int window)
 {
     if (engine_)
-        engine_->afx_queue_afx_draw_area_fixed(window, x_, y_, visible_w_, visible_h_);
+        window_ext(*engine_).afx_queue_afx_draw_area_fixed(window, x_, y_, visible_w_, visible_h_);
 }

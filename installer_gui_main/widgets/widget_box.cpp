@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-#include "afx/afx_engine.h"
+#include "afx/afx_engine_windows.h"
 #include "afx/core/afx_font_engine.h"
 
 void queue_widget_box(AFX_engine* engine, int window, const widget_box& b, float m)
 {
     const widget_box s = b.scaled(m);
     if (engine)
-        engine->afx_queue_afx_draw_area_fixed(window, s.x, s.y, s.width, s.height);
+        window_ext(*engine).afx_queue_afx_draw_area_fixed(window, s.x, s.y, s.width, s.height);
 }
 
 void fill_widget_box(afx_pixbuf* buf, const widget_box& b, const widget_rgb& c)

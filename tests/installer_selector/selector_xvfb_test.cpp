@@ -100,7 +100,7 @@ protected:
             XCloseDisplay(peer);
     }
 
-    Window xid() { return engine.get_SYS_window_idx_for_afx_window(sel.window_index()); }
+    Window xid() { return window_ext(engine).get_SYS_window_idx_for_afx_window(sel.window_index()); }
 
     // Waits until the window is mapped and its list frame is on screen.
     bool shown_on_screen()

@@ -30,6 +30,7 @@ public:
     // loop until done() holds, or for a fifth of a second without one.
     void pointer(const std::string& xdotool_args, const std::function<bool()>& done = {}) const;
     ViewContainer host;
+    mac_host::HostWindow& host_window() const { return *window; }
 
 private:
     std::unique_ptr<mac_host::HostWindow> window;

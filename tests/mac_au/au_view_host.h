@@ -22,7 +22,8 @@ class CocoaEditorWindow;
 
 class AuViewHost {
 public:
-    explicit AuViewHost(FakeAudioUnit& unit);
+    // The run loop turns for settle seconds once the view is shown.
+    explicit AuViewHost(FakeAudioUnit& unit, double settle = 0.1);
     ~AuViewHost();  // closes the window and releases the view
 
     NSView* view() const { return view_; }
@@ -34,6 +35,7 @@ public:
     // All of it, RGB, rows top down.
     std::vector<unsigned char> pixels() const;
     bool screenshot(const std::string& path) const { return window_->screenshot(path); }
+    mac_host::HostWindow& window() const { return *window_; }
     // Gives up the view without releasing it (for tests that release it).
     NSView* take_view();
 

@@ -15,9 +15,12 @@ id factory()
 {
     static id instance = nil;
     if (!instance) {
-        NSBundle* bundle = [NSBundle bundleWithPath:@VLT_AU_VIEW_BUNDLE];
+        // Another build's bundle may stand in for this tree's.
+        const char* other = std::getenv("VLT_AU_VIEW_BUNDLE");
+        const std::string path = other && *other ? other : VLT_AU_VIEW_BUNDLE;
+        NSBundle* bundle = [NSBundle bundleWithPath:[NSString stringWithUTF8String:path.c_str()]];
         if (!bundle || ![bundle load])
-            throw std::runtime_error("cannot load " VLT_AU_VIEW_BUNDLE);
+            throw std::runtime_error("cannot load " + path);
         instance = [[[bundle principalClass] alloc] init];
         if (![instance conformsToProtocol:@protocol(AUCocoaUIBase)])
             throw std::runtime_error("the principal class is no AUCocoaUIBase");
@@ -27,7 +30,7 @@ id factory()
 
 }  // namespace
 
-AuViewHost::AuViewHost(FakeAudioUnit& unit)
+AuViewHost::AuViewHost(FakeAudioUnit& unit, double settle)
 {
     // The factory's autorelease ends here, so releasing the view frees it.
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
@@ -37,7 +40,7 @@ AuViewHost::AuViewHost(FakeAudioUnit& unit)
     window_ =
         std::make_unique<mac_host::HostWindow>(static_cast<int>(size.width), static_cast<int>(size.height));
     [(NSView*)window_->parent() addSubview:view_];
-    run(0.1);
+    run(settle);
 }
 
 AuViewHost::~AuViewHost()

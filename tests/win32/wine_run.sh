@@ -6,7 +6,8 @@
 # (make_wine_template.sh), so it lives next to the template: hard links do
 # not cross mounts (a tmpfs /tmp, a bind-mounted checkout). The registry
 # files are real copies, since wine rewrites them. Exit 77 when wine, Xvfb
-# or mingw-w64 is not installed.
+# or mingw-w64 is not installed. VLT_WINE_SCREEN sets the screen (WxHxD)
+# for editors larger than the default one.
 set -u
 template="$1"; dpi="$2"; shift 2
 wine=/usr/lib/wine/wine64
@@ -39,7 +40,7 @@ sed -i "s/^\[Control Panel\\\\\\\\Desktop\].*/&\n\"LogPixels\"=dword:$hex/" "$wo
 # go with it.
 mkdir "$work/tmp"
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1100x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${VLT_WINE_SCREEN:-1280x1100x24}" -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r display <"$work/displayfd" || { echo "Xvfb did not start"; exit 1; }
 

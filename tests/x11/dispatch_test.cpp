@@ -52,8 +52,8 @@ TEST_F(Dispatch, ConfigureRecordsTheSizeAndQueuesTheWholeWindow)
         return std::find(calls.begin(), calls.end(), wanted) - calls.begin();
     };
     ASSERT_TRUE(wait_until([&] { return position(whole) < static_cast<long>(rec.calls().size()); }));
-    EXPECT_EQ(engine.afx_get_afx_window_width(i), 300);
-    EXPECT_EQ(engine.afx_get_afx_window_height(i), 200);
+    EXPECT_EQ(window_ext(engine).afx_get_afx_window_width(i), 300);
+    EXPECT_EQ(window_ext(engine).afx_get_afx_window_height(i), 200);
     EXPECT_LT(position(configure), position(whole));
 }
 
@@ -88,7 +88,7 @@ TEST_P(ExposeClip, RepaintsOnlyInsideTheWindow)
     send(xid(i), ev);
     // Repaints run in window order in one turn: the later window's repaint
     // shows the first one has been handled.
-    engine.afx_queue_afx_draw_area_fixed(marker, 0, 0, 1, 1);
+    window_ext(engine).afx_queue_afx_draw_area_fixed(marker, 0, 0, 1, 1);
     ASSERT_TRUE(wait_until([&] { return marker_rec.count("expose") > 0; }));
     const auto calls = rec.calls();
     if (!c.painted) {
@@ -121,7 +121,7 @@ TEST_P(DoubleClick, FollowsTheThreeTenthsRule)
     const click_case c = GetParam();
     const int i = open_recorded();
     if (!c.with_double_callback)
-        engine.register_double_click_callback(i, nullptr);
+        window_ext(engine).register_double_click_callback(i, nullptr);
     // Space out from any earlier left press, then play the whole sequence
     // through XTest in one go: the server applies the delays.
     std::this_thread::sleep_for(std::chrono::milliseconds(350));
@@ -180,18 +180,18 @@ TEST_F(Dispatch, GuiUpdateReturningFalseIsUnregisteredOthersGoOn)
     always = 0;
     const int a = open_window(50, 50);
     const int b = open_window(50, 50);
-    engine.register_gui_update_callback(a, [](void*) {
+    window_ext(engine).register_gui_update_callback(a, [](void*) {
         ++once;
         return false;
     });
-    engine.register_gui_update_callback(b, [](void*) {
+    window_ext(engine).register_gui_update_callback(b, [](void*) {
         ++always;
         return true;
     });
-    engine.set_gui_update_interval(5);
+    window_ext(engine).set_gui_update_interval(5);
     ASSERT_TRUE(wait_until([] { return always >= 5; }));
     EXPECT_EQ(once.load(), 1);
-    engine.set_gui_update_interval(0);
+    window_ext(engine).set_gui_update_interval(0);
 }
 
 TEST_F(Dispatch, WindowManagerCloseDestroysAndTellsTheOwner)
@@ -205,7 +205,7 @@ TEST_F(Dispatch, WindowManagerCloseDestroysAndTellsTheOwner)
     ev.xclient.format = 32;
     ev.xclient.data.l[0] = static_cast<long>(XInternAtom(peer, "WM_DELETE_WINDOW", False));
     send(w, ev);
-    ASSERT_TRUE(wait_until([&] { return engine.check_all_windows_closed(); }));
+    ASSERT_TRUE(wait_until([&] { return window_ext(engine).check_all_windows_closed(); }));
     EXPECT_EQ(rec.count("destroy"), 1);
     EXPECT_TRUE(wait_until([&] { return root_children() == 0; }));
 
@@ -222,7 +222,7 @@ TEST_F(Dispatch, EventsNamingWindowZeroMatchNoFreeSlot)
 {
     const int i = open_recorded();  // slot 0; slots 1..254 are free
     Recorder stray;
-    engine.register_window_destroy_callback(1, [](int, int, int, void*) { std::abort(); });
+    window_ext(engine).register_window_destroy_callback(1, [](int, int, int, void*) { std::abort(); });
     XEvent ev{};
     ev.xclient.type = ClientMessage;
     ev.xclient.window = 0;  // anyone may send this
@@ -236,11 +236,11 @@ TEST_F(Dispatch, EventsNamingWindowZeroMatchNoFreeSlot)
     gone.xdestroywindow.event = 0;
     send(xid(i), gone);
     // A marker event that is ours shows both have been dispatched.
-    engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
+    window_ext(engine).afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
     ASSERT_TRUE(wait_until([&] { return rec.count("expose") > 0; }));
     EXPECT_EQ(x11_ext(engine).get_AFX_window_idx_for_X_window(0), -1);
     EXPECT_EQ(rec.count("destroy"), 0);
-    EXPECT_FALSE(engine.check_all_windows_closed());
+    EXPECT_FALSE(window_ext(engine).check_all_windows_closed());
     EXPECT_EQ(x11_ext(engine).afx_active_window(0), i);
     EXPECT_EQ(x11_ext(engine).afx_active_window(1), -1);
 }
@@ -255,14 +255,14 @@ TEST_F(Dispatch, PeerDestroyingOurWindowTellsTheOwnerAndFreesTheSlot)
     forged.xdestroywindow.event = w;
     forged.xdestroywindow.window = w;
     send(w, forged);
-    engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
+    window_ext(engine).afx_queue_afx_draw_area_fixed(i, 0, 0, 5, 5);
     ASSERT_TRUE(wait_until([&] { return rec.count("expose") > 0; }));
     EXPECT_EQ(rec.count("destroy"), 0);
     EXPECT_EQ(x11_ext(engine).afx_active_window(0), i);
 
     XDestroyWindow(peer, w);
     XSync(peer, False);
-    ASSERT_TRUE(wait_until([&] { return engine.check_all_windows_closed(); }));
+    ASSERT_TRUE(wait_until([&] { return window_ext(engine).check_all_windows_closed(); }));
     EXPECT_EQ(rec.count("destroy"), 1);
     EXPECT_EQ(x11_ext(engine).afx_active_window(0), -1);
 }
@@ -276,7 +276,7 @@ TEST_F(Dispatch, ForeignThreadDestroyWaitsForTheCallbackInFlight)
         std::atomic<int> calls{0};
     } s;
     const int i = open_window(200, 100, 1.0f, &s);
-    engine.register_button_press_callback(i, [](int, int, int, int idx, void* u) {
+    window_ext(engine).register_button_press_callback(i, [](int, int, int, int idx, void* u) {
         auto& st = *static_cast<slow*>(u);
         ++st.calls;
         st.entered = true;
@@ -289,9 +289,9 @@ TEST_F(Dispatch, ForeignThreadDestroyWaitsForTheCallbackInFlight)
     XTestFakeButtonEvent(peer, 3, False, 0);
     XSync(peer, False);
     ASSERT_TRUE(wait_until([&] { return s.entered.load(); }));
-    EXPECT_EQ(engine.destroy_afx_window(i), 0);
+    EXPECT_EQ(window_ext(engine).destroy_afx_window(i), 0);
     EXPECT_TRUE(s.finished.load());
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
     EXPECT_EQ(s.calls.load(), 1);
 }
 
@@ -300,14 +300,14 @@ TEST_F(Dispatch, AnExposeCallbackMayDestroyItsOwnWindow)
     static AFX_engine* e;
     e = &engine;
     const int i = open_window(100, 100);
-    engine.register_expose_callback(i,
-                                    [](int, int, int, int, int idx, void*) { e->destroy_afx_window(idx); });
-    engine.afx_queue_afx_draw_area_fixed(i, 0, 0, 10, 10);
-    ASSERT_TRUE(wait_until([&] { return engine.check_all_windows_closed(); }));
+    window_ext(engine).register_expose_callback(
+        i, [](int, int, int, int, int idx, void*) { window_ext(*e).destroy_afx_window(idx); });
+    window_ext(engine).afx_queue_afx_draw_area_fixed(i, 0, 0, 10, 10);
+    ASSERT_TRUE(wait_until([&] { return window_ext(engine).check_all_windows_closed(); }));
     // The loop goes on turning: a new window still gets its repaints.
     Recorder again;
     const int j = open_window(100, 100, 1.0f, &again, [&](int index) { again.attach(engine, index); });
-    engine.afx_queue_afx_draw_area_fixed(j, 0, 0, 10, 10);
+    window_ext(engine).afx_queue_afx_draw_area_fixed(j, 0, 0, 10, 10);
     EXPECT_TRUE(wait_until([&] { return again.count("expose") > 0; }));
 }
 
@@ -317,7 +317,7 @@ TEST_F(Dispatch, StopWithWindowsOpenFreesEverySlot)
         open_window(50, 50);
     EXPECT_EQ(root_children(), 3);
     stop_loop();
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
     EXPECT_EQ(x11_ext(engine).afx_active_window(0), -1);
     EXPECT_EQ(root_children(), 0);
 }
@@ -329,7 +329,7 @@ TEST_F(Dispatch, CloseWhileRunningReturnsAfterTheLoopShutDown)
     ::testing::internal::CaptureStdout();
     x11_ext(engine).close_display_connection();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "QELM-UI Engine: XClose\n");
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
     XSync(peer, False);
     EXPECT_EQ(root_children(), 0);
     loop.join();  // the loop has returned already

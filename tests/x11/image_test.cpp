@@ -67,7 +67,7 @@ protected:
     void put(int index, afx_image* im)
     {
         const XImage* x = x11_image(im);
-        engine.afx_draw_afx_drawable(index, im, 0, 0, 0, 0, x->width, x->height);
+        window_ext(engine).afx_draw_afx_drawable(index, im, 0, 0, 0, 0, x->width, x->height);
         sync_engine();
     }
 
@@ -163,7 +163,7 @@ TEST_F(Images, MonochromePutConvertsOnlyTheRectangleAndRestoresTheImage)
     pixbuf_ptr red = solid(40, 40, 255, 0, 0);
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 40, 40);
     put(i, im);
-    engine.afx_draw_afx_drawable_mono(i, im, 10, 10, 10, 10, 20, 20, 1.0f);
+    window_ext(engine).afx_draw_afx_drawable_mono(i, im, 10, 10, 10, 10, 20, 20, 1.0f);
     sync_engine();
     // Level 1: rows pair up, rows 12, 13 dark, 14, 15 plain.
     EXPECT_EQ(screen_pixel(i, 15, 12), v->mono_dark);
@@ -201,7 +201,7 @@ TEST_F(Images, ScaledBlitFillsTheRectangle)
 {
     afx_image* im = image(40, 40);
     pixbuf_ptr grey = solid(20, 20, 112, 112, 112);
-    engine.afx_stretch_blit_pixbuf_CATROM2(grey.get(), im, 0, 0, 40, 40, 0, 0, 2.0f);
+    window_ext(engine).afx_stretch_blit_pixbuf_CATROM2(grey.get(), im, 0, 0, 40, 40, 0, 0, 2.0f);
     EXPECT_EQ(XGetPixel(x11_image(im), 20, 20), v->grey112);
     EXPECT_EQ(XGetPixel(x11_image(im), 39, 39), v->grey112);
 }
@@ -215,7 +215,7 @@ TEST_F(Images, SwappedMasksAreRefused)
     pixbuf_ptr red = solid(4, 4, 255, 0, 0);
     ::testing::internal::CaptureStdout();
     engine.afx_blit_pixbuf_fixed(im, red.get(), 0, 0, 0, 0, 4, 4);
-    engine.afx_stretch_blit_pixbuf_CATROM2(red.get(), im, 0, 0, 4, 4, 0, 0, 1.0f);
+    window_ext(engine).afx_stretch_blit_pixbuf_CATROM2(red.get(), im, 0, 0, 4, 4, 0, 0, 1.0f);
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("AFX_engine afx_blit_pixbuf - Image / display colour depth is not "
                        "supported\n"),
@@ -261,7 +261,7 @@ TEST_F(UnsupportedLayout, CopiesPrintTheMasksAndDrawNothing)
     // The monochrome put falls back to a plain put.
     XPutPixel(x, 2, 2, 1);
     const int i = open_window(8, 8);
-    engine.afx_draw_afx_drawable_mono(i, im, 0, 0, 0, 0, 8, 8, 1.0f);
+    window_ext(engine).afx_draw_afx_drawable_mono(i, im, 0, 0, 0, 0, 8, 8, 1.0f);
     sync_engine();
     EXPECT_EQ(screen_pixel(i, 2, 2), 1u);
     engine.afx_pixmap_destroy(im);

@@ -90,7 +90,7 @@ TEST_F(InstallerKeys, WindowsKeepTheirOwnContexts)
     type({XK_eacute}, 1);
     type_keys(peer, xid(other), {XK_a});
     ASSERT_TRUE(wait_until([&] { return !second.presses().empty(); }));
-    engine.destroy_afx_window(other);
+    window_ext(engine).destroy_afx_window(other);
     type({XK_a}, 2);
     EXPECT_EQ(log.presses(), (std::vector<key_event>{pressed("\xc3\xa9", XK_eacute), pressed("a", XK_a)}));
     EXPECT_EQ(second.presses(), (std::vector<key_event>{pressed("a", XK_a)}));
@@ -113,8 +113,8 @@ TEST_F(InstallerKeys, NoInputMethodFallsBackToThePlainLookup)
     const int i = x11_ext(lone).create_new_afx_window(0, 0, 40, 20, 1.0f, &lone_log);
     lone_log.attach(lone, i);
     x11_ext(lone).select_afx_input_events(i);
-    lone.show_afx_window(i);
-    const Window w = lone.get_SYS_window_idx_for_afx_window(i);
+    window_ext(lone).show_afx_window(i);
+    const Window w = window_ext(lone).get_SYS_window_idx_for_afx_window(i);
     ASSERT_TRUE(wait_until([&] {
         XWindowAttributes a{};
         XGetWindowAttributes(peer, w, &a);
@@ -140,7 +140,7 @@ TEST_P(InstallerClose, InputMethodLineComesBeforeTheCloseLine)
     x11_ext(engine).close_display_connection();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "QELM-UI Engine: Closing Input Method (XIM)\nQELM-UI Engine: XClose\n");
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
 }
 
 INSTANTIATE_TEST_SUITE_P(Loop, InstallerClose, ::testing::Values(false, true),
@@ -200,7 +200,7 @@ TEST_F(InstallerWindows, MotionSentByAnotherClientIsIgnored)
     moves = 0;
     markers = 0;
     const int i = open_window(40, 20, 1.0f, nullptr, [this](int w) {
-        engine.register_motion_notify_callback(w, [](int, int, int, void*) { ++moves; });
+        window_ext(engine).register_motion_notify_callback(w, [](int, int, int, void*) { ++moves; });
         x11_ext(engine).register_client_message_callback(w, [](unsigned long, void*) { ++markers; });
     });
     XEvent motion{};
@@ -223,7 +223,7 @@ TEST_F(InstallerWindows, WhiteBackgroundWindowShowsWhite)
 {
     const int i = x11_ext(engine).create_new_afx_window(0, 0, 30, 30, 1.0f, true, nullptr);
     x11_ext(engine).select_afx_input_events(i);
-    engine.show_afx_window(i);
+    window_ext(engine).show_afx_window(i);
     sync_engine();
     const unsigned long white = WhitePixel(peer, DefaultScreen(peer));
     EXPECT_TRUE(wait_until([&] { return screen_pixel(i, 15, 15) == white; }));

@@ -24,7 +24,7 @@ TEST_P(ScaleFromVariable, QuantisesToEighthsBetweenOneAndTwo)
     setenv("QELM_UI_DPI", c.value, 1);
     AFX_engine engine;
     ::testing::internal::CaptureStdout();
-    EXPECT_FLOAT_EQ(engine.get_optimum_scale_factor(), c.scale);
+    EXPECT_FLOAT_EQ(window_ext(engine).get_optimum_scale_factor(), c.scale);
     const std::string out = ::testing::internal::GetCapturedStdout();
     char want[128];
     std::snprintf(want, sizeof want, "QELM-UI: UI dpi %d\nQELM-UI: UI scale %.01f %%\n", c.dpi,
@@ -43,9 +43,9 @@ TEST(Scale, IsComputedOnceAndKept)
     setenv("QELM_UI_DPI", "144", 1);
     AFX_engine engine;
     ::testing::internal::CaptureStdout();
-    EXPECT_FLOAT_EQ(engine.get_optimum_scale_factor(), 1.5f);
+    EXPECT_FLOAT_EQ(window_ext(engine).get_optimum_scale_factor(), 1.5f);
     setenv("QELM_UI_DPI", "96", 1);
-    EXPECT_FLOAT_EQ(engine.get_optimum_scale_factor(), 1.5f);
+    EXPECT_FLOAT_EQ(window_ext(engine).get_optimum_scale_factor(), 1.5f);
     ::testing::internal::GetCapturedStdout();
     unsetenv("QELM_UI_DPI");
 }
@@ -69,14 +69,14 @@ TEST_P(ScaleFromScreen, MeasuresTheDiagonal)
     ScopedDisplay display(server.display_name());
     AFX_engine engine;
     ::testing::internal::CaptureStdout();
-    const float scale = engine.get_optimum_scale_factor();
+    const float scale = window_ext(engine).get_optimum_scale_factor();
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("QELM-UI: UI dpi " + std::to_string(c.measured) + "\n"), std::string::npos) << out;
     EXPECT_FLOAT_EQ(scale, c.scale);
 
     ASSERT_TRUE(x11_ext(engine).open_display_connection());
     int v = 0, h = 0;
-    EXPECT_EQ(engine.get_dpi(&v, &h), 1);
+    EXPECT_EQ(window_ext(engine).get_dpi(&v, &h), 1);
     EXPECT_NEAR(v, c.server_dpi, 1);
     EXPECT_NEAR(h, c.server_dpi, 1);
     x11_ext(engine).close_display_connection();
@@ -92,7 +92,7 @@ TEST(Scale, WithoutAServerIsOne)
     ScopedDisplay display(":65000");
     AFX_engine engine;
     ::testing::internal::CaptureStdout();
-    EXPECT_FLOAT_EQ(engine.get_optimum_scale_factor(), 1.0f);
+    EXPECT_FLOAT_EQ(window_ext(engine).get_optimum_scale_factor(), 1.0f);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
 }
 

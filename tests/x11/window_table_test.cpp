@@ -31,8 +31,8 @@ TEST_F(WindowTable, HoldsExactly255WindowsAndRefusesTheNextWithoutAnXWindow)
     sync_engine();
     EXPECT_EQ(root_children(), before + 255);
 
-    engine.destroy_all_windows();
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    window_ext(engine).destroy_all_windows();
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
     EXPECT_EQ(x11_ext(engine).afx_active_window(0), -1);
     EXPECT_EQ(root_children(), before);
 }
@@ -41,7 +41,7 @@ TEST_F(WindowTable, ActiveListStaysCompactInCreationOrder)
 {
     for (int i = 0; i < 5; ++i)
         x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr);
-    EXPECT_EQ(engine.destroy_afx_window(3), 0);
+    EXPECT_EQ(window_ext(engine).destroy_afx_window(3), 0);
     const std::vector<int> want{0, 1, 2, 4, -1, -1};
     for (size_t i = 0; i < want.size(); ++i)
         EXPECT_EQ(x11_ext(engine).afx_active_window(static_cast<int>(i)), want[i]) << "entry " << i;
@@ -64,9 +64,9 @@ TEST_P(WindowSize, PanelSizeIsScaledAndRoundedHalfUp)
     const size_case c = GetParam();
     const int i = x11_ext(engine).create_new_afx_window(0, 0, 144, 510, c.scale, nullptr);
     ASSERT_GE(i, 0);
-    EXPECT_EQ(engine.afx_get_afx_window_width(i), c.width);
-    EXPECT_EQ(engine.afx_get_afx_window_height(i), c.height);
-    EXPECT_FLOAT_EQ(engine.afx_get_scale_factor(i), c.scale);
+    EXPECT_EQ(window_ext(engine).afx_get_afx_window_width(i), c.width);
+    EXPECT_EQ(window_ext(engine).afx_get_afx_window_height(i), c.height);
+    EXPECT_FLOAT_EQ(window_ext(engine).afx_get_scale_factor(i), c.scale);
     int w = 0, h = 0;
     x11_ext(engine).afx_get_SYS_window_size(xid(i), &w, &h);
     EXPECT_EQ(w, c.width);
@@ -99,7 +99,7 @@ TEST_F(WindowTable, ReparentsIntoAHostWindowAndTrapsABogusOne)
     EXPECT_EQ(w, 0);
     EXPECT_EQ(h, 0);
     // The engine's connection still works.
-    EXPECT_EQ(engine.destroy_afx_window(i), 0);
+    EXPECT_EQ(window_ext(engine).destroy_afx_window(i), 0);
     XDestroyWindow(peer, host);
 }
 
@@ -108,19 +108,19 @@ TEST_F(WindowTable, ChildOfAHostWindowOrNoWindowWhenTheHostIsGone)
     const Window host = XCreateSimpleWindow(peer, DefaultRootWindow(peer), 0, 0, 300, 600, 0, 0, 0);
     XSync(peer, False);
     const int before = root_children();
-    const int i = engine.create_child_afx_window(host, 0, 0, 144, 510, 1.0f, nullptr);
+    const int i = window_ext(engine).create_child_afx_window(host, 0, 0, 144, 510, 1.0f, nullptr);
     ASSERT_GE(i, 0);
     EXPECT_EQ(parent_of(peer, xid(i)), host);
     EXPECT_EQ(root_children(), before);
-    EXPECT_EQ(engine.destroy_afx_window(i), 0);
+    EXPECT_EQ(window_ext(engine).destroy_afx_window(i), 0);
 
     // A host window that no longer exists, or none at all: no slot and no
     // stray top-level window stay behind.
     ::testing::internal::CaptureStdout();
-    EXPECT_EQ(engine.create_child_afx_window(host + 0x1234, 0, 0, 144, 510, 1.0f, nullptr), -1);
-    EXPECT_EQ(engine.create_child_afx_window(0, 0, 0, 144, 510, 1.0f, nullptr), -1);
+    EXPECT_EQ(window_ext(engine).create_child_afx_window(host + 0x1234, 0, 0, 144, 510, 1.0f, nullptr), -1);
+    EXPECT_EQ(window_ext(engine).create_child_afx_window(0, 0, 0, 144, 510, 1.0f, nullptr), -1);
     ::testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
     EXPECT_EQ(root_children(), before);
     XDestroyWindow(peer, host);
 }
@@ -155,7 +155,7 @@ TEST_F(WindowTable, InitialPositionCentresOnThePointerAndStaysOnScreen)
 TEST_F(WindowTable, HintsReachTheServer)
 {
     const int i = x11_ext(engine).create_new_afx_window(0, 0, 144, 510, 1.0f, nullptr);
-    engine.set_afx_window_title(i, "VLT650");
+    window_ext(engine).set_afx_window_title(i, "VLT650");
     x11_ext(engine).set_afx_window_class("hollowfx-ui", i);
     x11_ext(engine).set_afx_window_size_policy(144, 510, 144, 510, 144, 510, 0, 0, i);
     x11_ext(engine).set_afx_window_type_wm_utility(i);
@@ -183,17 +183,17 @@ TEST(NoDisplay, EveryOperationFailsQuietly)
 {
     AFX_engine engine;  // never connected
     EXPECT_EQ(x11_ext(engine).create_new_afx_window(0, 0, 10, 10, 1.0f, nullptr), -1);
-    EXPECT_EQ(engine.destroy_afx_window(0), 0);
+    EXPECT_EQ(window_ext(engine).destroy_afx_window(0), 0);
     EXPECT_EQ(x11_ext(engine).reparent_afx_window_to_SYS_window(0, 1), 0);
     EXPECT_EQ(x11_ext(engine).SYS_window_valid(1), 0);
     EXPECT_EQ(engine.afx_pixmap_create_fixed(10, 10), nullptr);
     int w = 5, h = 5, v = -1, hz = -1;
     x11_ext(engine).afx_get_SYS_window_size(1, &w, &h);
     EXPECT_EQ(w + h, 0);
-    EXPECT_EQ(engine.get_dpi(&v, &hz), 0);
+    EXPECT_EQ(window_ext(engine).get_dpi(&v, &hz), 0);
     EXPECT_EQ(v, -1);
     EXPECT_FALSE(x11_ext(engine).find_initial_window_position(&w, &h, 10, 10, 1.0f));
-    EXPECT_TRUE(engine.check_all_windows_closed());
+    EXPECT_TRUE(window_ext(engine).check_all_windows_closed());
 }
 
 }  // namespace

@@ -47,10 +47,10 @@ void EngineTest::start_loop()
     turned = false;
     const int probe = x11_ext(engine).create_new_afx_window(0, 0, 1, 1, 1.0f, nullptr);
     x11_ext(engine).select_afx_input_events(probe);
-    engine.register_expose_callback(probe, [](int, int, int, int, int, void*) { turned = true; });
-    engine.afx_queue_afx_draw_area_fixed(probe, 0, 0, 1, 1);
+    window_ext(engine).register_expose_callback(probe, [](int, int, int, int, int, void*) { turned = true; });
+    window_ext(engine).afx_queue_afx_draw_area_fixed(probe, 0, 0, 1, 1);
     EXPECT_TRUE(wait_until([] { return turned.load(); }));
-    engine.destroy_afx_window(probe);
+    window_ext(engine).destroy_afx_window(probe);
 }
 
 void EngineTest::stop_loop()
@@ -70,7 +70,7 @@ int EngineTest::open_window(int width, int height, float scale, void* user,
     if (before_map)
         before_map(index);
     x11_ext(engine).select_afx_input_events(index);
-    engine.show_afx_window(index);
+    window_ext(engine).show_afx_window(index);
     sync_engine();
     XWindowAttributes a{};
     wait_until([&] {

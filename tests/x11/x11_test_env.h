@@ -33,7 +33,7 @@ protected:
     int open_window(int width, int height, float scale = 1.0f, void* user = nullptr,
                     const std::function<void(int)>& before_map = nullptr);
     void sync_engine();
-    Window xid(int index) { return engine.get_SYS_window_idx_for_afx_window(index); }
+    Window xid(int index) { return window_ext(engine).get_SYS_window_idx_for_afx_window(index); }
     // Children of the root window as the peer sees them.
     int root_children();
     // Pixel of the window as the server holds it.

@@ -16,6 +16,8 @@ public:
 
     // The NSView to hand the plug-in (effEditOpen, attached).
     void* parent() const;
+    // The view the plug-in put into parent (its last subview), or null.
+    void* plugin_view() const;
     void resize(int width, int height);
     // Runs the main run loop for the given time, calling tick every 20 ms.
     void run(double seconds, const std::function<void()>& tick);

@@ -67,6 +67,8 @@ HostWindow::~HostWindow()
 
 void* HostWindow::parent() const { return parts_->parent; }
 
+void* HostWindow::plugin_view() const { return [[parts_->parent subviews] lastObject]; }
+
 void HostWindow::resize(int width, int height)
 {
     const NSPoint top_left = NSMakePoint(NSMinX([parts_->window frame]), NSMaxY([parts_->window frame]));

@@ -5,12 +5,14 @@
 //
 //   vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...
 //                    [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]
+//   vst2host-gnustep BUNDLE.vst capture OUT_DIR STEP...   (view_capture.h)
 //
 // --drag has xdotool press the left button at window point X,Y, move the
 // pointer DY points down (negative: up) and release it, as a user would.
 // --bypass sets the host's bypass once the editor is open.
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +20,14 @@
 #include "gnustep_tool.h"
 #include "plugin_instance.h"
 #include "tool_main.h"
+#include "view_capture.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: vst2host-gnustep BUNDLE.vst [--seconds N] [--program N] [--param NAME=VALUE]...\n"
-    "                        [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]\n";
+    "                        [--screenshot FILE.png] [--calls] [--drag X,Y,DY] [--bypass]\n"
+    "       vst2host-gnustep BUNDLE.vst capture OUT_DIR STEP...\n";
 
 struct Options {
     std::string bundle;
@@ -130,6 +134,102 @@ int run(const Options& o)
     return status;
 }
 
+// The capture verb's host: the plug-in's values, programs, meter and
+// bypass as VST2 calls, the editor in a window of its size.
+class CaptureHost : public mac_host::ViewCaptureHost {
+public:
+    explicit CaptureHost(vst2host::PluginInstance::EntryProc entry, std::string name)
+        : entry_(entry), name_(std::move(name))
+    {
+        log_.on_size_window = [this](int32_t w, intptr_t h) {
+            if (window_)
+                window_->resize(w, static_cast<int>(h));
+            return true;
+        };
+    }
+    ~CaptureHost() override
+    {
+        close();
+        plugin_.close();
+    }
+    bool fresh() override
+    {
+        close();
+        plugin_.close();
+        std::string error;
+        if (!plugin_.start(entry_, name_, log_, error)) {
+            std::fprintf(stderr, "vst2host: %s\n", error.c_str());
+            return false;
+        }
+        log_.clear();
+        logged_ = 0;
+        return true;
+    }
+    bool open() override
+    {
+        int width = 0, height = 0;
+        plugin_.editor_size(width, height);
+        if (width <= 0 || height <= 0)
+            return false;
+        window_ = std::make_unique<mac_host::HostWindow>(width, height);
+        plugin_.dispatch(effEditOpen, 0, 0, window_->parent());
+        return window_->plugin_view() != nullptr;
+    }
+    void close() override
+    {
+        if (!window_)
+            return;
+        plugin_.dispatch(effEditClose);
+        window_.reset();
+    }
+    mac_host::HostWindow* window() override { return window_.get(); }
+    void* view() override { return window_ ? window_->plugin_view() : nullptr; }
+    bool host_step(const capture::Step& s) override
+    {
+        AEffect* e = plugin_.effect();
+        using capture::Verb;
+        switch (s.verb) {
+        case Verb::kUi: e->setParameter(e, 7, static_cast<float>(s.arg(0))); return true;
+        case Verb::kParam: e->setParameter(e, s.iarg(0), static_cast<float>(s.arg(1))); return true;
+        case Verb::kProgram: plugin_.dispatch(effSetProgram, 0, s.iarg(0)); return true;
+        case Verb::kMeter: e->setParameter(e, 8, static_cast<float>(s.arg(0))); return true;
+        case Verb::kBypass: plugin_.dispatch(effSetBypass, 0, s.arg(0) != 0.0 ? 1 : 0); return true;
+        default: return false;
+        }
+    }
+    void print_calls() override
+    {
+        const std::vector<vst2host::HostCall> calls = log_.calls();
+        for (std::size_t i = logged_; i < calls.size(); ++i)
+            vst2host::HostLog::print_call(stdout, calls[i]);
+        logged_ = calls.size();
+    }
+
+private:
+    vst2host::PluginInstance::EntryProc entry_;
+    std::string name_;
+    vst2host::HostLog log_;
+    vst2host::PluginInstance plugin_;
+    std::unique_ptr<mac_host::HostWindow> window_;
+    std::size_t logged_ = 0;
+};
+
+int run_capture_verb(int argc, char** argv)
+{
+    const mac_host::ToolBundle loaded(argv[1], "vst2host");
+    if (!loaded)
+        return 1;
+    auto entry =
+        reinterpret_cast<vst2host::PluginInstance::EntryProc>(loaded.bundle().symbol("VSTPluginMain"));
+    CaptureHost host(entry, argv[1]);
+    return mac_host::capture_main(host, argv[3], argc, argv, 4);
+}
+
 }  // namespace
 
-int main(int argc, char** argv) { return host_tool::tool_main(argc, argv, kUsage, parse, run); }
+int main(int argc, char** argv)
+{
+    if (argc >= 4 && std::string(argv[2]) == "capture")
+        return run_capture_verb(argc, argv);
+    return host_tool::tool_main(argc, argv, kUsage, parse, run);
+}

@@ -6,12 +6,14 @@
 //
 //   vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]
 //                    [--drag X,Y,DY] [--bypass VALUE]
+//   vst3host-gnustep BUNDLE.vst3 capture OUT_DIR STEP...   (view_capture.h)
 //
 // --drag moves the pointer by xdotool as vst2host-gnustep does; --bypass
 // sets the controller's bypass parameter (the one flagged kIsBypass) to
 // VALUE once the view is open, as a host's bypass button would.
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "gnustep_tool.h"
@@ -20,6 +22,7 @@
 #include "iplugview.h"
 #include "module_entry_points.h"
 #include "tool_main.h"
+#include "view_capture.h"
 
 using namespace vst3host;
 
@@ -27,7 +30,8 @@ namespace {
 
 const char kUsage[] =
     "usage: vst3host-gnustep BUNDLE.vst3 [--seconds N] [--size WxH] [--screenshot FILE.png]\n"
-    "                        [--drag X,Y,DY] [--bypass VALUE]\n";
+    "                        [--drag X,Y,DY] [--bypass VALUE]\n"
+    "       vst3host-gnustep BUNDLE.vst3 capture OUT_DIR STEP...\n";
 
 struct Options {
     std::string bundle;
@@ -87,9 +91,29 @@ int show_editor(IEditController* controller, IPlugView* view, const Options& o)
     return status;
 }
 
-int run(const Options& o)
+// The controller's class in the factory, made and initialised with the
+// host and the handler; null when it cannot be.
+IPtr<IEditController> make_controller(IPluginFactory* factory, HostApplication* host,
+                                      ComponentHandler* handler)
 {
-    const mac_host::ToolBundle loaded(o.bundle, "vst3host");
+    PClassInfo info{};
+    IPtr<IEditController> controller;
+    if (factory && factory->getClassInfo(1, &info) == kResultOk)
+        controller = create_instance<IEditController>(factory, info.cid);
+    if (!controller || controller->initialize(host) != kResultOk)
+        return nullptr;
+    controller->setComponentHandler(handler);
+    return controller;
+}
+
+// The bundle loaded and entered as a host does, body run with its factory
+// (released afterwards), the bundle left; bundleExit's answer (0 or 1)
+// goes into *left. Answers body's status, 1 when the bundle cannot be
+// entered (*left untouched).
+template <typename Body>
+int with_factory(const std::string& path, Body body, int* left = nullptr)
+{
+    const mac_host::ToolBundle loaded(path, "vst3host");
     if (!loaded)
         return 1;
     const mac_host::LoadedBundle& bundle = loaded.bundle();
@@ -99,35 +123,160 @@ int run(const Options& o)
         std::fprintf(stderr, "vst3host: the bundle's entry points are missing or failed\n");
         return 1;
     }
-    int status = 1;
     IPluginFactory* factory = module.getFactory();
-    PClassInfo info{};
-    auto* host = new HostApplication;
-    auto* handler = new ComponentHandler;
-    handler->echo = true;
-    IPtr<IEditController> controller;
-    if (factory && factory->getClassInfo(1, &info) == kResultOk)
-        controller = create_instance<IEditController>(factory, info.cid);
-    if (controller && controller->initialize(host) == kResultOk) {
-        controller->setComponentHandler(handler);
-        if (IPlugView* view = controller->createView("editor")) {
-            status = show_editor(controller.get(), view, o);
-            view->release();
-        } else {
-            std::fprintf(stderr, "vst3host: the controller made no view\n");
-        }
-        controller->terminate();
-    }
-    controller.reset();
-    handler->release();
-    host->release();
+    const int status = body(factory);
     if (factory)
         factory->release();
-    std::printf("bundleExit: %d\n", module.leave());
+    const bool exited = module.leave();
+    if (left)
+        *left = exited;
+    return status;
+}
+
+int run(const Options& o)
+{
+    int left = -1;
+    const int status = with_factory(
+        o.bundle,
+        [&o](IPluginFactory* factory) {
+            int shown = 1;
+            auto* host = new HostApplication;
+            auto* handler = new ComponentHandler;
+            handler->echo = true;
+            IPtr<IEditController> controller = make_controller(factory, host, handler);
+            if (controller) {
+                if (IPlugView* view = controller->createView("editor")) {
+                    shown = show_editor(controller.get(), view, o);
+                    view->release();
+                } else {
+                    std::fprintf(stderr, "vst3host: the controller made no view\n");
+                }
+                controller->terminate();
+            }
+            controller.reset();
+            handler->release();
+            host->release();
+            return shown;
+        },
+        &left);
+    if (left < 0)
+        return status;
+    std::printf("bundleExit: %d\n", left);
     std::printf("done\n");
     return status;
 }
 
+// The capture verb's host: the controller hears the host's values (the
+// meter on id 6, programs on 8, the bypass by its flag), the view the
+// host's sizes.
+class CaptureHost : public mac_host::ViewCaptureHost {
+public:
+    explicit CaptureHost(IPluginFactory* factory) : factory_(factory) {}
+    ~CaptureHost() override { end(); }
+    bool fresh() override
+    {
+        end();
+        host_ = new HostApplication;
+        handler_ = new ComponentHandler;
+        controller_ = make_controller(factory_, host_, handler_);
+        return static_cast<bool>(controller_);
+    }
+    bool open() override
+    {
+        close();
+        view_ = controller_->createView("editor");
+        if (!view_)
+            return false;
+        ViewRect size{};
+        view_->getSize(&size);
+        window_ = std::make_unique<mac_host::HostWindow>(size.getWidth(), size.getHeight());
+        return view_->attached(window_->parent(), "NSView") == kResultOk;
+    }
+    void close() override
+    {
+        if (!view_)
+            return;
+        view_->removed();
+        view_->release();
+        view_ = nullptr;
+        window_.reset();
+    }
+    mac_host::HostWindow* window() override { return window_.get(); }
+    void* view() override { return window_ ? window_->plugin_view() : nullptr; }
+    bool host_step(const capture::Step& s) override
+    {
+        using capture::Verb;
+        switch (s.verb) {
+        case Verb::kParam:
+            controller_->setParamNormalized(static_cast<ParamID>(s.iarg(0)), s.arg(1));
+            return true;
+        case Verb::kMeter: controller_->setParamNormalized(6, s.arg(0)); return true;
+        case Verb::kBypass: set_bypass(controller_.get(), s.arg(0)); return true;
+        case Verb::kProgram: {
+            ParameterInfo info{};
+            for (int32 i = 0; i < controller_->getParameterCount(); ++i)
+                if (controller_->getParameterInfo(i, info) == kResultOk && info.id == 8)
+                    break;
+            controller_->setParamNormalized(8, s.arg(0) / (info.stepCount > 0 ? info.stepCount : 1));
+            return true;
+        }
+        case Verb::kSize: {
+            if (!view_)
+                return false;
+            ViewRect size{0, 0, s.iarg(0), s.iarg(1)};
+            view_->checkSizeConstraint(&size);
+            view_->onSize(&size);
+            window_->resize(size.getWidth(), size.getHeight());
+            std::printf("  view size: %d x %d\n", size.getWidth(), size.getHeight());
+            return true;
+        }
+        default: return false;
+        }
+    }
+    void print_calls() override
+    {
+        if (!handler_)
+            return;
+        for (const std::string& line : handler_->log)
+            std::printf("  %s\n", line.c_str());
+        handler_->log.clear();
+    }
+
+private:
+    void end()
+    {
+        close();
+        if (controller_)
+            controller_->terminate();
+        controller_.reset();
+        if (handler_)
+            handler_->release();
+        if (host_)
+            host_->release();
+        handler_ = nullptr;
+        host_ = nullptr;
+    }
+    IPluginFactory* factory_;
+    HostApplication* host_ = nullptr;
+    ComponentHandler* handler_ = nullptr;
+    IPtr<IEditController> controller_;
+    IPlugView* view_ = nullptr;
+    std::unique_ptr<mac_host::HostWindow> window_;
+};
+
+int run_capture_verb(int argc, char** argv)
+{
+    return with_factory(argv[1], [&](IPluginFactory* factory) {
+        CaptureHost host(factory);
+        return mac_host::capture_main(host, argv[3], argc, argv, 4);
+    });
+}
+
 }  // namespace
 
-int main(int argc, char** argv) { return host_tool::tool_main(argc, argv, kUsage, parse, run); }
+int main(int argc, char** argv)
+{
+    if (argc >= 4 && std::string(argv[2]) == "capture")
+        return run_capture_verb(argc, argv);
+    return host_tool::tool_main(argc, argv, kUsage, parse, run);
+}

@@ -103,9 +103,14 @@ void HostLog::print(std::FILE* out) const
     const std::vector<HostCall> all = calls();
     std::fprintf(out, "host calls: %zu\n", all.size());
     for (const HostCall& c : all)
-        std::fprintf(out, "  %-34s opcode %2d index %3d value %lld opt %g%s\n", host_opcode_name(c.opcode),
-                     c.opcode, c.index, static_cast<long long>(c.value), static_cast<double>(c.opt),
-                     c.has_ptr ? " ptr" : "");
+        print_call(out, c);
+}
+
+void HostLog::print_call(std::FILE* out, const HostCall& c)
+{
+    std::fprintf(out, "  %-34s opcode %2d index %3d value %lld opt %g%s\n", host_opcode_name(c.opcode),
+                 c.opcode, c.index, static_cast<long long>(c.value), static_cast<double>(c.opt),
+                 c.has_ptr ? " ptr" : "");
 }
 
 }  // namespace vst2host

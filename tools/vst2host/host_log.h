@@ -32,6 +32,8 @@ public:
     std::size_t count(int32_t opcode) const;
     void clear();
     void print(std::FILE* out) const;
+    // One call as print writes it.
+    static void print_call(std::FILE* out, const HostCall& c);
 
     // The callback handed to the plug-in; it reaches the log that is
     // current when it runs (one plug-in per process).

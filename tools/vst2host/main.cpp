@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio_buffer.h"
+#include "capture_session.h"
 #include "gui_session.h"
 #include "host_log.h"
 #include "plugin_instance.h"
@@ -25,6 +26,7 @@ const char kUsage[] =
     "           [--bypass] [--calls]\n"
     "  vst2host --gui PLUGIN.so [--seconds N] [--rate HZ] [--block FRAMES] [--program N]\n"
     "           [--param NAME|INDEX=VALUE]... [--bypass] [--screenshot FILE.png] [--calls]\n"
+    "  vst2host capture PLUGIN.so OUT_DIR STEP...\n"
     "\n"
     "info     prints the plug-in's identity, parameters and programs.\n"
     "render   runs a WAV file (or the built-in test tone) through the plug-in\n"
@@ -36,7 +38,12 @@ const char kUsage[] =
     "         a looped test tone plays through it, until the window is closed\n"
     "         or --seconds N have passed; --screenshot writes the window as PNG\n"
     "         just before it closes.\n"
-    "--calls  also prints every call the plug-in made to the host.\n";
+    "--calls  also prints every call the plug-in made to the host.\n"
+    "capture  opens the editor on $DISPLAY and runs the steps (new, open, close,\n"
+    "         ui=V, param=I,V, program=N, meter=V, bypass=V, click=PX,PY, dclick=PX,PY,\n"
+    "         drag=PX,PY,DX,DY,N, wheel=PX,PY,N, grip=DX,DY,N, ticks=N, shot=NAME) with\n"
+    "         the editor's GUI thread stepped, not timed; shot=NAME writes\n"
+    "         OUT_DIR/NAME.png and prints the host calls since the last shot.\n";
 
 struct Options {
     std::string command;
@@ -215,6 +222,15 @@ int run_render(const PluginInstance& plugin, Options& o, const AudioBuffer& inpu
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && argv[1] == std::string("capture")) {
+        std::vector<capture::Step> steps;
+        std::string why = argc < 4 ? "capture needs a plug-in and an output folder" : "";
+        if (!why.empty() || !capture::parse_steps(argc, argv, 4, steps, why)) {
+            std::fprintf(stderr, "vst2host: %s\n\n%s", why.c_str(), kUsage);
+            return 2;
+        }
+        return run_capture(argv[2], argv[3], steps);
+    }
     Options o;
     if (const std::string why = parse(argc, argv, o); !why.empty()) {
         std::fprintf(stderr, "vst2host: %s\n\n%s", why.c_str(), kUsage);

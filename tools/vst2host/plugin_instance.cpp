@@ -95,6 +95,14 @@ int32_t PluginInstance::find_param(const std::string& name) const
     return -1;
 }
 
+void PluginInstance::editor_size(int& width, int& height) const
+{
+    ERect* r = nullptr;
+    dispatch(effEditGetRect, 0, 0, &r);
+    width = r ? r->right - r->left : 0;
+    height = r ? r->bottom - r->top : 0;
+}
+
 bool PluginInstance::gain_reduction_db(float& db) const
 {
     float value = NAN;

@@ -36,6 +36,9 @@ public:
     // Index of the parameter with this name (case-insensitive), or -1.
     int32_t find_param(const std::string& name) const;
 
+    // The editor's size as the plug-in reports it (0 x 0 when it gives none).
+    void editor_size(int& width, int& height) const;
+
     // Gain reduction in dB from the 'GRdB' query; false when unanswered.
     bool gain_reduction_db(float& db) const;
 

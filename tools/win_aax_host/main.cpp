@@ -558,12 +558,17 @@ void scenario_mutex()
 
 }  // namespace
 
+// capture_host.cpp: "MODULE capture OUT_DIR STEP..."
+int aax_capture_main(int argc, char** argv);
+
 int main(int argc, char** argv)
 {
+    if (argc >= 3 && !std::strcmp(argv[2], "capture"))
+        return aax_capture_main(argc, argv);
     if (argc < 3) {
         std::printf("usage: win_aax_host MODULE view | pull | offer | wheel | presets | "
                     "parameter-updated | banner-texts | meter | lifecycle | mutex | cycles N | screenshot "
-                    "FILE.bmp | bench [N]\n");
+                    "FILE.bmp | bench [N] | capture OUT_DIR STEP...\n");
         return 2;
     }
     const char* path = argv[1];

@@ -1,11 +1,25 @@
 #include "host_module.h"
 
+#include <cstdio>
+
 HostCalls g_calls;
 
 namespace {
 
-intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_t value, void*, float)
+std::vector<std::string> g_lines;
+
+void record(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
 {
+    char line[128];
+    std::snprintf(line, sizeof line, "  opcode %2d index %3d value %lld opt %g%s", static_cast<int>(opcode),
+                  static_cast<int>(index), static_cast<long long>(value), static_cast<double>(opt),
+                  ptr ? " ptr" : "");
+    g_lines.push_back(line);
+}
+
+intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
+{
+    record(opcode, index, value, ptr, opt);
     switch (opcode) {
     case audioMasterVersion: return 2400;
     case audioMasterAutomate:
@@ -29,6 +43,13 @@ intptr_t VST_CALL host_callback(AEffect*, int32_t opcode, int32_t index, intptr_
 }
 
 }  // namespace
+
+std::vector<std::string> take_call_lines()
+{
+    std::vector<std::string> out;
+    out.swap(g_lines);
+    return out;
+}
 
 HostModule::HostModule(const char* path) : module_(LoadLibraryA(path))
 {

@@ -1,6 +1,7 @@
 #pragma once
 // A VST2 module loaded into this process: its instances, their editors in
 // top-level frames of ours, and the calls they made to the host.
+#include <string>
 #include <vector>
 
 #include "host_frame.h"
@@ -16,6 +17,9 @@ struct HostCalls {
     int last_width = 0, last_height = 0;
 };
 extern HostCalls g_calls;
+// Every call as a line of text, in order (the capture's log); taken by
+// whoever prints it.
+std::vector<std::string> take_call_lines();
 
 class HostModule {
 public:

@@ -222,7 +222,7 @@ int usage()
     std::printf("usage: win_vst2_host MODULE.dll SCENARIO [ARG]...; scenarios:");
     for (const ScenarioRow& row : kScenarios)
         std::printf(" %s%s", row.name, row.words ? " (args)" : "");
-    std::printf("\n");
+    std::printf(" capture (OUT_DIR STEP...)\n");
     return 2;
 }
 
@@ -233,6 +233,8 @@ int main(int argc, char** argv)
     if (argc < 3)
         return usage();
     const char* what = argv[2];
+    if (std::strcmp(what, "capture") == 0)
+        return scenario_capture(argc, argv);
     for (const ScenarioRow& row : kScenarios) {
         if (std::strcmp(what, row.name) != 0)
             continue;

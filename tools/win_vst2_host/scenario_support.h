@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host_module.h"
+#include "window_pixels.h"
 
 extern const char* const kEditorClass;
 
@@ -53,15 +54,7 @@ Gestures gestures();
 LPARAM at(int x, int y);
 SIZE window_size(HWND w);
 
-// A rectangle of a window's client area as 24-bit top-down rows (B, G, R),
-// each row padded to 4 bytes as a DIB's.
-struct Pixels {
-    int width = 0, height = 0;
-    std::vector<uint8_t> bgr;
-    bool operator==(const Pixels& o) const { return width == o.width && height == o.height && bgr == o.bgr; }
-    bool operator!=(const Pixels& o) const { return !(*this == o); }
-};
-Pixels read_pixels(HWND w, int x, int y, int width, int height);
-Pixels read_client(HWND w);
-// Writes them as a BMP file; false when it cannot.
-bool write_bmp(const Pixels& p, const char* path);
+using win_pixels::Pixels;
+using win_pixels::read_client;
+using win_pixels::read_pixels;
+using win_pixels::write_bmp;

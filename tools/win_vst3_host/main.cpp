@@ -615,13 +615,18 @@ void scenario_screenshot(const char* path, const char* out)
 
 }  // namespace
 
+// capture_host.cpp: "MODULE capture OUT_DIR STEP..."
+int vst3_capture_main(int argc, char** argv);
+
 int main(int argc, char** argv)
 {
+    if (argc >= 3 && std::strcmp(argv[2], "capture") == 0)
+        return vst3_capture_main(argc, argv);
     if (argc < 3) {
         std::printf(
             "usage: win_vst3_host MODULE.vst3 types | sizes W H [VW VH SCALE XOFF]... | huge-size | edits | "
             "presets | set-parameter | program-banner | reattach | lifecycle | cycles N | bench N | "
-            "screenshot FILE.bmp\n");
+            "screenshot FILE.bmp | capture OUT_DIR STEP...\n");
         return 2;
     }
     const char* path = argv[1];

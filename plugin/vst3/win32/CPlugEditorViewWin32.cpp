@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "CPlugController.h"
+#include "afx/afx_engine_windows.h"
 #include "module_engines.h"
 #include "plug_ids.h"
 
@@ -22,7 +23,7 @@ void messageBox(const char* text) { MessageBoxA(nullptr, text, nullptr, MB_OK); 
 
 CPlugEditorViewWin32::FailureNotice gFailureNotice = messageBox;
 
-float engineScale() { return G_GUI_engine ? G_GUI_engine->get_optimum_scale_factor() : 1.0f; }
+float engineScale() { return G_GUI_engine ? window_ext(*G_GUI_engine).get_optimum_scale_factor() : 1.0f; }
 
 int32 minWidth(float s) { return static_cast<int32>(vlt650::kEditorWidth * s); }
 int32 minHeight(float s) { return static_cast<int32>(vlt650::kEditorHeight * s); }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CPlugEditorViewWin32.h"
+#include "afx/afx_engine_windows.h"
 #include "afx/win32/afx_engine_win32.h"
 #include "afx_font_engine.h"
 #include "module_engines.h"
@@ -57,7 +58,7 @@ bool DeinitModule()
         return true;
     for (Steinberg::Vst::CPlugEditorViewWin32* view : liveViews())
         view->releaseEngine();
-    G_GUI_engine->destroy_all_windows();
+    window_ext(*G_GUI_engine).destroy_all_windows();
     delete G_FONT_engine;
     G_FONT_engine = nullptr;
     delete G_GUI_engine;
