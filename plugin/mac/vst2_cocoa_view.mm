@@ -2,6 +2,7 @@
 // build row behind the Cocoa window glue, edits to the plug-in through the
 // VST2 editor host, the nine programs on the step buttons, the meter polled
 // on every tick and the host window sized with the view.
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 #include "host_inbox.h"
 #include "host_map.h"
 #include "plug_params.h"
-#include "view_parts.h"
 #include "vst2_editor_host.h"
 #include "vst2_panel.h"
 #include "vst2_view_methods.h"
@@ -26,7 +26,7 @@ const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst2Build;
 // Edits go to the plug-in, which runs its own parameter path and tells the
 // host; the step buttons select the plug-in's programs; a UI-size change
 // resizes the view, then the host's window through the plug-in.
-using Vst2Parts = mac::ViewParts<mac::NSViewSurface, vlt::editor::Vst2EditorHost>;
+using Vst2Parts = mac::ViewParts<vlt::editor::Vst2EditorHost>;
 
 }  // namespace
 

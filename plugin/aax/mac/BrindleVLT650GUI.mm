@@ -10,6 +10,7 @@
 #include "aax_view_host.h"
 #include "aax_view_programs.h"
 #include "cocoa/cocoa_editor_window.h"
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
 #include "panel_size.h"
 
@@ -17,6 +18,10 @@ namespace {
 
 // The fixed view: the window of the smallest UI size.
 constexpr NSRect kViewFrame = {{0, 0}, {vlt::editor::kDefaultWindowWidth, vlt::editor::kDefaultWindowHeight}};
+
+// What the view owns beside the AppKit object; edits go to the host's
+// objects, the step buttons through the view's own preset table.
+using AaxViewParts = vlt::mac::ViewParts<VLT650_EditorHost>;
 
 }  // namespace
 
@@ -27,7 +32,6 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 @interface BrindleVLT650_AAX_ViewShell : NSView {
 @protected
     vlt::editor::CocoaEditorWindow* core_;
-    vlt::mac::NSViewSurface* surface_;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 }
@@ -47,7 +51,8 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 @interface BrindleVLT650_AAX_CocoaView : BrindleVLT650_AAX_ViewShell {
     vlt::aax_view::AaxViewHost* objects_;
     vlt::aax_view::ProgramTable* programs_;  // the view's own preset table
-    VLT650_EditorHost* host_;
+    AaxViewParts* parts_;
+    VLT650_EditorHost* host_;  // the parts' editor host
     unsigned long ticks_;
 }
 @end
@@ -59,17 +64,14 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    surface_ = new vlt::mac::NSViewSurface;
-    surface_->attach(self);
     objects_ = new vlt::aax_view::AaxViewHost;
     programs_ = new vlt::aax_view::ProgramTable[1];
     vlt::aax_view::init_factory_presets(*programs_);
-    host_ = new VLT650_EditorHost(*objects_, *programs_);
-    TheGUIUpdateTarget = [[BrindleVLT650_AAX_TimerTarget alloc] init];
-    [TheGUIUpdateTarget SetCallback:self];
-    // The AAX view has no backing scale: its pixmap is its size in points.
-    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAaxBuild, *host_, *surface_,
-                                               frame.size.width, frame.size.height, 1.0);
+    parts_ = new AaxViewParts(self, [BrindleVLT650_AAX_TimerTarget class], vlt::editor::kCocoaAaxBuild,
+                              frame.size, *objects_, *programs_);
+    core_ = &parts_->window;
+    host_ = &parts_->host;
+    TheGUIUpdateTarget = parts_->timer_target;
     host_->attach(&core_->core());
     return self;
 }
@@ -78,12 +80,12 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 - (void)dealloc
 {
     [self stopEditor];
-    [TheGUIUpdateTarget release];
-    delete core_;
-    delete host_;
+    core_ = nullptr;
+    host_ = nullptr;
+    TheGUIUpdateTarget = nil;
+    delete parts_;  // and the timer's target
     delete[] programs_;
     delete objects_;
-    delete surface_;
     [super dealloc];
 }
 

@@ -7,7 +7,11 @@
 
 #include "au_editor_host.h"
 #include "cocoa/cocoa_editor_window.h"
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
+
+// What the view owns beside the AppKit object.
+using BrindleVLT650CocoaViewParts = vlt::mac::ViewParts<vlt::mac::AuEditorHost>;
 
 // The listener callback: user data is the view.
 extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
@@ -15,9 +19,8 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
                                             AudioUnitParameterValue inValue);
 
 @interface BrindleVLT650CocoaView : NSView {
-    vlt::editor::CocoaEditorWindow* core_;
-    vlt::mac::NSViewSurface* surface_;
-    vlt::mac::AuEditorHost* host_;
+    BrindleVLT650CocoaViewParts* parts_;
+    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 

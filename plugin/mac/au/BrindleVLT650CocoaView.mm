@@ -52,14 +52,11 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
             AudioUnitParameter{nullptr, static_cast<AudioUnitParameterID>(n), kAudioUnitScope_Global, 0};
         listening_[n] = false;
     }
-    surface_ = new vlt::mac::NSViewSurface;
-    surface_->attach(self);
-    host_ = new vlt::mac::AuEditorHost(self, &mParameterListener, parameter);
-    TheGUIUpdateTarget = [[BrindleVLT650TimerTarget alloc] init];
-    [TheGUIUpdateTarget SetCallback:self];
-    core_ =
-        new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAuBuild, *host_, *surface_, frame.size.width,
-                                           frame.size.height, vlt::mac::screen_backing_scale());
+    parts_ =
+        new BrindleVLT650CocoaViewParts(self, [BrindleVLT650TimerTarget class], vlt::editor::kCocoaAuBuild,
+                                        frame.size, self, &mParameterListener, parameter);
+    core_ = &parts_->window;
+    TheGUIUpdateTarget = parts_->timer_target;
     return self;
 }
 
@@ -68,13 +65,10 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
 - (void)dealloc
 {
     [self stopEditor];
-    [TheGUIUpdateTarget release];
-    TheGUIUpdateTarget = nil;
     [self _removeListenersMayRaise:false];
-    delete core_;
     core_ = nullptr;
-    delete host_;
-    delete surface_;
+    TheGUIUpdateTarget = nil;
+    delete parts_;  // and the timer's target
     [super dealloc];
 }
 

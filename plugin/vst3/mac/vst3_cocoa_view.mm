@@ -2,12 +2,12 @@
 // build row behind the Cocoa window glue, edits to the controller through
 // the VST3 editor host, the six factory programs on the step buttons and a
 // frame the host sizes.
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
 
 #include "CPlugController.h"
 #include "host_map.h"
 #include "plug_ids.h"
-#include "view_parts.h"
 #include "vst3_editor_host.h"
 #include "vst3_panel.h"
 #include "vst3_view_methods.h"
@@ -49,7 +49,7 @@ private:
 // Edits go to the controller, which tells the host and every open view;
 // the step buttons select its factory programs through the program
 // parameter, and the controller answers with the new name.
-using Vst3Parts = mac::ViewParts<Vst3Surface, Vst3EditorHost>;
+using Vst3Parts = mac::ViewParts<Vst3EditorHost, Vst3Surface>;
 
 }  // namespace
 
