@@ -29,15 +29,20 @@ namespace vlt::editor {
 
 class Vst2EditorBase : public CPlugEditor {
 public:
+    // Host UI thread.
     bool getRect(ERect** rect) override;
+    // Any host thread (the meter, index 8, on the audio thread): they only
+    // store into the core, without locking.
     void setParameter(int32_t index, float value) override;
     void setProgram(int32_t program) override;
-    void set_plugin_name(const char* title) override;
     void setHostEffEnable(float enable) override;
+    // Any host thread; the title waits under its own lock for the next open.
+    void set_plugin_name(const char* title) override;
 
     const CEditorCore& core() const { return core_; }
 
 protected:
+    // The rest on the host's UI thread, where the window opens.
     // rect_answer: what getRect returns on this window system.
     Vst2EditorBase(CPlug* plug, const EditorBuild& build, bool rect_answer);
 

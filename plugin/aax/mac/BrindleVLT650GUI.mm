@@ -31,7 +31,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 // parts (the shell owns the methods every build shares).
 @interface BrindleVLT650_AAX_ViewShell : NSView {
 @protected
-    vlt::editor::CocoaEditorWindow* core_;
+    vlt::editor::CocoaEditorWindow* window_;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 }
@@ -39,7 +39,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 - (void)startEditorMain;
 - (void)stopEditor;
 - (void)guiUpdateCallback;
-- (vlt::editor::CocoaEditorWindow*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)editorWindow;
 @end
 
 @implementation BrindleVLT650_AAX_ViewShell
@@ -69,10 +69,10 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     vlt::aax_view::init_factory_presets(*programs_);
     parts_ = new AaxViewParts(self, [BrindleVLT650_AAX_TimerTarget class], vlt::editor::kCocoaAaxBuild,
                               frame.size, *objects_, *programs_);
-    core_ = &parts_->window;
+    window_ = &parts_->window;
     host_ = &parts_->host;
     TheGUIUpdateTarget = parts_->timer_target;
-    host_->attach(&core_->core());
+    host_->attach(&window_->core());
     return self;
 }
 
@@ -80,7 +80,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 - (void)dealloc
 {
     [self stopEditor];
-    core_ = nullptr;
+    window_ = nullptr;
     host_ = nullptr;
     TheGUIUpdateTarget = nil;
     delete parts_;  // and the timer's target
@@ -107,14 +107,14 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 - (void)setParameter:(int32_t)index:(float)value
 {
     if (index == kVLT650_AAXViewMeterIndex)
-        core_->host_value(vlt::editor::Control::kMeter, 1.0f - value);
+        window_->host_value(vlt::editor::Control::kMeter, 1.0f - value);
     else if (index >= 0 && index < kVLT650_AAXViewMeterIndex)
-        core_->host_value(static_cast<vlt::editor::Control>(index), value);
+        window_->host_value(static_cast<vlt::editor::Control>(index), value);
 }
 
 - (void)control_update_meter:(float)x
 {
-    core_->host_value(vlt::editor::Control::kMeter, x);
+    window_->host_value(vlt::editor::Control::kMeter, x);
 }
 
 - (uint32_t)GetAAXModifiersFromNSEvent:(NSEvent*)event
@@ -129,7 +129,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     if (index < 0 || index >= vlt::aax_view::kProgramCount)
         return;
     host_->set_program(index);
-    core_->core().set_program_index(index);
+    window_->core().set_program_index(index);
 }
 
 - (void)initFactoryPresets
@@ -153,7 +153,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 - (void)mouseDown:(NSEvent*)event
 {
     const vlt::mac::PointerEvent at = vlt::mac::pointer_event(self, event);
-    const double left = core_->x_pos(), right = left + vlt::editor::kPanelWidth * core_->magnification();
+    const double left = window_->x_pos(), right = left + vlt::editor::kPanelWidth * window_->magnification();
     if (at.x < left || at.x > right)
         return;
     objects_->set_press_modifiers([self GetAAXModifiersFromNSEvent:event]);

@@ -18,6 +18,7 @@ public:
     CEditorGUI();
     ~CEditorGUI() override;
 
+    // The host's UI thread, as every call of the host's GUI interface.
     AAX_Result Uninitialize() override;
     AAX_Result GetViewSize(AAX_Point* size) const override;
     AAX_Result ParameterUpdated(AAX_CParamID id) override;

@@ -1,6 +1,8 @@
 // The Audio Unit editor view: a thin shell over the Cocoa window glue and
 // the shared editor core, which follows an Audio Unit's ten parameters
 // through a parameter listener and writes edits back through AuEditorHost.
+// Every method runs on the main thread; the listener delivers on the run
+// loop that was current at setAU: (the main one, where hosts make views).
 #pragma once
 
 #include <AudioToolbox/AudioToolbox.h>
@@ -13,14 +15,14 @@
 // What the view owns beside the AppKit object.
 using BrindleVLT650CocoaViewParts = vlt::mac::ViewParts<vlt::mac::AuEditorHost>;
 
-// The listener callback: user data is the view.
+// The listener callback, on the listener's run loop: user data is the view.
 extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
                                             const AudioUnitParameter* inParameter,
                                             AudioUnitParameterValue inValue);
 
 @interface BrindleVLT650CocoaView : NSView {
     BrindleVLT650CocoaViewParts* parts_;
-    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
+    vlt::editor::CocoaEditorWindow* window_;  // the parts' window glue
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 
@@ -40,5 +42,5 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
 - (void)startEditorMain;
 - (void)stopEditor;
 - (void)guiUpdateCallback;
-- (vlt::editor::CocoaEditorWindow*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)editorWindow;
 @end

@@ -55,7 +55,7 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
     parts_ =
         new BrindleVLT650CocoaViewParts(self, [BrindleVLT650TimerTarget class], vlt::editor::kCocoaAuBuild,
                                         frame.size, self, &mParameterListener, parameter);
-    core_ = &parts_->window;
+    window_ = &parts_->window;
     TheGUIUpdateTarget = parts_->timer_target;
     return self;
 }
@@ -66,7 +66,7 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
 {
     [self stopEditor];
     [self _removeListenersMayRaise:false];
-    core_ = nullptr;
+    window_ = nullptr;
     TheGUIUpdateTarget = nil;
     delete parts_;  // and the timer's target
     [super dealloc];
@@ -151,11 +151,11 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 {
     (void)inObject;
     vlt::editor::Control control;
-    if (!core_ || !inParameter ||
+    if (!window_ || !inParameter ||
         !vlt::editor::control_of_index(vlt::editor::kAuMap, static_cast<int>(inParameter->mParameterID),
                                        &control))
         return;  // ids 10 and above are not ours
-    core_->host_value(control, vlt::mac::au_fraction(control, inValue));
+    window_->host_value(control, vlt::mac::au_fraction(control, inValue));
 }
 
 @end

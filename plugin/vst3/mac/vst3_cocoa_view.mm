@@ -57,7 +57,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 
 @interface BrindleVLT650VST3CocoaView : NSView <BrindleVLT650VST3ViewMethods> {
     Vst3Parts* parts_;
-    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
+    vlt::editor::CocoaEditorWindow* window_;  // the parts' window glue
     CPlugController* controller;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
@@ -73,18 +73,18 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
         return nil;
     parts_ = new Vst3Parts(self, [BrindleVLT650VST3TimerTarget class], kBuild, frame.size, nullptr,
                            Vst3EditorHost::ProgramValue::kFloat);
-    core_ = &parts_->window;
+    window_ = &parts_->window;
     TheGUIUpdateTarget = parts_->timer_target;
-    parts_->surface.attach(core_);
-    parts_->host.attach(&core_->core());
-    core_->set_frame_size(frame.size.width, frame.size.height);
+    parts_->surface.attach(window_);
+    parts_->host.attach(&window_->core());
+    window_->set_frame_size(frame.size.width, frame.size.height);
     return self;
 }
 
 - (void)dealloc
 {
     [self stopEditor];
-    core_ = nullptr;
+    window_ = nullptr;
     delete parts_;  // and the timer's target
     [super dealloc];
 }
@@ -99,26 +99,26 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 - (void)setFrameSize:(NSSize)size
 {
     [super setFrameSize:size];
-    if (core_)
-        core_->set_frame_size(size.width, size.height);
+    if (window_)
+        window_->set_frame_size(size.width, size.height);
 }
 
 - (void)setParameter:(ParamID)paramId:(float)value
 {
     Control c;
     if (paramId == ids::kHostBypassId)
-        core_->core().set_host_eff_enable(value > 0.5f ? 0.0f : 1.0f);  // grey while the host bypasses
+        window_->core().set_host_eff_enable(value > 0.5f ? 0.0f : 1.0f);  // grey while the host bypasses
     else if (control_of_index(*kBuild.host, static_cast<int>(paramId), &c))
-        core_->host_value(c, value);
+        window_->host_value(c, value);
 }
 
 - (void)setProgramName:(int32)index:(const char8*)name
 {
     // No name: only the index, the banner untouched.
     if (name)
-        core_->core().set_program(index, name);
+        window_->core().set_program(index, name);
     else
-        core_->core().set_program_index(index);
+        window_->core().set_program_index(index);
 }
 
 VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
