@@ -36,6 +36,8 @@ protected:
     ~AfxWindowGlue() = default;
 
     // --- the open, on the host's UI thread ----------------------------------
+    // The user data of the window's callbacks.
+    void* callback_user() { return this; }
     void notice(WindowHooks::Notice notice) const;
     void set_title(int index) const;  // the hook's title, when it gives one
     // The panel's widgets for window index, laid out, and the core loaded

@@ -13,6 +13,7 @@
 // and the view size between a resize and drawRect:.
 #include <memory>
 #include <mutex>
+#include <type_traits>
 
 #include "afx/cocoa/afx_engine_cocoa.h"
 #include "cocoa/cocoa_view_surface.h"
@@ -116,5 +117,8 @@ private:
     afx_image* surf_ = nullptr;  // panel pixmap
     afx_pixbuf surf_pixbuf_{};   // the same memory, the panel's target
 };
+
+// The window surface every glue fills, whole.
+static_assert(std::is_base_of_v<EditorGlue, CocoaEditorWindow> && !std::is_abstract_v<CocoaEditorWindow>);
 
 }  // namespace vlt::editor

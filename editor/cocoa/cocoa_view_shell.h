@@ -11,6 +11,15 @@
 
 #include "cocoa/cocoa_view_bridge.h"
 
+// What the shell answers beyond NSView's own, for a view's @interface.
+#define VLT_COCOA_VIEW_SHELL_DECLARATIONS(Window) \
+    -(void)setScale : (float)scale;               \
+    -(void)startEditorMain;                       \
+    -(void)startEditorMainIn : (NSView*)parent;   \
+    -(void)stopEditor;                            \
+    -(void)guiUpdateCallback;                     \
+    -(Window*)editorWindow;
+
 // Views that do more on their tick (the VST2 view polls the meter) take
 // every method but guiUpdateCallback and write their own.
 #define VLT_COCOA_VIEW_SHELL_METHODS(Window)      \

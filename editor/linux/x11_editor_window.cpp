@@ -40,7 +40,7 @@ bool X11EditorWindow::open(afx_sys_window parent)
     AFX_engine* e = engine_;
     AFX_engine_x11 x11 = x11_ext(*e);
     const EditorSize s = core_.size();
-    const int index = x11.create_new_afx_window(0, 0, s.width, s.height, 1.0f, this);
+    const int index = x11.create_new_afx_window(0, 0, s.width, s.height, 1.0f, callback_user());
     if (index < 0) {
         notice(WindowHooks::Notice::kNoWindow);
         return false;

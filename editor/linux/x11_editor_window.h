@@ -7,6 +7,7 @@
 // thread delivers the window's input, exposes and ticks.
 #include <atomic>
 #include <mutex>
+#include <type_traits>
 #include <utility>
 
 #include "afx_window_glue.h"
@@ -49,5 +50,8 @@ private:
     afx_pixbuf* icon_ = nullptr;
     std::mutex image_mutex_;  // guards window_image_ against its screen put
 };
+
+// The window surface every glue fills, whole.
+static_assert(std::is_base_of_v<EditorGlue, X11EditorWindow> && !std::is_abstract_v<X11EditorWindow>);
 
 }  // namespace vlt::editor

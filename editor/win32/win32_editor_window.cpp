@@ -44,8 +44,8 @@ bool Win32EditorWindow::create()
         return false;
     const EditorSize& size = core_.size();
     // The size is in pixels already: the window's own scale is 1.0.
-    const int index =
-        win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f, host_window_, this);
+    const int index = win32_ext(*engine_).create_new_afx_window(0, 0, size.width, size.height, 1.0f,
+                                                                host_window_, callback_user());
     if (index < 0)
         return false;
     window_ext(*engine_).set_afx_window_scale_factor(index, 1.0f);

@@ -8,6 +8,7 @@
 // stored, and the window's own thread applies it at its next tick, since
 // moving windows across threads can deadlock with a paint.
 #include <mutex>
+#include <type_traits>
 #include <utility>
 
 #include "afx_window_glue.h"
@@ -67,5 +68,8 @@ private:
     bool pending_ = false;
     EditorSize pending_from_{}, pending_to_{};
 };
+
+// The window surface every glue fills, whole.
+static_assert(std::is_base_of_v<EditorGlue, Win32EditorWindow> && !std::is_abstract_v<Win32EditorWindow>);
 
 }  // namespace vlt::editor

@@ -35,11 +35,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 }
-- (void)setScale:(float)scale;
-- (void)startEditorMain;
-- (void)stopEditor;
-- (void)guiUpdateCallback;
-- (vlt::editor::CocoaEditorWindow*)editorWindow;
+VLT_COCOA_VIEW_SHELL_DECLARATIONS(vlt::editor::CocoaEditorWindow)
 @end
 
 @implementation BrindleVLT650_AAX_ViewShell

@@ -38,9 +38,5 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
 - (void)_parameterListener:(void*)inObject
                  parameter:(const AudioUnitParameter*)inParameter
                      value:(Float32)inValue;
-- (void)setScale:(float)scale;
-- (void)startEditorMain;
-- (void)stopEditor;
-- (void)guiUpdateCallback;
-- (vlt::editor::CocoaEditorWindow*)editorWindow;
+VLT_COCOA_VIEW_SHELL_DECLARATIONS(vlt::editor::CocoaEditorWindow)
 @end
