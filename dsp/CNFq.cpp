@@ -7,6 +7,7 @@
 
 #include "fast_math.h"
 #include "frame_steps.h"
+#include "start_values.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void snap_ramps(GainRamp* ramps, float dB)
 
 CNFq::CNFq()
 {
-    set_defaults(true);
+    set_defaults(vlt::params::kBuiltCompressor);
     allocate_records();
     init();
 }
@@ -46,26 +47,26 @@ CNFq::~CNFq() { free_records(); }
 
 void CNFq::nq_delegate_ctor()
 {
-    set_defaults(false);
+    set_defaults(vlt::params::kPlacedCompressor);
     allocate_records();
     init();
 }
 
 void CNFq::nq_delegate_dctor() { free_records(); }
 
-void CNFq::set_defaults(bool comp_in_request)
+void CNFq::set_defaults(const vlt::params::CompressorSettings& s)
 {
-    srate = 44100.0f;
-    srate_i = 44100;
-    in_gain_db = 0.0f;
-    makeup_db = 0.0f;
-    thr_db = 0.0f;
-    ratio = 0.0f;
-    attack_ms = 0.1f;
-    release_ms = 100.0f;
-    max_gr = 40.0f;
-    comp_in_req = comp_in_request;
-    comp_in = comp_in_request;
+    srate = static_cast<float>(s.rate);
+    srate_i = s.rate;
+    in_gain_db = s.in_gain_db;
+    makeup_db = s.makeup_db;
+    thr_db = s.threshold_db;
+    ratio = s.ratio;
+    attack_ms = s.attack_ms;
+    release_ms = s.release_ms;
+    max_gr = s.max_gr_db;
+    comp_in_req = s.comp_in;
+    comp_in = s.comp_in;
     env = shadow_env = gain = 0.0f;
     // Usable before the owner's first nq_srate.
     set_attack_release(attack_ms, release_ms);

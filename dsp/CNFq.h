@@ -8,7 +8,12 @@
 // nq_prc once per frame. Setters may run on another thread at any time.
 #include <cstdint>
 
+#include "knob_ranges.h"
 #include "relaxed.h"
+
+namespace vlt::params {
+struct CompressorSettings;
+}
 
 struct GainRamp {
     float current;
@@ -63,7 +68,8 @@ public:
 
     static float gain_law_bender(float L, float T, float R, float maxGR);
     static float parameter_interp(float target, float current, int* changed);
-    static float bend_ratio(float x) { return x * x; }
+    // The Ratio knob's taper, as the AAX mapping names it.
+    static float bend_ratio(float x) { return vlt::params::bend_ratio(x); }
 
     // Read-only views for owners and tests.
     float current_gain() const { return gain; }
@@ -92,7 +98,7 @@ public:
     float max_reduction() const { return max_gr; }
 
 private:
-    void set_defaults(bool comp_in_request);
+    void set_defaults(const vlt::params::CompressorSettings& s);
     void allocate_records();
     void free_records();
     void restart_crossfaders();

@@ -10,7 +10,6 @@ namespace vlt::editor {
 
 namespace {
 
-constexpr float kStartCache[kEditedControls] = {0.33333334f, 0, 0, 0, 0, 0, 1.0f};
 constexpr float kInGainReset = 33.0f;
 constexpr int kEffectSlot = control_number(Control::kEffect);
 constexpr char kPowerOnText[] = " Power On ";
@@ -26,7 +25,7 @@ CEditorCore::CEditorCore(const EditorBuild& build, EditorHost& host, EditorView&
     : build_(build), host_(host), view_(view), clock_(build.banner), size_(size_rule(0.0f, 1.0f))
 {
     for (int i = 0; i < kEditedControls; ++i)
-        cache_[i].store(kStartCache[i]);
+        cache_[i].store(params::kDefaults[model_index(static_cast<Control>(i))]);
     for (int w = 0; w < kWidgetCount; ++w) {
         values_[w].store(0.0f);
         dirty_[w].store(false);
@@ -87,7 +86,7 @@ void CEditorCore::update_switch(float v)
 {
     cache_[kEffectSlot].store(v);
     if (widgets_ready_.load()) {
-        const float on = v > 0.5f ? kKnobMax : 0.0f;
+        const float on = params::switched_on(v) ? kKnobMax : 0.0f;
         values_[kEffectSwitch].store(on);
         dirty_[kEffectSwitch].store(true);
         write_banner_text(switch_text(build_, on));
@@ -684,7 +683,8 @@ void CEditorCore::host_value(Control c, float value)
         return;  // the user's drag wins over the host
     if (c != Control::kPower)
         cache_[control_number(c)].store(value);
-    values_[w].store(is_knob(c) ? clamp_knob(value * kKnobMax) : (value > 0.5f ? kKnobMax : 0.0f));
+    values_[w].store(is_knob(c) ? clamp_knob(value * kKnobMax)
+                                : (params::switched_on(value) ? kKnobMax : 0.0f));
     if (w == kPowerButton) {
         mono_.store(!power_on());
         repaint_pending_.store(true);  // colour or grey, the whole panel changes

@@ -2,43 +2,47 @@
 
 #include <cstring>
 
-#include "params/aax_param_ids.h"
-#include "params/vst3_param_ids.h"
+#include "aax_param_ids.h"
+#include "au_params.h"
+#include "vst2_param_ids.h"
+#include "vst3_param_ids.h"
 
 namespace vlt::editor {
 
 namespace {
 
 constexpr HostParam kNone = {-1, nullptr};
-constexpr HostParam at(int index) { return {index, nullptr}; }
-constexpr HostParam named(const char* id) { return {-1, id}; }
+
+// Each control's id is the format's id of the quantity the control shows.
+template <class Map>
+constexpr HostMap numbered(const char* format, const Map& map)
+{
+    HostMap m{format, {}};
+    for (int i = 0; i < kControlCount; ++i) {
+        const int id = params::id_of(map, model_index(static_cast<Control>(i)));
+        m.params[i] = id >= 0 ? HostParam{id, nullptr} : kNone;
+    }
+    return m;
+}
+
+template <class Map>
+constexpr HostMap named(const char* format, const Map& map)
+{
+    HostMap m{format, {}};
+    for (int i = 0; i < kControlCount; ++i) {
+        const char* id = params::id_of(map, model_index(static_cast<Control>(i)));
+        m.params[i] = id ? HostParam{-1, id} : kNone;
+    }
+    return m;
+}
 
 }  // namespace
 
-// Columns: In Gain, Threshold, Attack, Release, Ratio, Makeup, effect,
-// meter, UI size, power.
-const HostMap kVst2Map = {
-    "VST2",
-    {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(8), at(7), kNone},
-};
-
-namespace vst3 = Steinberg::Vst::vlt650;
-const HostMap kVst3Map = {
-    "VST3",
-    {at(vst3::kInGainId), at(vst3::kThreshId), at(vst3::kAttackId), at(vst3::kReleaseId), at(vst3::kRatioId),
-     at(vst3::kMakeupId), at(vst3::kBypassId), at(vst3::kMeterId), kNone, kNone},
-};
-
-const HostMap kAaxMap = {
-    "AAX",
-    {named(kVLT650_InGainID), named(kVLT650_ThreshID), named(kVLT650_AttackID), named(kVLT650_ReleaseID),
-     named(kVLT650_RatioID), named(kVLT650_MakeupID), named(kVLT650_InID), kNone, kNone, kNone},
-};
-
-const HostMap kAuMap = {
-    "AU",
-    {at(0), at(1), at(3), at(4), at(2), at(5), at(6), at(8), at(9), at(7)},
-};
+// The VST3 UI size travels as 98 / 99 through the view, not as a parameter.
+constinit const HostMap kVst2Map = numbered("VST2", params::vst2::kParams);
+constinit const HostMap kVst3Map = numbered("VST3", params::vst3::kParams);
+constinit const HostMap kAaxMap = named("AAX", params::aax::kParams);
+constinit const HostMap kAuMap = numbered("AU", params::au::kParams);
 
 const HostParam& host_param(const HostMap& map, Control c) { return map.params[control_number(c)]; }
 

@@ -1,8 +1,10 @@
 #pragma once
 // Where each control lives in a plug-in format's host interface: one table
-// per format, indexed by Control. A format names its parameters either by
-// number (VST2, VST3, Audio Unit) or by text (AAX); a control the format
-// does not publish as a parameter has neither.
+// per format, indexed by Control, made from the format's own table in the
+// parameter model (the id of the quantity the control shows). A format
+// names its parameters either by number (VST2, VST3, Audio Unit) or by
+// text (AAX); a control the format does not publish as a parameter has
+// neither.
 #include "editor_controls.h"
 
 namespace vlt::editor {

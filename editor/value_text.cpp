@@ -47,9 +47,7 @@ void knob_value_text(const EditorBuild& b, int knob, float k, char* text, std::s
     case kThresholdKnob: format_number(text, size, b.threshold_format, params::threshold_db(v)); break;
     case kAttackKnob: format_number(text, size, "Attack %.1f ms", params::attack_ms(v)); break;
     case kReleaseKnob: format_number(text, size, "Release %.2f sec", params::release_ms(v) / 1000.0f); break;
-    case kRatioKnob:
-        format_number(text, size, "Ratio %.1f : 1", params::ratio(std::clamp(v, 0.0f, 1.0f)));
-        break;
+    case kRatioKnob: format_number(text, size, "Ratio %.1f : 1", params::ratio(params::clamp_unit(v))); break;
     case kMakeupKnob: format_number(text, size, b.makeup_format, params::makeup_db(v)); break;
     default: break;
     }

@@ -1,7 +1,5 @@
 #include "plug_params.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 namespace vlt::params {
@@ -20,45 +18,28 @@ namespace {
 
 struct Row {
     const char* name;
-    const char* format;
-    float (*to_dsp)(float);
+    const char* format;  // of the plain value; null: a switch's own text
+};
+
+constexpr Row kRows[kHostParams] = {
+    {"In Gain", "%.2f dB"}, {"Thresh", "%.2f dB"}, {"Attack", "%.2f ms"}, {"Release", "%.2f ms"},
+    {"Ratio", "%.2f:1"},    {"Makeup", "%.2f dB"}, {"Effect", nullptr},   {"UI Size", "X %.2f"},
 };
 
 template <class Precision>
-constexpr Row kRows[kHostParams] = {
-    {"In Gain", "%.2f dB", in_gain_db},
-    {"Thresh", "%.2f dB", threshold_db},
-    {"Attack", "%.2f ms", attack_ms<Precision>},
-    {"Release", "%.2f ms", release_ms},
-    {"Ratio", "%.2f:1", ratio},
-    {"Makeup", "%.2f dB", makeup_db},
-    {"Effect", nullptr, nullptr},
-    {"UI Size", "X %.2f", ui_scale},
-};
+float plain(int index, float v)
+{
+    return index == kUiSize ? ui_scale(v) : knob_plain<Precision>(static_cast<Index>(index), v);
+}
 
 }  // namespace
 
-float ui_scale(float v) { return std::min(std::max(v, 0.0f), 1.0f) + 1.0f; }
-
-float clamp_unit(float v)
-{
-    if (!(v >= 0.0f))
-        return 0.0f;  // NaN lands here too
-    return v > 1.0f ? 1.0f : v;
-}
-
-const char* name(int index)
-{
-    // Names do not depend on the precision.
-    return index >= 0 && index < kHostParams ? kRows<SinglePrecision>[index].name : nullptr;
-}
+const char* name(int index) { return index >= 0 && index < kHostParams ? kRows[index].name : nullptr; }
 
 template <class Precision>
 float dsp_value(int index, float v)
 {
-    if (index < 0 || index > kMakeup)
-        return 0.0f;
-    return kRows<Precision>[index].to_dsp(v);
+    return is_knob(static_cast<Index>(index)) ? knob_plain<Precision>(static_cast<Index>(index), v) : 0.0f;
 }
 
 template <class Precision>
@@ -70,12 +51,11 @@ bool display(int index, float v, char* text, std::size_t size)
     if (index < 0 || index >= kHostParams)
         return false;
     if (index == kEffect) {
-        std::snprintf(text, size, "%s", v > 0.5f ? "In " : "Out");
+        std::snprintf(text, size, "%s", switched_on(v) ? "In " : "Out");
         return true;
     }
     // snprintf truncates, so a huge or non-finite value cannot overrun.
-    const Row& row = kRows<Precision>[index];
-    std::snprintf(text, size, row.format, static_cast<double>(row.to_dsp(v)));
+    std::snprintf(text, size, kRows[index].format, static_cast<double>(plain<Precision>(index, v)));
     return true;
 }
 

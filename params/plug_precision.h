@@ -2,8 +2,9 @@
 // The floating-point type each build evaluates its conversions in. The
 // formulas are shared; only the arithmetic differs, and only where a build
 // has always computed in double: VST3 takes the attack time and the
-// meter's reduction in double and rounds the result to float. Everything
-// not named here is single precision in every build.
+// meter's reduction in double and rounds the result to float, the Audio
+// Unit view the attack time it sends. Everything not named here is single
+// precision in every build.
 
 namespace vlt::params {
 
@@ -15,6 +16,11 @@ struct SinglePrecision {
 struct Vst3Precision {
     using Attack = double;
     using Meter = double;
+};
+
+// The Audio Unit view computes no meter: the unit reports it.
+struct AuPrecision {
+    using Attack = double;
 };
 
 using Vst2Precision = SinglePrecision;

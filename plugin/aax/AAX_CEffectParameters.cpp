@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "host_value.h"
+
 const char* const cDefaultMasterBypassID = "MasterBypassID";
 const char* const cPreviewID = "PreviewID";
 
@@ -295,16 +297,13 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue(AAX_CParamID id, d
     return AAX_WITH_PARAMETER(true, p->SetNormalizedValue(v));
 }
 
-namespace {
-double clamp_unit(double v) { return v > 1.0 ? 1.0 : (v < 0.0 ? 0.0 : v); }
-}  // namespace
-
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative(AAX_CParamID id, double delta)
 {
     double v = 0;
     if (const AAX_Result r = GetParameterNormalizedValue(id, &v); r != AAX_SUCCESS)
         return r;
-    return SetParameterNormalizedValue(id, clamp_unit(v + delta));
+    // The sum clamped as every host value is (a NaN goes to 0).
+    return SetParameterNormalizedValue(id, vlt::params::clamp_unit(v + delta));
 }
 
 AAX_Result AAX_CEffectParameters::TouchParameter(AAX_CParamID id)
@@ -337,7 +336,7 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative(AAX_CParamID
     double v = 0;
     if (const AAX_Result r = GetParameterNormalizedValue(id, &v); r != AAX_SUCCESS)
         return r;
-    return UpdateParameterNormalizedValue(id, clamp_unit(v + delta), 0);
+    return UpdateParameterNormalizedValue(id, vlt::params::clamp_unit(v + delta), 0);
 }
 
 AAX_Result AAX_CEffectParameters::GenerateCoefficients()

@@ -11,6 +11,7 @@
 
 #include "AAX_HostWrappers.h"
 #include "AAX_IParameter.h"
+#include "host_value.h"
 
 template <class T>
 class AAX_CParameter final : public AAX_IParameter {
@@ -102,7 +103,7 @@ public:
         if (m_steps < 2)
             return;
         double n = double(step) * (1.0 / double(m_steps - 1));
-        SetNormalizedValue(n > 1.0 ? 1.0 : (n < 0.0 ? 0.0 : n));
+        SetNormalizedValue(vlt::params::clamp_unit(n));
     }
 
     bool GetValueString(AAX_CString* text) const override { return m_display->ValueToString(m_value, text); }

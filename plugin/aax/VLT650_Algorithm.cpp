@@ -6,9 +6,11 @@
 #include <cstring>
 
 #include "CNFq.h"
-#include "denormal_guard.h"
+#include "aax_param_ids.h"
 #include "apply_control.h"
 #include "audio_path.h"
+#include "compressor_start.h"
+#include "denormal_guard.h"
 #include "gain_meter.h"
 #include "plug_params.h"
 
@@ -16,13 +18,31 @@ namespace {
 
 using namespace vlt::params;
 
+// The ports' host values in the model's order.
+void read_ports(const SVLT650_Alg_Context& c, float (&values)[kProgramValues])
+{
+    values[kInGain] = *c.mInGainP;
+    values[kThreshold] = *c.mThreshP;
+    values[kAttack] = *c.mAttackP;
+    values[kRelease] = *c.mReleaseP;
+    values[kRatio] = *c.mRatioP;
+    values[kMakeup] = *c.mMakeupP;
+    values[kEffect] = *c.mInP;
+}
+
+void apply_switch(const SVLT650_Alg_Context& c, CNFq& dsp, float in)
+{
+    dsp.nqs_comp_in(*c.mBypassP == 0 && aax::switched_in(in));
+}
+
 // Port values reach the DSP every call; its own smoothing makes repeats free.
 void apply_ports(const SVLT650_Alg_Context& c, CNFq& dsp)
 {
-    const float* const ports[] = {c.mInGainP, c.mThreshP, c.mAttackP, c.mReleaseP, c.mRatioP, c.mMakeupP};
-    for (int index = kInGain; index <= kMakeup; ++index)
-        apply<AaxPrecision>(dsp, index, clamp_unit(*ports[index]));
-    dsp.nqs_comp_in(*c.mBypassP == 0 && *c.mInP >= kVLT650_InThreshold);
+    float values[kProgramValues];
+    read_ports(c, values);
+    for (int q = kInGain; q < kKnobCount; ++q)
+        apply<AaxPrecision>(dsp, q, clamp_unit(values[q]));
+    apply_switch(c, dsp, values[kEffect]);
 }
 
 template <int Channels>
@@ -69,10 +89,10 @@ int32_t VLT650_AlgorithmInitFunction(const void* context, AAX_EComponentInstance
         std::printf("** INFO: VLT650-AAX Init with srate %f\n", double(*c.mSampleRateP));
         std::fflush(stdout);
         dsp.nq_delegate_ctor();
-        dsp.nq_srate(int(*c.mSampleRateP));
-        dsp.nq_init();
-        dsp.nqs_max_gr(40.0f);
-        apply_ports(c, dsp);
+        float values[kProgramValues];
+        read_ports(c, values);
+        start_compressor<AaxPrecision>(dsp, int(*c.mSampleRateP), values);
+        apply_switch(c, dsp, values[kEffect]);
     } else if (action == AAX_eComponentInstanceInitAction_RemovingInstance) {
         dsp.nq_delegate_dctor();
     }

@@ -1,7 +1,6 @@
 #include "VLT650_EditorHost.h"
 
 #include <cstdio>
-#include <iterator>
 
 #include "VLT650_Presets.h"
 #include "host_map.h"
@@ -13,13 +12,9 @@ namespace {
 const char* aax_id(Control c) { return vlt::editor::host_param(vlt::editor::kAaxMap, c).id; }
 
 constexpr uint32_t kRightButtonModifier = 0x10;
-constexpr Control kPresetControls[] = {Control::kInGain,  Control::kThreshold, Control::kAttack,
-                                       Control::kRelease, Control::kRatio,     Control::kMakeup,
-                                       Control::kEffect};
-static_assert(std::size(kPresetControls) == vlt::params::kProgramValues);
 
 // Only the knobs and the switch are parameters of the effect.
-bool edited(Control c) { return vlt::editor::control_number(c) < vlt::params::kProgramValues; }
+bool edited(Control c) { return aax_id(c) != nullptr; }
 
 }  // namespace
 
@@ -50,8 +45,9 @@ void VLT650_EditorHost::set_program(int program)
         return;
     m_preset = program;
     const VLT650_Preset& record = m_presets[program];
-    for (std::size_t i = 0; i < std::size(kPresetControls); ++i) {
-        const Control c = kPresetControls[i];
+    // A record holds its values in the model's order.
+    for (int i = 0; i < vlt::params::kProgramValues; ++i) {
+        const Control c = vlt::editor::control_of(static_cast<vlt::params::Index>(i));
         if (m_core)
             m_core->host_value(c, record.value[i]);
         begin_edit(c);

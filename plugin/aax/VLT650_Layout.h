@@ -46,5 +46,3 @@ static_assert(offsetof(SVLT650_Alg_Context, mMetersPP) == eField_Meters * sizeof
 constexpr uint32_t kVLT650_MeterID = aax_fourcc("Mtr1");
 // Every data-in port carries one 32-bit value.
 constexpr uint32_t kVLT650_PortSize = 4;
-// The AAX build switches the compressor in from the midpoint upwards.
-constexpr float kVLT650_InThreshold = 0.5f;

@@ -7,13 +7,15 @@
 #include "VLT650_DisplayDelegates.h"
 #include "VLT650_Layout.h"
 #include "aax_param_ids.h"
+#include "start_values.h"
 
 namespace {
 
+namespace params = vlt::params;
+
 struct KnobRow {
-    const char* id;
+    params::Index knob;
     const char* name;
-    float defaultValue;
     const AAX_IDisplayDelegate<float>& display;
 };
 
@@ -25,12 +27,9 @@ const VLT650_RatioDisplayDelegate kRatioText;
 const VLT650_MakeupDisplayDelegate kMakeupText;
 
 const KnobRow kKnobs[] = {
-    {kVLT650_InGainID, "In Gain", 0.33333334f, kInGainText},
-    {kVLT650_ThreshID, "Threshold", 0.0f, kThreshText},
-    {kVLT650_AttackID, "Attack", 0.0f, kAttackText},
-    {kVLT650_ReleaseID, "Release", 0.0f, kReleaseText},
-    {kVLT650_RatioID, "Ratio", 0.0f, kRatioText},
-    {kVLT650_MakeupID, "Out Trim", 0.0f, kMakeupText},
+    {params::kInGain, "In Gain", kInGainText}, {params::kThreshold, "Threshold", kThreshText},
+    {params::kAttack, "Attack", kAttackText},  {params::kRelease, "Release", kReleaseText},
+    {params::kRatio, "Ratio", kRatioText},     {params::kMakeup, "Out Trim", kMakeupText},
 };
 
 struct PortRow {
@@ -53,21 +52,21 @@ IACFUnknown* VLT650_Parameters::Create()
 
 AAX_Result VLT650_Parameters::EffectInit()
 {
-    auto* bypass = new AAX_CParameter<bool>(cDefaultMasterBypassID, AAX_CString("Master Bypass"), false,
-                                            AAX_CBinaryTaperDelegate<bool>(),
+    auto* bypass = new AAX_CParameter<bool>(cDefaultMasterBypassID, AAX_CString("Master Bypass"),
+                                            params::kAaxMasterBypassDefault, AAX_CBinaryTaperDelegate<bool>(),
                                             AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
-    auto* in =
-        new AAX_CParameter<float>(kVLT650_InID, AAX_CString("In"), 0.0f, AAX_CBinaryTaperDelegate<float>(),
-                                  AAX_CBinaryDisplayDelegate<float>("Off", "On"), true);
+    auto* in = new AAX_CParameter<float>(
+        params::aax::id_of(params::kEffect), AAX_CString("In"), params::kAaxDefaults[params::kEffect],
+        AAX_CBinaryTaperDelegate<float>(), AAX_CBinaryDisplayDelegate<float>("Off", "On"), true);
     for (AAX_IParameter* p : {static_cast<AAX_IParameter*>(bypass), static_cast<AAX_IParameter*>(in)}) {
         p->SetNumberOfSteps(2);
         p->SetType(AAX_eParameterType_Discrete);
         mParameterManager.AddParameter(p);
     }
     for (const KnobRow& row : kKnobs) {
-        auto* p =
-            new AAX_CParameter<float>(row.id, AAX_CString(row.name), row.defaultValue,
-                                      AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f), row.display, true);
+        auto* p = new AAX_CParameter<float>(
+            params::aax::id_of(row.knob), AAX_CString(row.name), params::kAaxDefaults[row.knob],
+            AAX_CLinearTaperDelegate<float, 0>(params::kHostMin, params::kHostMax), row.display, true);
         p->SetType(AAX_eParameterType_Continuous);
         mParameterManager.AddParameter(p);
     }

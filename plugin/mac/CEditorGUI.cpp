@@ -107,7 +107,7 @@ void CEditorGUI::setParameter(int32_t index, float value)
 
 void CEditorGUI::setHostEffEnable(float enable)
 {
-    const float clamped = std::clamp(enable, 0.0f, 1.0f);
+    const float clamped = params::clamp_unit(enable);
     host_enable_ = clamped;
     view_.use([clamped](vst2_panel::Panel view) { vst2_panel::set_host_eff_enable(view, clamped); });
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The Audio Unit's plain parameter values and the view's control fractions:
-// what the view sends with AUParameterSet and how a value the listener
-// reports lands on a widget. Platform-free, so the native tests run it.
+// The Audio Unit's plain parameter values and the view's control fractions,
+// by the editor's controls: what the view sends with AUParameterSet and
+// how a value the listener reports lands on a widget. The conversions are
+// the parameter model's (au_params.h). Platform-free, so the native tests
+// run it.
 #include "editor_controls.h"
 
 namespace vlt::mac {

@@ -4,11 +4,14 @@
 // main thread takes the marks on the tick and reads the values after.
 #include <atomic>
 
+#include "vst2_param_ids.h"
+
 namespace vlt::mac {
 
 class HostInbox {
 public:
-    static constexpr int kValues = 8;  // parameters 0..6 and the UI size (7)
+    // By VST2 index: every parameter the host sees (the meter is polled).
+    static constexpr int kValues = params::vst2::kHostVisible;
     static constexpr unsigned kHostEnable = 1u << kValues;
     static constexpr unsigned kProgram = 1u << (kValues + 1);
 

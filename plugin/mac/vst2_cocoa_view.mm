@@ -90,7 +90,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 // Taken for the next open: this view keeps its size.
 - (void)control_update_ui_size:(float)size
 {
-    inbox_->store_value(vlt::params::kUiSize, std::clamp(size, 0.0f, 1.0f));
+    inbox_->store_value(vlt::params::kUiSize, vlt::params::clamp_unit(size));
 }
 
 - (void)setHostEffEnable:(float)enable

@@ -5,8 +5,10 @@
 #include <cstring>
 
 #include "build_traits.h"
+#include "compressor_start.h"
 #include "plug_params.h"
 #include "text_copy.h"
+#include "vst2_param_ids.h"
 
 namespace params = vlt::params;
 using vst2::kBuild;
@@ -42,16 +44,9 @@ CPlug::~CPlug()
 
 void CPlug::init_audio_engine(float fs)
 {
-    dsp->nq_srate(static_cast<int>(fs));
-    dsp->nq_init();
-    dsp->nqs_max_gr(40.0f);
-    dsp->nqs_input_gain(0.0f);
-    dsp->nqs_threshold(0.0f);
-    dsp->nqs_attack(0.1f);
-    dsp->nqs_decay(100.0f);
-    dsp->nqs_ratio(1.0f);
-    dsp->nqs_makeup(0.0f);
-    dsp->nqs_comp_in(true);
+    // From the model's default program, which the constructor stores too.
+    params::start_compressor<params::Vst2Precision>(*dsp, static_cast<int>(fs), params::kDefaults);
+    dsp->nqs_comp_in(params::switched_on(params::kDefaults[params::kEffect]));
 }
 
 void CPlug::setSampleRate(float fs)
@@ -67,7 +62,7 @@ void CPlug::setSampleRate(float fs)
 
 void CPlug::power_off()
 {
-    setParameter(params::kMeter, 0.0f);
+    setParameter(params::vst2::index_of(params::kMeter), 0.0f);
     dsp->nq_clear();
 }
 
@@ -89,7 +84,7 @@ void CPlug::control_update_host_eff_enable(float v)
 {
     v = params::clamp_unit(v);
     host_eff_enable = v;
-    dsp->nqs_comp_in(param[params::kEffect] * v > 0.5f);
+    dsp->nqs_comp_in(params::switched_on(param[params::kEffect] * v));
     if (gui)
         gui->setHostEffEnable(v);
 }
@@ -116,16 +111,15 @@ int32_t CPlug::getVendorVersion() { return kBuild.vendor_version; }
 
 bool CPlug::canParameterBeAutomated(int32_t index)
 {
-    // The meter (8) is the plug-in's own output, not a control.
-    return index >= 0 && index < params::kHostParams;
+    // The meter is the plug-in's own output, not a control.
+    return index >= 0 && index < params::vst2::kHostVisible;
 }
 
 intptr_t CPlug::vendorSpecific(int32_t, intptr_t value, void* ptr, float)
 {
     // 'GRdB': the gain reduction in dB, for hosts that draw it themselves.
     if (value == vst2::fourcc("GRdB") && ptr) {
-        const float m = std::clamp(static_cast<float>(meter), 0.0f, 1.0f);
-        *static_cast<float*>(ptr) = -(20.0f * m);
+        *static_cast<float*>(ptr) = -params::meter_db(params::clamp_unit(static_cast<float>(meter)));
     }
     return 0;
 }

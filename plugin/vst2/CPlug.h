@@ -9,6 +9,7 @@
 #include "CPlugEditor.h"
 #include "CPlugProgram.h"
 #include "panel_size.h"
+#include "plug_params.h"
 #include "relaxed.h"
 
 class CPlug : public AudioEffectX {
@@ -42,9 +43,8 @@ public:
     void init_audio_engine(float fs);
     void power_off();
     void Idle() {}
-    static float bend_ratio(float x);
+    static float bend_ratio(float x);  // the Ratio knob's taper
 
-    void control_update(int index, float v);  // In Gain .. Makeup
     void control_update_in_gain(float v);
     void control_update_threshold(float v);
     void control_update_attack(float v);
@@ -67,8 +67,9 @@ public:
     const CPlugProgram& program(int32_t i) const { return programs[i]; }
 
 private:
+    void control_update(vlt::params::Index knob, float v);
     // Stores a program value, then tells the editor.
-    void store_value(int index, float v);
+    void store_value(vlt::params::Index q, float v);
     void retitle(const char* name);
 
     // Answered while there is no editor: the bare panel.
@@ -78,8 +79,8 @@ private:
     vlt::Relaxed<int32_t> cur_program{0};
     std::unique_ptr<CNFq> dsp;
     std::unique_ptr<CPlugProgram[]> programs;
-    std::mutex mutex;  // serialises setParameter (Linux)
-    vlt::Relaxed<float> param[7];
+    std::mutex mutex;                                        // serialises setParameter (Linux)
+    vlt::Relaxed<float> param[vlt::params::kProgramValues];  // in the model's order
     vlt::Relaxed<float> host_eff_enable{1.0f};
     char title[256] = {};
     vlt::Relaxed<float> meter{0.0f};  // last value sent by the audio thread

@@ -1,7 +1,9 @@
 #pragma once
-// One program: the host values of parameters 0..6 and a name.
+// One program: the host values of In Gain .. Effect, in the model's order,
+// and a name.
 #include <cstdint>
 
+#include "param_index.h"
 #include "relaxed.h"
 
 struct CPlugProgram {
@@ -11,7 +13,7 @@ struct CPlugProgram {
     void set_name(const char* text);  // keeps at most 23 characters
 
     // Written by setParameter on whatever thread the host uses.
-    vlt::Relaxed<float> value[7];
+    vlt::Relaxed<float> value[vlt::params::kProgramValues];
     char name[kNameBytes];
 };
 

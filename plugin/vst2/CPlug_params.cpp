@@ -7,6 +7,7 @@
 #include "build_traits.h"
 #include "plug_params.h"
 #include "text_copy.h"
+#include "vst2_param_ids.h"
 
 namespace params = vlt::params;
 using vst2::kBuild;
@@ -21,13 +22,16 @@ void CPlug::setParameter(int32_t index, float value)
     std::unique_lock<std::mutex> lock(mutex, std::defer_lock);
     if constexpr (kBuild.locks_parameters)
         lock.lock();
-    switch (index) {
-    case params::kInGain:
-    case params::kThreshold:
-    case params::kAttack:
-    case params::kRelease:
-    case params::kRatio:
-    case params::kMakeup: control_update(index, v); break;
+    params::Index q;
+    if (!params::vst2::quantity_of(index, &q))
+        return;
+    switch (q) {
+    case params::kInGain: control_update_in_gain(v); break;
+    case params::kThreshold: control_update_threshold(v); break;
+    case params::kAttack: control_update_attack(v); break;
+    case params::kRelease: control_update_release(v); break;
+    case params::kRatio: control_update_ratio(v); break;
+    case params::kMakeup: control_update_makeup_gain(v); break;
     case params::kEffect: control_update_bypass_switch(v); break;
     case params::kUiSize: control_update_ui_size(v); break;
     case params::kMeter: control_update_meter(v); break;
@@ -35,19 +39,21 @@ void CPlug::setParameter(int32_t index, float value)
     }
 }
 
-void CPlug::store_value(int index, float v)
+// param and the programs hold the values in the model's order.
+void CPlug::store_value(params::Index q, float v)
 {
-    param[index] = v;
-    programs[cur_program].value[index] = v;
+    param[q] = v;
+    programs[cur_program].value[q] = v;
     if (gui)
-        gui->setParameter(index, v);
+        gui->setParameter(params::vst2::index_of(q), v);
 }
 
-// The six knobs differ only in their index.
-void CPlug::control_update(int index, float v)
+// The six knobs share one rule: the model's formula into the matching
+// setter, then the value stored and shown.
+void CPlug::control_update(params::Index q, float v)
 {
-    params::apply<params::Vst2Precision>(*dsp, index, v);
-    store_value(index, v);
+    params::apply<params::Vst2Precision>(*dsp, q, v);
+    store_value(q, v);
 }
 
 void CPlug::control_update_in_gain(float v) { control_update(params::kInGain, v); }
@@ -59,7 +65,7 @@ void CPlug::control_update_makeup_gain(float v) { control_update(params::kMakeup
 
 void CPlug::control_update_bypass_switch(float v)
 {
-    dsp->nqs_comp_in(v * host_eff_enable > 0.5f);
+    dsp->nqs_comp_in(params::switched_on(v * host_eff_enable));
     store_value(params::kEffect, v);
 }
 
@@ -67,36 +73,43 @@ void CPlug::control_update_ui_size(float v)
 {
     ui_size = v;
     if (gui)
-        gui->setParameter(params::kUiSize, v);
+        gui->setParameter(params::vst2::index_of(params::kUiSize), v);
 }
 
 void CPlug::control_update_meter(float m)
 {
     meter = m;
     if (gui)
-        gui->setParameter(params::kMeter, m);
+        gui->setParameter(params::vst2::index_of(params::kMeter), m);
 }
 
 float CPlug::getParameter(int32_t index)
 {
-    if (index >= 0 && index < params::kProgramValues)
-        return param[index];
-    return index == params::kUiSize ? static_cast<float>(ui_size) : 0.0f;
+    params::Index q;
+    if (!params::vst2::quantity_of(index, &q))
+        return 0.0f;
+    if (params::in_program(q))
+        return param[q];
+    return q == params::kUiSize ? static_cast<float>(ui_size) : 0.0f;
 }
 
 void CPlug::getParameterName(int32_t index, char* text)
 {
-    if (const char* name = params::name(index))
+    params::Index q;
+    if (!params::vst2::quantity_of(index, &q))
+        return;
+    if (const char* name = params::name(q))
         vst2::copy_text(text, vst2::kParamTextBytes, name);
 }
 
 void CPlug::getParameterDisplay(int32_t index, char* text)
 {
-    if (index < 0 || index >= params::kHostParams)
+    params::Index q;
+    if (!params::vst2::quantity_of(index, &q) || q >= params::kHostParams)
         return;
     // Formatted into our own buffer, then handed over bounded.
     char shown[64];
-    params::display<params::Vst2Precision>(index, getParameter(index), shown, sizeof shown);
+    params::display<params::Vst2Precision>(q, getParameter(index), shown, sizeof shown);
     vst2::copy_text(text, vst2::kParamTextBytes, shown);
 }
 
@@ -105,7 +118,7 @@ void CPlug::setProgram(int32_t program)
     const int32_t i = std::clamp(program, 0, vst2::kNumPrograms - 1);
     cur_program = i;
     for (int k = 0; k < params::kProgramValues; ++k)
-        setParameterAutomated(k, programs[i].value[k]);
+        setParameterAutomated(params::vst2::index_of(static_cast<params::Index>(k)), programs[i].value[k]);
     retitle(programs[i].name);
     if (gui)
         gui->setProgram(i);

@@ -5,6 +5,7 @@
 #include "denormal_guard.h"
 #include "gain_meter.h"
 #include "plug_params.h"
+#include "vst2_param_ids.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void CPlug::process(float** inputs, float** outputs, long frames)
                                 static_cast<int32_t>(n));
         done += n;
     }
-    setParameter(vlt::params::kMeter, vlt::params::meter_from_gain<vlt::params::Vst2Precision>(g));
+    setParameter(vlt::params::vst2::index_of(vlt::params::kMeter),
+                 vlt::params::meter_from_gain<vlt::params::Vst2Precision>(g));
     events = nullptr;
 }

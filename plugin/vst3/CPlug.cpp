@@ -7,11 +7,13 @@
 
 #include "apply_control.h"
 #include "audio_path.h"
+#include "compressor_start.h"
 #include "denormal_guard.h"
 #include "gain_meter.h"
 #include "plug_ids.h"
 #include "plug_params.h"
 #include "plug_state.h"
+#include "start_values.h"
 
 namespace Steinberg::Vst {
 
@@ -21,8 +23,6 @@ namespace params = ::vlt::params;
 namespace {
 
 constexpr int32 kMaxChannels = 64;
-
-float clamp01(float v) { return params::clamp_unit(v); }
 
 int32 bits(SpeakerArrangement arr) { return SpeakerArr::getChannelCount(arr); }
 
@@ -39,17 +39,13 @@ int32 channel_count(const AudioBusBuffers& bus)
 CPlug::CPlug() : compressor_(std::make_unique<CNFq>())
 {
     setControllerClass(kControllerUID);
-    compressor_->nq_srate(48000);
-    compressor_->nq_init();
-    compressor_->nqs_max_gr(40.0f);
-    compressor_->nqs_input_gain(0.0f);
-    compressor_->nqs_threshold(0.0f);
-    compressor_->nqs_attack(0.1f);
-    compressor_->nqs_decay(100.0f);
-    compressor_->nqs_ratio(1.0f);
-    compressor_->nqs_makeup(0.0f);
-    compressor_->nqs_comp_in(false);
-    control_[params::kInGain] = 1.0f / 3.0f;
+    const float(&start)[params::kProgramValues] = params::kVst3StartValues;
+    params::start_compressor<params::Vst3Precision>(*compressor_, params::kVst3StartRate, start);
+    for (int i = 0; i < kControls; ++i)
+        control_[i] = start[i];
+    effectIn_ = start[params::kEffect];
+    hostBypass_ = params::kVst3StartHostBypass;
+    updateSwitch();
 }
 
 CPlug::~CPlug() = default;
@@ -134,12 +130,14 @@ void CPlug::applyControl(int index, float v)
     control_[index] = v;
     // The stored value stays as received; the compressor only ever sees
     // 0..1, so a stray NaN cannot poison its state.
-    params::apply<params::Vst3Precision>(*compressor_, index, clamp01(v));
+    params::apply<params::Vst3Precision>(*compressor_, index, params::clamp_unit(v));
 }
 
 void CPlug::updateSwitch()
 {
-    compressor_->nqs_comp_in(clamp01(effectIn_) * (1.0f - clamp01(hostBypass_)) > 0.5f);
+    const float in = params::clamp_unit(static_cast<float>(effectIn_));
+    const float bypassed = params::clamp_unit(static_cast<float>(hostBypass_));
+    compressor_->nqs_comp_in(params::switched_on(in * (1.0f - bypassed)));
 }
 
 void CPlug::readParameterChanges(IParameterChanges* changes)
@@ -156,12 +154,15 @@ void CPlug::readParameterChanges(IParameterChanges* changes)
         if (points <= 0 || queue->getPoint(points - 1, offset, value) != kResultOk)
             continue;
         const float v = static_cast<float>(value);
-        if (id <= kMakeupId) {
-            applyControl(static_cast<int>(id), v);
-        } else if (id == kBypassId) {
+        params::Index q;
+        if (!params::vst3::quantity_of(id, &q))
+            continue;
+        if (params::is_knob(q)) {
+            applyControl(q, v);
+        } else if (q == params::kEffect) {
             effectIn_ = v;
             updateSwitch();
-        } else if (id == kHostBypassId) {
+        } else if (q == params::kHostBypass) {
             hostBypass_ = v;
             updateSwitch();
         }
@@ -203,7 +204,7 @@ void CPlug::sendMeter(IParameterChanges* changes)
     const float m = meter_;
     if (changes && (m != meterSent_ || std::isnan(m) || std::isnan(meterSent_))) {
         int32 index = 0;
-        const ParamID id = kMeterId;
+        const ParamID id = params::vst3::id_of(params::kMeter);
         if (IParamValueQueue* queue = changes->addParameterData(id, index))
             queue->addPoint(0, static_cast<ParamValue>(m), index);
     }
@@ -226,12 +227,22 @@ tresult PLUGIN_API CPlug::process(ProcessData& data)
     return kResultOk;
 }
 
+float CPlug::stateValue(params::Index q) const
+{
+    if (params::is_knob(q))
+        return control_[q];
+    if (q == params::kMeter)
+        return meter_;
+    return q == params::kEffect ? static_cast<float>(effectIn_) : static_cast<float>(hostBypass_);
+}
+
 tresult PLUGIN_API CPlug::getState(IBStream* stream)
 {
     if (!stream)
         return kResultOk;
-    const float values[kStateValues] = {control_[0], control_[1], control_[2], control_[3], control_[4],
-                                        control_[5], meter_,      effectIn_,   hostBypass_};
+    float values[kStateValues];
+    for (int slot = 0; slot < kStateValues; ++slot)
+        values[slot] = stateValue(params::vst3::kStateOrder[slot]);
     return writeState(stream, values);
 }
 
@@ -243,10 +254,11 @@ tresult PLUGIN_API CPlug::setState(IBStream* stream)
     if (readState(stream, state) != kResultOk)
         return kResultFalse;
     if (state.hasHostBypass)
-        hostBypass_ = state.value[kStateHostBypass];
+        hostBypass_ = state.value[stateSlot(params::kHostBypass)];
     for (int i = 0; i < kControls; ++i)
-        applyControl(i, state.value[i]);
-    effectIn_ = state.value[kStateEffectIn];
+        applyControl(i, state.value[stateSlot(static_cast<params::Index>(i))]);
+    // The meter's slot is what the processor last computed: not restored.
+    effectIn_ = state.value[stateSlot(params::kEffect)];
     updateSwitch();
     return kResultOk;
 }

@@ -4,6 +4,7 @@
 
 #include "CNFq.h"
 #include "component.h"
+#include "param_index.h"
 #include "relaxed.h"
 
 namespace Steinberg::Vst {
@@ -33,13 +34,14 @@ public:
 
 private:
     using RFloat = ::vlt::Relaxed<float>;
-    enum { kControls = 6 };
+    static constexpr int kControls = ::vlt::params::kKnobCount;  // control_ by the model's order
 
     void applyControl(int index, float v);
     void updateSwitch();
     void readParameterChanges(IParameterChanges* changes);
     void runBlock(ProcessData& data);
     void sendMeter(IParameterChanges* out);
+    float stateValue(::vlt::params::Index q) const;
 
     std::unique_ptr<CNFq> compressor_;
     float compressorRate_ = 48000.0f;

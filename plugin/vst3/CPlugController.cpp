@@ -15,9 +15,8 @@ namespace params = ::vlt::params;
 
 namespace {
 
-// Ids a program sets, in the order the host sees the edits.
-constexpr ParamID kProgramIds[params::kProgramValues] = {kInGainId, kThreshId, kAttackId, kReleaseId,
-                                                         kRatioId,  kMakeupId, kBypassId};
+// The id of a program's value i: the host sees the edits in the program's order.
+constexpr ParamID programId(int i) { return params::vst3::id_of(static_cast<params::Index>(i)); }
 
 struct ParamRow {
     ParamID id;
@@ -72,7 +71,8 @@ void CPlugController::addParameters()
 {
     parameters.init(static_cast<int32>(std::size(kParamRows)));
     for (const ParamRow& row : kParamRows)
-        parameters.addParameter(row.title, nullptr, row.stepCount, 0.0, row.flags, row.id, kRootUnitId);
+        parameters.addParameter(row.title, nullptr, row.stepCount, params::vst3::kDeclaredDefault, row.flags,
+                                row.id, kRootUnitId);
 }
 
 tresult PLUGIN_API CPlugController::initialize(FUnknown* context)
@@ -104,9 +104,10 @@ tresult PLUGIN_API CPlugController::setComponentState(IBStream* state)
     if (readState(state, values) != kResultOk)
         return kResultFalse;
     if (values.hasHostBypass)
-        setParamNormalized(kHostBypassId, values.value[kStateHostBypass]);
-    for (int i = 0; i < kStateRequired; ++i)
-        setParamNormalized(static_cast<ParamID>(i), values.value[i]);
+        setParamNormalized(params::vst3::id_of(params::kHostBypass), values.value[kStateRequired]);
+    // The stored meter goes to the meter parameter too.
+    for (int slot = 0; slot < kStateRequired; ++slot)
+        setParamNormalized(params::vst3::id_of(params::vst3::kStateOrder[slot]), values.value[slot]);
     return kResultOk;
 }
 
@@ -117,25 +118,23 @@ tresult PLUGIN_API CPlugController::getParamStringByValue(ParamID id, ParamValue
         return kResultFalse;
     const float v = static_cast<float>(valueNormalized);
     char text[128];
-    if (id <= kMakeupId)
-        params::display<params::Vst3Precision>(static_cast<int>(id), v, text, sizeof(text));
-    else if (id == kMeterId)
-        std::snprintf(text, sizeof(text), "%.1f dB", static_cast<double>(20.0f * v));
-    else if (id == kBypassId)
+    params::Index q = params::kIndexCount;
+    params::vst3::quantity_of(id, &q);
+    if (params::is_knob(q))
+        params::display<params::Vst3Precision>(q, v, text, sizeof(text));
+    else if (q == params::kMeter)
+        std::snprintf(text, sizeof(text), "%.1f dB", static_cast<double>(params::meter_db(v)));
+    else if (q == params::kEffect)
         params::display(params::kEffect, v, text, sizeof(text));
-    else if (id == kHostBypassId)
-        std::snprintf(text, sizeof(text), "%s", v > 0.5f ? "On" : "Off");
+    else if (q == params::kHostBypass)
+        std::snprintf(text, sizeof(text), "%s", params::switched_on(v) ? "On" : "Off");
     else
         return EditControllerEx1::getParamStringByValue(id, valueNormalized, string);
     to_string128(string, text);
     return kResultOk;
 }
 
-int32 CPlugController::programIndexFromValue(ParamValue value)
-{
-    const double v = value >= 0.0 ? std::min(value, 1.0) : 0.0;  // NaN gives 0
-    return static_cast<int32>(std::lround(v * kPresetSteps));
-}
+int32 CPlugController::programIndexFromValue(ParamValue value) { return params::vst3::program_of(value); }
 
 void CPlugController::editedValue(ParamID id, ParamValue value)
 {
@@ -156,10 +155,10 @@ void CPlugController::selectProgram(int32 index, ParamValue value)
     editedValue(kPresetId, value);
     const CPlugProgram& program = programs_[index];
     for (int i = 0; i < params::kProgramValues; ++i)
-        editedValue(kProgramIds[i], program.value[i]);
+        editedValue(programId(i), program.value[i]);
     for (CPlugEditorView* editor : openEditors_) {
         for (int i = 0; i < params::kProgramValues; ++i)
-            editor->setParameter(kProgramIds[i], program.value[i]);
+            editor->setParameter(programId(i), program.value[i]);
         editor->setProgramName(index, program.name);
     }
     notifyProgramListChange(kProgramListId, index);
@@ -249,8 +248,9 @@ tresult PLUGIN_API CPlugController::getMidiControllerAssignment(int32 busIndex, 
 
 double PLUGIN_API CPlugController::getGainReductionValueInDb()
 {
-    const float m = params::clamp_unit(static_cast<float>(getParamNormalized(kMeterId)));
-    return static_cast<double>(-(20.0f * m));
+    const float m =
+        params::clamp_unit(static_cast<float>(getParamNormalized(params::vst3::id_of(params::kMeter))));
+    return static_cast<double>(-params::meter_db(m));
 }
 
 void CPlugController::getFactoryPresetName(int32 index, char8 (&buffer)[64]) const

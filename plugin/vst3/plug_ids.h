@@ -15,10 +15,9 @@ static_assert(std::is_same_v<std::underlying_type_t<ParamIds>, ParamID>,
               "parameter ids are the SDK's ParamID");
 
 inline constexpr ProgramListID kProgramListId = kPresetId;
-inline constexpr int32 kProgramCount = 6;
-// Hosts step a program-change parameter in steps of 1 / stepCount, so
-// program k arrives as k / 5.
-inline constexpr int32 kPresetSteps = kProgramCount - 1;
+inline constexpr int32 kProgramCount = ::vlt::params::vst3::kProgramCount;
+// Hosts step a program-change parameter in steps of 1 / stepCount.
+inline constexpr int32 kPresetSteps = ::vlt::params::vst3::kProgramSteps;
 
 inline constexpr const char8* kVendor = "Brindle DSP";
 inline constexpr const char8* kUrl = "https://www.brindledsp.com";

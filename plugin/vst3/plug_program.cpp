@@ -1,14 +1,20 @@
 #include "plug_program.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+
+#include "start_values.h"
 
 namespace Steinberg::Vst {
 
 namespace params = ::vlt::params;
 
-CPlugProgram::CPlugProgram() : value{1.0f / 3.0f, 0, 0, 0, 0, 0, 0}, name{}
+// A record starts as a new processor does.
+CPlugProgram::CPlugProgram() : name{}
 {
+    std::copy(std::begin(params::kVst3StartValues), std::end(params::kVst3StartValues), value);
     std::snprintf(name, sizeof(name), "Default");
 }
 

@@ -17,7 +17,7 @@ tresult readState(IBStream* stream, StateValues& out)
     for (int i = 0; i < kStateRequired; ++i)
         if (!read_float(stream, read.value[i]))
             return kResultFalse;
-    read.hasHostBypass = read_float(stream, read.value[kStateHostBypass]);
+    read.hasHostBypass = read_float(stream, read.value[kStateRequired]);
     out = read;
     return kResultOk;
 }

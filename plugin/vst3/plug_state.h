@@ -1,23 +1,27 @@
 #pragma once
 // The component state: nine 32-bit floats in the machine's byte order, no
-// header. Readers accept a stream that ends after the eighth value.
+// header, one per slot of the model's state order. Readers accept a stream
+// that ends before the last value, the host bypass.
+#include <iterator>
+
 #include "ibstream.h"
+#include "vst3_param_ids.h"
 
 namespace Steinberg::Vst::vlt650 {
 
-enum StateSlot {
-    kStateInGain,
-    kStateThresh,
-    kStateAttack,
-    kStateRelease,
-    kStateRatio,
-    kStateMakeup,
-    kStateMeter,
-    kStateEffectIn,
-    kStateHostBypass,
-    kStateValues
-};
-inline constexpr int kStateRequired = kStateHostBypass;  // the first eight
+inline constexpr int kStateValues = static_cast<int>(std::size(::vlt::params::vst3::kStateOrder));
+inline constexpr int kStateRequired = kStateValues - 1;
+static_assert(::vlt::params::vst3::kStateOrder[kStateRequired] == ::vlt::params::kHostBypass,
+              "only the host bypass may be missing");
+
+// The slot that holds quantity q.
+constexpr int stateSlot(::vlt::params::Index q)
+{
+    for (int slot = 0; slot < kStateValues; ++slot)
+        if (::vlt::params::vst3::kStateOrder[slot] == q)
+            return slot;
+    return -1;
+}
 
 struct StateValues {
     float value[kStateValues] = {};

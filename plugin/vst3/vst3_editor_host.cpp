@@ -41,10 +41,11 @@ void Vst3EditorHost::set_program(int program)
 {
     if (!controller_)
         return;
+    namespace vst3 = ::vlt::params::vst3;
     const ParamValue value = program_value_ == ProgramValue::kFloat
-                                 ? static_cast<float>(program) / vlt650::kPresetSteps
-                                 : static_cast<ParamValue>(program) / vlt650::kPresetSteps;
-    controller_->setParamNormalized(vlt650::kPresetId, value);
+                                 ? vst3::program_value<float>(program)
+                                 : vst3::program_value<ParamValue>(program);
+    controller_->setParamNormalized(vst3::id_of(::vlt::params::kProgram), value);
 }
 
 void Vst3EditorHost::program_name(char* text)

@@ -1,7 +1,9 @@
 // The effect-parameters and GUI base classes over a small parameter set.
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +85,23 @@ TEST_F(EffectBase, RelativeSetsClampBeforeTheRequest)
         EXPECT_EQ(events[1], expected);
     }
     EXPECT_EQ(effect->SetParameterNormalizedRelative("Unknown", 0.1), -20001);
+}
+
+// A NaN sum is clamped as every host value is: to the minimum, so the host
+// is never told a value that is not one.
+TEST_F(EffectBase, RelativeChangeByNaNGoesToTheMinimum)
+{
+    const double nan = std::nan("");
+    effect->UpdateParameterNormalizedValue("Other", 0.5, 0);
+    host.automation.take();
+    EXPECT_EQ(effect->UpdateParameterNormalizedRelative("Other", nan), 0);
+    EXPECT_EQ(host.automation.take(), std::vector<std::string>{"current Other 0"});
+    effect->UpdateParameterNormalizedValue("Other", 0.5, 0);
+    host.automation.take();
+    EXPECT_EQ(effect->SetParameterNormalizedRelative("Other", nan), 0);
+    const auto events = host.automation.take();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[1], "request Other 0");
 }
 
 TEST_F(EffectBase, ChunkMustBeSizedFirstAndStayThatSize)

@@ -7,6 +7,10 @@ set -euo pipefail
 mode="$1" bundle="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 scanner=/usr/lib/ardour7/ardour-vst3-scanner
+# Without Ardour (package ardour) there is no real host to check with.
+for tool in "$scanner" "$(command -v ardour7-lua || echo ardour7-lua)"; do
+  [ -x "$tool" ] || { echo "skipped: missing $tool (package ardour)"; exit 77; }
+done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # Ardour keeps its configuration and plug-in cache under HOME.

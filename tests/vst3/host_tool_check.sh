@@ -36,6 +36,13 @@ expect "$work/out2" "param 1: Thresh | steps 0 | flags 0x1 | -20.00 dB"  # the q
 expect "$work/out2" "param 7: Bypass | steps 0 | flags 0x1 | In "
 expect "$work/out2" "param 4: Ratio | steps 0 | flags 0x1 | 20.00:1"
 
+# A program chosen on the controller reaches the processor, as a host hands
+# on the controller's edits: its values are in the state the next run restores.
+"$host" "$module" --program 0.2 --blocks 1 --state-out "$work/program" >/dev/null 2>&1
+"$host" "$module" --state-in "$work/program" --blocks 1 >"$work/out5" 2>/dev/null
+expect "$work/out5" "param 1: Thresh | steps 0 | flags 0x1 | -14.20 dB"
+expect "$work/out5" "param 4: Ratio | steps 0 | flags 0x1 | 2.06:1"
+
 # A state that cannot be read, or that the plug-in refuses, fails the run with its reason.
 status() {  # status EXPECTED OUTFILE ARGS...: the run exits non-zero when EXPECTED is "fails"
   local want=$1 out=$2; shift 2

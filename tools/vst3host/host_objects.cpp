@@ -304,6 +304,7 @@ tresult PLUGIN_API ComponentHandler::performEdit(ParamID id, ParamValue valueNor
     char value[32];
     std::snprintf(value, sizeof(value), "%.6f", valueNormalized);
     record("performEdit " + std::to_string(id) + " " + value);
+    edits.emplace_back(id, valueNormalized);
     return kResultOk;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -134,6 +135,9 @@ public:
     tresult PLUGIN_API notifyProgramListChange(ProgramListID listId, int32 programIndex) override;
 
     std::vector<std::string> log;
+    // The values the controller asked the host to hand on (performEdit),
+    // in order; the host sends them to the processor.
+    std::vector<std::pair<ParamID, ParamValue>> edits;
     bool echo = false;  // also print each line on standard output
 
 private:

@@ -5,6 +5,11 @@
 //   vst3host MODULE.so [--set ID=VALUE]... [--program VALUE] [--blocks N]
 //            [--frames N] [--amplitude A] [--state-out FILE] [--state-in FILE]
 //
+// As a host does, the program (the Preset parameter) is chosen on the
+// controller, and each --set after it goes to the controller too; what the
+// controller then asks the host to hand on (its performEdit calls) and the
+// --set values reach the processor with the first block.
+//
 // Exits 1 when the module cannot be run or the state to restore cannot be
 // read or is refused.
 #include <dlfcn.h>
@@ -150,9 +155,13 @@ bool read_file(const std::string& path, std::vector<uint8>& bytes, std::string& 
     return true;
 }
 
-// Runs the blocks; the parameter changes go with the first one. Returns
-// the output peak of the last block.
-float run_audio(IAudioProcessor* processor, IEditController* controller, const Options& o)
+using Changes = std::vector<std::pair<ParamID, double>>;
+
+// Runs the blocks; the parameter changes go with the first one, the last
+// value of each parameter in the order first changed. Returns the output
+// peak of the last block.
+float run_audio(IAudioProcessor* processor, IEditController* controller, const Options& o,
+                const Changes& first)
 {
     std::vector<float> left(static_cast<std::size_t>(o.frames)), right(left.size());
     float* channels[2] = {left.data(), right.data()};
@@ -165,7 +174,7 @@ float run_audio(IAudioProcessor* processor, IEditController* controller, const O
         auto* changes = new ParameterChanges;
         auto* outChanges = new ParameterChanges;
         if (b == 0)
-            for (auto [id, v] : o.sets) {
+            for (auto [id, v] : first) {
                 int32 index = 0;
                 changes->addParameterData(id, index)->addPoint(0, v, index);
             }
@@ -258,8 +267,24 @@ int run(const Options& o)
             std::printf("view: %s\n", view ? "yes" : "none");
             if (view)
                 view->release();
+            handler->edits.clear();
             if (o.program >= 0.0)
                 controller->setParamNormalized(8, o.program);
+            Changes first;
+            auto change = [&first](ParamID id, double v) {  // a later value of a parameter replaces its first
+                for (auto& c : first)
+                    if (c.first == id) {
+                        c.second = v;
+                        return;
+                    }
+                first.emplace_back(id, v);
+            };
+            for (auto [id, v] : handler->edits)
+                change(id, v);
+            for (auto [id, v] : o.sets) {
+                controller->setParamNormalized(id, v);
+                change(id, v);
+            }
 
             SpeakerArrangement stereo = 3;
             std::printf("arrangement: %d\n", processor->setBusArrangements(&stereo, 1, &stereo, 1));
@@ -267,7 +292,7 @@ int run(const Options& o)
             processor->setupProcessing(setup);
             component->setActive(true);
             processor->setProcessing(true);
-            const float peak = run_audio(processor.get(), controller.get(), o);
+            const float peak = run_audio(processor.get(), controller.get(), o, first);
             std::printf("audio: peak in %.6f out %.6f\n", o.amplitude, peak);
             processor->setProcessing(false);
             component->setActive(false);

@@ -6,13 +6,14 @@
 // programs and sizes no window.
 #include <AudioToolbox/AudioToolbox.h>
 
+#include "au_params.h"
 #include "editor_host.h"
 
 namespace vlt::mac {
 
 using editor::Control;
 
-constexpr int kAuParameterCount = 10;  // ids 0..9, global scope, element 0
+constexpr int kAuParameterCount = params::au::kParameterCount;  // global scope, element 0
 
 class AuEditorHost final : public editor::EditorHost {
 public:

@@ -107,7 +107,8 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 {
     Control c;
     if (paramId == ids::kHostBypassId)
-        window_->core().set_host_eff_enable(value > 0.5f ? 0.0f : 1.0f);  // grey while the host bypasses
+        window_->core().set_host_eff_enable(::vlt::params::switched_on(value) ? 0.0f
+                                                                              : 1.0f);  // grey while bypassed
     else if (control_of_index(*kBuild.host, static_cast<int>(paramId), &c))
         window_->host_value(c, value);
 }

@@ -194,7 +194,7 @@ void CPlugEditorViewWin32::setParameter(ParamID id, ParamValue value)
 {
     const float v = static_cast<float>(value);
     if (id == vlt650::kHostBypassId)
-        core_.set_host_eff_enable(v > 0.5f ? 0.0f : 1.0f);  // bypassed: monochrome
+        core_.set_host_eff_enable(::vlt::params::switched_on(v) ? 0.0f : 1.0f);  // bypassed: monochrome
     else
         core_.set_host_parameter(static_cast<int>(id), v);
 }
