@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "panel_size.h"
+#include "editor_layout.h"
 #include "plugin/vst2/CPlug.h"
 #include "plug_params.h"
 
@@ -10,15 +10,12 @@ namespace {
 
 namespace params = vlt::params;
 
-constexpr float kPanelWidth = vlt::editor::kPanelWidth;
-constexpr float kPanelHeight = vlt::editor::kPanelHeight;
-// The view is never narrower than the panel at this magnification: the
-// host window keeps room beside a small panel.
-constexpr float kMinWidthScale = vlt::editor::kMinWidthFactor;
 // The host's window is two points larger than the view each way.
 constexpr int kRectMargin = 2;
 
-int round_points(float v) { return static_cast<int>(v + 0.5f); }
+// The editor's size rule at scale 1 (the host scales points): a UI size
+// outside 0..1 sizes like the nearer end.
+vlt::editor::EditorSize view_size(float ui_size) { return vlt::editor::size_rule(ui_size, 1.0f); }
 
 }  // namespace
 
@@ -35,21 +32,19 @@ CEditorGUI::~CEditorGUI() { close(); }
 
 void CEditorGUI::size_for(float ui_size)
 {
-    const float s = ui_size + 1.0f;
-    scale_ = std::max(1.0f, s);
-    width_ = round_points(kPanelWidth * std::max(kMinWidthScale, s));
-    height_ = round_points(kPanelHeight * scale_);
+    const vlt::editor::EditorSize s = view_size(ui_size);
+    scale_ = s.content_scale;
+    width_ = s.width;
+    height_ = s.height;
 }
 
 bool CEditorGUI::getRect(ERect** rect)
 {
-    const float s = plug_->getParameter(params::kUiSize) + 1.0f;
+    const vlt::editor::EditorSize s = view_size(plug_->getParameter(params::kUiSize));
     rect_.top = 0;
     rect_.left = 0;
-    rect_.bottom =
-        static_cast<int16_t>(round_points(s < 1.0f ? kPanelHeight : kPanelHeight * s) + kRectMargin);
-    rect_.right = static_cast<int16_t>(
-        round_points(s < kMinWidthScale ? kPanelWidth * kMinWidthScale : kPanelWidth * s) + kRectMargin);
+    rect_.bottom = static_cast<int16_t>(s.height + kRectMargin);
+    rect_.right = static_cast<int16_t>(s.width + kRectMargin);
     if (rect)
         *rect = &rect_;
     return false;

@@ -17,10 +17,13 @@ public:
     explicit CEditorGUI(CPlug* plug);
     ~CEditorGUI() override;
 
+    // The host's main thread.
     bool getRect(ERect** rect) override;
     bool open(void* parent) override;
     void close() override;
 
+    // Any host thread: stored here and handed to an open view's storing
+    // setters, never blocking (the meter comes on the audio thread).
     void setParameter(int32_t index, float value) override;
     void setProgram(int32_t program) override;
     void setHostEffEnable(float enable) override;

@@ -2,7 +2,8 @@
 // What the GUI object sends to the GUI bundle's factory and view. Both the
 // plug-in and the bundle compile against these declarations: a message to a
 // selector the compiler has not seen passes float and struct arguments the
-// wrong way, so nothing here is ever sent undeclared.
+// wrong way, so nothing here is ever sent undeclared. Every message is sent
+// on the main thread.
 #import <AppKit/AppKit.h>
 
 #include <cstdint>

@@ -24,6 +24,7 @@ int shown_index(AAX_CParamID param)
     return -1;
 }
 
+// Every call, the host's and the view's, runs on the main thread.
 class CEditorGUI final : public AAX_CEffectGUI {
 public:
     ~CEditorGUI() override { DeleteViewContainer(); }
