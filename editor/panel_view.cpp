@@ -65,6 +65,10 @@ bool CPanelView::draw_panel()
                                                   kButtonRowColour[0], kButtonRowColour[1],
                                                   kButtonRowColour[2]);
     widgets_.draw(kFrontPanel, target_);
+    // A power change that came while nothing was on screen drew nothing:
+    // the lamp and the meter take the state now.
+    if (core_)
+        widgets_.set_power(core_->power_on());
     for (Widget w : kDrawOrder) {
         if (!widgets_.has(w))
             continue;

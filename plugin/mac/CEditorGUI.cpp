@@ -9,6 +9,9 @@
 namespace {
 
 namespace params = vlt::params;
+namespace vst2_ids = vlt::params::vst2;
+
+constexpr int kUiSizeIndex = vst2_ids::index_of(params::kUiSize);
 
 // The host's window is two points larger than the view each way.
 constexpr int kRectMargin = 2;
@@ -23,9 +26,9 @@ CPlugEditor* make_plug_editor(CPlug* plug) { return new CEditorGUI(plug); }
 
 CEditorGUI::CEditorGUI(CPlug* plug) : CPlugEditor(plug), plug_(plug), host_enable_(plug->host_enable())
 {
-    for (int i = 0; i <= params::kUiSize; ++i)
+    for (int i = 0; i < vst2_ids::kHostVisible; ++i)
         values_[i] = plug->getParameter(i);
-    size_for(values_[params::kUiSize]);
+    size_for(values_[kUiSizeIndex]);
 }
 
 CEditorGUI::~CEditorGUI() { close(); }
@@ -40,7 +43,7 @@ void CEditorGUI::size_for(float ui_size)
 
 bool CEditorGUI::getRect(ERect** rect)
 {
-    const vlt::editor::EditorSize s = view_size(plug_->getParameter(params::kUiSize));
+    const vlt::editor::EditorSize s = view_size(plug_->getParameter(kUiSizeIndex));
     rect_.top = 0;
     rect_.left = 0;
     rect_.bottom = static_cast<int16_t>(s.height + kRectMargin);
@@ -54,8 +57,8 @@ bool CEditorGUI::open(void* parent)
 {
     if (isOpen())
         return false;
-    values_[params::kUiSize] = plug_->getParameter(params::kUiSize);
-    size_for(values_[params::kUiSize]);
+    values_[kUiSizeIndex] = plug_->getParameter(kUiSizeIndex);
+    size_for(values_[kUiSizeIndex]);
     if (vst2_panel::Panel view = vst2_panel::make(plug_, this, width_, height_, scale_)) {
         // Host threads reach the view from here on: a change made while
         // it is filled is handed on as well.
@@ -72,9 +75,10 @@ bool CEditorGUI::open(void* parent)
 // parameters, the host's bypass and the program.
 void CEditorGUI::fill(vst2_panel::Panel view)
 {
-    vst2_panel::set_parameter(view, params::kUiSize, values_[params::kUiSize]);
-    for (int32_t i = 0; i < params::kUiSize; ++i)
-        vst2_panel::set_parameter(view, i, values_[i]);
+    vst2_panel::set_parameter(view, kUiSizeIndex, values_[kUiSizeIndex]);
+    for (int32_t i = 0; i < vst2_ids::kHostVisible; ++i)
+        if (i != kUiSizeIndex)
+            vst2_panel::set_parameter(view, i, values_[i]);
     vst2_panel::set_host_eff_enable(view, host_enable_);
     vst2_panel::set_program(view, program_);
 }
@@ -99,7 +103,7 @@ void CEditorGUI::setParameter(int32_t index, float value)
 {
     // 8, the meter, arrives on the audio thread every block; the view
     // ignores it (it polls the plug-in), so it does not go there at all.
-    if (index < 0 || index > params::kUiSize)
+    if (index < 0 || index >= vst2_ids::kHostVisible)
         return;
     values_[index] = value;
     view_.use([index, value](vst2_panel::Panel view) { vst2_panel::set_parameter(view, index, value); });

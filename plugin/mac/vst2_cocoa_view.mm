@@ -78,19 +78,19 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     mEditor = editor;
 }
 
-// 0..6 the plug-in's controls, 7 the UI size; the meter (8) is polled.
+// By VST2 index: the plug-in's controls and the UI size; the meter is polled.
 - (void)setParameter:(int32_t)index:(float)value
 {
-    if (index == vlt::params::kUiSize)
+    if (index == vlt::params::vst2::index_of(vlt::params::kUiSize))
         [self control_update_ui_size:value];
-    else if (index >= 0 && index < vlt::params::kUiSize)
-        inbox_->store_value(index, value);
+    else
+        inbox_->store_value(index, value);  // it keeps what the host sees, nothing else
 }
 
 // Taken for the next open: this view keeps its size.
 - (void)control_update_ui_size:(float)size
 {
-    inbox_->store_value(vlt::params::kUiSize, vlt::params::clamp_unit(size));
+    inbox_->store_value(vlt::params::vst2::index_of(vlt::params::kUiSize), vlt::params::clamp_unit(size));
 }
 
 - (void)setHostEffEnable:(float)enable

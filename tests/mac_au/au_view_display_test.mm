@@ -463,6 +463,39 @@ TEST(AuViewDrawing, HostPowerOffGreysTheWholeViewAtOnce)
         EXPECT_EQ(at(c), std::vector<int>(c.on, c.on + 3)) << c.x << "," << c.y;
 }
 
+// A unit already powered off when its view is made is shown off from the
+// first picture, lamp and meter included, as when the host switches it off
+// after the view is up. (The power button itself is drawn over the spacer
+// at first and over the bare panel once redrawn, so its own box is left
+// out of the comparison.)
+TEST(AuViewDrawing, AUnitPoweredOffBeforeTheViewIsMadeIsShownOff)
+{
+    std::vector<unsigned char> switched_later;
+    {
+        FakeAudioUnit unit;
+        AuViewHost host(unit);
+        host.run(0.1);
+        unit.change(7, 0.0f);
+        host.run(0.2);
+        switched_later = host.pixels();
+    }
+    FakeAudioUnit unit;
+    unit.values[7] = 0.0f;
+    AuViewHost host(unit);
+    host.run(0.2);
+    EXPECT_FALSE(host.editor_window().power_on());
+    const std::vector<unsigned char> now = host.pixels();
+    ASSERT_EQ(now.size(), switched_later.size());
+    const int x0 = host.editor_window().x_pos();
+    int differ = 0;
+    for (std::size_t i = 0; i + 2 < now.size(); i += 3) {
+        const int x = static_cast<int>(i / 3 % 468) - x0, y = static_cast<int>(i / 3 / 468);
+        const bool power_button = std::abs(x - kPowerX) <= 16 && y <= 2 * kPowerY;
+        differ += !power_button && !std::equal(&now[i], &now[i] + 3, &switched_later[i]);
+    }
+    EXPECT_EQ(differ, 0);
+}
+
 TEST(AuViewListener, OwnWritesAreNotEchoedButOthersHearThem)
 {
     FakeAudioUnit unit;

@@ -102,10 +102,11 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 
 - (void)setParameter:(int32_t)index:(float)value
 {
-    if (index == kVLT650_AAXViewMeterIndex)
-        window_->host_value(vlt::editor::Control::kMeter, 1.0f - value);
-    else if (index >= 0 && index < kVLT650_AAXViewMeterIndex)
-        window_->host_value(static_cast<vlt::editor::Control>(index), value);
+    vlt::params::Index q;
+    if (!vlt::params::aax::quantity_of_view_index(index, &q))
+        return;
+    // The meter arrives as the gain factor's share: the view shows its reduction.
+    window_->host_value(vlt::editor::control_of(q), q == vlt::params::kMeter ? 1.0f - value : value);
 }
 
 - (void)control_update_meter:(float)x
