@@ -122,6 +122,7 @@ const EditorBuild kCocoaAuBuild = {
     .blank_text = kBlank32,
     .double_click = DoubleClick::kFocusedKnobs,
     .resize_law = ResizeLaw::kDeviceTravel,
+    .repaint_same_frame = true,
 };
 
 // The macOS VST2 and VST3 views: the Cocoa view's timing with the preset
@@ -149,6 +150,7 @@ const EditorBuild kCocoaVst2Build = {
     .resize_law = ResizeLaw::kDeviceTravel,
     .preset_sleep = PresetSleep::kAtBlank,
     .switch_press_ends = true,
+    .repaint_same_frame = true,
 };
 
 // The macOS VST3 view blanks its banner with 16 blanks.
@@ -172,6 +174,7 @@ const EditorBuild kCocoaVst3Build = {
     .log_name = "VLT650-VST3",
     .double_click = DoubleClick::kFocusedKnobs,
     .resize_law = ResizeLaw::kDeviceTravel,
+    .repaint_same_frame = true,
 };
 
 // The AAX view on macOS: the same panel, a fixed size; a release ends the
@@ -208,6 +211,7 @@ const EditorBuild kCocoaAaxBuild = {
     .resize_law = ResizeLaw::kDeviceTravel,
     .preset_sleep = PresetSleep::kAtBlank,
     .switch_press_ends = true,
+    .repaint_same_frame = true,
 };
 
 int EditorBuild::step_program(int from, int direction) const

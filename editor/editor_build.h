@@ -105,6 +105,10 @@ struct EditorBuild {
     // A press on the effect switch is a whole gesture (begin, set and end at
     // once); otherwise the release ends it.
     bool switch_press_ends = false;
+    // A knob's redraw asks for its area to be repainted even when its frame
+    // stayed (the Cocoa views invalidate every widget they redraw);
+    // otherwise only a changed frame is repainted.
+    bool repaint_same_frame = false;
 
     // The program a preset button selects from `from`: one step within
     // first_program..program_count-1, wrapping; from a program below that

@@ -1,9 +1,11 @@
 #pragma once
 // The two faces the editor logic talks to. EditorHost is the plug-in side
 // (edit gestures, programs, window size); EditorView is the drawing side
-// (widgets, banner rendering, window image). Both are called on the GUI
-// thread only, and never while the editor holds one of its locks, because
-// a host edit comes straight back into the editor's parameter path.
+// (widgets, banner rendering, window image). Neither is called while the
+// editor holds one of its locks, because a host edit comes straight back
+// into the editor's parameter path. "The window's thread" below is the
+// Linux library's GUI thread, the host's UI thread on Windows, the main
+// thread on macOS.
 #include "editor_controls.h"
 
 namespace vlt::editor {
@@ -14,6 +16,8 @@ enum Widget : int;
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
+
+    // --- the window's thread, from the core's input handlers and tick ------
     // Edits of the controls the build's host map publishes, values 0..1.
     virtual void begin_edit(Control control) = 0;
     virtual void set_value(Control control, float value) = 0;  // an automated change
@@ -33,7 +37,11 @@ public:
 class EditorView {
 public:
     virtual ~EditorView() = default;
+
+    // --- the window's thread ---------------------------------------------
     // Renders text into the banner; scroll_home also scrolls it back to 0.
+    // Also on the opening thread, while the window's callbacks cannot run
+    // yet (the core's init_editor).
     virtual void set_banner_text(const char* text, bool scroll_home) = 0;
     virtual void scroll_banner(int dx) = 0;  // a drag of dx pixels
     virtual void step_banner(int step) = 0;  // one pixel right (+1) or left (-1)

@@ -195,6 +195,14 @@ std::vector<uint8_t> small_button(int mark)
     return c.take();
 }
 
+// The decoration between the Cocoa views' small buttons: one dim frame.
+std::vector<uint8_t> spacer()
+{
+    Canvas c(48, 16);
+    c.fill(0, 0, 48, 16, {28, 28, 30, 255});
+    return c.take();
+}
+
 std::vector<uint8_t> window_icon()
 {
     Canvas c(32, 32);
@@ -215,6 +223,10 @@ std::vector<uint8_t> draw(Artwork which)
     case Artwork::kLeftStrip: return small_button(-1);
     case Artwork::kRightStrip: return small_button(1);
     case Artwork::kWindowIcon: return window_icon();
+    case Artwork::kNeonDarkStrip:
+    case Artwork::kNeonLitStrip: return switch_strip();
+    case Artwork::kPowerStrip: return small_button(0);
+    case Artwork::kSpacerStrip: return spacer();
     }
     return {};
 }
@@ -225,9 +237,10 @@ const uint8_t* artwork(Artwork which)
 {
     // Drawn once per process on first use; thread-safe by static init.
     static const std::vector<uint8_t> images[] = {
-        draw(Artwork::kFrontPanel), draw(Artwork::kKnobStrip),   draw(Artwork::kSwitchStrip),
-        draw(Artwork::kMeterStrip), draw(Artwork::kStatusStrip), draw(Artwork::kLeftStrip),
-        draw(Artwork::kRightStrip), draw(Artwork::kWindowIcon),
+        draw(Artwork::kFrontPanel),   draw(Artwork::kKnobStrip),   draw(Artwork::kSwitchStrip),
+        draw(Artwork::kMeterStrip),   draw(Artwork::kStatusStrip), draw(Artwork::kLeftStrip),
+        draw(Artwork::kRightStrip),   draw(Artwork::kWindowIcon),  draw(Artwork::kNeonDarkStrip),
+        draw(Artwork::kNeonLitStrip), draw(Artwork::kPowerStrip),  draw(Artwork::kSpacerStrip),
     };
     return images[static_cast<int>(which)].data();
 }

@@ -14,6 +14,11 @@ enum class Artwork {
     kLeftStrip,
     kRightStrip,
     kWindowIcon,  // 32 x 32
+    // The Cocoa views' panel.
+    kNeonDarkStrip,  // 44 x 40, Out and In frames, lamp dark
+    kNeonLitStrip,   // the same, lamp lit
+    kPowerStrip,     // 32 x 32, two frames of 32 x 16
+    kSpacerStrip,    // 48 x 16, one frame
 };
 
 const uint8_t* artwork(Artwork which);

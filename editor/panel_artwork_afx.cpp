@@ -15,6 +15,10 @@ const uint8_t* artwork(Artwork which)
     case Artwork::kLeftStrip: return afx_art_left_button;
     case Artwork::kRightStrip: return afx_art_right_button;
     case Artwork::kWindowIcon: return afx_art_window_icon;
+    case Artwork::kNeonDarkStrip: return afx_art_neon_switch_dark;
+    case Artwork::kNeonLitStrip: return afx_art_neon_switch_lit;
+    case Artwork::kPowerStrip: return afx_art_power_button;
+    case Artwork::kSpacerStrip: return afx_art_preset_spacer;
     }
     return nullptr;
 }

@@ -1,184 +1,148 @@
 #include "panel_view.h"
 
-#include <new>
-
-#include "afx_font_engine.h"
-#include "panel_artwork.h"
-#include "widget_setup.h"
+#include <cstdio>
 
 namespace vlt::editor {
 
 namespace {
 
-constexpr Artwork kButtonArt[4] = {Artwork::kSwitchStrip, Artwork::kStatusStrip, Artwork::kLeftStrip,
-                                   Artwork::kRightStrip};
-
-int button_slot(Widget w) { return w - kEffectSwitch; }
-
-template <class T, class... Args>
-void make_if_missing(T*& p, bool& ok, Args... args)
-{
-    if (!p)
-        p = new (std::nothrow) T(args...);
-    ok = ok && p;
-}
-
-void image_for(afx_pixbuf*& p, Artwork art, int window, bool& ok)
-{
-    if (p)
-        AFX_drawing::afx_pixbuf_reparent(p, window);
-    else
-        p = AFX_drawing::afx_pixbuf_new_from_inline(artwork(art), window);
-    ok = ok && p;
-}
-
-template <class T>
-void free_widget(T*& p)
-{
-    delete p;
-    p = nullptr;
-}
-
-void free_image(afx_pixbuf*& p)
-{
-    AFX_drawing::afx_pixbuf_destroy(p);  // the pixels belong to the artwork
-    p = nullptr;
-}
+// The first draw, after the panel image: overlapping widgets (the Cocoa
+// spacer under its neighbours) in this order.
+constexpr Widget kDrawOrder[] = {kEffectSwitch, kInGainKnob,  kThresholdKnob, kAttackKnob, kReleaseKnob,
+                                 kRatioKnob,    kMakeupKnob,  kMeter,         kBanner,     kSpacer,
+                                 kStatusButton, kPowerButton, kLeftButton,    kRightButton};
+// The row of small buttons above the panel image, in an own target.
+constexpr int kButtonRowColour[3] = {24, 24, 26};
 
 }  // namespace
 
-CPanelView::CPanelView(AFX_engine* engine, AFX_font_engine* font) : engine_(engine), font_(font) {}
+CPanelView::CPanelView(AFX_engine* engine, AFX_font_engine* font) : widgets_(engine, font) {}
 
 CPanelView::~CPanelView() { cleanup_gui_objects(); }
 
+void CPanelView::attach(const CEditorCore& core, EditorGlue& glue)
+{
+    core_ = &core;
+    glue_ = &glue;
+}
+
 int CPanelView::create_gui_objects(int window)
 {
-    bool ok = true;
-    make_if_missing(panel_, ok, engine_);
-    for (auto*& b : buttons_)
-        make_if_missing(b, ok, engine_);
-    for (auto*& k : knobs_)
-        make_if_missing(k, ok, engine_);
-    make_if_missing(meter_, ok, engine_);
-    make_if_missing(banner_, ok, engine_, font_);
-    for (int i = 0; i < 4; ++i)
-        image_for(button_images_[i], kButtonArt[i], window, ok);
-    for (auto*& img : knob_images_)
-        image_for(img, Artwork::kKnobStrip, window, ok);
-    image_for(panel_image_, Artwork::kFrontPanel, window, ok);
-    image_for(meter_image_, Artwork::kMeterStrip, window, ok);
-    return ok ? 0 : -1;
+    return core_ && widgets_.create(*core_->build().layout, window) ? 0 : -1;
 }
 
 void CPanelView::init_widgets(int window)
 {
-    setup_front_panel(panel_, place(kFrontPanel), panel_image_);
-    for (int i = 0; i < 4; ++i)
-        setup_button(buttons_[i], place(static_cast<Widget>(kEffectSwitch + i)), panel_image_,
-                     button_images_[i]);
-    for (int k = 0; k < kKnobCount; ++k)
-        setup_knob(knobs_[k], place(static_cast<Widget>(k)), panel_image_, knob_images_[k]);
-    setup_meter(meter_, place(kMeter), panel_image_, meter_image_);
-    setup_banner(banner_, place(kBanner), panel_image_, window);
+    widgets_.place(*core_->build().layout, window);
+    show_values();
+}
 
-    for (int w = 0; w < kBanner; ++w)
+void CPanelView::show_values()
+{
+    for (int w = 0; w < kWidgetCount; ++w)
         push_value(static_cast<Widget>(w));
+    widgets_.set_power(core_->power_on());
 }
 
 void CPanelView::push_value(Widget w)
 {
-    if (!core_)
-        return;
-    const float v = core_->value(w);
-    if (w < kKnobCount)
-        knobs_[w]->set_rotary_control_value(v);
-    else if (w >= kEffectSwitch && w <= kRightButton)
-        buttons_[button_slot(w)]->set_pushbutton_latching_value(v);
-    else if (w == kMeter)
-        meter_->set_bar_meter_value(v);
+    if (core_ && w != kBanner && w != kFrontPanel && widgets_.has(w))
+        widgets_.set_value(w, core_->value(w));
 }
 
 bool CPanelView::draw_panel()
 {
-    if (!content_)
-        content_ = AFX_drawing::afx_pixbuf_new_with_allocation(kPanelWidth, kPanelHeight,
-                                                               panel_image_ ? panel_image_->window : 0);
-    if (!content_ || !panel_)
+    if (!target_) {
+        const afx_pixbuf* image = widgets_.panel_image();
+        content_ =
+            AFX_drawing::afx_pixbuf_new_with_allocation(kPanelWidth, kPanelHeight, image ? image->window : 0);
+        target_ = content_;
+    }
+    if (!target_ || !widgets_.has(kFrontPanel))
         return false;
-    AFX_drawing::afxline_block_fill_to_pixbuf(content_, 0, 0, kPanelWidth, kPanelImageTop, 24, 24, 26);
-    panel_->draw_front_panel(content_);
-    for (Widget w : {kEffectSwitch, kInGainKnob, kThresholdKnob, kAttackKnob, kReleaseKnob, kRatioKnob,
-                     kMakeupKnob, kMeter, kStatusButton, kLeftButton, kRightButton, kBanner})
-        draw_widget(w, false);
-    return true;
-}
-
-bool CPanelView::draw_widget(Widget w, bool only_if_changed)
-{
-    push_value(w);
-    if (w < kKnobCount) {
-        if (only_if_changed)
-            return knobs_[w]->redraw_rotary_control(content_);
-        knobs_[w]->draw_rotary_control(content_);
-    } else if (w >= kEffectSwitch && w <= kRightButton) {
-        auto* b = buttons_[button_slot(w)];
-        only_if_changed ? b->redraw_pushbutton_latching(content_) : b->draw_pushbutton_latching(content_);
-    } else if (w == kMeter) {
-        only_if_changed ? meter_->redraw_bar_meter(content_) : meter_->draw_bar_meter(content_);
-    } else if (w == kBanner) {
-        banner_->undraw_banner(content_);
-        banner_->draw_banner(content_);
+    if (target_ == content_)
+        AFX_drawing::afxline_block_fill_to_pixbuf(target_, 0, 0, kPanelWidth, kPanelImageTop,
+                                                  kButtonRowColour[0], kButtonRowColour[1],
+                                                  kButtonRowColour[2]);
+    widgets_.draw(kFrontPanel, target_);
+    // A power change that came while nothing was on screen drew nothing:
+    // the lamp and the meter take the state now.
+    if (core_)
+        widgets_.set_power(core_->power_on());
+    for (Widget w : kDrawOrder) {
+        if (!widgets_.has(w))
+            continue;
+        push_value(w);
+        widgets_.draw(w, target_);
     }
     return true;
 }
 
 void CPanelView::redraw(Widget w)
 {
-    if (!content_ || w == kFrontPanel || !panel_)
+    if (w != kPowerButton) {
+        redraw_one(w);
         return;
-    if (!draw_widget(w, true))
-        return;  // a knob whose frame did not change
-    if (core_)
-        queue_rect(panel_to_window(core_->size(), panel_rect(w)));
+    }
+    // The power state changes the lamp and the meter too.
+    widgets_.set_power(core_->power_on());
+    for (Widget p : {kPowerButton, kEffectSwitch, kMeter})
+        redraw_one(p);
+}
+
+void CPanelView::redraw_one(Widget w)
+{
+    if (!target_ || !core_ || !glue_ || w == kFrontPanel || !widgets_.has(w))
+        return;  // nothing on screen yet
+    push_value(w);
+    // Only the Cocoa views also queue a knob whose frame stayed.
+    if (!widgets_.redraw(w, target_) && !core_->build().repaint_same_frame)
+        return;
+    glue_->queue(panel_to_window(glue_->size(), widgets_.area(w)));
+}
+
+void CPanelView::repaint_all()
+{
+    if (glue_)
+        glue_->queue_all();
+}
+
+void CPanelView::resize_window(const EditorSize& from, const EditorSize& to)
+{
+    if (glue_)
+        glue_->resize(from, to);
 }
 
 void CPanelView::set_banner_text(const char* text, bool scroll_home)
 {
-    if (!banner_)
+    std::snprintf(banner_text_, sizeof banner_text_, "%s", text ? text : "");
+    CBannerObject* banner = widgets_.banner();
+    if (!banner)
         return;
-    banner_->set_text(text);
+    banner->set_text(banner_text_);
     if (scroll_home)
-        banner_->set_value(0);
+        banner->set_value(0);
 }
 
 void CPanelView::scroll_banner(int dx)
 {
-    if (banner_)
-        banner_->update_banner_position(dx);
+    if (CBannerObject* banner = widgets_.banner())
+        banner->update_banner_position(dx);
 }
 
 void CPanelView::step_banner(int step)
 {
-    if (!banner_)
+    CBannerObject* banner = widgets_.banner();
+    if (!banner)
         return;
-    step > 0 ? banner_->update_right() : banner_->update_left();
+    step > 0 ? banner->update_right() : banner->update_left();
 }
 
 void CPanelView::cleanup_gui_objects()
 {
-    free_widget(panel_);
-    for (auto*& b : buttons_)
-        free_widget(b);
-    for (auto*& k : knobs_)
-        free_widget(k);
-    free_widget(meter_);
-    free_widget(banner_);
-    for (auto*& img : button_images_)
-        free_image(img);
-    for (auto*& img : knob_images_)
-        free_image(img);
-    free_image(meter_image_);
-    free_image(panel_image_);
+    widgets_.free();
+    if (target_ == content_)
+        target_ = nullptr;
     AFX_drawing::afx_pixbuf_destroy_with_allocation(content_);
     content_ = nullptr;
 }

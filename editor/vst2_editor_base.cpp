@@ -8,10 +8,9 @@
 namespace vlt::editor {
 
 Vst2EditorBase::Vst2EditorBase(CPlug* plug, const EditorBuild& build, bool rect_answer)
-    : CPlugEditor(plug), CPanelView(G_GUI_engine, G_FONT_engine), host_(plug), core_(build, host_, *this),
+    : CPlugEditor(plug), host_(plug), panel_(G_GUI_engine, G_FONT_engine), core_(build, host_, panel_),
       rect_answer_(rect_answer)
 {
-    attach(&core_);
 }
 
 bool Vst2EditorBase::getRect(ERect** rect)
@@ -67,6 +66,29 @@ void Vst2EditorBase::copy_title(char* text, std::size_t size)
 {
     std::lock_guard<std::mutex> lock(title_mutex_);
     std::snprintf(text, size, "%s", title_);
+}
+
+WindowHooks Vst2EditorBase::window_hooks()
+{
+    WindowHooks hooks;
+    hooks.title = [this](char* text, std::size_t size) {
+        copy_title(text, size);
+        return true;
+    };
+    hooks.notice = [](WindowHooks::Notice notice) {
+        switch (notice) {
+        case WindowHooks::Notice::kNoWindow:
+            log_line("** ERROR ** VLT650-VST: Could not create GUI window");
+            break;
+        case WindowHooks::Notice::kNoWidgets:
+            log_line("** ERROR ** VLT650-VST: Unable to allocate memory for GUI objects");
+            break;
+        case WindowHooks::Notice::kReparentRetry:
+            log_line("** INFO ** VLT650-VST: Host suplied window was not valid - retrying");
+            break;
+        }
+    };
+    return hooks;
 }
 
 void Vst2EditorBase::log_line(const char* text)

@@ -1,9 +1,10 @@
 #pragma once
 // The VST2 editor's plug-in side, whatever its window system: the face
 // CPlug talks to (the rect before an open, parameters, programs, the
-// host's bypass and the title), the plug-in as the core's host, and the
-// core itself. Host threads only store into the core. Each window system's
-// CEditorGUI derives from this and adds its window.
+// host's bypass and the title), the plug-in as the core's host, the core
+// itself and the panel it draws. Host threads only store into the core.
+// Each window system's CEditorGUI derives from this and adds its window
+// glue, which it hands the panel.
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -15,6 +16,7 @@
 #include "panel_size.h"
 #include "panel_view.h"
 #include "vst2_editor_host.h"
+#include "window_hooks.h"
 
 class CPlug;
 class AFX_font_engine;
@@ -25,17 +27,22 @@ extern AFX_font_engine* G_FONT_engine;
 
 namespace vlt::editor {
 
-class Vst2EditorBase : public CPlugEditor, public CPanelView {
+class Vst2EditorBase : public CPlugEditor {
 public:
+    // Host UI thread.
     bool getRect(ERect** rect) override;
+    // Any host thread (the meter, index 8, on the audio thread): they only
+    // store into the core, without locking.
     void setParameter(int32_t index, float value) override;
     void setProgram(int32_t program) override;
-    void set_plugin_name(const char* title) override;
     void setHostEffEnable(float enable) override;
+    // Any host thread; the title waits under its own lock for the next open.
+    void set_plugin_name(const char* title) override;
 
     const CEditorCore& core() const { return core_; }
 
 protected:
+    // The rest on the host's UI thread, where the window opens.
     // rect_answer: what getRect returns on this window system.
     Vst2EditorBase(CPlug* plug, const EditorBuild& build, bool rect_answer);
 
@@ -46,8 +53,11 @@ protected:
     EditorSize size_for_open();
     void copy_title(char* text, std::size_t size);
     static void log_line(const char* text);
+    // The window's title and the open's log lines.
+    WindowHooks window_hooks();
 
     Vst2EditorHost host_;  // the plug-in's edit path
+    CPanelView panel_;     // drawn with the module's engines
     CEditorCore core_;
 
 private:

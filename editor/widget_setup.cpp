@@ -55,6 +55,26 @@ void setup_button(CPushButtonLatchingObject* w, const WidgetPlace& p, afx_pixbuf
     w->set_offset_y(p.offset_y);
 }
 
+void setup_neon(CPushButtonNeonObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* dark,
+                afx_pixbuf* lit)
+{
+    w->set_front_panel_pixbuf(panel);
+    w->set_pushbutton_neon_pixbuf1(dark);
+    w->set_pushbutton_neon_pixbuf2(lit);
+    w->set_pushbutton_neon_size_x(p.size_x);
+    w->set_pushbutton_neon_size_y(p.size_y);
+    w->set_pushbutton_neon_pos_x(p.pos_x);
+    w->set_pushbutton_neon_pos_y(p.pos_y);
+    w->set_pushbutton_neon_pad_left(0);
+    w->set_pushbutton_neon_pad_top(0);
+    w->set_pushbutton_neon_nframes(p.frames);
+    w->set_pushbutton_neon_focus_x(p.focus_x);
+    w->set_pushbutton_neon_focus_y(p.focus_y);
+    w->set_pushbutton_neon_has_focus(false);
+    w->set_offset_x(p.offset_x);
+    w->set_offset_y(p.offset_y);
+}
+
 void setup_meter(CBarMeterObject* w, const WidgetPlace& p, afx_pixbuf* panel, afx_pixbuf* strip)
 {
     w->set_front_panel_pixbuf(panel);

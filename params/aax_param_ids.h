@@ -25,6 +25,18 @@ inline constexpr NamedParam kParams[] = {
 constexpr const char* id_of(Index q) { return params::id_of(kParams, q); }
 inline bool quantity_of(const char* name, Index* q) { return params::quantity_of(kParams, name, q); }
 
+// The macOS GUI view's own numbering: the index its GUI object sends a
+// value with (setParameter::), the meter included.
+inline constexpr NumberedParam kViewIndices[] = {
+    {kInGain, 0}, {kThreshold, 1}, {kAttack, 2}, {kRelease, 3},
+    {kRatio, 4},  {kMakeup, 5},    {kEffect, 6}, {kMeter, 7},
+};
+constexpr int view_index_of(Index q) { return params::id_of(kViewIndices, q); }
+constexpr bool quantity_of_view_index(int index, Index* q)
+{
+    return params::quantity_of(kViewIndices, index, q);
+}
+
 // "In" counts as on from the midpoint upwards, where the other formats
 // need more than it.
 constexpr bool switched_in(float in) { return in >= kSwitchMidpoint; }

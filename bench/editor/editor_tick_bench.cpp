@@ -11,6 +11,7 @@
 #include "afx/x11/afx_engine_x11.h"
 #include "afx_font_engine.h"
 #include "editor_core.h"
+#include "panel_glue_fixture.h"
 #include "panel_view.h"
 #include "window_paint.h"
 
@@ -20,29 +21,8 @@ namespace {
 
 using namespace vlt::editor;
 
-class QuietHost : public EditorHost {
-public:
-    void begin_edit(Control) override {}
-    void set_value(Control, float) override {}
-    void end_edit(Control) override {}
-    void set_ui_size(float) override {}
-    void set_program(int) override {}
-    void program_name(char* text) override { text[0] = '\0'; }
-    void size_window(int, int) override {}
-};
-
-// The panel with its queued window rectangles kept for the expose.
-class QueuedPanel : public CPanelView {
-public:
-    using CPanelView::CPanelView;
-    std::vector<Rect> queued;
-
-    void repaint_all() override {}
-    void resize_window(const EditorSize&, const EditorSize&) override {}
-
-protected:
-    void queue_rect(const Rect& r) override { queued.push_back(r); }
-};
+using test::QuietHost;
+using test::RecordingGlue;
 
 void BM_MeterTick(benchmark::State& state)
 {
@@ -59,9 +39,10 @@ void BM_MeterTick(benchmark::State& state)
     }
     AFX_font_engine font(&engine);
     QuietHost host;
-    QueuedPanel panel(&engine, &font);
+    CPanelView panel(&engine, &font);
     CEditorCore core(kLinuxVst2Build, host, panel);
-    panel.attach(&core);
+    RecordingGlue glue(core);
+    panel.attach(core, glue);
     core.set_control(Control::kUiSize, ui);
     const float s = window_ext(engine).get_optimum_scale_factor();
     const EditorSize size = core.apply_size_rule(s);
@@ -85,15 +66,15 @@ void BM_MeterTick(benchmark::State& state)
     paint_window_rect(paint, size, false, s, 0, 0, size.width, size.height);
 
     long n = 0, pixels = 0;
-    panel.queued.reserve(16);
+    glue.queued.reserve(16);
     for (auto _ : state) {
         core.set_control(Control::kMeter, (++n & 1) ? 0.8f : 0.2f);  // a different frame every tick
         core.gui_update_tick();
-        for (const Rect& r : panel.queued) {
+        for (const Rect& r : glue.queued) {
             paint_window_rect(paint, size, false, s, r.x, r.y, r.w, r.h);
             pixels += static_cast<long>(r.w) * r.h;
         }
-        panel.queued.clear();
+        glue.queued.clear();
         x11_ext(engine).afx_lock_display();
         XSync(x11_ext(engine).get_xdisplay(), False);  // the server's part of the put counts too
         x11_ext(engine).afx_unlock_display();

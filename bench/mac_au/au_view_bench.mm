@@ -39,7 +39,7 @@ void BM_TickWithTheMeterMoving(benchmark::State& state)
     float meter = 0.0f;
     for (auto _ : state) {
         meter = meter > 0.9f ? 0.0f : meter + 0.1f;
-        host.core().host_value(vlt::editor::Control::kMeter, meter);
+        host.editor_window().host_value(vlt::editor::Control::kMeter, meter);
         [view performSelector:@selector(guiUpdateCallback)];
     }
 }

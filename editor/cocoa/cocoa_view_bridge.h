@@ -65,6 +65,7 @@ public:
     void invalidate(int x, int y, int w, int h) override;
     void invalidate_all() override;
     void resize_frame(int width, int height) override;
+    void embed(afx_sys_window parent) override;
 
 private:
     NSView* view_ = nil;  // not retained: the view owns us

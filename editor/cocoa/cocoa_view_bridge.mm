@@ -91,4 +91,6 @@ void NSViewSurface::invalidate_all() { [view_ setNeedsDisplay:YES]; }
 
 void NSViewSurface::resize_frame(int width, int height) { [view_ setFrameSize:NSMakeSize(width, height)]; }
 
+void NSViewSurface::embed(afx_sys_window parent) { [reinterpret_cast<NSView*>(parent) addSubview:view_]; }
+
 }  // namespace vlt::mac

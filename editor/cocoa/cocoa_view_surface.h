@@ -1,7 +1,9 @@
 #pragma once
 // What a Cocoa editor view hands its window glue, in plain C++: pointer
 // events in view points and the view's screen side (the Objective-C view
-// invalidates and resizes itself). Everything runs on the main thread.
+// invalidates, resizes and embeds itself). Everything runs on the main
+// thread.
+#include "afx/afx_engine.h"
 
 namespace vlt::editor {
 
@@ -20,6 +22,7 @@ public:
     virtual void invalidate(int x, int y, int w, int h) = 0;  // setNeedsDisplayInRect:
     virtual void invalidate_all() = 0;                        // setNeedsDisplay: YES
     virtual void resize_frame(int width, int height) = 0;     // the base class's setFrameSize:
+    virtual void embed(afx_sys_window parent) = 0;            // [parent addSubview:view]
 };
 
 }  // namespace vlt::editor

@@ -14,7 +14,8 @@
 
 namespace vlt::editor {
 
-// 0 for artwork the module does not carry (the window icon: Windows shows none).
+// 0 for artwork the module does not carry: the window icon (Windows shows
+// none) and the Cocoa views' images.
 constexpr int artwork_resource_id(Artwork which)
 {
     switch (which) {
@@ -25,7 +26,11 @@ constexpr int artwork_resource_id(Artwork which)
     case Artwork::kLeftStrip: return VLT_ART_LEFT_BUTTON;
     case Artwork::kRightStrip: return VLT_ART_RIGHT_BUTTON;
     case Artwork::kStatusStrip: return VLT_ART_STATUS_BUTTON;
-    case Artwork::kWindowIcon: return 0;
+    case Artwork::kWindowIcon:
+    case Artwork::kNeonDarkStrip:
+    case Artwork::kNeonLitStrip:
+    case Artwork::kPowerStrip:
+    case Artwork::kSpacerStrip: return 0;
     }
     return 0;
 }

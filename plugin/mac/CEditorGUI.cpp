@@ -2,23 +2,23 @@
 
 #include <algorithm>
 
-#include "panel_size.h"
+#include "editor_layout.h"
 #include "plugin/vst2/CPlug.h"
 #include "plug_params.h"
 
 namespace {
 
 namespace params = vlt::params;
+namespace vst2_ids = vlt::params::vst2;
 
-constexpr float kPanelWidth = vlt::editor::kPanelWidth;
-constexpr float kPanelHeight = vlt::editor::kPanelHeight;
-// The view is never narrower than the panel at this magnification: the
-// host window keeps room beside a small panel.
-constexpr float kMinWidthScale = vlt::editor::kMinWidthFactor;
+constexpr int kUiSizeIndex = vst2_ids::index_of(params::kUiSize);
+
 // The host's window is two points larger than the view each way.
 constexpr int kRectMargin = 2;
 
-int round_points(float v) { return static_cast<int>(v + 0.5f); }
+// The editor's size rule at scale 1 (the host scales points): a UI size
+// outside 0..1 sizes like the nearer end.
+vlt::editor::EditorSize view_size(float ui_size) { return vlt::editor::size_rule(ui_size, 1.0f); }
 
 }  // namespace
 
@@ -26,30 +26,28 @@ CPlugEditor* make_plug_editor(CPlug* plug) { return new CEditorGUI(plug); }
 
 CEditorGUI::CEditorGUI(CPlug* plug) : CPlugEditor(plug), plug_(plug), host_enable_(plug->host_enable())
 {
-    for (int i = 0; i <= params::kUiSize; ++i)
+    for (int i = 0; i < vst2_ids::kHostVisible; ++i)
         values_[i] = plug->getParameter(i);
-    size_for(values_[params::kUiSize]);
+    size_for(values_[kUiSizeIndex]);
 }
 
 CEditorGUI::~CEditorGUI() { close(); }
 
 void CEditorGUI::size_for(float ui_size)
 {
-    const float s = ui_size + 1.0f;
-    scale_ = std::max(1.0f, s);
-    width_ = round_points(kPanelWidth * std::max(kMinWidthScale, s));
-    height_ = round_points(kPanelHeight * scale_);
+    const vlt::editor::EditorSize s = view_size(ui_size);
+    scale_ = s.content_scale;
+    width_ = s.width;
+    height_ = s.height;
 }
 
 bool CEditorGUI::getRect(ERect** rect)
 {
-    const float s = plug_->getParameter(params::kUiSize) + 1.0f;
+    const vlt::editor::EditorSize s = view_size(plug_->getParameter(kUiSizeIndex));
     rect_.top = 0;
     rect_.left = 0;
-    rect_.bottom =
-        static_cast<int16_t>(round_points(s < 1.0f ? kPanelHeight : kPanelHeight * s) + kRectMargin);
-    rect_.right = static_cast<int16_t>(
-        round_points(s < kMinWidthScale ? kPanelWidth * kMinWidthScale : kPanelWidth * s) + kRectMargin);
+    rect_.bottom = static_cast<int16_t>(s.height + kRectMargin);
+    rect_.right = static_cast<int16_t>(s.width + kRectMargin);
     if (rect)
         *rect = &rect_;
     return false;
@@ -59,8 +57,8 @@ bool CEditorGUI::open(void* parent)
 {
     if (isOpen())
         return false;
-    values_[params::kUiSize] = plug_->getParameter(params::kUiSize);
-    size_for(values_[params::kUiSize]);
+    values_[kUiSizeIndex] = plug_->getParameter(kUiSizeIndex);
+    size_for(values_[kUiSizeIndex]);
     if (vst2_panel::Panel view = vst2_panel::make(plug_, this, width_, height_, scale_)) {
         // Host threads reach the view from here on: a change made while
         // it is filled is handed on as well.
@@ -77,9 +75,10 @@ bool CEditorGUI::open(void* parent)
 // parameters, the host's bypass and the program.
 void CEditorGUI::fill(vst2_panel::Panel view)
 {
-    vst2_panel::set_parameter(view, params::kUiSize, values_[params::kUiSize]);
-    for (int32_t i = 0; i < params::kUiSize; ++i)
-        vst2_panel::set_parameter(view, i, values_[i]);
+    vst2_panel::set_parameter(view, kUiSizeIndex, values_[kUiSizeIndex]);
+    for (int32_t i = 0; i < vst2_ids::kHostVisible; ++i)
+        if (i != kUiSizeIndex)
+            vst2_panel::set_parameter(view, i, values_[i]);
     vst2_panel::set_host_eff_enable(view, host_enable_);
     vst2_panel::set_program(view, program_);
 }
@@ -104,7 +103,7 @@ void CEditorGUI::setParameter(int32_t index, float value)
 {
     // 8, the meter, arrives on the audio thread every block; the view
     // ignores it (it polls the plug-in), so it does not go there at all.
-    if (index < 0 || index > params::kUiSize)
+    if (index < 0 || index >= vst2_ids::kHostVisible)
         return;
     values_[index] = value;
     view_.use([index, value](vst2_panel::Panel view) { vst2_panel::set_parameter(view, index, value); });

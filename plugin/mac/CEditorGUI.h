@@ -9,6 +9,7 @@
 #include "CPlugEditor.h"
 #include "host_view_slot.h"
 #include "vst2_panel.h"
+#include "vst2_param_ids.h"
 
 class CPlug;
 
@@ -17,10 +18,13 @@ public:
     explicit CEditorGUI(CPlug* plug);
     ~CEditorGUI() override;
 
+    // The host's main thread.
     bool getRect(ERect** rect) override;
     bool open(void* parent) override;
     void close() override;
 
+    // Any host thread: stored here and handed to an open view's storing
+    // setters, never blocking (the meter comes on the audio thread).
     void setParameter(int32_t index, float value) override;
     void setProgram(int32_t program) override;
     void setHostEffEnable(float enable) override;
@@ -35,7 +39,7 @@ private:
     void fill(vst2_panel::Panel view);
 
     CPlug* plug_;
-    std::atomic<float> values_[8];  // 0..6 the plug-in's, 7 the UI size
+    std::atomic<float> values_[vlt::params::vst2::kHostVisible];  // by VST2 index
     std::atomic<float> host_enable_;
     std::atomic<int32_t> program_{0};
     int width_ = 0;

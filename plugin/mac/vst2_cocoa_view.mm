@@ -2,6 +2,7 @@
 // build row behind the Cocoa window glue, edits to the plug-in through the
 // VST2 editor host, the nine programs on the step buttons, the meter polled
 // on every tick and the host window sized with the view.
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 #include "host_inbox.h"
 #include "host_map.h"
 #include "plug_params.h"
-#include "view_parts.h"
 #include "vst2_editor_host.h"
 #include "vst2_panel.h"
 #include "vst2_view_methods.h"
@@ -26,7 +26,7 @@ const vlt::editor::EditorBuild& kBuild = vlt::editor::kCocoaVst2Build;
 // Edits go to the plug-in, which runs its own parameter path and tells the
 // host; the step buttons select the plug-in's programs; a UI-size change
 // resizes the view, then the host's window through the plug-in.
-using Vst2Parts = mac::ViewParts<mac::NSViewSurface, vlt::editor::Vst2EditorHost>;
+using Vst2Parts = mac::ViewParts<vlt::editor::Vst2EditorHost>;
 
 }  // namespace
 
@@ -34,7 +34,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 
 @interface BrindleVLT650VSTCocoaView : NSView <BrindleVLT650VSTViewMethods> {
     Vst2Parts* parts_;
-    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
+    vlt::editor::CocoaEditorWindow* window_;  // the parts' window glue
     mac::HostInbox* inbox_;
     CPlug* mEffect;
     CEditorGUI* mEditor;
@@ -52,7 +52,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     if (!self)
         return nil;
     parts_ = new Vst2Parts(self, [BrindleVLT650VSTTimerTarget class], kBuild, frame.size);
-    core_ = &parts_->window;
+    window_ = &parts_->window;
     TheGUIUpdateTarget = parts_->timer_target;
     inbox_ = new mac::HostInbox;
     return self;
@@ -61,7 +61,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
 - (void)dealloc
 {
     [self stopEditor];
-    core_ = nullptr;
+    window_ = nullptr;
     delete parts_;  // and the timer's target
     delete inbox_;
     [super dealloc];
@@ -78,19 +78,19 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     mEditor = editor;
 }
 
-// 0..6 the plug-in's controls, 7 the UI size; the meter (8) is polled.
+// By VST2 index: the plug-in's controls and the UI size; the meter is polled.
 - (void)setParameter:(int32_t)index:(float)value
 {
-    if (index == vlt::params::kUiSize)
+    if (index == vlt::params::vst2::index_of(vlt::params::kUiSize))
         [self control_update_ui_size:value];
-    else if (index >= 0 && index < vlt::params::kUiSize)
-        inbox_->store_value(index, value);
+    else
+        inbox_->store_value(index, value);  // it keeps what the host sees, nothing else
 }
 
 // Taken for the next open: this view keeps its size.
 - (void)control_update_ui_size:(float)size
 {
-    inbox_->store_value(vlt::params::kUiSize, vlt::params::clamp_unit(size));
+    inbox_->store_value(vlt::params::vst2::index_of(vlt::params::kUiSize), vlt::params::clamp_unit(size));
 }
 
 - (void)setHostEffEnable:(float)enable
@@ -113,30 +113,30 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VSTTimerTarget)
     for (int i = 0; i < mac::HostInbox::kValues; ++i) {
         Control c;
         if ((changes >> i & 1u) && control_of_index(*kBuild.host, i, &c))
-            core_->host_value(c, inbox_->value(i));
+            window_->host_value(c, inbox_->value(i));
     }
     if (changes & mac::HostInbox::kHostEnable)
-        core_->core().set_host_eff_enable(inbox_->host_enable());
+        window_->core().set_host_eff_enable(inbox_->host_enable());
     if (!(changes & mac::HostInbox::kProgram) || !mEffect)
         return;
     if (opening) {
-        core_->core().set_program_index(mEffect->getProgram());
+        window_->core().set_program_index(mEffect->getProgram());
         return;
     }
     char name[vlt::editor::kValueTextMax] = {};
     mEffect->getProgramName(name);
     name[sizeof name - 1] = '\0';
-    core_->core().set_program(mEffect->getProgram(), name);
+    window_->core().set_program(mEffect->getProgram(), name);
 }
 
 - (void)guiUpdateCallback
 {
-    if (!core_)
+    if (!window_)
         return;
     [self takeHostValues:NO];
     if (mEffect)
-        core_->host_value(Control::kMeter, mEffect->meter_value());
-    core_->tick();
+        window_->host_value(Control::kMeter, mEffect->meter_value());
+    window_->tick();
 }
 
 VLT_COCOA_VIEW_SHELL_METHODS_BUT_TICK(vlt::editor::CocoaEditorWindow)
@@ -169,8 +169,7 @@ void show(Panel panel, void* parent)
 {
     BrindleVLT650VSTCocoaView* view = view_of(panel);
     [view takeHostValues:YES];
-    [view startEditorMain];
-    [static_cast<NSView*>(parent) addSubview:view];
+    [view startEditorMainIn:static_cast<NSView*>(parent)];
 }
 
 void close(Panel panel)

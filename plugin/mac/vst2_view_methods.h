@@ -1,6 +1,7 @@
 // What the macOS VST2 view answers besides the shared view methods: its
 // plug-in and editor, and the values the editor hands it. The four setters
-// may run on host threads: they only store, for the view's next tick.
+// may run on host threads: they only store, for the view's next tick; the
+// rest runs on the main thread.
 #pragma once
 #import <AppKit/AppKit.h>
 
@@ -17,5 +18,6 @@ class CEditorGUI;
 - (void)setHostEffEnable:(float)enable;
 - (void)setProgram:(int32_t)program;
 - (void)startEditorMain;
+- (void)startEditorMainIn:(NSView*)parent;  // and into parent
 - (void)stopEditor;
 @end

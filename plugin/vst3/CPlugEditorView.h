@@ -1,6 +1,7 @@
 #pragma once
 // What the controller tells an open editor. Each platform's view derives
-// from this; Linux has none.
+// from this; Linux has none. Every call here, the host's and the
+// controller's, runs on the host's UI thread (the main thread on macOS).
 #include "editcontroller.h"
 #include "plug_ids.h"
 
@@ -9,6 +10,7 @@ namespace Steinberg::Vst {
 class CPlugEditorView : public EditorView {
 public:
     using EditorView::EditorView;
+    // The controller's calls, host's UI thread.
     virtual void setParameter(ParamID id, ParamValue value) {}
     virtual void setProgramName(int32 index, const char8* name) {}
 
@@ -25,7 +27,8 @@ protected:
 };
 
 // What each platform's view implements of the host's view interface and of
-// the controller's calls above, declared once for every platform.
+// the controller's calls above, declared once for every platform; all on
+// the host's UI thread.
 #define VLT_PLUG_EDITOR_VIEW_PLATFORM_METHODS                            \
     tresult PLUGIN_API isPlatformTypeSupported(FIDString type) override; \
     tresult PLUGIN_API attached(void* parent, FIDString type) override;  \

@@ -7,7 +7,7 @@
 #include "VLT650_EditorHost.h"
 #include "aax_view_host.h"
 #include "aax_view_programs.h"
-#include "core_fixture.h"
+#include "window_fixture.h"
 #include "module_fixture.h"
 
 namespace fake {
@@ -17,12 +17,12 @@ using vlt::editor::CocoaEditorWindow;
 using vlt::editor::PointerEvent;
 using vlt::editor::Widget;
 
-PointerEvent at_centre(const CocoaEditorWindow& core, Widget w, int clicks = 1)
+PointerEvent at_centre(const CocoaEditorWindow& window, Widget w, int clicks = 1)
 {
-    const vlt::editor::Rect r = vlt::editor::panel_rect(*core.build().layout, w);
+    const vlt::editor::Rect r = vlt::editor::panel_rect(*window.build().layout, w);
     PointerEvent e;
-    e.x = core.x_pos() + r.x + r.w / 2;
-    e.y = core.y_pos() + r.y + r.h / 2;
+    e.x = window.x_pos() + r.x + r.w / 2;
+    e.y = window.y_pos() + r.y + r.h / 2;
     e.click_count = clicks;
     return e;
 }
@@ -44,22 +44,22 @@ TEST(AaxViewTick, TheBannerCountdownUnderThePressIsTheBuildsChoice)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.build->log_name);
-        vlt::editor::test::RecordingHost sink;
+        vlt::editor::test::RecordingHost recorder;
         vlt::editor::test::RecordingSurface surface;
-        CocoaEditorWindow core(*c.build, sink, surface, 468, 510, 1.0);
-        core.set_scale(1.0f);
-        core.start();
-        core.press(at_centre(core, vlt::editor::kBanner));
-        ASSERT_EQ(core.focused(vlt::editor::kBanner), c.build->banner_input);
-        const int before = core.banner_ticks();
+        CocoaEditorWindow window(*c.build, recorder, surface, 468, 510, 1.0);
+        window.set_scale(1.0f);
+        window.open(0);
+        window.press(at_centre(window, vlt::editor::kBanner));
+        ASSERT_EQ(window.focused(vlt::editor::kBanner), c.build->banner_input);
+        const int before = window.banner_ticks();
         ASSERT_GT(before, 10);
         for (int i = 0; i < before; ++i)
-            core.tick();
-        EXPECT_EQ(core.banner_ticks(), c.counts ? 0 : before);
-        EXPECT_EQ(blank(core.banner_text()), c.counts);
-        core.release(at_centre(core, vlt::editor::kBanner));
-        core.tick();
-        EXPECT_EQ(core.banner_ticks(), c.counts ? 0 : before - 1);
+            window.tick();
+        EXPECT_EQ(window.banner_ticks(), c.counts ? 0 : before);
+        EXPECT_EQ(blank(window.banner_text()), c.counts);
+        window.release(at_centre(window, vlt::editor::kBanner));
+        window.tick();
+        EXPECT_EQ(window.banner_ticks(), c.counts ? 0 : before - 1);
     }
 }
 
@@ -77,18 +77,18 @@ TEST(AaxViewSize, TheBackingScaleIsTheBuildsChoice)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.build->log_name);
         for (bool at_creation : {true, false}) {
-            vlt::editor::test::RecordingHost sink;
+            vlt::editor::test::RecordingHost recorder;
             vlt::editor::test::RecordingSurface surface;
-            CocoaEditorWindow core(*c.build, sink, surface, 468, 510, at_creation ? 2.0 : 1.0);
-            core.set_scale(1.0f);
-            core.start();
+            CocoaEditorWindow window(*c.build, recorder, surface, 468, 510, at_creation ? 2.0 : 1.0);
+            window.set_scale(1.0f);
+            window.open(0);
             if (!at_creation)
-                core.backing_scale_changed(2.0);
-            EXPECT_EQ(core.backing_scale(), c.scale) << at_creation;
-            EXPECT_EQ(core.width(), 468);
-            EXPECT_EQ(core.height(), 510);
-            EXPECT_EQ(core.view_pixmap()->width, 468 * c.scale) << at_creation;
-            EXPECT_EQ(core.view_pixmap()->height, 510 * c.scale) << at_creation;
+                window.backing_scale_changed(2.0);
+            EXPECT_EQ(window.backing_scale(), c.scale) << at_creation;
+            EXPECT_EQ(window.width(), 468);
+            EXPECT_EQ(window.height(), 510);
+            EXPECT_EQ(window.view_pixmap()->width, 468 * c.scale) << at_creation;
+            EXPECT_EQ(window.view_pixmap()->height, 510 * c.scale) << at_creation;
         }
     }
 }
@@ -101,30 +101,31 @@ protected:
         params = std::make_unique<Instance>(mono(), host);
         view_host.set_parameters(params->params);
         vlt::aax_view::init_factory_presets(programs);
-        core = std::make_unique<CocoaEditorWindow>(vlt::editor::kCocoaAaxBuild, sink, surface, 468, 510, 1.0);
-        sink.attach(&core->core());
-        core->set_scale(1.0f);
-        core->start();
+        window = std::make_unique<CocoaEditorWindow>(vlt::editor::kCocoaAaxBuild, editor_host, surface, 468,
+                                                     510, 1.0);
+        editor_host.attach(&window->core());
+        window->set_scale(1.0f);
+        window->open(0);
         host.automation.take();
     }
     void TearDown() override
     {
-        core.reset();
+        window.reset();
         params.reset();
         Registered::TearDown();
     }
     void click(Widget w, int clicks)
     {
-        core->press(at_centre(*core, w, clicks));
-        core->release(at_centre(*core, w, clicks));
+        window->press(at_centre(*window, w, clicks));
+        window->release(at_centre(*window, w, clicks));
     }
 
     std::unique_ptr<Instance> params;
     vlt::aax_view::AaxViewHost view_host;
     vlt::aax_view::ProgramTable programs;
-    VLT650_EditorHost sink{view_host, programs};
+    VLT650_EditorHost editor_host{view_host, programs};
     vlt::editor::test::RecordingSurface surface;
-    std::unique_ptr<CocoaEditorWindow> core;
+    std::unique_ptr<CocoaEditorWindow> window;
 };
 
 // The second click's press touches the knob, the reset is a touch / set /
@@ -144,7 +145,7 @@ TEST_F(AaxViewEdits, ADoubleClickResetIsReleasedTwice)
         host.automation.take(),
         (std::vector<std::string>{"touch InGain", "touch InGain", "touch InGain", "request InGain 0.333333",
                                   "release InGain", "release InGain", "release InGain"}));
-    EXPECT_FLOAT_EQ(core->value(vlt::editor::kInGainKnob), 33);
+    EXPECT_FLOAT_EQ(window->value(vlt::editor::kInGainKnob), 33);
 }
 
 // The first press shows "Manual"; a second press steps while that name
@@ -164,11 +165,11 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ticks);
-        VLT650_EditorHost step_sink{view_host, programs};
-        CocoaEditorWindow view(vlt::editor::kCocoaAaxBuild, step_sink, surface, 468, 510, 1.0);
-        step_sink.attach(&view.core());
+        VLT650_EditorHost stepping_host{view_host, programs};
+        CocoaEditorWindow view(vlt::editor::kCocoaAaxBuild, stepping_host, surface, 468, 510, 1.0);
+        stepping_host.attach(&view.core());
         view.set_scale(1.0f);
-        view.start();
+        view.open(0);
         const auto press = [&](Widget w) {
             view.press(at_centre(view, w));
             view.release(at_centre(view, w));
@@ -183,7 +184,7 @@ TEST_F(AaxViewEdits, AStepPressStepsUntilTheNameIsReplacedOrBlanked)
             EXPECT_STREQ(view.banner_text(), c.banner);
         }
         press(vlt::editor::kRightButton);
-        EXPECT_EQ(step_sink.current_program(), c.to);
+        EXPECT_EQ(stepping_host.current_program(), c.to);
         EXPECT_STREQ(view.banner_text(), programs[c.to].name);
     }
 }

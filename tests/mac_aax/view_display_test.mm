@@ -13,7 +13,7 @@
 #import "VLT650_AAXViewMessages.h"
 
 @interface NSView (VLT650AaxViewUnderTest)
-- (vlt::editor::CocoaEditorWindow*)viewCore;
+- (vlt::editor::CocoaEditorWindow*)editorWindow;
 @end
 
 namespace fake {
@@ -37,14 +37,15 @@ protected:
         if (gui)
             attach(nullptr);
     }
-    vlt::editor::CocoaEditorWindow& core() { return *[view viewCore]; }
-    float value(Widget w) { return core().value(w); }
+    vlt::editor::CocoaEditorWindow& editor_window() { return *[view editorWindow]; }
+    float value(Widget w) { return editor_window().value(w); }
 
     // A mouse event at a point of the panel (its own coordinates), or at
     // the widget's centre.
     NSEvent* event(NSEventType type, NSPoint panel, int clicks = 1)
     {
-        const NSPoint at = [view convertPoint:NSMakePoint(core().x_pos() + panel.x, panel.y) toView:nil];
+        const NSPoint at = [view convertPoint:NSMakePoint(editor_window().x_pos() + panel.x, panel.y)
+                                       toView:nil];
         return [NSEvent mouseEventWithType:type
                                   location:at
                              modifierFlags:0
@@ -70,7 +71,7 @@ protected:
     std::string on_screen(Widget w)
     {
         const NSPoint c = centre(w);
-        return std::to_string(core().x_pos() + int(c.x)) + " " + std::to_string(int(c.y));
+        return std::to_string(editor_window().x_pos() + int(c.x)) + " " + std::to_string(int(c.y));
     }
     // What the host heard, without the values.
     std::vector<std::string> gestures()
@@ -99,7 +100,7 @@ TEST_F(ViewOnDisplay, OpensAtItsSizeWithTheHostValuesAndTheMeter)
 {
     EXPECT_EQ([view frame].size.width, 468);
     EXPECT_EQ([view frame].size.height, 510);
-    EXPECT_EQ(core().x_pos(), 162);
+    EXPECT_EQ(editor_window().x_pos(), 162);
     AAX_Point size{-1, -1};
     EXPECT_EQ(gui->GetViewSize(&size), 0);
     EXPECT_EQ(size.vert, 510);
@@ -108,7 +109,7 @@ TEST_F(ViewOnDisplay, OpensAtItsSizeWithTheHostValuesAndTheMeter)
     EXPECT_FLOAT_EQ(value(vlt::editor::kThresholdKnob), 0.25f * 99);
     EXPECT_FLOAT_EQ(value(vlt::editor::kEffectSwitch), 99);
     EXPECT_FLOAT_EQ(value(vlt::editor::kMeter), (1 - 0.75f) * 99);
-    EXPECT_STREQ(core().build().threshold_format, "Threshold %.1f dB");
+    EXPECT_STREQ(editor_window().build().threshold_format, "Threshold %.1f dB");
     EXPECT_EQ([view GetAAXModifiersFromNSEvent:nil], 0u);
     EXPECT_EQ([view GetAAXModifiersFromNSEvent:event(NSRightMouseDown, NSMakePoint(0, 0))], 16u);
 }
@@ -163,7 +164,7 @@ TEST_F(ViewOnDisplay, TheRealPointerDragsAKnobUnlessTheHostTakesIt)
             EXPECT_GT(value(vlt::editor::kThresholdKnob), before);
         else
             EXPECT_FLOAT_EQ(value(vlt::editor::kThresholdKnob), before);
-        EXPECT_FALSE(core().focused(vlt::editor::kThresholdKnob));
+        EXPECT_FALSE(editor_window().focused(vlt::editor::kThresholdKnob));
     }
 }
 
@@ -223,12 +224,12 @@ TEST_F(ViewOnDisplay, TheSwitchIsTouchedSetAndReleasedAtThePress)
 TEST_F(ViewOnDisplay, PresetButtonsShowManualFirstThenStepThroughOneToFive)
 {
     click(vlt::editor::kRightButton);
-    EXPECT_STREQ(core().banner_text(), "Manual");
+    EXPECT_STREQ(editor_window().banner_text(), "Manual");
     EXPECT_EQ([view currentProgram], 0);
     EXPECT_TRUE(edits().empty());
     click(vlt::editor::kLeftButton);  // from 0, left goes to 5
     EXPECT_EQ([view currentProgram], 5);
-    EXPECT_STREQ(core().banner_text(), "05 Light Acoustic");
+    EXPECT_STREQ(editor_window().banner_text(), "05 Light Acoustic");
     click(vlt::editor::kRightButton);  // from 5, right goes to 1
     EXPECT_EQ([view currentProgram], 1);
     click(vlt::editor::kLeftButton);  // from 1, left goes to 5
@@ -241,7 +242,7 @@ TEST_F(ViewOnDisplay, FromRecordZeroRightGoesToOneAndSetProgramSendsSevenTriples
     click(vlt::editor::kRightButton);
     click(vlt::editor::kRightButton);
     EXPECT_EQ([view currentProgram], 1);
-    EXPECT_STREQ(core().banner_text(), "01 Light Vocal");
+    EXPECT_STREQ(editor_window().banner_text(), "01 Light Vocal");
     edits();
     [view setProgram:3];
     const std::vector<std::string> triples = edits();
@@ -293,12 +294,12 @@ long drawn_sum(NSView* view, int x_pos, Widget w)
 TEST_F(ViewOnDisplay, TheDrawnMeterFollowsTheValue)
 {
     [view setParameter:kVLT650_AAXViewMeterIndex:0.0f];
-    const long full = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
+    const long full = drawn_sum(view, editor_window().x_pos(), vlt::editor::kMeter);
     [view setParameter:kVLT650_AAXViewMeterIndex:1.0f];
-    const long empty = drawn_sum(view, core().x_pos(), vlt::editor::kMeter);
+    const long empty = drawn_sum(view, editor_window().x_pos(), vlt::editor::kMeter);
     [view setParameter:kVLT650_AAXViewMeterIndex:0.0f];
     EXPECT_NE(full, empty);
-    EXPECT_EQ(drawn_sum(view, core().x_pos(), vlt::editor::kMeter), full);
+    EXPECT_EQ(drawn_sum(view, editor_window().x_pos(), vlt::editor::kMeter), full);
     EXPECT_GT(full, 0);  // the meter is read where the panel sits, from x 162
 }
 
@@ -326,21 +327,21 @@ TEST_F(ViewOnDisplay, CloseAndReopenGiveANewViewAndTheOldOneTicksNoMore)
 // neither a drag nor the wheel (the pointer is real).
 TEST_F(ViewOnDisplay, TheBannerScrollsNeitherByDragNorByWheel)
 {
-    core().core().set_program(0, "04 Snare Hit Short, and more than the banner shows");
-    container.run_until([&] { return core().banner_ticks() < 1250; });  // drawn on the tick
-    const std::vector<unsigned char> shown = drawn(view, core().x_pos(), vlt::editor::kBanner);
+    editor_window().core().set_program(0, "04 Snare Hit Short, and more than the banner shows");
+    container.run_until([&] { return editor_window().banner_ticks() < 1250; });  // drawn on the tick
+    const std::vector<unsigned char> shown = drawn(view, editor_window().x_pos(), vlt::editor::kBanner);
     // The banner never holds a press here: a few ticks let each event in.
     const auto ticks_on = [&] {
         const unsigned long from = [view tickCount];
         return [&, from] { return [view tickCount] > from + 3; };
     };
     container.pointer("mousemove " + on_screen(vlt::editor::kBanner) + " mousedown 1", ticks_on());
-    EXPECT_FALSE(core().focused(vlt::editor::kBanner));
+    EXPECT_FALSE(editor_window().focused(vlt::editor::kBanner));
     container.pointer("mousemove_relative -- -30 0", ticks_on());
     container.pointer("mouseup 1", ticks_on());
-    EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
+    EXPECT_TRUE(drawn(view, editor_window().x_pos(), vlt::editor::kBanner) == shown);
     container.pointer("click --repeat 3 --delay 30 4");
-    EXPECT_TRUE(drawn(view, core().x_pos(), vlt::editor::kBanner) == shown);
+    EXPECT_TRUE(drawn(view, editor_window().x_pos(), vlt::editor::kBanner) == shown);
     EXPECT_TRUE(gestures().empty());
 }
 
@@ -348,24 +349,24 @@ TEST_F(ViewOnDisplay, TheBannerScrollsNeitherByDragNorByWheel)
 // from the knobs resets no UI size.
 TEST_F(ViewOnDisplay, NeitherTheCornerNorADoubleClickResizesTheView)
 {
-    const NSPoint corner = NSMakePoint(460 - core().x_pos(), 505);
+    const NSPoint corner = NSMakePoint(460 - editor_window().x_pos(), 505);
     [view mouseDown:event(NSLeftMouseDown, corner)];
     vlt::editor::PointerEvent drag;  // the deltas a made-up event cannot carry
     drag.x = 468;
     drag.y = 510;
     drag.delta_x = drag.delta_y = 8;
-    core().drag(drag);
+    editor_window().drag(drag);
     [view mouseUp:event(NSLeftMouseUp, NSMakePoint(corner.x + 8, corner.y + 8))];
     EXPECT_EQ([view frame].size.height, 510);
-    EXPECT_EQ(core().ui_size(), 0.0f);
-    core().host_value(vlt::editor::Control::kUiSize, 0.5f);  // a stored size a reset would undo
+    EXPECT_EQ(editor_window().ui_size(), 0.0f);
+    editor_window().host_value(vlt::editor::Control::kUiSize, 0.5f);  // a stored size a reset would undo
     const NSPoint empty = NSMakePoint(10, 480);
     [view mouseDown:event(NSLeftMouseDown, empty, 2)];
     [view mouseUp:event(NSLeftMouseUp, empty, 2)];
     EXPECT_EQ([view frame].size.width, 468);
     EXPECT_EQ([view frame].size.height, 510);
-    EXPECT_EQ(core().x_pos(), 162);
-    EXPECT_EQ(core().ui_size(), 0.5f);
+    EXPECT_EQ(editor_window().x_pos(), 162);
+    EXPECT_EQ(editor_window().ui_size(), 0.5f);
     EXPECT_TRUE(edits().empty());
 }
 

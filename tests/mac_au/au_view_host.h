@@ -27,7 +27,7 @@ public:
     ~AuViewHost();  // closes the window and releases the view
 
     NSView* view() const { return view_; }
-    vlt::editor::CocoaEditorWindow& core() const;
+    vlt::editor::CocoaEditorWindow& editor_window() const;
     // Lets the run loop deliver events, notifications and ticks.
     void run(double seconds) const;
     // One pixel of what the view shows (RGB), view points.

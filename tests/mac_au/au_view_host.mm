@@ -60,9 +60,10 @@ NSView* AuViewHost::take_view()
     return v;
 }
 
-vlt::editor::CocoaEditorWindow& AuViewHost::core() const
+vlt::editor::CocoaEditorWindow& AuViewHost::editor_window() const
 {
-    return *static_cast<vlt::editor::CocoaEditorWindow*>((void*)[view_ performSelector:@selector(viewCore)]);
+    return *static_cast<vlt::editor::CocoaEditorWindow*>(
+        (void*)[view_ performSelector:@selector(editorWindow)]);
 }
 
 void AuViewHost::run(double seconds) const { mac_host::run_events(seconds); }

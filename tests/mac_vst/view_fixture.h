@@ -12,8 +12,8 @@
 #include "editor_layout.h"
 #include "host_window.h"
 
-@protocol VltCoreView
-- (vlt::editor::CocoaEditorWindow*)viewCore;
+@protocol VltWindowView
+- (vlt::editor::CocoaEditorWindow*)editorWindow;
 - (void)guiUpdateCallback;
 @end
 
@@ -28,9 +28,12 @@ inline NSView* plugin_view(const mac_host::HostWindow& window)
     return view;
 }
 
-inline vlt::editor::CocoaEditorWindow& core_of(NSView* view) { return *[(id<VltCoreView>)view viewCore]; }
+inline vlt::editor::CocoaEditorWindow& editor_window_of(NSView* view)
+{
+    return *[(id<VltWindowView>)view editorWindow];
+}
 
-inline void tick(NSView* view) { [(id<VltCoreView>)view guiUpdateCallback]; }
+inline void tick(NSView* view) { [(id<VltWindowView>)view guiUpdateCallback]; }
 
 // A pointer event at a panel point (the panel image's coordinates, below
 // the button row), moved by (dx, dy) view points.

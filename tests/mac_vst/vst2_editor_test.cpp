@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 #include "plugin/mac/CEditorGUI.h"
@@ -56,6 +57,35 @@ TEST_F(MacVst2Editor, OpenMakesAViewOfTheUiSize)
         ASSERT_FALSE(panel_log().calls.empty());
         EXPECT_EQ(panel_log().calls.front(), c.make);
         EXPECT_EQ(panel_log().calls.back(), "close 1");
+    }
+}
+
+// The view and the host's rectangle (two points larger each way) follow
+// the editor's size rule, whose clamp takes a UI size beyond 0..1 (or not
+// a number) as the nearer end, whichever caller of the plug-in set it.
+TEST_F(MacVst2Editor, ViewAndRectTakeTheEditorsSizeRule)
+{
+    struct Case {
+        float ui_size;
+        const char* make;
+        int bottom, right;
+    } const cases[] = {{0.25f, "make 468 x 638 scale 1.25", 640, 470},
+                       {3.0f, "make 468 x 1020 scale 2", 1022, 470},
+                       {-2.0f, "make 468 x 510 scale 1", 512, 470},
+                       {std::numeric_limits<float>::quiet_NaN(), "make 468 x 510 scale 1", 512, 470}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ui_size);
+        panel_log().clear();
+        static_cast<CPlug*>(static_cast<AudioEffect*>(effect->object))->control_update_ui_size(c.ui_size);
+        ERect* r = nullptr;
+        dispatch(effEditGetRect, &r);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->bottom, c.bottom);
+        EXPECT_EQ(r->right, c.right);
+        EXPECT_EQ(dispatch(effEditOpen, &parent), 1);
+        EXPECT_EQ(dispatch(effEditClose), 1);
+        ASSERT_FALSE(panel_log().calls.empty());
+        EXPECT_EQ(panel_log().calls.front(), c.make);
     }
 }
 

@@ -74,7 +74,7 @@ struct Vst2View : ::testing::Test {
     {
         return {host_calls.end() - std::min(n, host_calls.size()), host_calls.end()};
     }
-    vlt::editor::CocoaEditorWindow& core() { return core_of(view); }
+    vlt::editor::CocoaEditorWindow& editor_window() { return editor_window_of(view); }
 
     mac_host::HostWindow window{470, 512};
     AEffect* effect = nullptr;
@@ -94,65 +94,65 @@ TEST_F(Vst2View, SecondOpenKeepsTheView)
 
 TEST_F(Vst2View, KnobDragIsOneGestureEndedForEveryControl)
 {
-    core().press(at_widget(core(), Widget::kInGainKnob));
-    core().drag(at_widget(core(), Widget::kInGainKnob, 0, -20));
+    editor_window().press(at_widget(editor_window(), Widget::kInGainKnob));
+    editor_window().drag(at_widget(editor_window(), Widget::kInGainKnob, 0, -20));
     ASSERT_GE(host_calls.size(), 2u);
     EXPECT_EQ(host_calls[0], "begin 0");
     EXPECT_EQ(host_calls[1].rfind("automate 0 ", 0), 0u) << host_calls[1];
     host_calls.clear();
-    core().release(at_widget(core(), Widget::kInGainKnob, 0, -20));
+    editor_window().release(at_widget(editor_window(), Widget::kInGainKnob, 0, -20));
     EXPECT_EQ(host_calls, kEndAll);
 }
 
 TEST_F(Vst2View, SwitchPressIsAWholeGesture)
 {
     const float before = plug->getParameter(6);
-    core().press(at_widget(core(), Widget::kEffectSwitch));
+    editor_window().press(at_widget(editor_window(), Widget::kEffectSwitch));
     ASSERT_EQ(host_calls.size(), 3u);
     EXPECT_EQ(host_calls[0], "begin 6");
     EXPECT_EQ(host_calls[1], before > 0.5f ? "automate 6 0.000" : "automate 6 1.000");
     EXPECT_EQ(host_calls[2], "end 6");
     host_calls.clear();
-    core().release(at_widget(core(), Widget::kEffectSwitch));
+    editor_window().release(at_widget(editor_window(), Widget::kEffectSwitch));
     EXPECT_EQ(host_calls, kEndAll);
 }
 
 TEST_F(Vst2View, ResizeDragAutomatesTheUiSizeAndSizesTheWindow)
 {
-    const vlt::editor::CocoaEditorWindow& c = core();
+    const vlt::editor::CocoaEditorWindow& c = editor_window();
     vlt::editor::PointerEvent corner;
     corner.x = c.width() - 2;
     corner.y = c.height() - 2;
-    core().press(corner);
+    editor_window().press(corner);
     corner.y += 40;
     corner.delta_y = 40;
-    core().drag(corner);
+    editor_window().drag(corner);
     ASSERT_EQ(host_calls.size(), 2u);
     EXPECT_EQ(host_calls[0].rfind("automate 7 ", 0), 0u) << host_calls[0];
     char size[64];
-    std::snprintf(size, sizeof size, "size %d x %d", core().width(), core().height());
+    std::snprintf(size, sizeof size, "size %d x %d", editor_window().width(), editor_window().height());
     EXPECT_EQ(host_calls[1], size);
     EXPECT_GT(plug->getParameter(7), 0.0f);
-    core().release(corner);
+    editor_window().release(corner);
 }
 
 TEST_F(Vst2View, LeftPressesFirstShowTheProgramThenStepBack)
 {
     ASSERT_EQ(dispatch(effGetProgram), 0);
     const std::string first = program_name();
-    core().press(at_widget(core(), Widget::kLeftButton));
-    core().release(at_widget(core(), Widget::kLeftButton));
-    EXPECT_EQ(core().banner_text(), first);
+    editor_window().press(at_widget(editor_window(), Widget::kLeftButton));
+    editor_window().release(at_widget(editor_window(), Widget::kLeftButton));
+    EXPECT_EQ(editor_window().banner_text(), first);
     EXPECT_EQ(dispatch(effGetProgram), 0);
-    core().press(at_widget(core(), Widget::kLeftButton));
-    core().release(at_widget(core(), Widget::kLeftButton));
+    editor_window().press(at_widget(editor_window(), Widget::kLeftButton));
+    editor_window().release(at_widget(editor_window(), Widget::kLeftButton));
     EXPECT_EQ(dispatch(effGetProgram), 8);
-    EXPECT_EQ(core().banner_text(), program_name());
+    EXPECT_EQ(editor_window().banner_text(), program_name());
     // A knob's text ends the selection: the next press only shows the name.
-    core().press(at_widget(core(), Widget::kRatioKnob));
-    core().release(at_widget(core(), Widget::kRatioKnob));
-    core().press(at_widget(core(), Widget::kRightButton));
-    core().release(at_widget(core(), Widget::kRightButton));
+    editor_window().press(at_widget(editor_window(), Widget::kRatioKnob));
+    editor_window().release(at_widget(editor_window(), Widget::kRatioKnob));
+    editor_window().press(at_widget(editor_window(), Widget::kRightButton));
+    editor_window().release(at_widget(editor_window(), Widget::kRightButton));
     EXPECT_EQ(dispatch(effGetProgram), 8);
 }
 
@@ -161,9 +161,9 @@ TEST_F(Vst2View, HostDisabledEffectDrawsGreyAtTheNextTick)
 {
     EXPECT_GT(coloured_pixels(view), 0);
     editor->setHostEffEnable(0.0f);
-    EXPECT_FALSE(core().mono());
+    EXPECT_FALSE(editor_window().mono());
     tick(view);
-    EXPECT_TRUE(core().mono());
+    EXPECT_TRUE(editor_window().mono());
     EXPECT_EQ(coloured_pixels(view), 0);
     editor->setHostEffEnable(1.0f);
     tick(view);
@@ -174,21 +174,21 @@ TEST_F(Vst2View, HostDisabledEffectDrawsGreyAtTheNextTick)
 // its setters, which only store: the panel changes at the next tick.
 TEST_F(Vst2View, HostThreadsOnlyStoreUntilTheTick)
 {
-    const float attack = core().value(Widget::kAttackKnob);
-    const std::string banner = core().banner_text();
+    const float attack = editor_window().value(Widget::kAttackKnob);
+    const std::string banner = editor_window().banner_text();
     std::thread host([this] {
         dispatch(effSetProgram, 3);  // sets the knobs first
         effect->setParameter(effect, 2, 0.9f);
         dispatch(effSetBypass, 1);
     });
     host.join();
-    EXPECT_EQ(core().value(Widget::kAttackKnob), attack);
-    EXPECT_FALSE(core().mono());
-    EXPECT_EQ(core().banner_text(), banner);
+    EXPECT_EQ(editor_window().value(Widget::kAttackKnob), attack);
+    EXPECT_FALSE(editor_window().mono());
+    EXPECT_EQ(editor_window().banner_text(), banner);
     tick(view);
-    EXPECT_FLOAT_EQ(core().value(Widget::kAttackKnob), 0.9f * 99.0f);
-    EXPECT_TRUE(core().mono());
-    EXPECT_EQ(core().banner_text(), program_name());
+    EXPECT_FLOAT_EQ(editor_window().value(Widget::kAttackKnob), 0.9f * 99.0f);
+    EXPECT_TRUE(editor_window().mono());
+    EXPECT_EQ(editor_window().banner_text(), program_name());
 }
 
 // A UI size from the host is kept for the next open: this view keeps its size.
@@ -197,7 +197,7 @@ TEST_F(Vst2View, HostUiSizeWaitsForTheNextOpen)
     const NSSize size = [view frame].size;
     [(id<BrindleVLT650VSTViewMethods>)view control_update_ui_size:1.7f];
     tick(view);
-    EXPECT_EQ(core().ui_size(), 1.0f);
+    EXPECT_EQ(editor_window().ui_size(), 1.0f);
     EXPECT_EQ([view frame].size.width, size.width);
     EXPECT_EQ([view frame].size.height, size.height);
 }
@@ -222,23 +222,23 @@ TEST_F(Vst2View, IsOpenFollowsOpenAndClose)
 // After the version line the banner blanks with 32 blanks.
 TEST_F(Vst2View, BannerBlanksAfterTheVersion)
 {
-    for (int i = 0; i < core().build().banner.show_ticks; ++i)
+    for (int i = 0; i < editor_window().build().banner.show_ticks; ++i)
         tick(view);
-    EXPECT_EQ(core().banner_text(), std::string(32, ' '));
+    EXPECT_EQ(editor_window().banner_text(), std::string(32, ' '));
 }
 
 TEST_F(Vst2View, TickPollsTheMeter)
 {
     plug->control_update_meter(0.5f);
     tick(view);
-    EXPECT_FLOAT_EQ(core().value(Widget::kMeter), 49.5f);
+    EXPECT_FLOAT_EQ(editor_window().value(Widget::kMeter), 49.5f);
 }
 
 TEST_F(Vst2View, HostProgramChangeShowsTheNameAtTheTick)
 {
     dispatch(effSetProgram, 3);
     tick(view);
-    EXPECT_EQ(core().banner_text(), program_name());
+    EXPECT_EQ(editor_window().banner_text(), program_name());
 }
 
 // This view only sets a program's name as the banner's text: a banner the
@@ -248,9 +248,9 @@ TEST_F(Vst2View, AHostProgramKeepsTheBannersScroll)
     auto select = [&](int index) {
         dispatch(effSetProgram, index);
         tick(view);
-        EXPECT_EQ(core().banner_text(), program_name());
+        EXPECT_EQ(editor_window().banner_text(), program_name());
     };
-    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(core(), select);
+    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(editor_window(), select);
     EXPECT_NE(after_a_drag, from_start);
 }
 

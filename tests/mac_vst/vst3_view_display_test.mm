@@ -43,11 +43,11 @@ struct Vst3View : ::testing::Test {
         handler->release();
         host->release();
     }
-    vlt::editor::CocoaEditorWindow& core() { return core_of(view); }
+    vlt::editor::CocoaEditorWindow& editor_window() { return editor_window_of(view); }
     void click(Widget w)
     {
-        core().press(at_widget(core(), w));
-        core().release(at_widget(core(), w));
+        editor_window().press(at_widget(editor_window(), w));
+        editor_window().release(at_widget(editor_window(), w));
     }
     std::string preset_name(int32 index)
     {
@@ -71,14 +71,14 @@ struct Vst3View : ::testing::Test {
 
 TEST_F(Vst3View, KnobEditsGoToTheControllerAndEveryReleaseEndsThem)
 {
-    core().press(at_widget(core(), Widget::kThresholdKnob));
-    core().drag(at_widget(core(), Widget::kThresholdKnob, 0, -10));
+    editor_window().press(at_widget(editor_window(), Widget::kThresholdKnob));
+    editor_window().drag(at_widget(editor_window(), Widget::kThresholdKnob, 0, -10));
     ASSERT_GE(handler->log.size(), 2u);
     EXPECT_EQ(handler->log[0], "beginEdit 1");
     EXPECT_EQ(handler->log[1].rfind("performEdit 1 ", 0), 0u) << handler->log[1];
     EXPECT_GT(controller->getParamNormalized(vlt650::kThreshId), 0.0);
     handler->log.clear();
-    core().release(at_widget(core(), Widget::kThresholdKnob));
+    editor_window().release(at_widget(editor_window(), Widget::kThresholdKnob));
     const std::vector<std::string> ends = {"endEdit 0", "endEdit 1", "endEdit 2", "endEdit 3",
                                            "endEdit 4", "endEdit 5", "endEdit 7"};
     EXPECT_EQ(handler->log, ends);
@@ -88,14 +88,14 @@ TEST_F(Vst3View, PresetButtonsShowThenStepThroughSixPrograms)
 {
     ASSERT_EQ(program(), 0);
     click(Widget::kLeftButton);
-    EXPECT_EQ(core().banner_text(), std::string("Factory Defaults"));
+    EXPECT_EQ(editor_window().banner_text(), std::string("Factory Defaults"));
     EXPECT_EQ(program(), 0);
     click(Widget::kLeftButton);
     EXPECT_EQ(program(), 5);
-    EXPECT_EQ(core().banner_text(), preset_name(5));
+    EXPECT_EQ(editor_window().banner_text(), preset_name(5));
     click(Widget::kRightButton);
     EXPECT_EQ(program(), 0);
-    EXPECT_EQ(core().banner_text(), preset_name(0));
+    EXPECT_EQ(editor_window().banner_text(), preset_name(0));
 }
 
 // A program the controller selects shows its name from the banner's
@@ -105,9 +105,9 @@ TEST_F(Vst3View, AProgramTheHostSelectsShowsItsNameFromTheStart)
     auto select = [&](int32 index) {
         controller->setParamNormalized(vlt650::kPresetId, static_cast<double>(index) / vlt650::kPresetSteps);
         tick(view);  // the name goes on the banner at the tick
-        EXPECT_EQ(core().banner_text(), preset_name(index));
+        EXPECT_EQ(editor_window().banner_text(), preset_name(index));
     };
-    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(core(), select);
+    const auto [from_start, after_a_drag] = program_banner_before_and_after_a_drag(editor_window(), select);
     EXPECT_EQ(after_a_drag, from_start);
 }
 
@@ -124,28 +124,28 @@ TEST_F(Vst3View, ProgramSelectionSleepsWhenTheVersionReturns)
 
 TEST_F(Vst3View, HostValueForADraggedKnobIsIgnored)
 {
-    core().press(at_widget(core(), Widget::kAttackKnob));
-    const float held = core().value(Widget::kAttackKnob);
+    editor_window().press(at_widget(editor_window(), Widget::kAttackKnob));
+    const float held = editor_window().value(Widget::kAttackKnob);
     controller->setParamNormalized(vlt650::kAttackId, 0.9);
-    EXPECT_EQ(core().value(Widget::kAttackKnob), held);
-    core().release(at_widget(core(), Widget::kAttackKnob));
+    EXPECT_EQ(editor_window().value(Widget::kAttackKnob), held);
+    editor_window().release(at_widget(editor_window(), Widget::kAttackKnob));
     controller->setParamNormalized(vlt650::kAttackId, 0.9);
-    EXPECT_FLOAT_EQ(core().value(Widget::kAttackKnob), 0.9f * 99.0f);
+    EXPECT_FLOAT_EQ(editor_window().value(Widget::kAttackKnob), 0.9f * 99.0f);
 }
 
 TEST_F(Vst3View, HostBypassAboveHalfDrawsGrey)
 {
     controller->setParamNormalized(vlt650::kHostBypassId, 0.7);
-    EXPECT_TRUE(core().mono());
+    EXPECT_TRUE(editor_window().mono());
     EXPECT_EQ(coloured_pixels(view), 0);
     controller->setParamNormalized(vlt650::kHostBypassId, 0.5);
-    EXPECT_FALSE(core().mono());
+    EXPECT_FALSE(editor_window().mono());
     EXPECT_GT(coloured_pixels(view), 0);
 }
 
 TEST_F(Vst3View, HostFrameMagnifiesAndCentresThePanel)
 {
-    EXPECT_EQ(core().x_pos(), 162);
+    EXPECT_EQ(editor_window().x_pos(), 162);
     struct Case {
         int32 w, h;
         float magnification;
@@ -154,9 +154,9 @@ TEST_F(Vst3View, HostFrameMagnifiesAndCentresThePanel)
     for (const Case& c : {Case{936, 1020, 2.0f, 324}, Case{936, 510, 1.0f, 396}}) {
         ViewRect r{0, 0, c.w, c.h};
         EXPECT_EQ(editor->onSize(&r), kResultOk);
-        EXPECT_EQ(core().magnification(), c.magnification) << c.w << " x " << c.h;
-        EXPECT_EQ(core().x_pos(), c.x_pos) << c.w << " x " << c.h;
-        EXPECT_EQ(core().width(), c.w);
+        EXPECT_EQ(editor_window().magnification(), c.magnification) << c.w << " x " << c.h;
+        EXPECT_EQ(editor_window().x_pos(), c.x_pos) << c.w << " x " << c.h;
+        EXPECT_EQ(editor_window().width(), c.w);
         EXPECT_EQ([view frame].size.height, c.h);
     }
 }
@@ -165,16 +165,16 @@ TEST_F(Vst3View, HostFrameMagnifiesAndCentresThePanel)
 TEST_F(Vst3View, ResizeCornerKeepsTheHostFrame)
 {
     vlt::editor::PointerEvent corner;
-    corner.x = core().width() - 2;
-    corner.y = core().height() - 2;
-    core().press(corner);
+    corner.x = editor_window().width() - 2;
+    corner.y = editor_window().height() - 2;
+    editor_window().press(corner);
     corner.y += 60;
     corner.delta_y = 60;
-    core().drag(corner);
-    core().release(corner);
-    EXPECT_EQ(core().width(), 468);
-    EXPECT_EQ(core().height(), 510);
-    EXPECT_EQ(core().x_pos(), 162);
+    editor_window().drag(corner);
+    editor_window().release(corner);
+    EXPECT_EQ(editor_window().width(), 468);
+    EXPECT_EQ(editor_window().height(), 510);
+    EXPECT_EQ(editor_window().x_pos(), 162);
     EXPECT_EQ([view frame].size.width, 468);
 }
 
@@ -190,9 +190,9 @@ TEST_F(Vst3View, ViewAnswersTheEditorViewsMethods)
 // After the version line the banner blanks with 16 blanks.
 TEST_F(Vst3View, BannerBlanksWithSixteenBlanks)
 {
-    for (int i = 0; i < core().build().banner.show_ticks; ++i)
+    for (int i = 0; i < editor_window().build().banner.show_ticks; ++i)
         tick(view);
-    EXPECT_EQ(core().banner_text(), std::string(16, ' '));
+    EXPECT_EQ(editor_window().banner_text(), std::string(16, ' '));
 }
 
 TEST_F(Vst3View, RemovedReleasesTheViewAndItsTimer)

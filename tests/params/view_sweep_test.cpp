@@ -13,6 +13,9 @@
 #include "vst2_param_ids.h"
 #include "vst3_param_ids.h"
 
+#include <set>
+#include <vector>
+
 namespace {
 
 using namespace sweep;
@@ -133,6 +136,28 @@ TEST(ParamSweep, HostMapsNameTheModelsQuantities)
                 EXPECT_EQ(q, vlt::editor::model_index(c)) << f.map->format << " control " << i;
             }
         }
+}
+
+// The macOS AAX view's own numbering reaches every parameter the AAX build
+// publishes and the meter, each at an index of its own that leads back to it.
+TEST(ParamSweep, AaxViewIndicesNameEachShownQuantityOnce)
+{
+    std::vector<P::Index> shown;
+    for (const auto& p : P::aax::kParams)
+        shown.push_back(p.quantity);
+    shown.push_back(P::kMeter);
+    std::set<int> indices;
+    for (P::Index q : shown) {
+        const int index = P::aax::view_index_of(q);
+        ASSERT_GE(index, 0) << "quantity " << q;
+        EXPECT_TRUE(indices.insert(index).second) << "index " << index << " twice";
+        P::Index back = P::kIndexCount;
+        ASSERT_TRUE(P::aax::quantity_of_view_index(index, &back));
+        EXPECT_EQ(back, q);
+    }
+    P::Index none;
+    EXPECT_FALSE(P::aax::quantity_of_view_index(-1, &none));
+    EXPECT_FALSE(P::aax::quantity_of_view_index(static_cast<int>(shown.size()), &none));
 }
 
 }  // namespace

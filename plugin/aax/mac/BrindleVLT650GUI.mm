@@ -10,6 +10,7 @@
 #include "aax_view_host.h"
 #include "aax_view_programs.h"
 #include "cocoa/cocoa_editor_window.h"
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
 #include "panel_size.h"
 
@@ -17,6 +18,10 @@ namespace {
 
 // The fixed view: the window of the smallest UI size.
 constexpr NSRect kViewFrame = {{0, 0}, {vlt::editor::kDefaultWindowWidth, vlt::editor::kDefaultWindowHeight}};
+
+// What the view owns beside the AppKit object; edits go to the host's
+// objects, the step buttons through the view's own preset table.
+using AaxViewParts = vlt::mac::ViewParts<VLT650_EditorHost>;
 
 }  // namespace
 
@@ -26,16 +31,11 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650_AAX_TimerTarget)
 // parts (the shell owns the methods every build shares).
 @interface BrindleVLT650_AAX_ViewShell : NSView {
 @protected
-    vlt::editor::CocoaEditorWindow* core_;
-    vlt::mac::NSViewSurface* surface_;
+    vlt::editor::CocoaEditorWindow* window_;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
 }
-- (void)setScale:(float)scale;
-- (void)startEditorMain;
-- (void)stopEditor;
-- (void)guiUpdateCallback;
-- (vlt::editor::CocoaEditorWindow*)viewCore;
+VLT_COCOA_VIEW_SHELL_DECLARATIONS(vlt::editor::CocoaEditorWindow)
 @end
 
 @implementation BrindleVLT650_AAX_ViewShell
@@ -47,7 +47,8 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 @interface BrindleVLT650_AAX_CocoaView : BrindleVLT650_AAX_ViewShell {
     vlt::aax_view::AaxViewHost* objects_;
     vlt::aax_view::ProgramTable* programs_;  // the view's own preset table
-    VLT650_EditorHost* host_;
+    AaxViewParts* parts_;
+    VLT650_EditorHost* host_;  // the parts' editor host
     unsigned long ticks_;
 }
 @end
@@ -59,18 +60,15 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     self = [super initWithFrame:frame];
     if (!self)
         return nil;
-    surface_ = new vlt::mac::NSViewSurface;
-    surface_->attach(self);
     objects_ = new vlt::aax_view::AaxViewHost;
     programs_ = new vlt::aax_view::ProgramTable[1];
     vlt::aax_view::init_factory_presets(*programs_);
-    host_ = new VLT650_EditorHost(*objects_, *programs_);
-    TheGUIUpdateTarget = [[BrindleVLT650_AAX_TimerTarget alloc] init];
-    [TheGUIUpdateTarget SetCallback:self];
-    // The AAX view has no backing scale: its pixmap is its size in points.
-    core_ = new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAaxBuild, *host_, *surface_,
-                                               frame.size.width, frame.size.height, 1.0);
-    host_->attach(&core_->core());
+    parts_ = new AaxViewParts(self, [BrindleVLT650_AAX_TimerTarget class], vlt::editor::kCocoaAaxBuild,
+                              frame.size, *objects_, *programs_);
+    window_ = &parts_->window;
+    host_ = &parts_->host;
+    TheGUIUpdateTarget = parts_->timer_target;
+    host_->attach(&window_->core());
     return self;
 }
 
@@ -78,12 +76,12 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 - (void)dealloc
 {
     [self stopEditor];
-    [TheGUIUpdateTarget release];
-    delete core_;
-    delete host_;
+    window_ = nullptr;
+    host_ = nullptr;
+    TheGUIUpdateTarget = nil;
+    delete parts_;  // and the timer's target
     delete[] programs_;
     delete objects_;
-    delete surface_;
     [super dealloc];
 }
 
@@ -104,15 +102,16 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 
 - (void)setParameter:(int32_t)index:(float)value
 {
-    if (index == kVLT650_AAXViewMeterIndex)
-        core_->host_value(vlt::editor::Control::kMeter, 1.0f - value);
-    else if (index >= 0 && index < kVLT650_AAXViewMeterIndex)
-        core_->host_value(static_cast<vlt::editor::Control>(index), value);
+    vlt::params::Index q;
+    if (!vlt::params::aax::quantity_of_view_index(index, &q))
+        return;
+    // The meter arrives as the gain factor's share: the view shows its reduction.
+    window_->host_value(vlt::editor::control_of(q), q == vlt::params::kMeter ? 1.0f - value : value);
 }
 
 - (void)control_update_meter:(float)x
 {
-    core_->host_value(vlt::editor::Control::kMeter, x);
+    window_->host_value(vlt::editor::Control::kMeter, x);
 }
 
 - (uint32_t)GetAAXModifiersFromNSEvent:(NSEvent*)event
@@ -127,7 +126,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
     if (index < 0 || index >= vlt::aax_view::kProgramCount)
         return;
     host_->set_program(index);
-    core_->core().set_program_index(index);
+    window_->core().set_program_index(index);
 }
 
 - (void)initFactoryPresets
@@ -151,7 +150,7 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 - (void)mouseDown:(NSEvent*)event
 {
     const vlt::mac::PointerEvent at = vlt::mac::pointer_event(self, event);
-    const double left = core_->x_pos(), right = left + vlt::editor::kPanelWidth * core_->magnification();
+    const double left = window_->x_pos(), right = left + vlt::editor::kPanelWidth * window_->magnification();
     if (at.x < left || at.x > right)
         return;
     objects_->set_press_modifiers([self GetAAXModifiersFromNSEvent:event]);

@@ -2,10 +2,13 @@
 // What the GUI object sends to the GUI bundle's factory and view. Both the
 // plug-in and the bundle compile against these declarations: a message to a
 // selector the compiler has not seen passes float and struct arguments the
-// wrong way, so nothing here is ever sent undeclared.
+// wrong way, so nothing here is ever sent undeclared. Every message is sent
+// on the main thread.
 #import <AppKit/AppKit.h>
 
 #include <cstdint>
+
+#include "aax_param_ids.h"
 
 class AAX_IACFEffectParameters;
 class AAX_IViewContainer;
@@ -20,8 +23,8 @@ class AAX_IController;
 @end
 
 // The editor view the factory makes. The three host objects are borrowed
-// and may be null; index 0..6 of setParameter:: follows the AAX host map,
-// 7 is the gain-reduction meter (0..1).
+// and may be null; setParameter::'s index is the view's own numbering of
+// the parameter model (params::aax::kViewIndices), the meter (0..1) included.
 @protocol VLT650_AAXEditorView <NSObject>
 - (void)setEffectParameterPtr:(AAX_IACFEffectParameters*)parameters;
 - (void)setViewContainerPtr:(AAX_IViewContainer*)container;
@@ -40,4 +43,4 @@ class AAX_IController;
 - (unsigned long)tickCount;  // timer ticks so far
 @end
 
-enum : int32_t { kVLT650_AAXViewMeterIndex = 7 };
+enum : int32_t { kVLT650_AAXViewMeterIndex = vlt::params::aax::view_index_of(vlt::params::kMeter) };

@@ -8,13 +8,18 @@
 #include "VLT650_GUI.h"
 #include "VLT650_Layout.h"
 #include <cstring>
-#include "host_map.h"
+#include <iterator>
+#include "aax_param_ids.h"
 
 namespace {
 
-constexpr int kShownCount = 7;  // the six knobs and the effect switch, by host-map order
+namespace aax = vlt::params::aax;
 
-const char* shown_id(int i) { return vlt::editor::kAaxMap.params[i].id; }
+// The parameters the view shows, in the plug-in's order.
+constexpr int kShownCount = static_cast<int>(std::size(aax::kParams));
+
+const char* shown_id(int i) { return aax::kParams[i].id; }
+int view_index(int i) { return aax::view_index_of(aax::kParams[i].quantity); }
 
 int shown_index(AAX_CParamID param)
 {
@@ -24,6 +29,7 @@ int shown_index(AAX_CParamID param)
     return -1;
 }
 
+// Every call, the host's and the view's, runs on the main thread.
 class CEditorGUI final : public AAX_CEffectGUI {
 public:
     ~CEditorGUI() override { DeleteViewContainer(); }
@@ -45,7 +51,7 @@ public:
             if (i < 0)
                 return AAX_ERROR_INVALID_PARAMETER_ID;
             if (pull(i) && view)
-                [view setParameter:i:cache[i]];
+                [view setParameter:view_index(i):cache[i]];
             return AAX_SUCCESS;
         });
     }
@@ -95,7 +101,7 @@ private:
             pull(i);
         hand_over(parameters, GetViewContainer(), controller);
         for (int i = 0; i < kShownCount; ++i)
-            [view setParameter:i:cache[i]];
+            [view setParameter:view_index(i):cache[i]];
         if (controller) {
             float meter = 0;
             controller->GetCurrentMeterValue(kVLT650_MeterID, &meter);

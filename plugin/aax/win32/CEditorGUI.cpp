@@ -29,11 +29,11 @@ uint32_t modifier_keys()
 }  // namespace
 
 CEditorGUI::CEditorGUI()
-    : CPanelView(G_GUI_engine, G_FONT_engine), host_objects_(*this, modifier_keys),
-      host_(host_objects_, &VLT650_preset(0)), core_(kWindowsAaxBuild, host_, *this),
-      window_(G_GUI_engine, core_, *this, *this)
+    : host_objects_(*this, modifier_keys), host_(host_objects_, &VLT650_preset(0)),
+      panel_(G_GUI_engine, G_FONT_engine), core_(kWindowsAaxBuild, host_, panel_),
+      window_(G_GUI_engine, core_, panel_, window_hooks())
 {
-    attach(&core_);
+    panel_.attach(core_, window_);
     host_.attach(&core_);
 }
 
@@ -41,7 +41,19 @@ CEditorGUI::~CEditorGUI()
 {
     stop_editor();
     if (G_GUI_engine)
-        cleanup_gui_objects();
+        panel_.cleanup_gui_objects();
+}
+
+WindowHooks CEditorGUI::window_hooks()
+{
+    WindowHooks hooks;
+    hooks.title = [](char* text, std::size_t size) {
+        std::snprintf(text, size, "%s", kTitle);
+        return true;
+    };
+    hooks.before_init = [this] { pull_host_values(); };
+    hooks.before_tick = [this] { poll_meter(); };
+    return hooks;
 }
 
 // The controller wrapper goes away here: its timer must not outlive it.
@@ -93,19 +105,13 @@ void CEditorGUI::start_editor(afx_sys_window host_window)
     if (!G_GUI_engine)
         return;
     core_.apply_size_rule(kDisplayScale);
-    window_.start_editor(host_window, core_.size());
-}
-
-bool CEditorGUI::window_title(char* text, std::size_t size)
-{
-    std::snprintf(text, size, "%s", kTitle);
-    return true;
+    window_.open(host_window);
 }
 
 void CEditorGUI::stop_editor() { window_.close(); }
 
 // What the panel opens with: the host's values now, not the last ones seen.
-void CEditorGUI::before_init()
+void CEditorGUI::pull_host_values()
 {
     if (AAX_IACFEffectParameters* params = GetEffectParameters())
         for (const HostParam& p : kAaxMap.params) {
@@ -122,9 +128,5 @@ void CEditorGUI::poll_meter()
 {
     core_.set_control(Control::kMeter, 1.0f - AAX_CurrentMeterValue(GetController(), kVLT650_MeterID));
 }
-
-void CEditorGUI::queue_rect(const Rect& r) { window_.queue(r.x, r.y, r.w, r.h); }
-
-void CEditorGUI::repaint_all() { window_.queue_all(); }
 
 IACFUnknown* VLT650_GUI_Create() { return static_cast<AAX_IACFEffectGUI*>(new CEditorGUI()); }

@@ -52,14 +52,11 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
             AudioUnitParameter{nullptr, static_cast<AudioUnitParameterID>(n), kAudioUnitScope_Global, 0};
         listening_[n] = false;
     }
-    surface_ = new vlt::mac::NSViewSurface;
-    surface_->attach(self);
-    host_ = new vlt::mac::AuEditorHost(self, &mParameterListener, parameter);
-    TheGUIUpdateTarget = [[BrindleVLT650TimerTarget alloc] init];
-    [TheGUIUpdateTarget SetCallback:self];
-    core_ =
-        new vlt::editor::CocoaEditorWindow(vlt::editor::kCocoaAuBuild, *host_, *surface_, frame.size.width,
-                                           frame.size.height, vlt::mac::screen_backing_scale());
+    parts_ =
+        new BrindleVLT650CocoaViewParts(self, [BrindleVLT650TimerTarget class], vlt::editor::kCocoaAuBuild,
+                                        frame.size, self, &mParameterListener, parameter);
+    window_ = &parts_->window;
+    TheGUIUpdateTarget = parts_->timer_target;
     return self;
 }
 
@@ -68,13 +65,10 @@ extern "C" void ParameterListenerDispatcher(void* inRefCon, void* inObject,
 - (void)dealloc
 {
     [self stopEditor];
-    [TheGUIUpdateTarget release];
-    TheGUIUpdateTarget = nil;
     [self _removeListenersMayRaise:false];
-    delete core_;
-    core_ = nullptr;
-    delete host_;
-    delete surface_;
+    window_ = nullptr;
+    TheGUIUpdateTarget = nil;
+    delete parts_;  // and the timer's target
     [super dealloc];
 }
 
@@ -157,11 +151,11 @@ VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
 {
     (void)inObject;
     vlt::editor::Control control;
-    if (!core_ || !inParameter ||
+    if (!window_ || !inParameter ||
         !vlt::editor::control_of_index(vlt::editor::kAuMap, static_cast<int>(inParameter->mParameterID),
                                        &control))
         return;  // ids 10 and above are not ours
-    core_->host_value(control, vlt::mac::au_fraction(control, inValue));
+    window_->host_value(control, vlt::mac::au_fraction(control, inValue));
 }
 
 @end

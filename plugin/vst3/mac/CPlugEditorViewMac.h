@@ -1,6 +1,7 @@
 #pragma once
 // The VST3 editor view on macOS: tells the host its size and limits and,
 // attached to an NSView, creates, fills, starts and embeds the Cocoa view.
+// Every call runs on the host's main thread.
 #include "CPlugEditorView.h"
 #include "vst3_panel.h"
 

@@ -2,12 +2,12 @@
 // build row behind the Cocoa window glue, edits to the controller through
 // the VST3 editor host, the six factory programs on the step buttons and a
 // frame the host sizes.
+#include "cocoa/cocoa_view_parts.h"
 #include "cocoa/cocoa_view_shell.h"
 
 #include "CPlugController.h"
 #include "host_map.h"
 #include "plug_ids.h"
-#include "view_parts.h"
 #include "vst3_editor_host.h"
 #include "vst3_panel.h"
 #include "vst3_view_methods.h"
@@ -33,6 +33,7 @@ public:
     void attach(vlt::editor::CocoaEditorWindow* window) { window_ = window; }
     void invalidate(int x, int y, int w, int h) override { view_.invalidate(x, y, w, h); }
     void invalidate_all() override { view_.invalidate_all(); }
+    void embed(afx_sys_window parent) override { view_.embed(parent); }
     void resize_frame(int, int) override
     {
         const NSSize size = [ns_view_ frame].size;
@@ -48,7 +49,7 @@ private:
 // Edits go to the controller, which tells the host and every open view;
 // the step buttons select its factory programs through the program
 // parameter, and the controller answers with the new name.
-using Vst3Parts = mac::ViewParts<Vst3Surface, Vst3EditorHost>;
+using Vst3Parts = mac::ViewParts<Vst3EditorHost, Vst3Surface>;
 
 }  // namespace
 
@@ -56,7 +57,7 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 
 @interface BrindleVLT650VST3CocoaView : NSView <BrindleVLT650VST3ViewMethods> {
     Vst3Parts* parts_;
-    vlt::editor::CocoaEditorWindow* core_;  // the parts' window glue
+    vlt::editor::CocoaEditorWindow* window_;  // the parts' window glue
     CPlugController* controller;
     NSTimer* GUIUpdateTimer;
     id TheGUIUpdateTarget;
@@ -72,18 +73,18 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
         return nil;
     parts_ = new Vst3Parts(self, [BrindleVLT650VST3TimerTarget class], kBuild, frame.size, nullptr,
                            Vst3EditorHost::ProgramValue::kFloat);
-    core_ = &parts_->window;
+    window_ = &parts_->window;
     TheGUIUpdateTarget = parts_->timer_target;
-    parts_->surface.attach(core_);
-    parts_->host.attach(&core_->core());
-    core_->set_frame_size(frame.size.width, frame.size.height);
+    parts_->surface.attach(window_);
+    parts_->host.attach(&window_->core());
+    window_->set_frame_size(frame.size.width, frame.size.height);
     return self;
 }
 
 - (void)dealloc
 {
     [self stopEditor];
-    core_ = nullptr;
+    window_ = nullptr;
     delete parts_;  // and the timer's target
     [super dealloc];
 }
@@ -98,27 +99,27 @@ VLT_COCOA_TIMER_TARGET(BrindleVLT650VST3TimerTarget)
 - (void)setFrameSize:(NSSize)size
 {
     [super setFrameSize:size];
-    if (core_)
-        core_->set_frame_size(size.width, size.height);
+    if (window_)
+        window_->set_frame_size(size.width, size.height);
 }
 
 - (void)setParameter:(ParamID)paramId:(float)value
 {
     Control c;
     if (paramId == ids::kHostBypassId)
-        core_->core().set_host_eff_enable(::vlt::params::switched_on(value) ? 0.0f
-                                                                            : 1.0f);  // grey while bypassed
+        window_->core().set_host_eff_enable(::vlt::params::switched_on(value) ? 0.0f
+                                                                              : 1.0f);  // grey while bypassed
     else if (control_of_index(*kBuild.host, static_cast<int>(paramId), &c))
-        core_->host_value(c, value);
+        window_->host_value(c, value);
 }
 
 - (void)setProgramName:(int32)index:(const char8*)name
 {
     // No name: only the index, the banner untouched.
     if (name)
-        core_->core().set_program(index, name);
+        window_->core().set_program(index, name);
     else
-        core_->core().set_program_index(index);
+        window_->core().set_program_index(index);
 }
 
 VLT_COCOA_VIEW_SHELL_METHODS(vlt::editor::CocoaEditorWindow)
@@ -146,11 +147,7 @@ void set_program_name(Panel panel, int32 index, const char8* name)
     [view_of(panel) setProgramName:index:name];
 }
 
-void show(Panel panel, void* parent)
-{
-    [view_of(panel) startEditorMain];
-    [static_cast<NSView*>(parent) addSubview:view_of(panel)];
-}
+void show(Panel panel, void* parent) { [view_of(panel) startEditorMainIn:static_cast<NSView*>(parent)]; }
 
 void set_frame_size(Panel panel, int32 width, int32 height)
 {

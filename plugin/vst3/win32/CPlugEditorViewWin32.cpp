@@ -41,6 +41,17 @@ float contentScaleFor(int32 w, int32 h, float s)
 // view's own.
 constexpr ParamID kControlIds[] = {0, 1, 2, 3, 4, 5, 6, 7};
 
+// Only a failed widget creation is told, in a message box.
+WindowHooks failureHooks()
+{
+    WindowHooks hooks;
+    hooks.notice = [](WindowHooks::Notice notice) {
+        if (notice == WindowHooks::Notice::kNoWidgets)
+            gFailureNotice("Failed to create GUI objects");
+    };
+    return hooks;
+}
+
 }  // namespace
 
 void CPlugEditorViewWin32::setFailureNotice(FailureNotice notice)
@@ -49,11 +60,11 @@ void CPlugEditorViewWin32::setFailureNotice(FailureNotice notice)
 }
 
 CPlugEditorViewWin32::CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect)
-    : CPlugEditorView(controller, rect), CPanelView(G_GUI_engine, G_FONT_engine), controller_(controller),
-      host_(controller), core_(kWindowsVst3Build, host_, *this), window_(G_GUI_engine, core_, *this, *this),
-      displayScale_(engineScale())
+    : CPlugEditorView(controller, rect), controller_(controller), host_(controller),
+      panel_(G_GUI_engine, G_FONT_engine), core_(kWindowsVst3Build, host_, panel_),
+      window_(G_GUI_engine, core_, panel_, failureHooks()), displayScale_(engineScale())
 {
-    attach(&core_);
+    panel_.attach(core_, window_);
     host_.attach(&core_);
     window_.set_always_scaled(true);
     if (rect) {
@@ -72,13 +83,13 @@ CPlugEditorViewWin32::~CPlugEditorViewWin32()
     trackView(this, false);
     window_.close();
     if (G_GUI_engine)
-        cleanup_gui_objects();
+        panel_.cleanup_gui_objects();
 }
 
 void CPlugEditorViewWin32::releaseEngine()
 {
     window_.release_engine();
-    cleanup_gui_objects();
+    panel_.cleanup_gui_objects();
 }
 
 tresult PLUGIN_API CPlugEditorViewWin32::isPlatformTypeSupported(FIDString type)
@@ -114,7 +125,7 @@ void CPlugEditorViewWin32::sizeApplied(const ViewRect& rect)
     reportSize(rect);
     // Only an open view has a window to follow. A back buffer that cannot
     // be made at this size leaves it blank until a smaller size arrives.
-    window_.resize(size_, displayScale_);
+    window_.follow_host_size();
 }
 
 tresult PLUGIN_API CPlugEditorViewWin32::checkSizeConstraint(ViewRect* rect)
@@ -174,13 +185,7 @@ void CPlugEditorViewWin32::startEditor()
         applySize(size_.width, size_.height);
     else
         core_.set_size(size_, displayScale_);
-    window_.start_editor(parent_, size_);
-}
-
-void CPlugEditorViewWin32::open_failed(Step step)
-{
-    if (step == Step::kWidgets)
-        gFailureNotice("Failed to create GUI objects");
+    window_.open(parent_);
 }
 
 // --- the controller's calls -----------------------------------------------------------
@@ -195,12 +200,6 @@ void CPlugEditorViewWin32::setParameter(ParamID id, ParamValue value)
 }
 
 void CPlugEditorViewWin32::setProgramName(int32 index, const char8* name) { core_.set_program(index, name); }
-
-// --- screen side -----------------------------------------------------------------
-
-void CPlugEditorViewWin32::queue_rect(const Rect& r) { window_.queue(r.x, r.y, r.w, r.h); }
-
-void CPlugEditorViewWin32::repaint_all() { window_.queue_all(); }
 
 CPlugEditorView* createPlugEditorView(CPlugController& controller, const ViewRect& rect)
 {

@@ -1,9 +1,9 @@
 #pragma once
 // The VST3 editor view on Windows: the front panel in a child window of the
 // host's HWND, sized in physical pixels by the host (onSize) and centred,
-// magnified, within its limits. It holds the editor logic, the panel and
-// the window glue; edits go to the controller. Every call runs on the
-// host's UI thread.
+// magnified, within its limits. It is the host's view and the editor's
+// host adapter, and holds the editor core, the panel and the window glue;
+// edits go to the controller. Every call runs on the host's UI thread.
 #include "CPlugEditorView.h"
 #include "editor_core.h"
 #include "panel_view.h"
@@ -14,9 +14,7 @@ namespace Steinberg::Vst {
 
 class CPlugController;
 
-class CPlugEditorViewWin32 final : public CPlugEditorView,
-                                   public vlt::editor::CPanelView,
-                                   private vlt::editor::Win32EditorWindow::Hooks {
+class CPlugEditorViewWin32 final : public CPlugEditorView {
 public:
     CPlugEditorViewWin32(CPlugController* controller, const ViewRect* rect);
     ~CPlugEditorViewWin32() override;
@@ -44,18 +42,9 @@ private:
     // Keeps the view's rect, which the host reads back, equal to it.
     void applySize(int32 width, int32 height);
 
-    // CPanelView, screen side.
-    void queue_rect(const vlt::editor::Rect& r) override;
-    void repaint_all() override;
-    void resize_window(const vlt::editor::EditorSize&, const vlt::editor::EditorSize&) override {}
-
-    // The window's hooks: painted at the size the host chose.
-    void open_failed(Step step) override;
-    const vlt::editor::EditorSize& paint_size(const vlt::editor::CEditorCore&) override { return size_; }
-    float paint_scale(const vlt::editor::CEditorCore&) override { return displayScale_; }
-
     CPlugController* controller_;
     Vst3EditorHost host_;
+    vlt::editor::CPanelView panel_;  // drawn with the module's engines
     vlt::editor::CEditorCore core_;
     vlt::editor::Win32EditorWindow window_;
     afx_sys_window parent_ = 0;

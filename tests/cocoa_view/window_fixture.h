@@ -42,27 +42,29 @@ public:
         frame_w = w;
         frame_h = h;
     }
+    afx_sys_window parent = 0;
+    void embed(afx_sys_window p) override { parent = p; }
 };
 
 // The Audio Unit view's glue, as the factory makes it at UI size 0.
-struct CoreFixture {
-    RecordingHost sink;
+struct WindowFixture {
+    RecordingHost host;
     RecordingSurface surface;
-    CocoaEditorWindow core;
+    CocoaEditorWindow window;
 
-    explicit CoreFixture(double backing_scale = 1.0, double height = 510)
-        : core(kCocoaAuBuild, sink, surface, 468, height, backing_scale)
+    explicit WindowFixture(double backing_scale = 1.0, double height = 510)
+        : window(kCocoaAuBuild, host, surface, 468, height, backing_scale)
     {
-        core.set_scale(static_cast<float>(height / 510));
-        core.start();
+        window.set_scale(static_cast<float>(height / 510));
+        window.open(0);
     }
 
     // A panel point in view points at the current magnification.
     PointerEvent at_panel(int px, int py, int clicks = 1) const
     {
         PointerEvent e;
-        e.x = core.x_pos() + px * core.magnification();
-        e.y = core.y_pos() + py * core.magnification();
+        e.x = window.x_pos() + px * window.magnification();
+        e.y = window.y_pos() + py * window.magnification();
         e.click_count = clicks;
         return e;
     }

@@ -1,9 +1,10 @@
 #pragma once
-// What the macOS VST2 and VST3 views own beside the AppKit object: the
-// view's screen side, the format's editor host, the window glue over them
-// and the timer's target (of the build's own class), made in that order and
-// freed in reverse, and how many such views are alive (a timer must never
-// keep one alive).
+// How every macOS view class (Audio Unit, VST2, VST3, AAX) assembles what
+// it owns beside the AppKit object: the view's screen side, the format's
+// editor host, the window glue over them and the timer's target (of the
+// build's own class), made in that order and freed in reverse, and how
+// many such views are alive (a timer must never keep one alive). Main
+// thread only. Objective-C++; the view classes include this.
 #include <utility>
 
 #include "cocoa/cocoa_editor_window.h"
@@ -11,14 +12,17 @@
 
 namespace vlt::mac {
 
-template <class Surface, class Host>
+template <class Host, class Surface = NSViewSurface>
 class ViewParts {
 public:
+    // host_args make the format's editor host. The glue reads the screen's
+    // backing scale only for a build that follows it.
     template <class... HostArgs>
     ViewParts(NSView* view, Class timer_target_class, const editor::EditorBuild& build, NSSize frame,
               HostArgs&&... host_args)
         : surface(view), host(std::forward<HostArgs>(host_args)...),
-          window(build, host, surface, frame.width, frame.height, screen_backing_scale()),
+          window(build, host, surface, frame.width, frame.height,
+                 build.follows_backing_scale ? screen_backing_scale() : 1.0),
           timer_target([[timer_target_class alloc] init])
     {
         [timer_target SetCallback:view];
@@ -41,7 +45,7 @@ public:
     id timer_target;  // the view's TheGUIUpdateTarget
 
 private:
-    static inline int live_ = 0;  // main thread only
+    static inline int live_ = 0;
 };
 
 }  // namespace vlt::mac
