@@ -1,7 +1,7 @@
 #pragma once
 // The quantities of the parameter model. Every format numbers them its own
 // way (vst2_param_ids.h, vst3_param_ids.h, aax_param_ids.h,
-// au_param_ids.h); code converts through those tables, never by assuming
+// au_params.h); code converts through those tables, never by assuming
 // two numberings agree.
 
 namespace vlt::params {

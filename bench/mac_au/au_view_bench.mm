@@ -1,7 +1,7 @@
 // The Audio Unit view from its bundle on a display: drawRect: of the whole
-// view at UI size 1 (468 x 1020, Catmull-Rom from the panel pixmap), and one
-// GUI tick with the meter moving (the listener's meter value, redrawn on
-// arrival, then the tick). Run under tests/support/gnustep_display_run.sh.
+// view at the unit's largest UI size, 2 (468 x 1020, Catmull-Rom from the
+// panel pixmap), and one GUI tick with the meter moving (the listener's
+// meter value, redrawn on arrival, then the tick). Run under tests/support/gnustep_display_run.sh.
 #import <AppKit/AppKit.h>
 
 #include <benchmark/benchmark.h>
@@ -18,7 +18,7 @@ FakeAudioUnit& unit_at_largest_size()
     return unit;
 }
 
-void BM_DrawWholeViewAtUiSize1(benchmark::State& state)
+void BM_DrawWholeViewAtUiSize2(benchmark::State& state)
 {
     AuViewHost host(unit_at_largest_size());
     NSView* view = host.view();
@@ -30,7 +30,7 @@ void BM_DrawWholeViewAtUiSize1(benchmark::State& state)
     }
     state.SetLabel("468 x 1020");
 }
-BENCHMARK(BM_DrawWholeViewAtUiSize1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawWholeViewAtUiSize2)->Unit(benchmark::kMicrosecond);
 
 void BM_TickWithTheMeterMoving(benchmark::State& state)
 {

@@ -5,6 +5,8 @@
 #             and the controller receives the processor's setActive message
 set -euo pipefail
 mode="$1" bundle="$2"
+# Ardour finds the module by folder (VST3_PATH) from its own working folder.
+[ -e "$bundle" ] && bundle="$(cd "$(dirname "$bundle")" && pwd)/$(basename "$bundle")"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 scanner=/usr/lib/ardour7/ardour-vst3-scanner
 # Without Ardour (package ardour) there is no real host to check with.
