@@ -1,9 +1,7 @@
 // The host tool's capture verb on a private X server: the editor's GUI
 // thread is stepped, so two runs of one script write the same pictures and
 // the same host calls byte for byte, and each step changes what it should.
-#include <sys/wait.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,31 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include "command_run.h"
 // Xlib's macros after the test framework's headers.
 #include "x_session.h"
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-};
-
-ToolRun capture(const std::string& dir, const std::string& steps)
+CommandRun capture(const std::string& dir, const std::string& steps)
 {
-    const std::string command =
-        std::string("'") + VST2HOST_EXE + "' capture '" + VLT_PLUGIN_PATH + "' '" + dir + "' " + steps;
-    ToolRun r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> chunk;
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        r.out.append(chunk.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return run_command(std::string("'") + VST2HOST_EXE + "' capture '" + VLT_PLUGIN_PATH + "' '" + dir +
+                       "' " + steps);
 }
 
 std::string bytes(const std::string& path)
@@ -71,11 +54,11 @@ TEST(HostToolCapture, TwoRunsGiveTheSamePicturesAndCalls)
     ASSERT_TRUE(x.ok());
     setenv("QELM_UI_DPI", "96", 1);
     Folder a("capture_a"), b("capture_b");
-    const ToolRun first = capture(a.path(), kScript);
-    const ToolRun second = capture(b.path(), kScript);
-    ASSERT_EQ(first.status, 0) << first.out;
-    ASSERT_EQ(second.status, 0) << second.out;
-    EXPECT_EQ(first.out, second.out);
+    const CommandRun first = capture(a.path(), kScript);
+    const CommandRun second = capture(b.path(), kScript);
+    ASSERT_EQ(first.status, 0) << first.output;
+    ASSERT_EQ(second.status, 0) << second.output;
+    EXPECT_EQ(first.output, second.output);
     for (const char* name : {"opened", "dragged", "version", "meter"}) {
         EXPECT_FALSE(a.picture(name).empty()) << name;
         EXPECT_EQ(a.picture(name), b.picture(name)) << name;
@@ -86,7 +69,7 @@ TEST(HostToolCapture, TwoRunsGiveTheSamePicturesAndCalls)
     EXPECT_NE(a.picture("dragged"), a.picture("version"));
     EXPECT_NE(a.picture("version"), a.picture("meter"));
     // The drag as the host heard it, after its picture's marker.
-    const std::string drag = first.out.substr(first.out.find("== dragged"));
+    const std::string drag = first.output.substr(first.output.find("== dragged"));
     EXPECT_NE(drag.find("audioMasterBeginEdit               opcode 43 index   1"), std::string::npos) << drag;
 }
 
@@ -98,9 +81,9 @@ TEST(HostToolCapture, TicksAreCountedNotTimed)
     ASSERT_TRUE(x.ok());
     setenv("QELM_UI_DPI", "96", 1);
     Folder f("capture_ticks");
-    const ToolRun r = capture(
+    const CommandRun r = capture(
         f.path(), "new open drag=48,171,0,-60,3 ticks=2 shot=held ticks=40 shot=still ticks=20 shot=version");
-    ASSERT_EQ(r.status, 0) << r.out;
+    ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(f.picture("held"), f.picture("still"));
     EXPECT_NE(f.picture("still"), f.picture("version"));
 }

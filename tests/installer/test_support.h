@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "command_run.h"
+
 namespace test_support {
 
 class TempDir {
@@ -41,17 +43,6 @@ inline std::string read_file(const std::string& path)
     return s.str();
 }
 
-inline std::string run_output(const std::string& cmd)
-{
-    std::string out;
-    if (FILE* p = popen(cmd.c_str(), "r")) {
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-            out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
+inline std::string run_output(const std::string& cmd) { return run_command(cmd).output; }
 
 }  // namespace test_support

@@ -1,11 +1,9 @@
 // The host tool against the built library, each run in its own process.
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "CNFq.h"
+#include "command_run.h"
 #include "apply_control.h"
 #include "audio_buffer.h"
 #include "denormal_guard.h"
@@ -23,26 +22,11 @@
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string output;  // stdout and stderr together
-};
-
-// shell_setup runs first in the same shell (limits, signal dispositions).
-ToolRun run_tool(const std::string& args, const std::string& shell_setup = "")
+// shell_setup runs first in the same shell (limits, signal dispositions);
+// the output holds stdout and stderr together.
+CommandRun run_tool(const std::string& args, const std::string& shell_setup = "")
 {
-    const std::string command = shell_setup + "'" + VST2HOST_EXE + "' " + args + " 2>&1";
-    ToolRun r{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> chunk;
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        r.output.append(chunk.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return run_command(shell_setup + "'" + VST2HOST_EXE + "' " + args + " 2>&1");
 }
 
 std::string plugin() { return std::string("'") + VLT650_SO + "'"; }
@@ -104,7 +88,7 @@ std::size_t count_of(const std::string& text, const std::string& what)
 
 TEST(HostTool, InfoListsIdentityParametersAndPrograms)
 {
-    const ToolRun r = run_tool("info " + plugin());
+    const CommandRun r = run_tool("info " + plugin());
     ASSERT_EQ(r.status, 0) << r.output;
     for (const char* line :
          {"name: VLT650\n", "vendor: Brindle DSP\n", "product: VLT650 Console Dynamics\n",
@@ -121,7 +105,8 @@ TEST(HostTool, RendersTheTestSignalThroughAProgram)
 {
     TempDir dir;
     const std::string out = dir.file("heavy.wav");
-    const ToolRun r = run_tool("render " + plugin() + " --signal 1 --program 5 --calls --out '" + out + "'");
+    const CommandRun r =
+        run_tool("render " + plugin() + " --signal 1 --program 5 --calls --out '" + out + "'");
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(count_of(r.output, "audioMasterAutomate"), 7u) << r.output;
     EXPECT_NE(r.output.find("rendered: 44100 frames, 2 channels, 44100 Hz"), std::string::npos);
@@ -157,8 +142,8 @@ TEST(HostTool, RendersAFileWithNamedValuesKeepingItsFormat)
     sf_close(f);
 
     // Switched out, the compressor fades to the dry signal within 20 ms.
-    const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
-                               "' --param effect=0 --param 4=1 --block 100");
+    const CommandRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
+                                  "' --param effect=0 --param 4=1 --block 100");
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("rendered: 9600 frames, 1 channels, 48000 Hz, 96 blocks"), std::string::npos)
         << r.output;
@@ -209,7 +194,7 @@ TEST(HostTool, FailuresAreReportedWithTheirReason)
         {"", 2, "usage:"},
     };
     for (const Case& c : cases) {
-        const ToolRun r = run_tool(c.args);
+        const CommandRun r = run_tool(c.args);
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.output;
         EXPECT_NE(r.output.find(c.says), std::string::npos) << c.args << "\n" << r.output;
     }
@@ -226,7 +211,7 @@ TEST(HostTool, AFailedWriteKeepsThePreviousFile)
     const auto size_before = std::filesystem::file_size(out);
     const std::string before = std::to_string(size_before);
 
-    const ToolRun r =
+    const CommandRun r =
         run_tool("render " + plugin() + " --signal 2 --out '" + out + "'", "ulimit -f 64; trap '' XFSZ; ");
     EXPECT_EQ(r.status, 1) << r.output;
     EXPECT_NE(r.output.find(out), std::string::npos) << r.output;
@@ -246,7 +231,7 @@ TEST(HostTool, ATruncatedInputIsRefused)
     write_float_wav(in, 9600);
     // Half the samples gone, the header still promising all of them.
     std::filesystem::resize_file(in, std::filesystem::file_size(in) - 9600 * 4);
-    const ToolRun r =
+    const CommandRun r =
         run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
     EXPECT_EQ(r.status, 1) << r.output;
     EXPECT_NE(r.output.find("truncated: its header promises 9600 frames, the file holds 4800"),
@@ -260,7 +245,7 @@ TEST(HostTool, AnEmptyInputSaysNoAudioWasProcessed)
     TempDir dir;
     const std::string in = dir.file("empty.wav");
     write_float_wav(in, 0);
-    const ToolRun r =
+    const CommandRun r =
         run_tool("render " + plugin() + " --in '" + in + "' --out '" + dir.file("out.wav") + "'");
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("rendered: 0 frames"), std::string::npos) << r.output;
@@ -332,8 +317,8 @@ TEST(HostTool, AnOverflowingSpikeAtLowRatesComesOutAsTheFramePathGivesIt)
         std::string error;
         ASSERT_TRUE(vst2host::write_wav(in, dry, error)) << error;
 
-        const ToolRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
-                                   "' --param 1=1 --param 4=1 --block 64");
+        const CommandRun r = run_tool("render " + plugin() + " --in '" + in + "' --out '" + out +
+                                      "' --param 1=1 --param 4=1 --block 64");
         ASSERT_EQ(r.status, 0) << r.output;
         vst2host::AudioBuffer wet;
         ASSERT_TRUE(vst2host::read_audio(out, wet, error)) << error;
